@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+// The persisted settings as the running program uses them: loaded once at start and replaced
+// only by Ok in the options dialog. Colours are 0x00BBGGRR; keys are 16-bit character codes.
+struct LiveSettings
+{
+    qint16 StartStopClockKey = 0;
+    qint16 ResetClockKey = 0;
+    qint16 BuzzerKey = 0;
+    QString BuzzerFile;
+    qint32 HomeColor = 0;
+    qint32 GuestColor = 0;
+    qint32 FormColor = 0;
+    qint32 TextColor = 0;
+    qint32 LEDColor = 0;
+    qint32 LEDBackColor = 0;
+    QString TitleText;
+    QString HomeText;
+    QString GuestText;
+    QString URL;
+    QString PassCode;
+    // Base address of the web scoreboard service, in front of the page name.
+    QString ServiceAddress;
+
+    bool operator==(const LiveSettings &) const = default;
+};

@@ -1,0 +1,165 @@
+#include "settingsstore.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QSettings>
+
+#include <limits>
+#include <variant>
+
+namespace {
+
+using KeyField = qint16 LiveSettings::*;
+using ColorField = qint32 LiveSettings::*;
+using TextField = QString LiveSettings::*;
+
+struct Setting
+{
+    const char *section;
+    const char *key;
+    std::variant<KeyField, ColorField, TextField> field;
+};
+
+// In the order in which they are written.
+const Setting Settings[] = {
+    {"KeySettings", "StartStopClockKey", &LiveSettings::StartStopClockKey},
+    {"KeySettings", "ResetClockKey", &LiveSettings::ResetClockKey},
+    {"KeySettings", "BuzzerKey", &LiveSettings::BuzzerKey},
+    {"KeySettings", "BuzzerFile", &LiveSettings::BuzzerFile},
+    {"ColorSettings", "HomeColor", &LiveSettings::HomeColor},
+    {"ColorSettings", "FormColor", &LiveSettings::FormColor},
+    {"ColorSettings", "LEDColor", &LiveSettings::LEDColor},
+    {"ColorSettings", "GuestColor", &LiveSettings::GuestColor},
+    {"ColorSettings", "TextColor", &LiveSettings::TextColor},
+    {"ColorSettings", "LEDBackColor", &LiveSettings::LEDBackColor},
+    {"TextSettings", "TitleText", &LiveSettings::TitleText},
+    {"TextSettings", "HomeText", &LiveSettings::HomeText},
+    {"TextSettings", "GuestText", &LiveSettings::GuestText},
+    {"WebSBSettings", "URL", &LiveSettings::URL},
+    {"WebSBSettings", "PassCode", &LiveSettings::PassCode},
+    {"WebSBSettings", "ServiceAddress", &LiveSettings::ServiceAddress},
+};
+
+QString pathOf(const Setting &setting)
+{
+    return QLatin1String(setting.section) + QLatin1Char('/') + QLatin1String(setting.key);
+}
+
+// What QSettings hands back for a text value: an unquoted value with commas comes back as a
+// list, which is put back together.
+QString storedText(const QVariant &value)
+{
+    if (value.typeId() == QMetaType::QStringList) {
+        return value.toStringList().join(QStringLiteral(", "));
+    }
+    return value.toString();
+}
+
+template<typename T>
+void loadNumber(T &target, const QVariant &stored)
+{
+    if (!stored.isValid()) {
+        return;
+    }
+    if (stored.typeId() != QMetaType::QString && stored.typeId() != QMetaType::QByteArray) {
+        return;
+    }
+    qint64 value = 0;
+    if (ParseStoredInteger(stored.toString(), std::numeric_limits<T>::min(),
+                           std::numeric_limits<T>::max(), value)) {
+        target = static_cast<T>(value);
+    }
+}
+
+} // namespace
+
+bool ParseStoredInteger(const QString &text, qint64 minimum, qint64 maximum, qint64 &value)
+{
+    if (text.isEmpty() || text.size() > 20) {
+        return false;
+    }
+    qsizetype start = text.startsWith(QLatin1Char('-')) ? 1 : 0;
+    if (start == text.size()) {
+        return false;
+    }
+    for (qsizetype i = start; i < text.size(); ++i) {
+        if (text.at(i) < QLatin1Char('0') || text.at(i) > QLatin1Char('9')) {
+            return false;
+        }
+    }
+    bool ok = false;
+    const qlonglong parsed = text.toLongLong(&ok, 10);
+    if (!ok || parsed < minimum || parsed > maximum) {
+        return false;
+    }
+    value = parsed;
+    return true;
+}
+
+LiveSettings DefaultSettings(const QString &defaultBuzzerFile)
+{
+    LiveSettings defaults;
+    defaults.StartStopClockKey = 115; // s
+    defaults.ResetClockKey = 114;     // r
+    defaults.BuzzerKey = 98;          // b
+    defaults.BuzzerFile = defaultBuzzerFile;
+    defaults.HomeColor = 16777215;
+    defaults.GuestColor = 16777215;
+    defaults.FormColor = 32768;
+    defaults.TextColor = 16777215;
+    defaults.LEDColor = 65535;
+    defaults.LEDBackColor = 0;
+    defaults.TitleText = QStringLiteral("Home");
+    defaults.HomeText = QStringLiteral("Home");
+    defaults.GuestText = QStringLiteral("Guest");
+    defaults.ServiceAddress = QStringLiteral("http://localhost:8080/web/");
+    return defaults;
+}
+
+QString DefaultBuzzerFile()
+{
+    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("buzzer.wav"));
+}
+
+void LoadSettings(LiveSettings &settings, const QSettings &store, const QString &defaultBuzzerFile)
+{
+    settings = DefaultSettings(defaultBuzzerFile);
+    for (const Setting &setting : Settings) {
+        const QVariant stored = store.value(pathOf(setting));
+        std::visit(
+            [&](auto field) {
+                using T = std::remove_cvref_t<decltype(settings.*field)>;
+                if constexpr (std::is_same_v<T, QString>) {
+                    if (stored.isValid()) {
+                        settings.*field = storedText(stored);
+                    }
+                } else {
+                    loadNumber(settings.*field, stored);
+                }
+            },
+            setting.field);
+    }
+}
+
+void SaveSettings(const LiveSettings &settings, QSettings &store)
+{
+    for (const Setting &setting : Settings) {
+        std::visit(
+            [&](auto field) {
+                using T = std::remove_cvref_t<decltype(settings.*field)>;
+                if constexpr (std::is_same_v<T, QString>) {
+                    store.setValue(pathOf(setting), settings.*field);
+                } else {
+                    store.setValue(pathOf(setting), QString::number(settings.*field));
+                }
+            },
+            setting.field);
+    }
+    store.sync();
+}
+
+std::unique_ptr<QSettings> OpenSettingsStore()
+{
+    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                       QStringLiteral("Varnelo"), QStringLiteral("Varnelo"));
+}

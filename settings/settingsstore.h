@@ -1,0 +1,32 @@
+#pragma once
+
+#include "livesettings.h"
+
+#include <memory>
+
+class QSettings;
+
+// The settings store: section, key, default and conversion of every setting, in one table.
+// Numbers are stored as plain decimal text; a stored number that is not decimal integer text in
+// range is ignored (its default is used) and the store is left as it is.
+
+// The defaults of every setting; the buzzer file is `defaultBuzzerFile`.
+LiveSettings DefaultSettings(const QString &defaultBuzzerFile);
+
+// The buzzer.wav that ships beside the program.
+QString DefaultBuzzerFile();
+
+// Reads every setting from `store` into `settings`, each with its default.
+void LoadSettings(LiveSettings &settings, const QSettings &store,
+                  const QString &defaultBuzzerFile = DefaultBuzzerFile());
+
+// Writes every setting, changed or not.
+void SaveSettings(const LiveSettings &settings, QSettings &store);
+
+// The per-user store: organisation and application "Varnelo", native format (on Linux the INI
+// file $XDG_CONFIG_HOME/Varnelo/Varnelo.conf).
+std::unique_ptr<QSettings> OpenSettingsStore();
+
+// Converts stored text to a number of the given range; false when it is not plain decimal
+// integer text (an optional minus sign and digits) within [minimum, maximum].
+bool ParseStoredInteger(const QString &text, qint64 minimum, qint64 maximum, qint64 &value);

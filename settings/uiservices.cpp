@@ -1,0 +1,42 @@
+#include "uiservices.h"
+
+#include "colors.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+
+UiServices::~UiServices() = default;
+
+void QtUiServices::showMessage(QWidget *parent, const QString &title, const QString &text)
+{
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+bool QtUiServices::askYesNo(QWidget *parent, const QString &title, const QString &text)
+{
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No,
+                    parent);
+    return box.exec() == QMessageBox::Yes;
+}
+
+std::optional<qint32> QtUiServices::pickColor(QWidget *parent, qint32 initial)
+{
+    const QColor chosen = QColorDialog::getColor(ToQColor(initial), parent);
+    if (!chosen.isValid()) {
+        return std::nullopt;
+    }
+    return FromQColor(chosen);
+}
+
+QString QtUiServices::chooseFile(QWidget *parent, const QString &filter, const QString &startPath)
+{
+    return QFileDialog::getOpenFileName(parent, QString(), startPath, filter);
+}
+
+void QtUiServices::beep()
+{
+    QApplication::beep();
+}

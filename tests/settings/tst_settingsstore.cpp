@@ -1,0 +1,168 @@
+#include "settings/settingsstore.h"
+
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestSettingsStore : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void emptyStoreGivesTheDefaults();
+    void saveWritesEveryKeyAsDecimalText();
+    void roundTrip();
+    void storedKeyIsCaseSensitiveCode();
+    void garbageNumbersFallBackToTheirDefault_data();
+    void garbageNumbersFallBackToTheirDefault();
+    void longTextsAreTakenAsStored();
+    void decimalParsing();
+
+private:
+    QSettings *openStore();
+    QTemporaryDir m_dir;
+    std::unique_ptr<QSettings> m_store;
+};
+
+QSettings *TestSettingsStore::openStore()
+{
+    m_store = std::make_unique<QSettings>(m_dir.filePath(QStringLiteral("Varnelo.conf")),
+                                          QSettings::IniFormat);
+    return m_store.get();
+}
+
+void TestSettingsStore::emptyStoreGivesTheDefaults()
+{
+    QSettings store(m_dir.filePath(QStringLiteral("empty.conf")), QSettings::IniFormat);
+    LiveSettings s;
+    LoadSettings(s, store, QStringLiteral("/opt/varnelo/buzzer.wav"));
+    QCOMPARE(s.StartStopClockKey, qint16(115));
+    QCOMPARE(s.ResetClockKey, qint16(114));
+    QCOMPARE(s.BuzzerKey, qint16(98));
+    QCOMPARE(s.BuzzerFile, QStringLiteral("/opt/varnelo/buzzer.wav"));
+    QCOMPARE(s.HomeColor, 16777215);
+    QCOMPARE(s.GuestColor, 16777215);
+    QCOMPARE(s.FormColor, 32768);
+    QCOMPARE(s.TextColor, 16777215);
+    QCOMPARE(s.LEDColor, 65535);
+    QCOMPARE(s.LEDBackColor, 0);
+    QCOMPARE(s.TitleText, QStringLiteral("Home"));
+    QCOMPARE(s.HomeText, QStringLiteral("Home"));
+    QCOMPARE(s.GuestText, QStringLiteral("Guest"));
+    QCOMPARE(s.URL, QString());
+    QCOMPARE(s.PassCode, QString());
+    QCOMPARE(s.ServiceAddress, QStringLiteral("http://localhost:8080/web/"));
+    // Reading never creates anything in the store.
+    QVERIFY(store.allKeys().isEmpty());
+    QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("empty.conf"))));
+}
+
+void TestSettingsStore::saveWritesEveryKeyAsDecimalText()
+{
+    QSettings *store = openStore();
+    LiveSettings s = DefaultSettings(QStringLiteral("/x/buzzer.wav"));
+    s.LEDBackColor = -16777216; // a stored negative stays signed decimal
+    SaveSettings(s, *store);
+    m_store.reset();
+
+    QFile file(m_dir.filePath(QStringLiteral("Varnelo.conf")));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(file.readAll());
+    for (const char *line :
+         {"[KeySettings]", "StartStopClockKey=115", "ResetClockKey=114", "BuzzerKey=98",
+          "BuzzerFile=/x/buzzer.wav", "[ColorSettings]", "HomeColor=16777215",
+          "GuestColor=16777215", "FormColor=32768", "TextColor=16777215", "LEDColor=65535",
+          "LEDBackColor=-16777216", "[TextSettings]", "TitleText=Home", "HomeText=Home",
+          "GuestText=Guest", "[WebSBSettings]", "URL=", "PassCode=",
+          "ServiceAddress=http://localhost:8080/web/"}) {
+        QVERIFY2(text.contains(QLatin1String(line)), line);
+    }
+}
+
+void TestSettingsStore::roundTrip()
+{
+    LiveSettings s = DefaultSettings(QStringLiteral("/y/horn.wav"));
+    s.StartStopClockKey = 49; // the digit 1
+    s.HomeColor = 255;
+    s.LEDBackColor = 8421504;
+    s.TitleText = QStringLiteral("Cup Final, 2nd leg");
+    s.HomeText = QStringLiteral("A&B Rovers");
+    s.GuestText = QStringLiteral("Zürich");
+    s.URL = QStringLiteral("league/page 1");
+    s.PassCode = QStringLiteral("p#ss=w&rd");
+    SaveSettings(s, *openStore());
+    m_store.reset();
+
+    LiveSettings loaded;
+    LoadSettings(loaded, *openStore(), QStringLiteral("/unused.wav"));
+    QCOMPARE(loaded, s);
+}
+
+void TestSettingsStore::storedKeyIsCaseSensitiveCode()
+{
+    QSettings *store = openStore();
+    store->setValue(QStringLiteral("KeySettings/StartStopClockKey"), QStringLiteral("83"));
+    LiveSettings s;
+    LoadSettings(s, *store);
+    QCOMPARE(s.StartStopClockKey, qint16(83)); // capital S
+}
+
+void TestSettingsStore::garbageNumbersFallBackToTheirDefault_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("stored");
+    QTest::newRow("letters") << "KeySettings/BuzzerKey" << "abc";
+    QTest::newRow("key beyond 16 bits") << "KeySettings/BuzzerKey" << "70000";
+    QTest::newRow("colour beyond 32 bits") << "ColorSettings/FormColor" << "4294967296";
+    QTest::newRow("hex") << "ColorSettings/FormColor" << "0xFF";
+    QTest::newRow("spaces") << "ColorSettings/FormColor" << " 12";
+    QTest::newRow("plus sign") << "ColorSettings/FormColor" << "+12";
+    QTest::newRow("fraction") << "ColorSettings/FormColor" << "1.5";
+    QTest::newRow("empty") << "ColorSettings/FormColor" << "";
+    QTest::newRow("lone minus") << "KeySettings/BuzzerKey" << "-";
+}
+
+void TestSettingsStore::garbageNumbersFallBackToTheirDefault()
+{
+    QFETCH(QString, key);
+    QFETCH(QString, stored);
+    QSettings *store = openStore();
+    store->clear();
+    store->setValue(key, stored);
+    store->setValue(QStringLiteral("ColorSettings/TextColor"), QStringLiteral("255"));
+    store->sync();
+    LiveSettings s;
+    LoadSettings(s, *store);
+    QCOMPARE(s.BuzzerKey, qint16(98));
+    QCOMPARE(s.FormColor, 32768);
+    // The other settings still load, and the bad value stays in the store untouched.
+    QCOMPARE(s.TextColor, 255);
+    QCOMPARE(store->value(key).toString(), stored);
+}
+
+void TestSettingsStore::longTextsAreTakenAsStored()
+{
+    QSettings *store = openStore();
+    const QString longTitle(80, QLatin1Char('T'));
+    store->setValue(QStringLiteral("TextSettings/TitleText"), longTitle);
+    store->setValue(QStringLiteral("TextSettings/GuestText"), QString());
+    LiveSettings s;
+    LoadSettings(s, *store);
+    QCOMPARE(s.TitleText, longTitle);
+    QCOMPARE(s.GuestText, QString()); // an empty stored text is a value, not a missing key
+}
+
+void TestSettingsStore::decimalParsing()
+{
+    qint64 v = 0;
+    QVERIFY(ParseStoredInteger(QStringLiteral("-32768"), -32768, 32767, v));
+    QCOMPARE(v, -32768);
+    QVERIFY(!ParseStoredInteger(QStringLiteral("32768"), -32768, 32767, v));
+    QVERIFY(ParseStoredInteger(QStringLiteral("007"), 0, 10, v));
+    QCOMPARE(v, 7);
+    QVERIFY(!ParseStoredInteger(QStringLiteral("99999999999999999999999"), 0, 10, v));
+}
+
+QTEST_GUILESS_MAIN(TestSettingsStore)
+#include "tst_settingsstore.moc"

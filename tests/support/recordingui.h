@@ -1,0 +1,66 @@
+#pragma once
+
+#include "settings/uiservices.h"
+
+#include <QList>
+#include <QStringList>
+
+#include <deque>
+#include <optional>
+
+// A UiServices double: records every message, question, picker and beep, and answers from
+// queues the test fills (questions default to No, pickers to cancel).
+class RecordingUi final : public UiServices
+{
+public:
+    struct Message
+    {
+        QString title;
+        QString text;
+    };
+
+    QList<Message> messages;
+    QList<Message> questions;
+    std::deque<bool> answers;
+    std::deque<std::optional<qint32>> colors;
+    QList<qint32> colorPickerStarts;
+    std::deque<QString> files;
+    QStringList fileFilters;
+    int beeps = 0;
+
+    void showMessage(QWidget *, const QString &title, const QString &text) override
+    {
+        messages.append({title, text});
+    }
+    bool askYesNo(QWidget *, const QString &title, const QString &text) override
+    {
+        questions.append({title, text});
+        if (answers.empty()) {
+            return false;
+        }
+        const bool answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    std::optional<qint32> pickColor(QWidget *, qint32 initial) override
+    {
+        colorPickerStarts.append(initial);
+        if (colors.empty()) {
+            return std::nullopt;
+        }
+        const auto color = colors.front();
+        colors.pop_front();
+        return color;
+    }
+    QString chooseFile(QWidget *, const QString &filter, const QString &) override
+    {
+        fileFilters.append(filter);
+        if (files.empty()) {
+            return {};
+        }
+        const QString file = files.front();
+        files.pop_front();
+        return file;
+    }
+    void beep() override { ++beeps; }
+};

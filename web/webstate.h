@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+#include <array>
+
+// What the board hands to the web scoreboard: the text of every figure it shows (slots 3 to 12),
+// and the state of publishing.
+struct WebState
+{
+    // Slots 3 to 12 mirror the board's figures; 0, 1, 2 and 13 are never written.
+    std::array<QString, 14> WebSBValues;
+    // -1 off, 0..5 on (consecutive refused updates), 6 stopped after too many refusals.
+    qint16 WebSBFailCount = -1;
+    // Timer ticks (seconds) between periodic updates, as the service last asked.
+    qint16 WebSBInterval = 0;
+
+    bool publishing() const { return WebSBFailCount >= 0 && WebSBFailCount <= 5; }
+};
