@@ -1,0 +1,73 @@
+#include "digitgroup.h"
+
+#include "settings/colors.h"
+
+#include <segmora/segmora.h>
+
+#include <QKeyEvent>
+#include <QPainter>
+
+DigitGroup::DigitGroup(QWidget *parent)
+    : QWidget(parent)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void DigitGroup::addDigit(Segmora *digit, int index)
+{
+    if (index >= m_digits.size()) {
+        m_digits.resize(index + 1, nullptr);
+    }
+    m_digits[index] = digit;
+    // A click on a digit gives the group the focus, so that the group receives what is typed.
+    digit->setFocusPolicy(Qt::ClickFocus);
+    digit->setFocusProxy(this);
+    connect(digit, &Segmora::KeyPress, this, &DigitGroup::keyTyped);
+}
+
+Segmora *DigitGroup::digit(int index) const
+{
+    return index >= 0 && index < m_digits.size() ? m_digits[index] : nullptr;
+}
+
+void DigitGroup::setBackColor(qint32 bgr)
+{
+    if (bgr == m_backColor) {
+        return;
+    }
+    m_backColor = bgr;
+    update();
+}
+
+qint16 DigitGroup::caption(int index) const
+{
+    const Segmora *d = digit(index);
+    return d ? d->caption() : qint16(-1);
+}
+
+void DigitGroup::setCaption(int index, qint16 caption)
+{
+    if (Segmora *d = digit(index)) {
+        d->setCaption(caption);
+    }
+}
+
+void DigitGroup::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    painter.fillRect(event->rect(), ToQColor(m_backColor));
+}
+
+void DigitGroup::keyPressEvent(QKeyEvent *event)
+{
+    const QString text = event->text();
+    if (text.isEmpty()) {
+        event->ignore();
+        return;
+    }
+    for (const QChar ch : text) {
+        Q_EMIT keyTyped(static_cast<short>(ch.unicode()));
+    }
+    event->accept();
+}

@@ -1,0 +1,286 @@
+#include "frmscoreboard.h"
+
+#include "board/boardlabel.h"
+#include "board/boardshape.h"
+#include "board/digitgroup.h"
+#include "board/modshowdigits.h"
+#include "board/modsoccer.h"
+#include "board/soundplayer.h"
+#include "board/timesource.h"
+#include "layout/modstretch.h"
+#include "settings/colors.h"
+#include "settings/livesettings.h"
+#include "settings/modcolor.h"
+#include "settings/uiservices.h"
+#include "web/webstate.h"
+
+#include <segmora/segmora.h>
+
+#include <QCloseEvent>
+#include <QFile>
+#include <QKeyEvent>
+
+namespace {
+
+constexpr int GameClockSlot = 0;
+constexpr qint32 DefaultGameSeconds = 600;
+constexpr qint32 LongestGameSeconds = 3599;
+constexpr short HelpKey = 104; // h
+constexpr short OptionsKey = 111; // o
+
+// The range of each counter's figure, by its LED array.
+struct CounterRange
+{
+    const char *group;
+    int minimum;
+    int maximum;
+};
+constexpr CounterRange CounterRanges[] = {
+    {"sgmScoreH", 0, 99},
+    {"sgmScoreV", 0, 99},
+    {"sgmPeriod", 1, 4},
+    {"sgmShotsH", 0, 99},
+    {"sgmShotsV", 0, 99},
+    {"sgmSavesH", 0, 99},
+    {"sgmSavesV", 0, 99},
+    {"sgmCKH", 0, 9},
+    {"sgmCKV", 0, 9},
+};
+
+} // namespace
+
+frmScoreboard::frmScoreboard(Context context, std::unique_ptr<SoundPlayer> player, QWidget *parent)
+    : QWidget(parent)
+    , m_context(context)
+    , m_mmcBuzzer(std::move(player))
+{
+    setObjectName(QStringLiteral("frmScoreboard"));
+    setAttribute(Qt::WA_OpaquePaintEvent, false);
+    setAutoFillBackground(true);
+    m_design = CreateBoardControls(this, LoadBoardDesign());
+    setWindowTitle(m_design.caption);
+    resize(m_design.clientSize);
+
+    m_tmrClock.setObjectName(QStringLiteral("tmrClock"));
+    m_tmrClock.setInterval(50);
+    m_tmrUpdateWeb.setObjectName(QStringLiteral("tmrUpdateWeb"));
+    m_tmrUpdateWeb.setInterval(1000);
+    m_mmcBuzzer->setObjectName(QStringLiteral("mmcBuzzer"));
+    connect(&m_tmrClock, &QTimer::timeout, this, &frmScoreboard::clockTick);
+    connect(m_mmcBuzzer.get(), &SoundPlayer::done, this, &frmScoreboard::onBuzzerDone);
+
+    for (DigitGroup *group : std::as_const(m_design.groupList)) {
+        connect(group, &DigitGroup::keyTyped, this,
+            [this, group](short keyAscii) { onGroupKey(group, keyAscii); });
+    }
+    for (qsizetype i = 1; i < m_design.tabOrder.size(); ++i) {
+        setTabOrder(m_design.tabOrder.at(i - 1), m_design.tabOrder.at(i));
+    }
+
+    Load();
+}
+
+frmScoreboard::~frmScoreboard() = default;
+
+void frmScoreboard::Load()
+{
+    UpdateLabels();
+    UpdateFormColors();
+    m_context.game.LastEnteredTime = DefaultGameSeconds;
+    SetClock(m_context.game.Clock, ClockSeconds(DefaultGameSeconds), 0, GameClockSlot);
+    showClock(ClockSeconds(DefaultGameSeconds));
+    RecordLayout(m_layout, *this);
+    const QString &buzzerFile = m_context.settings.BuzzerFile;
+    if (!buzzerFile.isEmpty() && QFile::exists(buzzerFile)) {
+        m_mmcBuzzer->setFileName(buzzerFile);
+        m_mmcBuzzer->command(QStringLiteral("Open"));
+    }
+    if (m_context.web.publishing()) {
+        m_tmrUpdateWeb.start();
+    }
+    for (std::size_t slot = 3; slot <= 12; ++slot) {
+        if (slot != 4) {
+            m_context.web.WebSBValues[slot] = QStringLiteral("0");
+        }
+    }
+    if (!m_design.tabOrder.isEmpty()) {
+        m_design.tabOrder.first()->setFocus();
+    }
+}
+
+DigitGroup *frmScoreboard::group(const QString &ledArrayName) const
+{
+    return m_design.groups.value(ledArrayName);
+}
+
+void frmScoreboard::setHelpCommand(std::function<void()> showHelp)
+{
+    m_showHelp = std::move(showHelp);
+}
+
+void frmScoreboard::setOptionsCommand(std::function<void(QWidget *)> showOptionsModally)
+{
+    m_showOptions = std::move(showOptionsModally);
+}
+
+void frmScoreboard::AllKeyPress(short keyAscii)
+{
+    const LiveSettings &settings = m_context.settings;
+    if (keyAscii == settings.StartStopClockKey) {
+        startStopClock();
+    } else if (keyAscii == settings.ResetClockKey) {
+        resetClock();
+    } else if (keyAscii == settings.BuzzerKey) {
+        Buzzer();
+    } else if (keyAscii == HelpKey) {
+        if (m_showHelp) {
+            m_showHelp();
+        }
+    } else if (keyAscii == OptionsKey) {
+        optionsCommand();
+    }
+}
+
+void frmScoreboard::startStopClock()
+{
+    if (ClockRunning(m_context.game.Clock, m_context.ui, GameClockSlot)) {
+        StopClock(m_context.game.Clock, GameClockSlot);
+        m_tmrClock.stop();
+    } else {
+        StartClock(m_context.game.Clock, m_context.time, GameClockSlot);
+        m_tmrClock.start();
+    }
+}
+
+void frmScoreboard::resetClock()
+{
+    if (ClockRunning(m_context.game.Clock, m_context.ui, GameClockSlot)) {
+        AllKeyPress(m_context.settings.StartStopClockKey);
+    }
+    SetClock(m_context.game.Clock, ClockSeconds(m_context.game.LastEnteredTime), 0, GameClockSlot);
+    showClock(ReadClock(m_context.game.Clock, m_context.time, GameClockSlot));
+}
+
+void frmScoreboard::clockTick()
+{
+    const ClockValue value = ReadClock(m_context.game.Clock, m_context.time, GameClockSlot);
+    showClock(value);
+    if (value <= 0) {
+        Buzzer();
+        m_tmrClock.stop();
+    }
+}
+
+void frmScoreboard::showClock(ClockValue value)
+{
+    const ClockFace face = ShowClock(value);
+    DigitGroup *clock = group(QStringLiteral("sgmTime"));
+    for (int i = 0; i < 4; ++i) {
+        clock->setCaption(i, face.captions[static_cast<std::size_t>(i)]);
+    }
+    const LiveSettings &settings = m_context.settings;
+    m_design.colonDots[0]->setFillColor(
+        face.minutesMode ? settings.TextColor : settings.LEDBackColor);
+    m_design.colonDots[1]->setFillColor(settings.TextColor);
+    m_context.web.WebSBValues[4] = face.text;
+}
+
+void frmScoreboard::Buzzer()
+{
+    if (!m_mmcBuzzer->fileName().isEmpty()) {
+        m_mmcBuzzer->command(QStringLiteral("Play"));
+    }
+}
+
+void frmScoreboard::onBuzzerDone()
+{
+    // Back to the start, so that the next buzzer plays the sound whole.
+    m_mmcBuzzer->command(QStringLiteral("Stop"));
+    m_mmcBuzzer->command(QStringLiteral("Prev"));
+}
+
+void frmScoreboard::optionsCommand()
+{
+    m_tmrUpdateWeb.stop();
+    if (m_showOptions) {
+        m_showOptions(this);
+    }
+    UpdateLabels();
+    UpdateFormColors();
+    RecordLayout(m_layout, *this);
+    m_mmcBuzzer->command(QStringLiteral("Close"));
+    m_mmcBuzzer->setFileName(m_context.settings.BuzzerFile);
+    m_mmcBuzzer->command(QStringLiteral("Open"));
+    if (m_context.web.publishing()) {
+        m_tmrUpdateWeb.start();
+    }
+}
+
+void frmScoreboard::UpdateLabels()
+{
+    const LiveSettings &settings = m_context.settings;
+    m_design.labels.value(QStringLiteral("lblTitle"))->setText(settings.TitleText);
+    m_design.labels.value(QStringLiteral("lblHomeName"))->setText(settings.HomeText);
+    m_design.labels.value(QStringLiteral("lblGuestName"))->setText(settings.GuestText);
+}
+
+void frmScoreboard::UpdateFormColors()
+{
+    const LiveSettings &settings = m_context.settings;
+    QPalette p = palette();
+    p.setColor(QPalette::Window, ToQColor(settings.FormColor));
+    setPalette(p);
+    showClock(ReadClock(m_context.game.Clock, m_context.time, GameClockSlot));
+    m_design.frame->setBorderColor(settings.TextColor);
+    for (const char *name : {"sgmTime", "sgmScoreH", "sgmScoreV", "sgmPeriod", "sgmShotsH",
+             "sgmCKH", "sgmSavesH", "sgmShotsV", "sgmCKV", "sgmSavesV"}) {
+        SetLedColors(group(QLatin1String(name))->digits(), settings.LEDColor, settings);
+    }
+    BoardLabel *home = m_design.labels.value(QStringLiteral("lblHomeName"));
+    BoardLabel *guest = m_design.labels.value(QStringLiteral("lblGuestName"));
+    home->setForeColor(settings.HomeColor);
+    guest->setForeColor(settings.GuestColor);
+    ApplyFormColors(*this, {home, guest}, settings);
+}
+
+void frmScoreboard::onGroupKey(DigitGroup *digitGroup, short keyAscii)
+{
+    const auto dispatch = [this](short key) { AllKeyPress(key); };
+    if (digitGroup->groupName() == QLatin1String("sgmTime")) {
+        ClockEntryTarget target{m_context.game, m_context.time, m_context.ui, dispatch,
+            [this](ClockValue value) { showClock(value); }};
+        EnterClockKey(
+            target, digitGroup->groupName(), keyAscii, LongestGameSeconds, 0, GameClockSlot);
+        return;
+    }
+    for (const CounterRange &range : CounterRanges) {
+        if (digitGroup->groupName() == QLatin1String(range.group)) {
+            NumberEntryTarget target{m_context.game.NumberEntry, m_context.web, dispatch};
+            EnterNumberKey(target, *digitGroup, keyAscii, range.minimum, range.maximum);
+            return;
+        }
+    }
+}
+
+void frmScoreboard::keyPressEvent(QKeyEvent *event)
+{
+    const QString text = event->text();
+    if (text.isEmpty()) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    for (const QChar ch : text) {
+        AllKeyPress(static_cast<short>(ch.unicode()));
+    }
+}
+
+void frmScoreboard::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    StretchLayout(m_layout, *this);
+}
+
+void frmScoreboard::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+}

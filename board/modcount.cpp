@@ -1,0 +1,227 @@
+#include "modcount.h"
+
+#include "board/modsoccer.h"
+#include "board/timesource.h"
+#include "settings/uiservices.h"
+
+#include <QStringList>
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+bool validSlot(int slot)
+{
+    return slot >= 0 && slot < ClockSlotCount;
+}
+
+// Floor division that also holds for negative numerators.
+qint64 floorDiv(qint64 a, qint64 b)
+{
+    const qint64 q = a / b;
+    return (a % b != 0 && ((a < 0) != (b < 0))) ? q - 1 : q;
+}
+
+} // namespace
+
+void SetClock(ClockSlots &bank, ClockValue value, qint32 countUp, int slot)
+{
+    if (!validSlot(slot)) {
+        return;
+    }
+    ClockSlot &s = bank[static_cast<std::size_t>(slot)];
+    s.BaseValue = value;
+    s.BankedTime = 0;
+    s.RunTime = 0;
+    StopClock(bank, slot);
+    s.CountUp = countUp;
+}
+
+void StartClock(ClockSlots &bank, const TimeSource &time, int slot)
+{
+    if (!validSlot(slot)) {
+        return;
+    }
+    ClockSlot &s = bank[static_cast<std::size_t>(slot)];
+    if (s.Running) {
+        return;
+    }
+    const qint64 now = time.nowMilliseconds();
+    s.StartStamp = floorDiv(now, 1000);
+    s.StartMilliseconds = static_cast<qint32>(now - *s.StartStamp * 1000);
+    s.RunTime = 0;
+    s.Running = true;
+}
+
+void StopClock(ClockSlots &bank, int slot)
+{
+    if (!validSlot(slot)) {
+        return;
+    }
+    ClockSlot &s = bank[static_cast<std::size_t>(slot)];
+    if (!s.Running) {
+        return;
+    }
+    // Banks the run time of the last read, so the clock stops at the value last shown.
+    s.BankedTime += s.RunTime;
+    s.Running = false;
+}
+
+ClockValue ReadClock(ClockSlots &bank, const TimeSource &time, int slot)
+{
+    if (!validSlot(slot)) {
+        return 0;
+    }
+    ClockSlot &s = bank[static_cast<std::size_t>(slot)];
+    if (s.StartStamp && s.Running) {
+        const qint64 now = time.nowMilliseconds();
+        const qint64 nowSecond = floorDiv(now, 1000);
+        const qint64 nowMilliseconds = now - nowSecond * 1000;
+        // Whole seconds between the two stamps, then corrected to tenths.
+        s.RunTime = ClockSeconds(nowSecond - *s.StartStamp);
+        const qint64 startTenth = s.StartMilliseconds / 100;
+        const qint64 nowTenth = nowMilliseconds / 100;
+        if (nowTenth >= startTenth) {
+            s.RunTime += ClockTenths(nowTenth - startTenth);
+        } else {
+            s.RunTime = s.RunTime - ClockSeconds(1) + ClockTenths(10 - (startTenth - nowTenth));
+        }
+    } else {
+        s.RunTime = 0;
+    }
+    const ClockValue remaining = s.BaseValue - s.BankedTime - s.RunTime;
+    if (remaining <= 0 && s.CountUp == 0) {
+        s.BankedTime = s.BaseValue;
+        return 0;
+    }
+    if (s.CountUp != 0) {
+        return s.BaseValue + s.BankedTime + s.RunTime;
+    }
+    return remaining;
+}
+
+bool ClockRunning(const ClockSlots &bank, UiServices &ui, int slot)
+{
+    if (!validSlot(slot)) {
+        ui.beep();
+        return false;
+    }
+    return bank[static_cast<std::size_t>(slot)].Running;
+}
+
+qint16 IntQuotient(ClockValue a, ClockValue b)
+{
+    if (b == 0) {
+        return 0;
+    }
+    const qint64 q = floorDiv(a, b);
+    return static_cast<qint16>(std::clamp<qint64>(
+        q, std::numeric_limits<qint16>::min(), std::numeric_limits<qint16>::max()));
+}
+
+ClockFace ShowClock(ClockValue value)
+{
+    ClockFace face;
+    // P[1..5]: tens of minutes, minutes, tens of seconds, seconds, tenths.
+    std::array<qint64, 6> p{};
+    const ClockValue lastMinute = ClockTenths(599); // 59.9 s
+    face.minutesMode = value > lastMinute;
+    ClockValue w = value;
+    if (face.minutesMode) {
+        // Minutes and seconds show the whole seconds rounded up.
+        w += ClockTenths(9);
+    }
+    const ClockValue units[] = {ClockSeconds(600), ClockSeconds(60), ClockSeconds(10)};
+    for (std::size_t i = 0; i < 3; ++i) {
+        p[i + 1] = IntQuotient(w, units[i]);
+        if (p[i + 1] > 0) {
+            w -= units[i] * p[i + 1];
+        }
+    }
+    p[4] = floorDiv(w, ClockSeconds(1));
+    w -= ClockSeconds(p[4]);
+    p[5] = floorDiv(w * 10, ClockSeconds(1));
+
+    const int first = face.minutesMode ? 1 : 3;
+    const int last = face.minutesMode ? 4 : 5;
+    const QChar separator = face.minutesMode ? QLatin1Char(':') : QLatin1Char('.');
+    for (int i = first; i <= last; ++i) {
+        const auto k = static_cast<std::size_t>(i - first);
+        const qint64 figure = p[static_cast<std::size_t>(i)];
+        qint16 caption = -1;
+        if (figure > 0 || i == 4) {
+            caption = static_cast<qint16>(std::clamp<qint64>(figure, -1, 9));
+        } else if (i != first && face.captions[k - 1] >= 0) {
+            caption = 0;
+        }
+        face.captions[k] = caption;
+        if (caption >= 0) {
+            face.text += QChar(static_cast<char16_t>(u'0' + caption));
+        }
+        if (k == 1) {
+            face.text += separator;
+        }
+    }
+    return face;
+}
+
+qint32 ParseClockEntry(const QString &text, UiServices &ui)
+{
+    if (text.size() > 8) {
+        return -1;
+    }
+    for (const QChar c : text) {
+        if (c != QLatin1Char('.') && (c < QLatin1Char('0') || c > QLatin1Char('9'))) {
+            return -1;
+        }
+    }
+    const QStringList parts = text.split(QLatin1Char('.'));
+    if (parts.size() > 3) {
+        return -1;
+    }
+    // From the last part back: seconds, minutes, hours; an empty or missing part is 0.
+    qint32 values[3] = {0, 0, 0};
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        values[i] = parts.at(parts.size() - 1 - i).toInt();
+    }
+    const qint32 seconds = values[0];
+    const qint32 minutes = values[1];
+    const qint32 hours = values[2];
+    if (seconds > 59 || minutes > 59 || hours > 99) {
+        return -1;
+    }
+    ui.beep();
+    return minutes * 60 + hours * 3600 + seconds;
+}
+
+void EnterClockKey(ClockEntryTarget &target, const QString &groupName, short keyAscii,
+    qint32 maximum, qint32 countUp, int slot)
+{
+    if (target.allKeyPress) {
+        target.allKeyPress(keyAscii);
+    }
+    EntryRecord &entry = target.game.ClockEntry;
+    if (entry.owner != groupName) {
+        entry.text.clear();
+        entry.owner = groupName;
+    }
+    const QChar key(static_cast<char16_t>(keyAscii));
+    if ((key >= QLatin1Char('0') && key <= QLatin1Char('9')) || key == QLatin1Char('.')) {
+        entry.text += key;
+    } else if (keyAscii == 32) {
+        entry.text.clear();
+    }
+    if (keyAscii != 13) {
+        return;
+    }
+    const qint32 entered = ParseClockEntry(entry.text, target.ui);
+    if (entered != -1 && entered <= maximum) {
+        SetClock(target.game.Clock, ClockSeconds(entered), countUp, slot);
+        target.game.LastEnteredTime = entered;
+        if (target.showClock) {
+            target.showClock(ReadClock(target.game.Clock, target.time, slot));
+        }
+    }
+    entry.text.clear();
+}

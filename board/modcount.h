@@ -1,0 +1,92 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+#include <array>
+#include <functional>
+#include <optional>
+
+class TimeSource;
+class UiServices;
+struct GameState;
+
+// The game clock's arithmetic: a bank of five independent clocks, each set to whole seconds,
+// started, stopped and read to a tenth of a second, and how a clock value is shown on the four
+// clock digits. The board uses slot 0, counting down.
+
+// Seconds as fixed-point: a count of ten-thousandths of a second.
+using ClockValue = qint64;
+inline constexpr ClockValue ClockUnitsPerSecond = 10000;
+
+constexpr ClockValue ClockSeconds(qint64 seconds)
+{
+    return seconds * ClockUnitsPerSecond;
+}
+constexpr ClockValue ClockTenths(qint64 tenths)
+{
+    return tenths * (ClockUnitsPerSecond / 10);
+}
+
+struct ClockSlot
+{
+    ClockValue BaseValue = 0; // the value the slot was last set to
+    ClockValue BankedTime = 0; // elapsed time of earlier runs since the last set
+    ClockValue RunTime = 0; // the current run as last measured by ReadClock
+    bool Running = false;
+    qint32 CountUp = 0; // 0 counts down from BaseValue, anything else counts up
+    // When the current run started: whole seconds and the millisecond part, on the monotonic
+    // clock of the TimeSource; no stamp before the slot's first start.
+    std::optional<qint64> StartStamp;
+    qint32 StartMilliseconds = 0;
+};
+
+inline constexpr int ClockSlotCount = 5;
+using ClockSlots = std::array<ClockSlot, ClockSlotCount>;
+
+// Each refuses a slot outside 0..4 quietly (ReadClock gives 0).
+void SetClock(ClockSlots &bank, ClockValue value, qint32 countUp, int slot);
+void StartClock(ClockSlots &bank, const TimeSource &time, int slot);
+void StopClock(ClockSlots &bank, int slot);
+ClockValue ReadClock(ClockSlots &bank, const TimeSource &time, int slot);
+// A slot outside 0..4 beeps and answers false.
+bool ClockRunning(const ClockSlots &bank, UiServices &ui, int slot);
+
+// The largest whole number not above a / b, as a 16-bit integer.
+qint16 IntQuotient(ClockValue a, ClockValue b);
+
+// What the four clock digits and the two colon dots show for a clock value.
+struct ClockFace
+{
+    // Left to right; -1 is a blank digit.
+    std::array<qint16, 4> captions{-1, -1, -1, -1};
+    // Minutes and seconds (both dots lit, a colon) rather than seconds and tenths (the lower
+    // dot alone, a decimal point).
+    bool minutesMode = false;
+    // The clock as shown, e.g. "10:00", "9:59", "59.9", "0.0".
+    QString text;
+};
+
+ClockFace ShowClock(ClockValue value);
+
+// The whole seconds of a clock text typed as minutes, a point and seconds, with an optional
+// hours part and point in front ("25.3" is 25:03); -1 when it is no clock time. A well-formed
+// text sounds a short beep.
+qint32 ParseClockEntry(const QString &text, UiServices &ui);
+
+// What the clock's entry acts on.
+struct ClockEntryTarget
+{
+    GameState &game;
+    const TimeSource &time;
+    UiServices &ui;
+    // The command dispatch, which sees every key first.
+    std::function<void(short)> allKeyPress;
+    // Shows a clock value on the group's digits and colon dots.
+    std::function<void(ClockValue)> showClock;
+};
+
+// One typed character in the clock's digit group: digits and "." collect, the space bar clears,
+// Enter sets the clock (stopped) to the typed time when it is at most `maximum` seconds.
+void EnterClockKey(ClockEntryTarget &target, const QString &groupName, short keyAscii,
+    qint32 maximum, qint32 countUp, int slot);

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "board/modcount.h"
+
+#include <QString>
+
+// A text being typed into a figure, and the digit group (by its LED array's name) that owns it.
+struct EntryRecord
+{
+    QString text;
+    QString owner;
+};
+
+// The game as the program holds it in memory: the clock bank, the last time entered for the
+// clock, and the two entry records. The counters themselves are what their digit groups show.
+struct GameState
+{
+    ClockSlots Clock;
+    qint32 LastEnteredTime = 0;
+    EntryRecord NumberEntry;
+    EntryRecord ClockEntry;
+};

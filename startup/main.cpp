@@ -1,0 +1,18 @@
+#include "startup/application.h"
+
+#include "settings/settingsstore.h"
+#include "settings/uiservices.h"
+
+#include <QApplication>
+#include <QSettings>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Varnelo"));
+    QApplication::setOrganizationName(QStringLiteral("Varnelo"));
+    QtUiServices ui;
+    Application varnelo(ui, OpenSettingsStore());
+    varnelo.start();
+    return QApplication::exec();
+}
