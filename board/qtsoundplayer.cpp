@@ -1,64 +1,102 @@
 #include "qtsoundplayer.h"
 
 #include <QAudioDevice>
-#include <QAudioOutput>
+#include <QFile>
 #include <QMediaDevices>
-#include <QMediaPlayer>
-#include <QTimer>
+#include <QSoundEffect>
 #include <QUrl>
+#include <QtEndian>
 
 namespace {
 // Long enough for the board to be on screen before the back-end starts.
 constexpr int BackEndDelayMs = 300;
+// A sound server reports the end itself; the wave's length is only the fallback.
+constexpr int EndGraceMs = 250;
 } // namespace
+
+qint64 WaveLengthMilliseconds(const QString &fileName)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return -1;
+    }
+    const QByteArray head = file.read(12);
+    if (head.size() < 12 || !head.startsWith("RIFF") || head.mid(8, 4) != "WAVE") {
+        return -1;
+    }
+    quint32 byteRate = 0;
+    // Walk the chunks: "fmt " gives the byte rate, "data" the length.
+    for (int chunks = 0; chunks < 64; ++chunks) {
+        const QByteArray header = file.read(8);
+        if (header.size() < 8) {
+            return -1;
+        }
+        const quint32 size = qFromLittleEndian<quint32>(header.constData() + 4);
+        if (header.startsWith("fmt ")) {
+            const QByteArray format = file.read(size);
+            if (format.size() < 16) {
+                return -1;
+            }
+            byteRate = qFromLittleEndian<quint32>(format.constData() + 8);
+            if (size % 2 == 1) {
+                file.read(1);
+            }
+        } else if (header.startsWith("data")) {
+            if (byteRate == 0) {
+                return -1;
+            }
+            return static_cast<qint64>(size) * 1000 / byteRate;
+        } else if (!file.seek(file.pos() + size + (size % 2))) {
+            return -1;
+        }
+    }
+    return -1;
+}
 
 QtSoundPlayer::QtSoundPlayer(QObject *parent)
     : SoundPlayer(parent)
 {
+    m_endOfSound.setSingleShot(true);
+    connect(&m_endOfSound, &QTimer::timeout, this, &QtSoundPlayer::finishPlaying);
 }
 
 QtSoundPlayer::~QtSoundPlayer() = default;
-
-void QtSoundPlayer::ensurePlayer()
-{
-    if (m_player) {
-        return;
-    }
-    m_output = new QAudioOutput(QMediaDevices::defaultAudioOutput(), this);
-    m_player = new QMediaPlayer(this);
-    m_player->setAudioOutput(m_output);
-    connect(m_player, &QMediaPlayer::mediaStatusChanged, this,
-        [this](QMediaPlayer::MediaStatus status) {
-            if (status == QMediaPlayer::EndOfMedia) {
-                Q_EMIT done();
-            }
-        });
-    connect(m_player, &QMediaPlayer::errorOccurred, this, [this] {
-        // A file the back-end cannot play leaves the buzzer silent; a sound cut short by an
-        // error still counts as done, so the next buzzer starts from the beginning.
-        if (m_player->playbackState() != QMediaPlayer::StoppedState) {
-            Q_EMIT done();
-        }
-    });
-}
 
 void QtSoundPlayer::openFile()
 {
     if (!m_open) {
         return;
     }
-    ensurePlayer();
-    if (m_openedFile != m_fileName || m_player->source().isEmpty()) {
-        m_openedFile = m_fileName;
-        m_player->setSource(QUrl::fromLocalFile(m_fileName));
+    if (!m_effect) {
+        m_effect = new QSoundEffect(QMediaDevices::defaultAudioOutput(), this);
+        connect(m_effect, &QSoundEffect::playingChanged, this, [this] {
+            if (!m_effect->isPlaying()) {
+                finishPlaying();
+            }
+        });
     }
+    if (m_openedFile != m_fileName) {
+        m_openedFile = m_fileName;
+        m_lengthMs = WaveLengthMilliseconds(m_fileName);
+        m_effect->setSource(QUrl::fromLocalFile(m_fileName));
+    }
+}
+
+void QtSoundPlayer::finishPlaying()
+{
+    if (!m_playing) {
+        return;
+    }
+    m_playing = false;
+    m_endOfSound.stop();
+    Q_EMIT done();
 }
 
 void QtSoundPlayer::command(const QString &command)
 {
     if (command == QLatin1String("Open")) {
         m_open = true;
-        if (m_player) {
+        if (m_effect) {
             openFile();
         } else {
             QTimer::singleShot(BackEndDelayMs, this, &QtSoundPlayer::openFile);
@@ -66,22 +104,28 @@ void QtSoundPlayer::command(const QString &command)
     } else if (command == QLatin1String("Close")) {
         m_open = false;
         m_openedFile.clear();
-        if (m_player) {
-            m_player->stop();
-            m_player->setSource(QUrl());
+        m_endOfSound.stop();
+        m_playing = false;
+        if (m_effect) {
+            m_effect->stop();
+            m_effect->setSource(QUrl());
         }
     } else if (command == QLatin1String("Play")) {
-        if (m_open) {
-            openFile();
-            m_player->play();
+        if (!m_open) {
+            return;
         }
+        openFile();
+        // A file the player cannot read leaves the buzzer silent, and nothing is reported.
+        if (m_lengthMs < 0) {
+            return;
+        }
+        m_effect->play();
+        m_playing = true;
+        m_endOfSound.start(static_cast<int>(m_lengthMs) + EndGraceMs);
     } else if (command == QLatin1String("Stop")) {
-        if (m_player) {
-            m_player->pause();
-        }
-    } else if (command == QLatin1String("Prev")) {
-        if (m_player) {
-            m_player->setPosition(0);
+        if (m_effect) {
+            m_effect->stop();
         }
     }
+    // "Prev" needs nothing: every play starts at the beginning of the sound.
 }
