@@ -12,6 +12,8 @@
 #include "settings/livesettings.h"
 #include "settings/modcolor.h"
 #include "settings/uiservices.h"
+#include "web/httpclient.h"
+#include "web/modwebsb.h"
 #include "web/webstate.h"
 
 #include <segmora/segmora.h>
@@ -66,7 +68,10 @@ frmScoreboard::frmScoreboard(Context context, std::unique_ptr<SoundPlayer> playe
     m_tmrUpdateWeb.setObjectName(QStringLiteral("tmrUpdateWeb"));
     m_tmrUpdateWeb.setInterval(1000);
     m_mmcBuzzer->setObjectName(QStringLiteral("mmcBuzzer"));
+    m_inet1 = context.makeHttpClient ? context.makeHttpClient() : std::make_unique<QtHttpClient>();
+    m_inet1->setObjectName(QStringLiteral("Inet1"));
     connect(&m_tmrClock, &QTimer::timeout, this, &frmScoreboard::clockTick);
+    connect(&m_tmrUpdateWeb, &QTimer::timeout, this, &frmScoreboard::webTick);
     connect(m_mmcBuzzer.get(), &SoundPlayer::done, this, &frmScoreboard::onBuzzerDone);
 
     for (DigitGroup *group : std::as_const(m_design.groupList)) {
@@ -280,7 +285,43 @@ void frmScoreboard::resizeEvent(QResizeEvent *event)
     StretchLayout(m_layout, *this);
 }
 
+void frmScoreboard::webTick()
+{
+    ++m_webSBTicks;
+    if (m_webSBTicks < m_context.web.WebSBInterval || m_webUpdating) {
+        return;
+    }
+    m_webUpdating = true;
+    const LiveSettings &settings = m_context.settings;
+    WebSBContext web{settings, m_context.web, m_context.ui, this};
+    SendWebSBUpdate(web, settings.URL, settings.PassCode, *m_inet1, false, [this](int) {
+        if (m_context.web.WebSBFailCount > 5 && m_tmrUpdateWeb.isActive()) {
+            m_tmrUpdateWeb.stop();
+            m_context.ui.showMessage(this, QStringLiteral("Web Scoreboard Error"),
+                QStringLiteral("Connection to web scoreboard unsuccessful.  "
+                               "Please check settings and try again."));
+        }
+        m_webSBTicks = 0;
+        m_webUpdating = false;
+    });
+}
+
 void frmScoreboard::closeEvent(QCloseEvent *event)
 {
+    // Closing cannot be cancelled; publishing only adds the offer of a final update.
     event->accept();
+    if (!m_context.web.publishing()) {
+        return;
+    }
+    if (!m_context.ui.askYesNo(this, QStringLiteral("Web Scoreboard"),
+            QStringLiteral("Would you like to stop client updating?  This is "
+                           "recommended when the game is over."))) {
+        return;
+    }
+    m_tmrUpdateWeb.stop();
+    // One update at a time: a periodic one still in flight finishes first.
+    WaitForIdle(*m_inet1, this);
+    const LiveSettings &settings = m_context.settings;
+    SendWebSBUpdateAndWait({settings, m_context.web, m_context.ui, this}, settings.URL,
+        settings.PassCode, *m_inet1, true, this);
 }

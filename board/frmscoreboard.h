@@ -11,6 +11,7 @@
 #include <memory>
 
 class DigitGroup;
+class HttpClient;
 class SoundPlayer;
 class TimeSource;
 class UiServices;
@@ -33,6 +34,8 @@ public:
         WebState &web;
         const TimeSource &time;
         UiServices &ui;
+        // Makes the board's HTTP client; a real one with the standard time-out when empty.
+        std::function<std::unique_ptr<HttpClient>()> makeHttpClient = {};
     };
 
     frmScoreboard(Context context, std::unique_ptr<SoundPlayer> player, QWidget *parent = nullptr);
@@ -51,6 +54,8 @@ public:
     QTimer &tmrClock() { return m_tmrClock; }
     QTimer &tmrUpdateWeb() { return m_tmrUpdateWeb; }
     SoundPlayer &mmcBuzzer() { return *m_mmcBuzzer; }
+    HttpClient &Inet1() { return *m_inet1; }
+    qint16 WebSBTicks() const { return m_webSBTicks; }
     const BoardDesign &design() const { return m_design; }
     DigitGroup *group(const QString &ledArrayName) const;
 
@@ -68,6 +73,7 @@ private:
     void optionsCommand();
     void onBuzzerDone();
     void onGroupKey(DigitGroup *group, short keyAscii);
+    void webTick();
 
     Context m_context;
     std::unique_ptr<SoundPlayer> m_mmcBuzzer;
@@ -77,4 +83,9 @@ private:
     QTimer m_tmrUpdateWeb;
     std::function<void()> m_showHelp;
     std::function<void(QWidget *)> m_showOptions;
+    qint16 m_webSBTicks = 0;
+    // An update is in flight or its message is open: no tick starts another.
+    bool m_webUpdating = false;
+    // Declared last, so it is gone before anything its callbacks use.
+    std::unique_ptr<HttpClient> m_inet1;
 };

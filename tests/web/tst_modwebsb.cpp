@@ -1,0 +1,260 @@
+#include "settings/settingsstore.h"
+#include "tests/support/recordingui.h"
+#include "tests/support/scriptedhttpserver.h"
+#include "web/httpclient.h"
+#include "web/modwebsb.h"
+#include "web/webstate.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+const QString DefaultEcho = QStringLiteral("HomeHomeGuest010:0000000000");
+} // namespace
+
+class TestModWebSB : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void defaultTextsSendTheirQueryAndExpectTheirEcho();
+    void finalUpdateAddsItsField();
+    void intervalFromTheReplyHead_data();
+    void intervalFromTheReplyHead();
+    void repliesThatAreRefused_data();
+    void repliesThatAreRefused();
+    void tooManyRefusalsSendNothing();
+    void beforeTheBoardExistsTheFiguresAreEmpty();
+    void valuesTravelIntact();
+    void failedTransfersAreReportedNotCounted_data();
+    void failedTransfersAreReportedNotCounted();
+    void nothingIsAcceptedWhenEverythingIsEmpty();
+    void leadingInterval();
+
+private:
+    int send(const QString &page = QStringLiteral("page"), bool final = false);
+
+    LiveSettings m_settings;
+    WebState m_web;
+    RecordingUi m_ui;
+    std::unique_ptr<ScriptedHttpServer> m_server;
+    std::unique_ptr<QtHttpClient> m_client;
+};
+
+void TestModWebSB::init()
+{
+    m_server = std::make_unique<ScriptedHttpServer>();
+    m_client = std::make_unique<QtHttpClient>(500);
+    m_settings = DefaultSettings(QString());
+    m_settings.ServiceAddress = m_server->baseAddress();
+    m_web = {};
+    for (std::size_t slot = 3; slot <= 12; ++slot) {
+        m_web.WebSBValues[slot] = QStringLiteral("0");
+    }
+    m_web.WebSBValues[4] = QStringLiteral("10:00");
+    m_web.WebSBFailCount = 0;
+    m_ui = {};
+}
+
+int TestModWebSB::send(const QString &page, bool final)
+{
+    std::optional<int> result;
+    SendWebSBUpdate({m_settings, m_web, m_ui, nullptr}, page, QStringLiteral("secret"), *m_client,
+        final, [&result](int r) { result = r; });
+    [&] { QTRY_VERIFY_WITH_TIMEOUT(result.has_value(), 5000); }();
+    return result.value_or(-99);
+}
+
+void TestModWebSB::defaultTextsSendTheirQueryAndExpectTheirEcho()
+{
+    m_server->answer(QString(QStringLiteral("5|") + DefaultEcho).toUtf8());
+    QCOMPARE(send(), 1);
+    QCOMPARE(m_server->targets.size(), 1);
+    // The clock's colon travels percent-encoded; everything else is plain here.
+    QCOMPARE(m_server->targets.at(0),
+        QStringLiteral("/web/page?ttl=Home&ht=Home&vt=Guest&hs=0&gt=10%3A00&vs=0&per=0&hsh=0"
+                       "&hck=0&hsa=0&vsh=0&vck=0&vsa=0&passcode=secret"));
+    QCOMPARE(m_server->field(QStringLiteral("gt")), QStringLiteral("10:00"));
+    QCOMPARE(m_web.WebSBInterval, qint16(5));
+    QCOMPARE(m_web.WebSBFailCount, qint16(0));
+    QVERIFY(m_ui.messages.isEmpty());
+}
+
+void TestModWebSB::finalUpdateAddsItsField()
+{
+    m_server->answer(QString(QStringLiteral("|") + DefaultEcho).toUtf8());
+    QCOMPARE(send(QStringLiteral("page"), true), 1);
+    QCOMPARE(m_server->fieldNames(),
+        (QStringList{QStringLiteral("ttl"), QStringLiteral("ht"), QStringLiteral("vt"),
+            QStringLiteral("hs"), QStringLiteral("gt"), QStringLiteral("vs"), QStringLiteral("per"),
+            QStringLiteral("hsh"), QStringLiteral("hck"), QStringLiteral("hsa"),
+            QStringLiteral("vsh"), QStringLiteral("vck"), QStringLiteral("vsa"),
+            QStringLiteral("passcode"), QStringLiteral("final")}));
+    QCOMPARE(m_server->field(QStringLiteral("final")), QStringLiteral("1"));
+}
+
+void TestModWebSB::intervalFromTheReplyHead_data()
+{
+    QTest::addColumn<QString>("head");
+    QTest::addColumn<int>("interval");
+    QTest::newRow("5") << "5" << 5;
+    QTest::newRow("empty keeps it") << "" << 7;
+    QTest::newRow("abc") << "abc" << 0;
+    QTest::newRow("2.7 rounds down") << "2.7" << 2;
+    QTest::newRow("leading blanks") << "  3 seconds" << 3;
+    QTest::newRow("beyond 16 bits") << "99999999" << 32767;
+}
+
+void TestModWebSB::intervalFromTheReplyHead()
+{
+    QFETCH(QString, head);
+    m_web.WebSBInterval = 7;
+    m_server->answer(QString(head + QLatin1Char('|') + DefaultEcho).toUtf8());
+    QCOMPARE(send(), 1);
+    QTEST(int(m_web.WebSBInterval), "interval");
+}
+
+void TestModWebSB::repliesThatAreRefused_data()
+{
+    QTest::addColumn<QByteArray>("reply");
+    QTest::addColumn<int>("status");
+    QTest::newRow("line break after the echo")
+        << QString(QStringLiteral("5|") + DefaultEcho + QLatin1Char('\n')).toUtf8() << 200;
+    QTest::newRow("other case") << QString(QStringLiteral("5|") + DefaultEcho.toLower()).toUtf8()
+                                << 200;
+    QTest::newRow("two bars") << QString(QStringLiteral("5|Home|") + DefaultEcho).toUtf8() << 200;
+    QTest::newRow("empty") << QByteArray() << 200;
+    QTest::newRow("no bar") << DefaultEcho.toUtf8() << 200;
+    QTest::newRow("error page") << QByteArray("Forbidden") << 403;
+    QTest::newRow("missing page") << QByteArray("Not found") << 404;
+}
+
+void TestModWebSB::repliesThatAreRefused()
+{
+    QFETCH(QByteArray, reply);
+    QFETCH(int, status);
+    m_server->setScript([&](const QString &) {
+        return ScriptedHttpServer::Response{
+            ScriptedHttpServer::Response::Kind::Answer, status, reply, 0};
+    });
+    m_web.WebSBFailCount = 2;
+    m_web.WebSBInterval = 4;
+    QCOMPARE(send(), 0);
+    QCOMPARE(m_web.WebSBFailCount, qint16(3));
+    QCOMPARE(m_web.WebSBInterval, qint16(4));
+    QVERIFY(m_ui.messages.isEmpty());
+}
+
+void TestModWebSB::tooManyRefusalsSendNothing()
+{
+    m_server->answer(QString(QStringLiteral("|") + DefaultEcho).toUtf8());
+    m_web.WebSBFailCount = 6;
+    QCOMPARE(send(), 0);
+    QVERIFY(m_server->targets.isEmpty());
+    QCOMPARE(m_web.WebSBFailCount, qint16(6));
+    // Off is no reason not to send: switching on and off goes through here.
+    m_web.WebSBFailCount = -1;
+    QCOMPARE(send(), 1);
+    QCOMPARE(m_server->targets.size(), 1);
+    QCOMPARE(m_web.WebSBFailCount, qint16(0));
+    // An accepted reply resets the count from 5.
+    m_web.WebSBFailCount = 5;
+    QCOMPARE(send(), 1);
+    QCOMPARE(m_web.WebSBFailCount, qint16(0));
+}
+
+void TestModWebSB::beforeTheBoardExistsTheFiguresAreEmpty()
+{
+    m_web.WebSBValues = {};
+    m_server->answer("1|HomeHomeGuest");
+    QCOMPARE(send(), 1);
+    QVERIFY2(m_server->targets.at(0).contains(QLatin1String("&hs=&gt=&vs=&per=")),
+        qPrintable(m_server->targets.at(0)));
+}
+
+void TestModWebSB::valuesTravelIntact()
+{
+    m_settings.TitleText = QStringLiteral("50% + ?cup=final #1");
+    m_settings.HomeText = QStringLiteral("A&B Rovers");
+    m_settings.GuestText = QStringLiteral("Zürich FC");
+    const QString passcode = QStringLiteral("p#ss=w&rd+1");
+    m_server->setScript([](const QString &target) {
+        const QUrlQuery query(QUrl(target).query(QUrl::FullyEncoded));
+        QString echo;
+        for (const auto &item : query.queryItems(QUrl::FullyDecoded)) {
+            if (item.first != QLatin1String("passcode")) {
+                echo += item.second;
+            }
+        }
+        return ScriptedHttpServer::Response{ScriptedHttpServer::Response::Kind::Answer, 200,
+            QString(QStringLiteral("2|") + echo).toUtf8(), 0};
+    });
+    std::optional<int> result;
+    SendWebSBUpdate({m_settings, m_web, m_ui, nullptr}, QStringLiteral("my page"), passcode,
+        *m_client, false, [&result](int r) { result = r; });
+    QTRY_VERIFY(result.has_value());
+    QCOMPARE(*result, 1);
+    QCOMPARE(m_server->field(QStringLiteral("ttl")), m_settings.TitleText);
+    QCOMPARE(m_server->field(QStringLiteral("ht")), m_settings.HomeText);
+    QCOMPARE(m_server->field(QStringLiteral("vt")), m_settings.GuestText);
+    QCOMPARE(m_server->field(QStringLiteral("passcode")), passcode);
+    QCOMPARE(m_server->fieldNames().size(), 14); // nothing injected a field of its own
+    QVERIFY(m_server->targets.at(0).startsWith(QLatin1String("/web/my%20page?")));
+}
+
+void TestModWebSB::failedTransfersAreReportedNotCounted_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::newRow("never answers") << int(ScriptedHttpServer::Response::Kind::Never);
+    QTest::newRow("drops the connection") << int(ScriptedHttpServer::Response::Kind::Drop);
+    QTest::newRow("refused connection") << -1;
+}
+
+void TestModWebSB::failedTransfersAreReportedNotCounted()
+{
+    QFETCH(int, kind);
+    if (kind < 0) {
+        m_settings.ServiceAddress
+            = QStringLiteral("http://127.0.0.1:%1/web/").arg(m_server->port());
+        m_server.reset(); // nobody listens there now
+    } else {
+        m_server->setScript([kind](const QString &) {
+            return ScriptedHttpServer::Response{
+                ScriptedHttpServer::Response::Kind(kind), 200, {}, 0};
+        });
+    }
+    m_web.WebSBFailCount = 3;
+    m_web.WebSBInterval = 4;
+    QCOMPARE(send(), 0);
+    QCOMPARE(m_ui.messages.size(), 1);
+    QCOMPARE(m_ui.messages.at(0).title, QStringLiteral("Varnelo"));
+    QCOMPARE(m_ui.messages.at(0).text, QStringLiteral("Error sending information to server!"));
+    QCOMPARE(m_web.WebSBFailCount, qint16(3));
+    QCOMPARE(m_web.WebSBInterval, qint16(4));
+}
+
+void TestModWebSB::nothingIsAcceptedWhenEverythingIsEmpty()
+{
+    m_settings.TitleText.clear();
+    m_settings.HomeText.clear();
+    m_settings.GuestText.clear();
+    m_web.WebSBValues = {};
+    m_server->answer("1|");
+    QCOMPARE(send(), 0);
+    QCOMPARE(m_web.WebSBFailCount, qint16(1));
+}
+
+void TestModWebSB::leadingInterval()
+{
+    QCOMPARE(LeadingInterval(QStringLiteral("12abc")), qint16(12));
+    QCOMPARE(LeadingInterval(QStringLiteral("-1.5")), qint16(-2));
+    QCOMPARE(LeadingInterval(QStringLiteral(".5")), qint16(0));
+    QCOMPARE(LeadingInterval(QStringLiteral("-")), qint16(0));
+    QCOMPARE(LeadingInterval(QStringLiteral("\t 4")), qint16(4));
+    QCOMPARE(LeadingInterval(QStringLiteral("1e3")), qint16(1000));
+    QCOMPARE(LeadingInterval(QStringLiteral("2e")), qint16(2));
+}
+
+QTEST_MAIN(TestModWebSB)
+#include "tst_modwebsb.moc"

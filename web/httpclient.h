@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QUrl>
+
+#include <functional>
+
+class QNetworkAccessManager;
+class QNetworkReply;
+
+// One HTTP GET that never blocks: the result arrives later, on the user-interface thread.
+class HttpClient : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Result
+    {
+        // False when no HTTP response arrived: no connection, host not found, time-out, a
+        // connection dropped before the reply was complete.
+        bool transferred = false;
+        int status = 0;
+        QString body;
+        QString error;
+    };
+    using Callback = std::function<void(const Result &)>;
+
+    using QObject::QObject;
+
+    // Starts a GET of `url`; `done` runs once with its result.
+    virtual void get(const QUrl &url, Callback done) = 0;
+    // Whether a request is still waiting for its result.
+    virtual bool busy() const = 0;
+};
+
+// The HTTP client over QNetworkAccessManager: no proxy, no credentials, no extra headers, a
+// time-out for the whole request.
+class QtHttpClient final : public HttpClient
+{
+    Q_OBJECT
+
+public:
+    static constexpr int DefaultTimeoutMs = 60'000;
+
+    explicit QtHttpClient(int timeoutMs = DefaultTimeoutMs, QObject *parent = nullptr);
+    ~QtHttpClient() override;
+
+    void get(const QUrl &url, Callback done) override;
+    bool busy() const override { return m_pending > 0; }
+
+private:
+    void finished(QNetworkReply *reply, const Callback &done);
+
+    QNetworkAccessManager *m_manager;
+    int m_timeoutMs;
+    int m_pending = 0;
+};

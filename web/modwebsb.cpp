@@ -1,0 +1,225 @@
+#include "modwebsb.h"
+
+#include "settings/livesettings.h"
+#include "settings/uiservices.h"
+#include "web/httpclient.h"
+#include "web/webstate.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+const char *const FieldNames[]
+    = {"ttl", "ht", "vt", "hs", "gt", "vs", "per", "hsh", "hck", "hsa", "vsh", "vck", "vsa"};
+
+bool isBlank(QChar c)
+{
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\n')
+        || c == QLatin1Char('\r');
+}
+
+bool isDigit(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+} // namespace
+
+QStringList WebSBFieldValues(const LiveSettings &settings, const WebState &web)
+{
+    QStringList values{settings.TitleText, settings.HomeText, settings.GuestText};
+    for (std::size_t slot = 3; slot <= 12; ++slot) {
+        values << web.WebSBValues[slot];
+    }
+    return values;
+}
+
+QUrl BuildWebSBUrl(const QString &serviceAddress, const QString &page, const QStringList &values,
+    const QString &passcode, bool final)
+{
+    // The page name follows the base address's own "/" even when it was typed without one.
+    QString base = serviceAddress;
+    if (!base.endsWith(QLatin1Char('/'))) {
+        base += QLatin1Char('/');
+    }
+    QUrl url(base + QString::fromLatin1(QUrl::toPercentEncoding(page)), QUrl::StrictMode);
+    // Built by hand from fully encoded parts: QUrlQuery would drop the "=" of an empty value.
+    QString query;
+    const auto add = [&query](const char *name, const QString &value) {
+        if (!query.isEmpty()) {
+            query += QLatin1Char('&');
+        }
+        query += QLatin1String(name) + QLatin1Char('=')
+            + QString::fromLatin1(QUrl::toPercentEncoding(value));
+    };
+    for (qsizetype i = 0; i < values.size() && i < qsizetype(std::size(FieldNames)); ++i) {
+        add(FieldNames[i], values.at(i));
+    }
+    add("passcode", passcode);
+    if (final) {
+        add("final", QStringLiteral("1"));
+    }
+    url.setQuery(query, QUrl::StrictMode);
+    return url;
+}
+
+qint16 LeadingInterval(const QString &text)
+{
+    qsizetype i = 0;
+    while (i < text.size() && isBlank(text.at(i))) {
+        ++i;
+    }
+    const qsizetype start = i;
+    if (i < text.size() && (text.at(i) == QLatin1Char('+') || text.at(i) == QLatin1Char('-'))) {
+        ++i;
+    }
+    const qsizetype digitsStart = i;
+    while (i < text.size() && isDigit(text.at(i))) {
+        ++i;
+    }
+    bool anyDigit = i > digitsStart;
+    if (i < text.size() && text.at(i) == QLatin1Char('.')) {
+        const qsizetype fraction = ++i;
+        while (i < text.size() && isDigit(text.at(i))) {
+            ++i;
+        }
+        anyDigit = anyDigit || i > fraction;
+    }
+    if (!anyDigit) {
+        return 0;
+    }
+    // An exponent continues the number only when digits follow it.
+    if (i < text.size() && (text.at(i) == QLatin1Char('e') || text.at(i) == QLatin1Char('E'))) {
+        qsizetype e = i + 1;
+        if (e < text.size() && (text.at(e) == QLatin1Char('+') || text.at(e) == QLatin1Char('-'))) {
+            ++e;
+        }
+        const qsizetype exponentDigits = e;
+        while (e < text.size() && isDigit(text.at(e))) {
+            ++e;
+        }
+        if (e > exponentDigits) {
+            i = e;
+        }
+    }
+    bool ok = false;
+    const double value = text.mid(start, i - start).toDouble(&ok);
+    if (!ok) {
+        return 0;
+    }
+    const double whole = std::floor(value);
+    if (whole > std::numeric_limits<qint16>::max()) {
+        return std::numeric_limits<qint16>::max();
+    }
+    if (whole < std::numeric_limits<qint16>::min()) {
+        return std::numeric_limits<qint16>::min();
+    }
+    return static_cast<qint16>(whole);
+}
+
+WebSBReply ParseWebSBReply(const QString &reply, const QString &echo)
+{
+    WebSBReply result;
+    const qsizetype bar = reply.indexOf(QLatin1Char('|'));
+    if (bar < 0 || echo.isEmpty() || reply.mid(bar + 1) != echo) {
+        return result;
+    }
+    result.accepted = true;
+    const QString head = reply.left(bar);
+    if (!head.isEmpty()) {
+        result.interval = LeadingInterval(head);
+    }
+    return result;
+}
+
+void SendWebSBUpdate(WebSBContext context, const QString &page, const QString &passcode,
+    HttpClient &client, bool final, std::function<void(int)> done)
+{
+    if (context.web.WebSBFailCount > 5) {
+        if (done) {
+            done(0);
+        }
+        return;
+    }
+    const QStringList values = WebSBFieldValues(context.settings, context.web);
+    const QString echo = values.join(QString());
+    const QUrl url = BuildWebSBUrl(context.settings.ServiceAddress, page, values, passcode, final);
+    // The window may be gone by the time the reply is in.
+    QPointer<QWidget> parent = context.messageParent;
+    client.get(url, [context, parent, echo, done](const HttpClient::Result &result) {
+        if (!result.transferred) {
+            context.ui.showMessage(parent, QStringLiteral("Varnelo"),
+                QStringLiteral("Error sending information to server!"));
+            if (done) {
+                done(0);
+            }
+            return;
+        }
+        const WebSBReply reply = ParseWebSBReply(result.body, echo);
+        if (reply.accepted) {
+            if (reply.interval) {
+                context.web.WebSBInterval = *reply.interval;
+            }
+            context.web.WebSBFailCount = 0;
+        } else {
+            ++context.web.WebSBFailCount;
+        }
+        if (done) {
+            done(reply.accepted ? 1 : 0);
+        }
+    });
+}
+
+namespace {
+
+// Runs the event loop until `finished` says so.
+void waitUntil(const std::function<bool()> &finished, QWidget *busyWindow)
+{
+    if (finished()) {
+        return;
+    }
+    QPointer<QWidget> window = busyWindow;
+    const bool wasEnabled = window && window->isEnabled();
+    if (window) {
+        window->setEnabled(false);
+    }
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    QEventLoop loop;
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (finished()) {
+            loop.quit();
+        }
+    });
+    poll.start();
+    loop.exec();
+    QApplication::restoreOverrideCursor();
+    if (window && wasEnabled) {
+        window->setEnabled(true);
+    }
+}
+
+} // namespace
+
+int SendWebSBUpdateAndWait(WebSBContext context, const QString &page, const QString &passcode,
+    HttpClient &client, bool final, QWidget *busyWindow)
+{
+    std::optional<int> result;
+    SendWebSBUpdate(context, page, passcode, client, final, [&result](int r) { result = r; });
+    waitUntil([&result] { return result.has_value(); }, busyWindow);
+    return *result;
+}
+
+void WaitForIdle(HttpClient &client, QWidget *busyWindow)
+{
+    QPointer<HttpClient> guard = &client;
+    waitUntil([guard] { return !guard || !guard->busy(); }, busyWindow);
+}

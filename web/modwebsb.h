@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+
+#include <functional>
+#include <optional>
+
+class HttpClient;
+class QWidget;
+class UiServices;
+struct LiveSettings;
+struct WebState;
+
+// The update request to the web scoreboard service: one GET carrying the title, the team names
+// and every figure of the board, answered with an interval and an echo of what was stored.
+
+// The thirteen values of an update, in their order: title, home and visitor names, then the
+// board's figures (WebSBValues slots 3 to 12).
+QStringList WebSBFieldValues(const LiveSettings &settings, const WebState &web);
+
+// The request for an update. Every value travels percent-encoded, so that any text reaches the
+// service exactly as typed and cannot add a field of its own.
+QUrl BuildWebSBUrl(const QString &serviceAddress, const QString &page, const QStringList &values,
+    const QString &passcode, bool final);
+
+// What a reply says: whether it is accepted (an echo of exactly the values sent, and something
+// was sent), and the interval the service asks for when its head is not empty.
+struct WebSBReply
+{
+    bool accepted = false;
+    std::optional<qint16> interval;
+};
+WebSBReply ParseWebSBReply(const QString &reply, const QString &echo);
+
+// The whole-number part, rounded down, of the number that `text` begins with (leading blanks
+// skipped; reading stops where the number ends); 0 when it begins with none. Held to 16 bits.
+qint16 LeadingInterval(const QString &text);
+
+// What an update works with.
+struct WebSBContext
+{
+    const LiveSettings &settings;
+    WebState &web;
+    UiServices &ui;
+    // The window over which a failed transfer is reported.
+    QWidget *messageParent = nullptr;
+};
+
+// Sends one update and calls `done` with 1 when the service accepted it, 0 otherwise (nothing
+// sent after too many refusals, a failed transfer, or a refused reply). Counts refusals in
+// WebSBFailCount and takes the service's interval into WebSBInterval; a failed transfer is
+// reported with a message and not counted. Never blocks: `done` runs when the reply is in.
+void SendWebSBUpdate(WebSBContext context, const QString &page, const QString &passcode,
+    HttpClient &client, bool final, std::function<void(int)> done);
+
+// Sends one update and waits for its result while the event loop, and so the game clock, keeps
+// running; the program shows that it is waiting and `busyWindow` takes no input meanwhile.
+int SendWebSBUpdateAndWait(WebSBContext context, const QString &page, const QString &passcode,
+    HttpClient &client, bool final, QWidget *busyWindow);
+
+// Waits, as above, until `client` has no request in flight.
+void WaitForIdle(HttpClient &client, QWidget *busyWindow);
