@@ -66,7 +66,7 @@ void loadNumber(T &target, const QVariant &stored)
     }
     qint64 value = 0;
     if (ParseStoredInteger(stored.toString(), std::numeric_limits<T>::min(),
-                           std::numeric_limits<T>::max(), value)) {
+            std::numeric_limits<T>::max(), value)) {
         target = static_cast<T>(value);
     }
 }
@@ -100,8 +100,8 @@ LiveSettings DefaultSettings(const QString &defaultBuzzerFile)
 {
     LiveSettings defaults;
     defaults.StartStopClockKey = 115; // s
-    defaults.ResetClockKey = 114;     // r
-    defaults.BuzzerKey = 98;          // b
+    defaults.ResetClockKey = 114; // r
+    defaults.BuzzerKey = 98; // b
     defaults.BuzzerFile = defaultBuzzerFile;
     defaults.HomeColor = 16777215;
     defaults.GuestColor = 16777215;
@@ -161,5 +161,5 @@ void SaveSettings(const LiveSettings &settings, QSettings &store)
 std::unique_ptr<QSettings> OpenSettingsStore()
 {
     return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                       QStringLiteral("Varnelo"), QStringLiteral("Varnelo"));
+        QStringLiteral("Varnelo"), QStringLiteral("Varnelo"));
 }

@@ -10,8 +10,11 @@
 #include <memory>
 
 class QSettings;
+class QWidget;
 class UiServices;
+class frmHelp;
 class frmScoreboard;
+class frmSplash;
 
 // Owns the program-wide state (settings, game, web) and the program's windows, and wires them
 // together: the one place that knows how the windows reach one another.
@@ -21,16 +24,20 @@ public:
     Application(UiServices &ui, std::unique_ptr<QSettings> store);
     ~Application();
 
-    // Loads the settings and opens the board.
+    // Shows the splash screen, which loads the settings.
     void start();
 
     LiveSettings &settings() { return m_settings; }
     GameState &game() { return m_game; }
     WebState &web() { return m_web; }
+    frmSplash *splash() const;
     frmScoreboard *board() const;
+    frmHelp *help() const;
 
 private:
     void showBoard();
+    void showHelp();
+    void showOptions(QWidget *owner);
 
     UiServices &m_ui;
     std::unique_ptr<QSettings> m_store;
@@ -38,5 +45,7 @@ private:
     LiveSettings m_settings;
     GameState m_game;
     WebState m_web;
+    QPointer<frmSplash> m_splash;
     QPointer<frmScoreboard> m_board;
+    QPointer<frmHelp> m_help;
 };

@@ -1,4 +1,6 @@
 #include "startup/application.h"
+#include "startup/artwork.h"
+#include "startup/fonts.h"
 
 #include "settings/settingsstore.h"
 #include "settings/uiservices.h"
@@ -11,6 +13,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Varnelo"));
     QApplication::setOrganizationName(QStringLiteral("Varnelo"));
+    QApplication::setWindowIcon(VarneloIcon());
+    InstallFontSubstitutions();
     QtUiServices ui;
     Application varnelo(ui, OpenSettingsStore());
     varnelo.start();

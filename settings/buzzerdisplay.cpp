@@ -1,0 +1,27 @@
+#include "buzzerdisplay.h"
+
+#include <QFileInfo>
+
+namespace {
+
+constexpr qsizetype LongestShownWhole = 50;
+constexpr qsizetype ShortenedHead = 10;
+
+} // namespace
+
+bool IsExistingFile(const QString &path)
+{
+    return !path.isEmpty() && QFileInfo(path).isFile();
+}
+
+QString BuzzerDisplayText(const QString &path)
+{
+    if (path.size() > LongestShownWhole) {
+        const QString name = IsExistingFile(path) ? QFileInfo(path).fileName() : QString();
+        return path.left(ShortenedHead) + QStringLiteral(" ...\\") + name;
+    }
+    if (!path.isEmpty()) {
+        return path;
+    }
+    return QStringLiteral("[No File Selected]");
+}

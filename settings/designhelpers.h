@@ -1,0 +1,52 @@
+#pragma once
+
+#include "layout/twips.h"
+
+#include <QFont>
+#include <QFrame>
+#include <QString>
+#include <QWidget>
+
+#include <utility>
+
+// Helpers for the hand-placed windows: geometry in twips and fonts named as designed.
+
+// The designed default font of every window; InstallFontSubstitutions() maps it to a metric-close
+// face where the platform lacks it.
+inline const QString DefaultFontFamily = QStringLiteral("MS Sans Serif");
+inline constexpr double DefaultFontPoints = 8.25;
+
+inline QFont DesignFont(const QString &family, double points, bool bold = false)
+{
+    QFont font(family);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+inline QFont DefaultDesignFont()
+{
+    return DesignFont(DefaultFontFamily, DefaultFontPoints);
+}
+
+// Creates a child widget at a designed position; returns it for further setup.
+template<typename W, typename... Args>
+W *PlaceTwips(QWidget *parent, int left, int top, int width, int height, Args &&...args)
+{
+    auto *widget = new W(std::forward<Args>(args)..., parent);
+    widget->setGeometry(TwipsRect(left, top, width, height));
+    return widget;
+}
+
+// A fixed-size window with a title and a close box but no minimise or maximise button.
+inline constexpr Qt::WindowFlags FixedDialogFlags = Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint
+    | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+    | Qt::WindowCloseButtonHint;
+
+// A bordered label that shows a value, drawn like a read-only text box.
+inline void StyleAsField(QFrame &frame)
+{
+    frame.setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    frame.setBackgroundRole(QPalette::Base);
+    frame.setAutoFillBackground(true);
+}

@@ -1,0 +1,206 @@
+#include "frmoptions.h"
+
+#include "colorstab.h"
+#include "designhelpers.h"
+#include "keystab.h"
+#include "livesettings.h"
+#include "settingsstore.h"
+#include "textstab.h"
+#include "uiservices.h"
+#include "web/httpclient.h"
+#include "web/modwebsb.h"
+#include "web/webstate.h"
+#include "webtab.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QProxyStyle>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionTabWidgetFrame>
+#include <QTabWidget>
+
+namespace {
+
+// Tabs with half the usual padding round their captions, so that all four fit in one row.
+class CompactTabStyle : public QProxyStyle
+{
+public:
+    int pixelMetric(
+        PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override
+    {
+        const int value = QProxyStyle::pixelMetric(metric, option, widget);
+        return metric == PM_TabBarTabHSpace ? value / 2 : value;
+    }
+};
+
+// The tab strip. Its pages' controls are designed relative to the strip itself, tab row
+// included, so they are moved by where the style puts the pages.
+class OptionsTabStrip : public QTabWidget
+{
+public:
+    explicit OptionsTabStrip(QWidget *parent)
+        : QTabWidget(parent)
+    {
+        auto *compact = new CompactTabStyle;
+        compact->setParent(this);
+        tabBar()->setStyle(compact);
+        tabBar()->setUsesScrollButtons(false);
+    }
+
+    QPoint pageOrigin() const
+    {
+        QStyleOptionTabWidgetFrame option;
+        initStyleOption(&option);
+        return style()->subElementRect(QStyle::SE_TabWidgetTabContents, &option, this).topLeft();
+    }
+
+    void placePages()
+    {
+        const QPoint origin = pageOrigin();
+        for (int i = 0; i < count(); ++i) {
+            for (QWidget *child :
+                widget(i)->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+                child->move(child->pos() - origin);
+            }
+        }
+    }
+};
+
+} // namespace
+
+frmOptions::frmOptions(LiveSettings &settings, WebState &web, QSettings &store, UiServices &ui,
+    QWidget *parent, std::function<std::unique_ptr<HttpClient>()> makeHttpClient)
+    : QDialog(parent, FixedDialogFlags)
+    , m_settings(settings)
+    , m_web(web)
+    , m_store(store)
+    , m_ui(ui)
+    , m_inet1(makeHttpClient ? makeHttpClient() : std::make_unique<QtHttpClient>())
+{
+    m_inet1->setObjectName(QStringLiteral("Inet1"));
+    setWindowTitle(QStringLiteral("Options"));
+    setFont(DefaultDesignFont());
+    setFixedSize(TwipsToPixels(5550), TwipsToPixels(3840));
+
+    auto *sstOptions = PlaceTwips<OptionsTabStrip>(this, 120, 120, 5325, 3135);
+    sstOptions->setObjectName(QStringLiteral("sstOptions"));
+    m_keysTab = new KeysTab(m_chooseKey, m_ui);
+    m_colorsTab = new ColorsTab(m_ui);
+    m_textsTab = new TextsTab;
+    m_webTab = new WebTab;
+    sstOptions->addTab(m_keysTab, QStringLiteral("Keyboard Controls"));
+    sstOptions->addTab(m_colorsTab, QStringLiteral("Color Controls"));
+    sstOptions->addTab(m_textsTab, QStringLiteral("Text Cotrols"));
+    sstOptions->addTab(m_webTab, QStringLiteral("Web Scoreboard"));
+    sstOptions->placePages();
+    sstOptions->setCurrentIndex(0);
+    connect(m_webTab, &WebTab::startStopClicked, this, &frmOptions::onStartStopWebSB);
+
+    auto *cmdOk = PlaceTwips<QPushButton>(this, 1477, 3360, 1095, 375, QStringLiteral("&Ok"));
+    cmdOk->setObjectName(QStringLiteral("cmdOk"));
+    connect(cmdOk, &QPushButton::clicked, this, &frmOptions::onOk);
+    auto *cmdCancel
+        = PlaceTwips<QPushButton>(this, 2692, 3360, 1095, 375, QStringLiteral("&Cancel"));
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    // No button is the default: Enter in a text box must not confirm the dialog.
+    for (QPushButton *button : findChildren<QPushButton *>()) {
+        button->setAutoDefault(false);
+        button->setDefault(false);
+    }
+
+    Load();
+}
+
+void frmOptions::Load()
+{
+    m_keysTab->load(m_settings);
+    m_colorsTab->load(m_settings);
+    m_textsTab->load(m_settings);
+    m_webTab->load(m_settings);
+    UpdateWebSBStatus();
+}
+
+void frmOptions::UpdateWebSBStatus()
+{
+    m_webTab->showStatus(m_web.WebSBFailCount);
+}
+
+frmOptions::~frmOptions() = default;
+
+void frmOptions::onStartStopWebSB()
+{
+    if (m_webBusy) {
+        return;
+    }
+    m_webBusy = true;
+    if (m_web.publishing()) {
+        stopWebSB();
+    } else {
+        startWebSB();
+    }
+    m_webBusy = false;
+    UpdateWebSBStatus();
+}
+
+void frmOptions::startWebSB()
+{
+    // The test uses what the boxes hold now; the settings change only on Ok.
+    m_webTab->setEntriesEnabled(false);
+    m_web.WebSBFailCount = 0;
+    LiveSettings trial = m_settings;
+    trial.ServiceAddress = m_webTab->serviceAddress();
+    const int result = SendWebSBUpdateAndWait(
+        {trial, m_web, m_ui, this}, m_webTab->url(), m_webTab->passCode(), *m_inet1, false, this);
+    if (result != 1) {
+        m_ui.showMessage(this, QStringLiteral("Fail"),
+            QStringLiteral(
+                "Connection Failed. Check the URL and passcode you entered and try again."));
+        m_web.WebSBFailCount = -1;
+    }
+}
+
+void frmOptions::stopWebSB()
+{
+    if (m_ui.askYesNo(this, QStringLiteral("Web Scoreboard"),
+            QStringLiteral("Would you like to stop client updating?  This is recommended when the "
+                           "game is over."))) {
+        SendWebSBUpdateAndWait({m_settings, m_web, m_ui, this}, m_settings.URL, m_settings.PassCode,
+            *m_inet1, true, this);
+    }
+    m_web.WebSBFailCount = -1;
+}
+
+void frmOptions::closeEvent(QCloseEvent *event)
+{
+    // While Start or Stop waits for the service, the dialog stays.
+    if (m_webBusy) {
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
+}
+
+void frmOptions::onOk()
+{
+    LiveSettings confirmed = m_settings;
+    m_keysTab->store(confirmed);
+    m_colorsTab->store(confirmed);
+    m_textsTab->store(confirmed);
+    m_webTab->store(confirmed);
+    m_settings = confirmed;
+    SaveSettings(m_settings, m_store);
+    accept();
+}
+
+void frmOptions::keyPressEvent(QKeyEvent *event)
+{
+    // Escape is not a way out: only Ok, Cancel and the close box close the dialog.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "frmchoosekey.h"
+
+#include <QDialog>
+
+#include <functional>
+#include <memory>
+
+class ColorsTab;
+class HttpClient;
+class KeysTab;
+class QSettings;
+class TextsTab;
+class UiServices;
+class WebTab;
+struct LiveSettings;
+struct WebState;
+
+// The modal options dialog: every setting on four tabs, held as pending values in its controls.
+// Ok copies them all into `settings` and saves them to `store`; Cancel and the close box throw
+// them away. Neither Enter nor Escape closes it. Open it with exec().
+class frmOptions : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // `makeHttpClient` makes the dialog's own HTTP client for Start and Stop; a real one with the
+    // standard time-out when empty.
+    frmOptions(LiveSettings &settings, WebState &web, QSettings &store, UiServices &ui,
+        QWidget *parent = nullptr,
+        std::function<std::unique_ptr<HttpClient>()> makeHttpClient = {});
+    ~frmOptions() override;
+
+    // Shows the state of web publishing on the web tab: the status and its colour, Start or
+    // Stop, and whether the page name, passcode and server can be edited.
+    void UpdateWebSBStatus();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private Q_SLOTS:
+    void onStartStopWebSB();
+
+private:
+    void Load();
+    void onOk();
+    void startWebSB();
+    void stopWebSB();
+
+    LiveSettings &m_settings;
+    WebState &m_web;
+    QSettings &m_store;
+    UiServices &m_ui;
+    ChooseKey m_chooseKey;
+    KeysTab *m_keysTab = nullptr;
+    ColorsTab *m_colorsTab = nullptr;
+    TextsTab *m_textsTab = nullptr;
+    WebTab *m_webTab = nullptr;
+    // A Start or Stop is waiting for the service: the dialog stays open until it is done.
+    bool m_webBusy = false;
+    std::unique_ptr<HttpClient> m_inet1;
+};

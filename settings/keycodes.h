@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+#include <array>
+
+// Control keys are 16-bit character codes. These are the rules for binding one and the way the
+// options dialog shows it.
+
+// The keys bound to start/stop, reset and buzzer, in that order.
+using KeyBindings = std::array<qint16, 3>;
+
+// Codes that no action may take unless it already has it: o and h (options, help), the number
+// entry keys = . - + and space, and Enter.
+inline constexpr std::array<qint16, 8> ReservedKeyCodes = {111, 104, 61, 46, 45, 43, 32, 13};
+
+bool IsReservedKey(qint16 code);
+
+// Whether `code` may become the key of the action now bound to `current`, while `taken` holds
+// the three keys the options dialog shows. The action's own key is always accepted, reserved or
+// not.
+bool MayBindKey(qint16 code, qint16 current, const KeyBindings &taken);
+
+// The key as the options dialog shows it: the character itself, or a name for one that cannot be
+// seen (space, Enter and other control characters).
+QString KeyCaption(qint16 code);

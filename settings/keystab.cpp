@@ -1,0 +1,144 @@
+#include "keystab.h"
+
+#include "buzzerdisplay.h"
+#include "captionframe.h"
+#include "designhelpers.h"
+#include "frmchoosekey.h"
+#include "livesettings.h"
+#include "settingsstore.h"
+#include "uiservices.h"
+
+#include <QPushButton>
+
+#include <limits>
+
+KeyLabel::KeyLabel(QWidget *parent)
+    : QLabel(parent)
+{
+    StyleAsField(*this);
+    setAlignment(Qt::AlignCenter);
+    setTextFormat(Qt::PlainText);
+}
+
+void KeyLabel::setCode(qint16 code)
+{
+    m_code = code;
+    setText(KeyCaption(code));
+}
+
+KeysTab::KeysTab(ChooseKey &shared, UiServices &ui, QWidget *parent)
+    : QWidget(parent)
+    , m_chooseKey(shared)
+    , m_ui(ui)
+{
+    struct KeyFrame
+    {
+        const char *title;
+        int left;
+        const char *buttonName;
+        const char *labelName;
+        KeyLabel *KeysTab::*label;
+        const char *action;
+    };
+    const KeyFrame frames[] = {
+        {"Start / Stop Key:", 240, "cmdStartStopK", "lblStartStopK", &KeysTab::m_lblStartStopK,
+            "start / stop the clock"},
+        {"Reset Clock Key:", 1920, "cmdResetK", "lblResetK", &KeysTab::m_lblResetK,
+            "reset the clock"},
+        {"Buzzer Key:", 3600, "cmdBuzzerK", "lblBuzzerK", &KeysTab::m_lblBuzzerK,
+            "sound the buzzer"},
+    };
+    for (const KeyFrame &frame : frames) {
+        auto *box = PlaceTwips<CaptionFrame>(
+            this, frame.left, 480, 1455, 975, QLatin1String(frame.title));
+        auto *change = PlaceTwips<QPushButton>(box, 120, 240, 1215, 375, QStringLiteral("Change"));
+        change->setObjectName(QLatin1String(frame.buttonName));
+        KeyLabel *label = PlaceTwips<KeyLabel>(box, 120, 600, 1215, 255);
+        label->setObjectName(QLatin1String(frame.labelName));
+        this->*frame.label = label;
+        const QString action = QLatin1String(frame.action);
+        connect(change, &QPushButton::clicked, this,
+            [this, label, action] { chooseKey(label, action); });
+    }
+
+    auto *sound
+        = PlaceTwips<CaptionFrame>(this, 240, 1620, 4815, 735, QStringLiteral("Buzzer Sound"));
+    auto *cmdBuzzerSound
+        = PlaceTwips<QPushButton>(sound, 120, 240, 735, 375, QStringLiteral("Change"));
+    cmdBuzzerSound->setObjectName(QStringLiteral("cmdBuzzerSound"));
+    connect(cmdBuzzerSound, &QPushButton::clicked, this, &KeysTab::chooseBuzzerSound);
+    m_lblBuzzerSound = PlaceTwips<QLabel>(sound, 840, 240, 3855, 375);
+    m_lblBuzzerSound->setObjectName(QStringLiteral("lblBuzzerSound"));
+    StyleAsField(*m_lblBuzzerSound);
+    m_lblBuzzerSound->setAlignment(Qt::AlignCenter);
+    m_lblBuzzerSound->setTextFormat(Qt::PlainText);
+
+    auto *cmdResetKeys
+        = PlaceTwips<QPushButton>(this, 3840, 2460, 1215, 375, QStringLiteral("Reset Keys"));
+    cmdResetKeys->setObjectName(QStringLiteral("cmdResetKeys"));
+    connect(cmdResetKeys, &QPushButton::clicked, this, &KeysTab::resetKeys);
+}
+
+void KeysTab::load(const LiveSettings &settings)
+{
+    m_lblStartStopK->setCode(settings.StartStopClockKey);
+    m_lblResetK->setCode(settings.ResetClockKey);
+    m_lblBuzzerK->setCode(settings.BuzzerKey);
+    setBuzzerTemp(settings.BuzzerFile);
+}
+
+void KeysTab::store(LiveSettings &settings) const
+{
+    settings.StartStopClockKey = m_lblStartStopK->code();
+    settings.ResetClockKey = m_lblResetK->code();
+    settings.BuzzerKey = m_lblBuzzerK->code();
+    settings.BuzzerFile = m_BuzzerTemp;
+}
+
+KeyBindings KeysTab::shownKeys() const
+{
+    return {m_lblStartStopK->code(), m_lblResetK->code(), m_lblBuzzerK->code()};
+}
+
+void KeysTab::chooseKey(KeyLabel *label, const QString &action)
+{
+    m_chooseKey.ChooseKeyAction = action;
+    m_chooseKey.ChooseKeyCurrent = label->code();
+    frmChooseKey dialog(m_chooseKey, shownKeys(), m_ui, window());
+    dialog.exec();
+    qint64 chosen = 0;
+    if (ParseStoredInteger(m_chooseKey.ChooseKeyResult, std::numeric_limits<qint16>::min(),
+            std::numeric_limits<qint16>::max(), chosen)
+        && chosen != 0) {
+        label->setCode(static_cast<qint16>(chosen));
+    }
+}
+
+void KeysTab::chooseBuzzerSound()
+{
+    const QString chosen
+        = m_ui.chooseFile(window(), QStringLiteral("Sounds *.wav (*.wav)"), m_BuzzerTemp);
+    if (IsExistingFile(chosen)) {
+        setBuzzerTemp(chosen);
+    }
+}
+
+void KeysTab::resetKeys()
+{
+    if (!m_ui.askYesNo(window(), QStringLiteral("Reset Keys"),
+            QStringLiteral("Are you sure you want to reset the keys?"))) {
+        return;
+    }
+    const LiveSettings defaults = DefaultSettings(QString());
+    m_lblStartStopK->setCode(defaults.StartStopClockKey);
+    m_lblResetK->setCode(defaults.ResetClockKey);
+    m_lblBuzzerK->setCode(defaults.BuzzerKey);
+}
+
+void KeysTab::setBuzzerTemp(const QString &path)
+{
+    m_BuzzerTemp = path;
+    m_lblBuzzerSound->setText(BuzzerDisplayText(path));
+    // The label shows at most 50 characters; the whole path is one hover away.
+    m_lblBuzzerSound->setToolTip(path);
+}

@@ -1,0 +1,122 @@
+#include "webtab.h"
+
+#include "designhelpers.h"
+#include "livesettings.h"
+#include "textstab.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+// The boxes have no limit of their own; this only keeps QLineEdit's default from cutting text.
+constexpr int UnlimitedLength = 32767;
+
+QLabel *caption(QWidget *parent, const QString &text, int left, int top, int width, int height)
+{
+    auto *label = PlaceTwips<QLabel>(parent, left, top, width, height, text);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+} // namespace
+
+WebTab::WebTab(QWidget *parent)
+    : QWidget(parent)
+{
+    QLabel *info = caption(this,
+        QStringLiteral("The web scoreboard is an optional service that shows "
+                       "this board live in any web browser. Varnelo ships "
+                       "one, varnelo-websb, installed beside the program."),
+        240, 480, 4935, 615);
+    info->setWordWrap(true);
+    info->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    m_cmdStartStopWebSB
+        = PlaceTwips<QPushButton>(this, 240, 1140, 1335, 375, QStringLiteral("Start"));
+    m_cmdStartStopWebSB->setObjectName(QStringLiteral("cmdStartStopWebSB"));
+    connect(m_cmdStartStopWebSB, &QPushButton::clicked, this, &WebTab::startStopClicked);
+
+    const QFont bold = DesignFont(DefaultFontFamily, DefaultFontPoints, true);
+    QLabel *status = caption(this, QStringLiteral("Status:"), 1800, 1200, 855, 375);
+    status->setFont(bold);
+    status->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_lblWebSBStatus = caption(this, QString(), 2760, 1200, 2175, 375);
+    m_lblWebSBStatus->setObjectName(QStringLiteral("lblWebSBStatus"));
+    m_lblWebSBStatus->setFont(bold);
+    m_lblWebSBStatus->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+
+    caption(this, QStringLiteral("Web Scoreboard URL:"), 240, 1680, 1815, 255);
+    m_txtWebSBURL = PlaceTwips<QLineEdit>(this, 240, 1920, 4815, 375);
+    m_txtWebSBURL->setObjectName(QStringLiteral("txtWebSBURL"));
+
+    caption(this, QStringLiteral("Web Scoreboard Passcode:"), 240, 2400, 2175, 255);
+    m_txtWebSBPassCode = PlaceTwips<QLineEdit>(this, 240, 2640, 1455, 375);
+    m_txtWebSBPassCode->setObjectName(QStringLiteral("txtWebSBPassCode"));
+
+    // Beside the passcode, clear of its caption, up to the page name's right edge.
+    caption(this, QStringLiteral("Web Scoreboard Server:"), 2400, 2400, 2655, 255);
+    m_txtWebSBServer = PlaceTwips<QLineEdit>(this, 2400, 2640, 2655, 375);
+    m_txtWebSBServer->setObjectName(QStringLiteral("txtWebSBServer"));
+}
+
+void WebTab::load(const LiveSettings &settings)
+{
+    SetTypingLimit(*m_txtWebSBURL, settings.URL, UnlimitedLength);
+    SetTypingLimit(*m_txtWebSBPassCode, settings.PassCode, UnlimitedLength);
+    SetTypingLimit(*m_txtWebSBServer, settings.ServiceAddress, UnlimitedLength);
+}
+
+void WebTab::store(LiveSettings &settings) const
+{
+    settings.URL = url();
+    settings.PassCode = passCode();
+    settings.ServiceAddress = serviceAddress();
+}
+
+void WebTab::showStatus(qint16 failCount)
+{
+    QString text;
+    QColor color;
+    bool publishing = false;
+    if (failCount >= 0 && failCount <= 5) {
+        text = QStringLiteral("Connected");
+        color = QColor(0, 128, 0);
+        publishing = true;
+    } else if (failCount >= 6) {
+        text = QStringLiteral("Error Connecting");
+        color = QColor(255, 0, 0);
+    } else {
+        text = QStringLiteral("Disabled");
+        color = QColor(0, 0, 0);
+    }
+    m_lblWebSBStatus->setText(text);
+    QPalette palette = m_lblWebSBStatus->palette();
+    palette.setColor(QPalette::WindowText, color);
+    m_lblWebSBStatus->setPalette(palette);
+    m_cmdStartStopWebSB->setText(publishing ? QStringLiteral("Stop") : QStringLiteral("Start"));
+    setEntriesEnabled(!publishing);
+}
+
+void WebTab::setEntriesEnabled(bool enabled)
+{
+    m_txtWebSBURL->setEnabled(enabled);
+    m_txtWebSBPassCode->setEnabled(enabled);
+    m_txtWebSBServer->setEnabled(enabled);
+}
+
+QString WebTab::url() const
+{
+    return m_txtWebSBURL->text();
+}
+
+QString WebTab::passCode() const
+{
+    return m_txtWebSBPassCode->text();
+}
+
+QString WebTab::serviceAddress() const
+{
+    return m_txtWebSBServer->text();
+}

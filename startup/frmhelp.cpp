@@ -1,0 +1,108 @@
+#include "frmhelp.h"
+
+#include "artwork.h"
+#include "placement.h"
+#include "settings/designhelpers.h"
+
+#include <QLabel>
+
+namespace {
+
+struct HelpLine
+{
+    const char *name;
+    bool heading;
+    int left;
+    int top;
+    int width;
+    int height;
+    const char *text;
+};
+
+// Top to bottom. The texts are fixed: they name the default keys whatever is bound.
+const HelpLine HelpLines[] = {
+    {"Label15", true, 120, 120, 3255, 375, "Viewing Help"},
+    {"Label17", false, 600, 480, 6735, 255, "To view help from the scoreboard press 'h'."},
+    {"Label1", true, 120, 720, 3255, 375, "Setting the Clock"},
+    {"Label2", false, 600, 1080, 6735, 495,
+        "To set the clock, click on the clock and type the number of minutes, a period ( . ), the "
+        "seconds, and press 'Enter'."},
+    {"Label20", false, 840, 1560, 6495, 255,
+        "Examples: '25.3' = 25 minutes and 30 seconds, '6.05' = 6 minutes and 5 seconds."},
+    {"Label12", false, 600, 1800, 6735, 255,
+        "If you mistype and need to start over, press the 'space bar'."},
+    {"Label3", true, 120, 2040, 2775, 375, "Controlling the Clock"},
+    {"Label4", false, 600, 2400, 6735, 255,
+        "To start or stop the clock press the Start/Stop Clock Key (default is 's' )."},
+    {"Label14", false, 600, 2640, 6495, 255,
+        "To reset the clock back to the last entered time press the Reset Clock Key (default is "
+        "'r' )."},
+    {"Label5", true, 120, 2880, 4935, 375, "Changing Scores and Other Numbers"},
+    {"Label6", false, 600, 3240, 6735, 495,
+        "To change any of the numbers, click on the object you want to set, type in the number, "
+        "and "
+        "press 'Enter'.  For single digit boxes simply press the new number."},
+    {"Label16", false, 600, 3720, 6735, 495,
+        "To increase or decrease one of the numbers, click on the number, press '+' or '-', and "
+        "type a single digit number to add or subtract."},
+    {"Label18", false, 600, 4200, 6735, 255,
+        "If you mistype and need to start over, press the 'space bar'."},
+    {"Label7", true, 120, 4440, 3135, 375, "Other"},
+    {"Label11", false, 600, 4800, 6735, 315,
+        "To sound the buzzer press the Buzzer key (default is 'b' )."},
+    {"Label8", false, 600, 5040, 6735, 255,
+        "To return to the splash screen from the program press 'Esc'."},
+    {"Label9", true, 120, 5280, 1095, 375, "Options"},
+    {"Label10", false, 600, 5640, 6735, 255,
+        "To go to the options press 'o' from the program, or click on 'Options' from the splash "
+        "screen."},
+    {"Label13", false, 600, 5880, 6735, 735,
+        "In the options you can change control keys, the buzzer sound file, and colors of the "
+        "scoreboard.  You can also change the home, visitor, and title text, and enable the web "
+        "scoreboard."},
+};
+
+} // namespace
+
+frmHelp::frmHelp(QWidget *parent)
+    : QWidget(parent,
+        Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
+            | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+            | Qt::WindowCloseButtonHint)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Varnelo Help"));
+    setWindowIcon(VarneloIcon());
+    setFont(DefaultDesignFont());
+    setFixedSize(TwipsToPixels(7470), TwipsToPixels(6765));
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+    setAutoFillBackground(true);
+
+    const QFont heading = DesignFont(DefaultFontFamily, 13.5);
+    for (const HelpLine &line : HelpLines) {
+        auto *label = PlaceTwips<QLabel>(
+            this, line.left, line.top, line.width, line.height, QString::fromUtf8(line.text));
+        label->setObjectName(QLatin1String(line.name));
+        label->setTextFormat(Qt::PlainText);
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        if (line.heading) {
+            label->setFont(heading);
+        }
+    }
+    CentreOnScreen(*this);
+}
+
+void ShowHelpWindow(QPointer<frmHelp> &instance)
+{
+    // A closed window is hidden and waits for its deferred delete; it does not count as open.
+    if (instance.isNull() || !instance->isVisible()) {
+        instance = new frmHelp;
+    }
+    instance->setWindowState((instance->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    instance->show();
+    instance->raise();
+    instance->activateWindow();
+}

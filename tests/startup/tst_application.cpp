@@ -1,0 +1,175 @@
+#include "board/boardlabel.h"
+#include "board/digitgroup.h"
+#include "board/frmscoreboard.h"
+#include "settings/frmoptions.h"
+#include "startup/application.h"
+#include "startup/fonts.h"
+#include "startup/frmhelp.h"
+#include "startup/frmsplash.h"
+#include "tests/support/recordingui.h"
+
+#include <segmora/segmora.h>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+class TestApplication : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void startsAtTheSplashAndGoesToTheBoard();
+    void helpTwiceGivesOneWindow();
+    void optionsDuringARunningCountdown();
+    void theLastWindowEndsTheProgram();
+
+private:
+    void goToBoard();
+
+    QTemporaryDir m_dir;
+    RecordingUi m_ui;
+    std::unique_ptr<Application> m_app;
+};
+
+void TestApplication::initTestCase()
+{
+    InstallFontSubstitutions();
+}
+
+void TestApplication::init()
+{
+    QSettings seed(m_dir.filePath(QStringLiteral("Varnelo.conf")), QSettings::IniFormat);
+    seed.clear();
+    seed.setValue(QStringLiteral("TextSettings/TitleText"), QStringLiteral("League Night"));
+    seed.sync();
+    m_ui = {};
+    m_app = std::make_unique<Application>(m_ui,
+        std::make_unique<QSettings>(
+            m_dir.filePath(QStringLiteral("Varnelo.conf")), QSettings::IniFormat));
+}
+
+void TestApplication::cleanup()
+{
+    m_app.reset();
+}
+
+void TestApplication::goToBoard()
+{
+    m_app->start();
+    QVERIFY(m_app->splash());
+    m_app->splash()->GoScore();
+    QVERIFY(m_app->board());
+}
+
+void TestApplication::startsAtTheSplashAndGoesToTheBoard()
+{
+    m_app->web().WebSBFailCount = 3;
+    m_app->start();
+    QVERIFY(m_app->splash()->isVisible());
+    QVERIFY(!m_app->board());
+    // The splash loaded the settings and switched publishing off.
+    QCOMPARE(m_app->settings().TitleText, QStringLiteral("League Night"));
+    QCOMPARE(m_app->web().WebSBFailCount, qint16(-1));
+    m_app->splash()->GoScore();
+    QVERIFY(m_app->board());
+    QTRY_VERIFY(!m_app->splash());
+    QCOMPARE(m_app->board()->design().labels.value(QStringLiteral("lblTitle"))->text(),
+        QStringLiteral("League Night"));
+    // Esc on the board does not lead back to the splash.
+    QTest::keyClick(m_app->board(), Qt::Key_Escape);
+    QVERIFY(!m_app->splash());
+    QVERIFY(m_app->board()->isVisible());
+}
+
+void TestApplication::helpTwiceGivesOneWindow()
+{
+    goToBoard();
+    m_app->board()->AllKeyPress('h');
+    QPointer<frmHelp> first = m_app->help();
+    QVERIFY(first && first->isVisible());
+    m_app->board()->AllKeyPress('h');
+    QCOMPARE(m_app->help(), first.data());
+    int helpWindows = 0;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        helpWindows += qobject_cast<frmHelp *>(w) && w->isVisible() ? 1 : 0;
+    }
+    QCOMPARE(helpWindows, 1);
+}
+
+void TestApplication::optionsDuringARunningCountdown()
+{
+    goToBoard();
+    frmScoreboard *board = m_app->board();
+    int ticks = 0;
+    connect(&board->tmrClock(), &QTimer::timeout, this, [&ticks] { ++ticks; });
+    board->AllKeyPress('s');
+    int ticksWhileOpen = -1;
+    bool sawDialog = false;
+    QTimer::singleShot(0, this, [&] {
+        auto *options = qobject_cast<frmOptions *>(QApplication::activeModalWidget());
+        if (!options) {
+            return;
+        }
+        sawDialog = true;
+        const int before = ticks;
+        QTest::qWait(300);
+        ticksWhileOpen = ticks - before;
+        options->findChild<QLineEdit *>(QStringLiteral("txtTitleText"))
+            ->setText(QStringLiteral("Cup Final"));
+        options->findChild<QPushButton *>(QStringLiteral("cmdOk"))->click();
+    });
+    board->AllKeyPress('o');
+    QVERIFY(sawDialog);
+    QVERIFY2(ticksWhileOpen >= 2, qPrintable(QString::number(ticksWhileOpen)));
+    QVERIFY(board->tmrClock().isActive());
+    QCOMPARE(board->design().labels.value(QStringLiteral("lblTitle"))->text(),
+        QStringLiteral("Cup Final"));
+    QSettings stored(m_dir.filePath(QStringLiteral("Varnelo.conf")), QSettings::IniFormat);
+    QCOMPARE(stored.value(QStringLiteral("TextSettings/TitleText")).toString(),
+        QStringLiteral("Cup Final"));
+}
+
+void TestApplication::theLastWindowEndsTheProgram()
+{
+    goToBoard();
+    QTRY_VERIFY(!m_app->splash());
+    m_app->board()->AllKeyPress('h');
+    // The program's own event loop: it ends when its last window closes.
+    bool runningWithHelpOnly = false;
+    bool timedOut = false;
+    QTimer closeBoard;
+    closeBoard.setSingleShot(true);
+    connect(&closeBoard, &QTimer::timeout, this, [&] { m_app->board()->close(); });
+    QTimer closeHelp;
+    closeHelp.setSingleShot(true);
+    connect(&closeHelp, &QTimer::timeout, this, [&] {
+        runningWithHelpOnly = !m_app->board() && m_app->help() && m_app->help()->isVisible();
+        if (m_app->help()) {
+            m_app->help()->close();
+        }
+    });
+    QTimer safety;
+    safety.setSingleShot(true);
+    connect(&safety, &QTimer::timeout, this, [&] {
+        timedOut = true;
+        QCoreApplication::quit();
+    });
+    closeBoard.start(0);
+    closeHelp.start(300);
+    safety.start(5000);
+    QApplication::exec();
+    QVERIFY(runningWithHelpOnly);
+    QVERIFY(!timedOut);
+}
+
+QTEST_MAIN(TestApplication)
+#include "tst_application.moc"

@@ -1,0 +1,187 @@
+#include "startup/fonts.h"
+#include "startup/frmhelp.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPointer>
+#include <QTest>
+
+namespace {
+
+int openHelpWindows()
+{
+    int count = 0;
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (qobject_cast<frmHelp *>(window) != nullptr && window->isVisible()) {
+            ++count;
+        }
+    }
+    return count;
+}
+
+void closeAndWait(QPointer<frmHelp> &help)
+{
+    if (help) {
+        help->close();
+    }
+    QTRY_VERIFY(help.isNull());
+}
+
+} // namespace
+
+class TestHelp : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+
+    void window();
+    void labels_data();
+    void labels();
+    void everyLabelFitsItsText();
+    void showingTwiceKeepsOneWindowInFront();
+    void closingDeletesAndShowingCreatesAnew();
+};
+
+void TestHelp::initTestCase()
+{
+    InstallFontSubstitutions();
+}
+
+void TestHelp::window()
+{
+    QPointer<frmHelp> help;
+    ShowHelpWindow(help);
+    QVERIFY(help);
+    QCOMPARE(help->windowTitle(), QStringLiteral("Varnelo Help"));
+    QCOMPARE(help->size(), QSize(498, 451));
+    QCOMPARE(help->minimumSize(), help->maximumSize());
+    QVERIFY(help->isWindow());
+    QVERIFY(help->windowFlags() & Qt::WindowMinimizeButtonHint);
+    QVERIFY(help->windowFlags() & Qt::WindowCloseButtonHint);
+    QVERIFY(!(help->windowFlags() & Qt::WindowMaximizeButtonHint));
+    QCOMPARE(help->palette().color(QPalette::Window), QColor(Qt::white));
+    QVERIFY(!help->windowIcon().isNull());
+    QCOMPARE(help->findChildren<QLabel *>().size(), 19);
+    closeAndWait(help);
+}
+
+void TestHelp::labels_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("heading");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("1") << "Label15" << true << "Viewing Help";
+    QTest::newRow("2") << "Label17" << false << "To view help from the scoreboard press 'h'.";
+    QTest::newRow("3") << "Label1" << true << "Setting the Clock";
+    QTest::newRow("4") << "Label2" << false
+                       << "To set the clock, click on the clock and type the number of minutes, a "
+                          "period ( . ), the seconds, and press 'Enter'.";
+    QTest::newRow("5") << "Label20" << false
+                       << "Examples: '25.3' = 25 minutes and 30 seconds, '6.05' = 6 minutes and "
+                          "5 seconds.";
+    QTest::newRow("6") << "Label12" << false
+                       << "If you mistype and need to start over, press the 'space bar'.";
+    QTest::newRow("7") << "Label3" << true << "Controlling the Clock";
+    QTest::newRow("8") << "Label4" << false
+                       << "To start or stop the clock press the Start/Stop Clock Key (default is "
+                          "'s' ).";
+    QTest::newRow("9") << "Label14" << false
+                       << "To reset the clock back to the last entered time press the Reset Clock "
+                          "Key (default is 'r' ).";
+    QTest::newRow("10") << "Label5" << true << "Changing Scores and Other Numbers";
+    QTest::newRow("11") << "Label6" << false
+                        << "To change any of the numbers, click on the object you want to set, "
+                           "type in the number, and press 'Enter'.  For single digit boxes simply "
+                           "press the new number.";
+    QTest::newRow("12") << "Label16" << false
+                        << "To increase or decrease one of the numbers, click on the number, "
+                           "press '+' or '-', and type a single digit number to add or subtract.";
+    QTest::newRow("13") << "Label18" << false
+                        << "If you mistype and need to start over, press the 'space bar'.";
+    QTest::newRow("14") << "Label7" << true << "Other";
+    QTest::newRow("15") << "Label11" << false
+                        << "To sound the buzzer press the Buzzer key (default is 'b' ).";
+    QTest::newRow("16") << "Label8" << false
+                        << "To return to the splash screen from the program press 'Esc'.";
+    QTest::newRow("17") << "Label9" << true << "Options";
+    QTest::newRow("18") << "Label10" << false
+                        << "To go to the options press 'o' from the program, or click on "
+                           "'Options' from the splash screen.";
+    QTest::newRow("19") << "Label13" << false
+                        << "In the options you can change control keys, the buzzer sound file, "
+                           "and colors of the scoreboard.  You can also change the home, "
+                           "visitor, and title text, and enable the web scoreboard.";
+}
+
+void TestHelp::labels()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, heading);
+    QFETCH(QString, text);
+    frmHelp help;
+    auto *label = help.findChild<QLabel *>(name);
+    QVERIFY(label);
+    QCOMPARE(label->text(), text);
+    QCOMPARE(label->textFormat(), Qt::PlainText); // double spaces stay double
+    QCOMPARE(label->font().family(), QStringLiteral("MS Sans Serif"));
+    QCOMPARE(label->font().pointSizeF(), heading ? 13.5 : 8.25);
+    QVERIFY(!label->font().bold());
+    QVERIFY(label->wordWrap());
+    QVERIFY(label->alignment() & Qt::AlignLeft);
+}
+
+void TestHelp::everyLabelFitsItsText()
+{
+    frmHelp help;
+    for (const QLabel *label : help.findChildren<QLabel *>()) {
+        QVERIFY2(label->heightForWidth(label->width()) <= label->height(),
+            qPrintable(label->objectName()));
+        QVERIFY2(help.rect().contains(label->geometry()), qPrintable(label->objectName()));
+    }
+}
+
+void TestHelp::showingTwiceKeepsOneWindowInFront()
+{
+    QWidget board;
+    board.show();
+    board.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&board));
+
+    QPointer<frmHelp> help;
+    ShowHelpWindow(help);
+    QPointer<frmHelp> first = help;
+    QVERIFY(QTest::qWaitForWindowActive(help));
+
+    board.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&board));
+    help->showMinimized();
+    ShowHelpWindow(help);
+    QCOMPARE(help, first);
+    QCOMPARE(openHelpWindows(), 1);
+    QVERIFY(!help->isMinimized());
+    QVERIFY(QTest::qWaitForWindowActive(help));
+    closeAndWait(help);
+}
+
+void TestHelp::closingDeletesAndShowingCreatesAnew()
+{
+    QPointer<frmHelp> help;
+    ShowHelpWindow(help);
+    QPointer<frmHelp> first = help;
+    help->close();
+    // Closed but not yet deleted: showing it now must give a window that stays.
+    ShowHelpWindow(help);
+    QVERIFY(help != first);
+    QTRY_VERIFY(first.isNull());
+    QVERIFY(help);
+    QVERIFY(help->isVisible());
+    QCOMPARE(openHelpWindows(), 1);
+    closeAndWait(help);
+    QCOMPARE(openHelpWindows(), 0);
+}
+
+QTEST_MAIN(TestHelp)
+#include "tst_frmhelp.moc"
