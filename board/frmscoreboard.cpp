@@ -3,6 +3,7 @@
 #include "board/boardlabel.h"
 #include "board/boardshape.h"
 #include "board/digitgroup.h"
+#include "board/gamejournal.h"
 #include "board/modshowdigits.h"
 #include "board/modsoccer.h"
 #include "board/soundplayer.h"
@@ -25,29 +26,11 @@
 namespace {
 
 constexpr int GameClockSlot = 0;
+// While the clock runs, the journal is written at least this often.
+constexpr qint64 JournalIntervalMs = 1000;
 constexpr qint32 DefaultGameSeconds = 600;
-constexpr qint32 LongestGameSeconds = 3599;
 constexpr short HelpKey = 104; // h
 constexpr short OptionsKey = 111; // o
-
-// The range of each counter's figure, by its LED array.
-struct CounterRange
-{
-    const char *group;
-    int minimum;
-    int maximum;
-};
-constexpr CounterRange CounterRanges[] = {
-    {"sgmScoreH", 0, 99},
-    {"sgmScoreV", 0, 99},
-    {"sgmPeriod", 1, 4},
-    {"sgmShotsH", 0, 99},
-    {"sgmShotsV", 0, 99},
-    {"sgmSavesH", 0, 99},
-    {"sgmSavesV", 0, 99},
-    {"sgmCKH", 0, 9},
-    {"sgmCKV", 0, 9},
-};
 
 } // namespace
 
@@ -111,6 +94,8 @@ void frmScoreboard::Load()
     if (!m_design.tabOrder.isEmpty()) {
         m_design.tabOrder.first()->setFocus();
     }
+    setUpHistory();
+    updateAccessibleNames();
 }
 
 DigitGroup *frmScoreboard::group(const QString &ledArrayName) const
@@ -155,6 +140,7 @@ void frmScoreboard::startStopClock()
         StartClock(m_context.game.Clock, m_context.time, GameClockSlot);
         m_tmrClock.start();
     }
+    saveJournal();
 }
 
 void frmScoreboard::resetClock()
@@ -174,6 +160,9 @@ void frmScoreboard::clockTick()
         Buzzer();
         m_tmrClock.stop();
     }
+    if (m_context.time.wallClockMilliseconds() - m_journalWrittenAt >= JournalIntervalMs) {
+        saveJournal();
+    }
 }
 
 void frmScoreboard::showClock(ClockValue value)
@@ -187,7 +176,10 @@ void frmScoreboard::showClock(ClockValue value)
     m_design.colonDots[0]->setFillColor(
         face.minutesMode ? settings.TextColor : settings.LEDBackColor);
     m_design.colonDots[1]->setFillColor(settings.TextColor);
-    m_context.web.WebSBValues[4] = face.text;
+    if (m_context.web.WebSBValues[4] != face.text) {
+        m_context.web.WebSBValues[4] = face.text;
+        clock->setAccessibleName(QStringLiteral("Game clock ") + face.text);
+    }
 }
 
 void frmScoreboard::Buzzer()
@@ -250,21 +242,13 @@ void frmScoreboard::UpdateFormColors()
 
 void frmScoreboard::onGroupKey(DigitGroup *digitGroup, short keyAscii)
 {
-    const auto dispatch = [this](short key) { AllKeyPress(key); };
     if (digitGroup->groupName() == QLatin1String("sgmTime")) {
-        ClockEntryTarget target{m_context.game, m_context.time, m_context.ui, dispatch,
-            [this](ClockValue value) { showClock(value); }};
-        EnterClockKey(
-            target, digitGroup->groupName(), keyAscii, LongestGameSeconds, 0, GameClockSlot);
-        return;
+        enterClockKey(digitGroup, keyAscii);
+    } else {
+        enterFigureKey(digitGroup, keyAscii);
     }
-    for (const CounterRange &range : CounterRanges) {
-        if (digitGroup->groupName() == QLatin1String(range.group)) {
-            NumberEntryTarget target{m_context.game.NumberEntry, m_context.web, dispatch};
-            EnterNumberKey(target, *digitGroup, keyAscii, range.minimum, range.maximum);
-            return;
-        }
-    }
+    saveJournal();
+    updateAccessibleNames();
 }
 
 void frmScoreboard::keyPressEvent(QKeyEvent *event)
@@ -308,8 +292,12 @@ void frmScoreboard::webTick()
 
 void frmScoreboard::closeEvent(QCloseEvent *event)
 {
-    // Closing cannot be cancelled; publishing only adds the offer of a final update.
+    // Closing cannot be cancelled; publishing only adds the offer of a final update. A normal
+    // close ends the game, so its journal goes.
     event->accept();
+    if (m_context.journal) {
+        m_context.journal->remove();
+    }
     if (!m_context.web.publishing()) {
         return;
     }

@@ -5,17 +5,21 @@
 #include "layout/modstretch.h"
 
 #include <QTimer>
+#include <QUndoStack>
 #include <QWidget>
 
 #include <functional>
 #include <memory>
 
 class DigitGroup;
+class GameJournal;
 class HttpClient;
 class SoundPlayer;
 class TimeSource;
 class UiServices;
+struct ClockEntryState;
 struct GameState;
+struct JournalRecord;
 struct LiveSettings;
 struct WebState;
 
@@ -36,6 +40,8 @@ public:
         UiServices &ui;
         // Makes the board's HTTP client; a real one with the standard time-out when empty.
         std::function<std::unique_ptr<HttpClient>()> makeHttpClient = {};
+        // Where the game is journalled so that it survives a crash; none when empty.
+        GameJournal *journal = nullptr;
     };
 
     frmScoreboard(Context context, std::unique_ptr<SoundPlayer> player, QWidget *parent = nullptr);
@@ -46,6 +52,13 @@ public:
     void Buzzer();
     void UpdateLabels();
     void UpdateFormColors();
+
+    // Takes up a game from its journal: every figure, the last entered time, and the clock,
+    // which has counted on for the time the program was down.
+    void ResumeGame(const JournalRecord &record);
+    // The game as the journal keeps it, at this moment.
+    JournalRecord journalRecord() const;
+    QUndoStack &undoStack() { return m_undo; }
 
     // The help window and the modal options dialog belong to the application.
     void setHelpCommand(std::function<void()> showHelp);
@@ -74,6 +87,12 @@ private:
     void onBuzzerDone();
     void onGroupKey(DigitGroup *group, short keyAscii);
     void webTick();
+    void setUpHistory();
+    void enterFigureKey(DigitGroup *group, short keyAscii);
+    void enterClockKey(DigitGroup *group, short keyAscii);
+    void applyClockEntry(const ClockEntryState &state);
+    void saveJournal();
+    void updateAccessibleNames();
 
     Context m_context;
     std::unique_ptr<SoundPlayer> m_mmcBuzzer;
@@ -83,6 +102,8 @@ private:
     QTimer m_tmrUpdateWeb;
     std::function<void()> m_showHelp;
     std::function<void(QWidget *)> m_showOptions;
+    QUndoStack m_undo;
+    qint64 m_journalWrittenAt = 0;
     qint16 m_webSBTicks = 0;
     // An update is in flight or its message is open: no tick starts another.
     bool m_webUpdating = false;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QElapsedTimer>
 #include <QtGlobal>
 
@@ -10,6 +11,9 @@ class TimeSource
 public:
     virtual ~TimeSource() = default;
     virtual qint64 nowMilliseconds() const = 0;
+    // The calendar time, for what must outlast the program (the game journal); never used to
+    // measure a running clock.
+    virtual qint64 wallClockMilliseconds() const { return QDateTime::currentMSecsSinceEpoch(); }
 };
 
 class MonotonicTimeSource final : public TimeSource

@@ -10,9 +10,12 @@
 
 #include <QSettings>
 
-Application::Application(UiServices &ui, std::unique_ptr<QSettings> store)
+Application::Application(UiServices &ui, std::unique_ptr<QSettings> store, const TimeSource *time,
+    const QString &journalPath)
     : m_ui(ui)
     , m_store(std::move(store))
+    , m_time(time ? *time : m_monotonic)
+    , m_journal(journalPath.isEmpty() ? GameJournal::DefaultPath() : journalPath)
 {
 }
 
@@ -45,6 +48,27 @@ void Application::start()
         [this] { showHelp(); });
     m_splash->setAttribute(Qt::WA_DeleteOnClose);
     m_splash->show();
+    offerToResume();
+}
+
+void Application::offerToResume()
+{
+    if (!m_journal.exists()) {
+        return;
+    }
+    // A journal that cannot be read, or is not ours, is of no use: it goes without a word.
+    std::optional<JournalRecord> record = m_journal.read();
+    if (!record) {
+        m_journal.remove();
+        return;
+    }
+    if (!m_ui.askYesNo(
+            m_splash, QStringLiteral("Varnelo"), QStringLiteral("Resume the last game?"))) {
+        m_journal.remove();
+        return;
+    }
+    m_resume = std::move(record);
+    m_splash->GoScore();
 }
 
 void Application::showBoard()
@@ -52,8 +76,12 @@ void Application::showBoard()
     if (m_board) {
         return;
     }
-    frmScoreboard::Context context{m_settings, m_game, m_web, m_time, m_ui};
+    frmScoreboard::Context context{m_settings, m_game, m_web, m_time, m_ui, {}, &m_journal};
     m_board = new frmScoreboard(context, std::make_unique<QtSoundPlayer>());
+    if (m_resume) {
+        m_board->ResumeGame(*m_resume);
+        m_resume.reset();
+    }
     m_board->setAttribute(Qt::WA_DeleteOnClose);
     m_board->setHelpCommand([this] { showHelp(); });
     m_board->setOptionsCommand([this](QWidget *owner) { showOptions(owner); });

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "board/gamejournal.h"
 #include "board/modsoccer.h"
 #include "board/timesource.h"
 #include "settings/livesettings.h"
@@ -8,6 +9,7 @@
 #include <QPointer>
 
 #include <memory>
+#include <optional>
 
 class QSettings;
 class QWidget;
@@ -21,10 +23,14 @@ class frmSplash;
 class Application final
 {
 public:
-    Application(UiServices &ui, std::unique_ptr<QSettings> store);
+    // `time` and `journalPath` are for tests; by default the monotonic clock and the journal in
+    // the per-user data folder.
+    Application(UiServices &ui, std::unique_ptr<QSettings> store, const TimeSource *time = nullptr,
+        const QString &journalPath = {});
     ~Application();
 
-    // Shows the splash screen, which loads the settings.
+    // Shows the splash screen, which loads the settings. When the last game did not end
+    // normally, offers to take it up again.
     void start();
 
     LiveSettings &settings() { return m_settings; }
@@ -38,10 +44,14 @@ private:
     void showBoard();
     void showHelp();
     void showOptions(QWidget *owner);
+    void offerToResume();
 
     UiServices &m_ui;
     std::unique_ptr<QSettings> m_store;
-    MonotonicTimeSource m_time;
+    MonotonicTimeSource m_monotonic;
+    const TimeSource &m_time;
+    GameJournal m_journal;
+    std::optional<JournalRecord> m_resume;
     LiveSettings m_settings;
     GameState m_game;
     WebState m_web;

@@ -17,8 +17,12 @@ public:
     {
     }
     qint64 nowMilliseconds() const override { return now; }
+    qint64 wallClockMilliseconds() const override { return wall + now; }
+    // Time passing for the program and the calendar alike.
     void advance(qint64 milliseconds) { now += milliseconds; }
     qint64 now;
+    // The calendar time at monotonic zero.
+    qint64 wall = 1'800'000'000'000;
 };
 
 // A sound player that records the commands it is sent; `finish()` reports the end of a sound.

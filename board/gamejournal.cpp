@@ -1,0 +1,168 @@
+#include "gamejournal.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+const QLatin1String Format("varnelo-game-journal");
+constexpr int Version = 1;
+// The longest clock a board can hold, with room for a count past zero; anything beyond is not
+// a journal of ours.
+constexpr ClockValue LongestClock = ClockSeconds(100 * 3600);
+// A journal is a few hundred bytes; a large file is not one.
+constexpr qint64 LargestJournal = 64 * 1024;
+
+bool wholeNumber(const QJsonValue &value, double minimum, double maximum, qint64 &out)
+{
+    if (!value.isDouble()) {
+        return false;
+    }
+    const double d = value.toDouble();
+    if (d != std::floor(d) || d < minimum || d > maximum) {
+        return false;
+    }
+    out = static_cast<qint64>(d);
+    return true;
+}
+
+} // namespace
+
+QByteArray EncodeJournal(const JournalRecord &record)
+{
+    QJsonObject figures;
+    for (auto it = record.Figures.constBegin(); it != record.Figures.constEnd(); ++it) {
+        QJsonArray digits;
+        for (const qint16 caption : it.value()) {
+            digits.append(caption);
+        }
+        figures.insert(it.key(), digits);
+    }
+    const QJsonObject root{
+        {QStringLiteral("format"), Format},
+        {QStringLiteral("version"), Version},
+        {QStringLiteral("baseValue"), static_cast<double>(record.BaseValue)},
+        {QStringLiteral("elapsedTime"), static_cast<double>(record.ElapsedTime)},
+        {QStringLiteral("running"), record.Running},
+        {QStringLiteral("lastEnteredTime"), record.LastEnteredTime},
+        {QStringLiteral("writtenAt"), static_cast<double>(record.WrittenAt)},
+        {QStringLiteral("figures"), figures},
+    };
+    return QJsonDocument(root).toJson(QJsonDocument::Compact);
+}
+
+std::optional<JournalRecord> DecodeJournal(const QByteArray &data)
+{
+    if (data.size() > LargestJournal) {
+        return std::nullopt;
+    }
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(data, &error);
+    if (error.error != QJsonParseError::NoError || !document.isObject()) {
+        return std::nullopt;
+    }
+    const QJsonObject root = document.object();
+    if (root.value(QStringLiteral("format")).toString() != Format
+        || root.value(QStringLiteral("version")).toInt(-1) != Version
+        || !root.value(QStringLiteral("running")).isBool()
+        || !root.value(QStringLiteral("figures")).isObject()) {
+        return std::nullopt;
+    }
+    JournalRecord record;
+    qint64 base = 0;
+    qint64 elapsed = 0;
+    qint64 entered = 0;
+    qint64 written = 0;
+    if (!wholeNumber(root.value(QStringLiteral("baseValue")), 0, LongestClock, base)
+        || !wholeNumber(root.value(QStringLiteral("elapsedTime")), 0, 2.0 * LongestClock, elapsed)
+        || !wholeNumber(root.value(QStringLiteral("lastEnteredTime")), 0, 100 * 3600, entered)
+        || !wholeNumber(root.value(QStringLiteral("writtenAt")), 0, 9e15, written)) {
+        return std::nullopt;
+    }
+    record.BaseValue = base;
+    record.ElapsedTime = elapsed;
+    record.Running = root.value(QStringLiteral("running")).toBool();
+    record.LastEnteredTime = static_cast<qint32>(entered);
+    record.WrittenAt = written;
+    const QJsonObject figures = root.value(QStringLiteral("figures")).toObject();
+    for (auto it = figures.constBegin(); it != figures.constEnd(); ++it) {
+        if (!it.value().isArray() || it.value().toArray().size() > 8) {
+            return std::nullopt;
+        }
+        QList<qint16> digits;
+        for (const QJsonValue &digit : it.value().toArray()) {
+            qint64 caption = 0;
+            if (!wholeNumber(digit, -1, 9, caption)) {
+                return std::nullopt;
+            }
+            digits << static_cast<qint16>(caption);
+        }
+        record.Figures.insert(it.key(), digits);
+    }
+    return record;
+}
+
+ClockSlot ResumedClock(const JournalRecord &record, qint64 now)
+{
+    ClockSlot slot;
+    slot.BaseValue = record.BaseValue;
+    slot.BankedTime = record.ElapsedTime;
+    if (record.Running) {
+        // A computer clock set back while the program was down does not run the game back.
+        const qint64 down = std::max<qint64>(0, now - record.WrittenAt);
+        slot.BankedTime += down * (ClockUnitsPerSecond / 1000);
+    }
+    // A count-down never holds more elapsed time than it started with.
+    slot.BankedTime = std::min(slot.BankedTime, slot.BaseValue);
+    return slot;
+}
+
+GameJournal::GameJournal(QString path)
+    : m_path(std::move(path))
+{
+}
+
+QString GameJournal::DefaultPath()
+{
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
+        .filePath(QStringLiteral("game-journal.json"));
+}
+
+bool GameJournal::exists() const
+{
+    return QFileInfo::exists(m_path);
+}
+
+bool GameJournal::write(const JournalRecord &record)
+{
+    QDir().mkpath(QFileInfo(m_path).absolutePath());
+    QSaveFile file(m_path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return false;
+    }
+    file.write(EncodeJournal(record));
+    return file.commit();
+}
+
+std::optional<JournalRecord> GameJournal::read() const
+{
+    QFile file(m_path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return std::nullopt;
+    }
+    return DecodeJournal(file.read(LargestJournal + 1));
+}
+
+void GameJournal::remove()
+{
+    QFile::remove(m_path);
+}

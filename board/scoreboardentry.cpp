@@ -1,0 +1,208 @@
+// The board's figures as the operator changes them: typing into a digit group, undoing and
+// redoing what was committed, journalling the game, and naming each figure for screen readers.
+#include "board/frmscoreboard.h"
+
+#include "board/digitgroup.h"
+#include "board/figureundo.h"
+#include "board/gamejournal.h"
+#include "board/modshowdigits.h"
+#include "board/modsoccer.h"
+#include "board/timesource.h"
+#include "settings/livesettings.h"
+#include "web/webstate.h"
+
+#include <QAction>
+
+namespace {
+
+constexpr int GameClockSlot = 0;
+constexpr qint32 LongestGameSeconds = 3599;
+// Changes an operator can take back in one game.
+constexpr int UndoLimit = 100;
+
+struct Figure
+{
+    const char *group;
+    int minimum;
+    int maximum;
+    const char *spokenName;
+};
+constexpr Figure Figures[] = {
+    {"sgmScoreH", 0, 99, "Home score"},
+    {"sgmScoreV", 0, 99, "Visitor score"},
+    {"sgmPeriod", 1, 4, "Period"},
+    {"sgmShotsH", 0, 99, "Home shots"},
+    {"sgmCKH", 0, 9, "Home corner kicks"},
+    {"sgmSavesH", 0, 99, "Home saves"},
+    {"sgmShotsV", 0, 99, "Visitor shots"},
+    {"sgmCKV", 0, 9, "Visitor corner kicks"},
+    {"sgmSavesV", 0, 99, "Visitor saves"},
+};
+
+const Figure *figureOf(const QString &group)
+{
+    for (const Figure &figure : Figures) {
+        if (group == QLatin1String(figure.group)) {
+            return &figure;
+        }
+    }
+    return nullptr;
+}
+
+// The number a counter shows, as it reads: its digits from the highest, blanks left out.
+QString shownNumber(const DigitGroup &group)
+{
+    QString text;
+    for (int i = group.digitCount() - 1; i >= 0; --i) {
+        if (group.caption(i) >= 0) {
+            text += QChar(static_cast<char16_t>(u'0' + group.caption(i)));
+        }
+    }
+    const QString trimmed = QString::number(text.toInt());
+    return text.isEmpty() ? QStringLiteral("0") : trimmed;
+}
+
+} // namespace
+
+void frmScoreboard::setUpHistory()
+{
+    m_undo.setUndoLimit(UndoLimit);
+    // Shortcuts are taken before any key reaches a figure, so these never type a character.
+    auto *undo = new QAction(QStringLiteral("Undo"), this);
+    undo->setObjectName(QStringLiteral("actUndo"));
+    undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    connect(undo, &QAction::triggered, this, [this] {
+        m_undo.undo();
+        saveJournal();
+        updateAccessibleNames();
+    });
+    auto *redo = new QAction(QStringLiteral("Redo"), this);
+    redo->setObjectName(QStringLiteral("actRedo"));
+    redo->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    connect(redo, &QAction::triggered, this, [this] {
+        m_undo.redo();
+        saveJournal();
+        updateAccessibleNames();
+    });
+    for (QAction *action : {undo, redo}) {
+        action->setShortcutContext(Qt::WindowShortcut);
+        addAction(action);
+    }
+}
+
+void frmScoreboard::enterFigureKey(DigitGroup *group, short keyAscii)
+{
+    const Figure *figure = figureOf(group->groupName());
+    if (!figure) {
+        return;
+    }
+    const FigureState before = CaptureFigure(*group, m_context.web);
+    NumberEntryTarget target{
+        m_context.game.NumberEntry, m_context.web, [this](short key) { AllKeyPress(key); }};
+    EnterNumberKey(target, *group, keyAscii, figure->minimum, figure->maximum);
+    const FigureState after = CaptureFigure(*group, m_context.web);
+    if (after != before) {
+        m_undo.push(new FigureChange(*group, m_context.web, before, after));
+    }
+}
+
+void frmScoreboard::enterClockKey(DigitGroup *group, short keyAscii)
+{
+    // Read on a copy, so that the running clock's own measurements are left as the tick made
+    // them.
+    ClockSlots copy = m_context.game.Clock;
+    const ClockEntryState before{
+        ReadClock(copy, m_context.time, GameClockSlot), m_context.game.LastEnteredTime};
+    const bool wasRunning = m_context.game.Clock[GameClockSlot].Running;
+    ClockEntryTarget target{m_context.game, m_context.time, m_context.ui,
+        [this](short key) { AllKeyPress(key); }, [this](ClockValue value) { showClock(value); }};
+    EnterClockKey(target, group->groupName(), keyAscii, LongestGameSeconds, 0, GameClockSlot);
+    if (keyAscii != 13) {
+        return;
+    }
+    copy = m_context.game.Clock;
+    const ClockEntryState after{
+        ReadClock(copy, m_context.time, GameClockSlot), m_context.game.LastEnteredTime};
+    const bool stopped = wasRunning && !m_context.game.Clock[GameClockSlot].Running;
+    if (after != before || stopped) {
+        m_undo.push(new ClockEntryChange(
+            [this](const ClockEntryState &state) { applyClockEntry(state); }, before, after));
+    }
+}
+
+void frmScoreboard::applyClockEntry(const ClockEntryState &state)
+{
+    SetClock(m_context.game.Clock, state.value, 0, GameClockSlot);
+    m_context.game.LastEnteredTime = state.lastEntered;
+    showClock(ReadClock(m_context.game.Clock, m_context.time, GameClockSlot));
+}
+
+JournalRecord frmScoreboard::journalRecord() const
+{
+    JournalRecord record;
+    ClockSlots copy = m_context.game.Clock;
+    ReadClock(copy, m_context.time, GameClockSlot);
+    const ClockSlot &slot = copy[GameClockSlot];
+    record.BaseValue = slot.BaseValue;
+    record.ElapsedTime = slot.BankedTime + slot.RunTime;
+    record.Running = slot.Running;
+    record.LastEnteredTime = m_context.game.LastEnteredTime;
+    record.WrittenAt = m_context.time.wallClockMilliseconds();
+    for (const DigitGroup *group : m_design.groupList) {
+        if (figureOf(group->groupName())) {
+            QList<qint16> captions;
+            for (int i = 0; i < group->digitCount(); ++i) {
+                captions << group->caption(i);
+            }
+            record.Figures.insert(group->groupName(), captions);
+        }
+    }
+    return record;
+}
+
+void frmScoreboard::saveJournal()
+{
+    if (!m_context.journal) {
+        return;
+    }
+    const JournalRecord record = journalRecord();
+    m_journalWrittenAt = record.WrittenAt;
+    m_context.journal->write(record);
+}
+
+void frmScoreboard::ResumeGame(const JournalRecord &record)
+{
+    for (auto it = record.Figures.constBegin(); it != record.Figures.constEnd(); ++it) {
+        DigitGroup *figure = group(it.key());
+        const int slot = WebSlotOf(it.key());
+        if (!figure || !figureOf(it.key()) || it.value().size() != figure->digitCount()) {
+            continue;
+        }
+        for (int i = 0; i < figure->digitCount(); ++i) {
+            figure->setCaption(i, it.value().at(i));
+        }
+        m_context.web.WebSBValues[static_cast<std::size_t>(slot)] = shownNumber(*figure);
+    }
+    m_context.game.LastEnteredTime = record.LastEnteredTime;
+    ClockSlot &clock = m_context.game.Clock[GameClockSlot];
+    clock = ResumedClock(record, m_context.time.wallClockMilliseconds());
+    if (record.Running) {
+        StartClock(m_context.game.Clock, m_context.time, GameClockSlot);
+        m_tmrClock.start();
+    }
+    showClock(ReadClock(m_context.game.Clock, m_context.time, GameClockSlot));
+    m_undo.clear();
+    saveJournal();
+    updateAccessibleNames();
+}
+
+void frmScoreboard::updateAccessibleNames()
+{
+    // The clock names itself as it is shown.
+    for (DigitGroup *figure : std::as_const(m_design.groupList)) {
+        if (const Figure *known = figureOf(figure->groupName())) {
+            figure->setAccessibleName(
+                QLatin1String(known->spokenName) + QLatin1Char(' ') + shownNumber(*figure));
+        }
+    }
+}

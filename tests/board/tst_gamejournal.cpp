@@ -1,0 +1,117 @@
+#include "board/gamejournal.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+JournalRecord sample()
+{
+    JournalRecord record;
+    record.BaseValue = ClockSeconds(600);
+    record.ElapsedTime = ClockTenths(1234);
+    record.Running = true;
+    record.LastEnteredTime = 600;
+    record.WrittenAt = 1'800'000'123'456;
+    record.Figures.insert(QStringLiteral("sgmScoreH"), {2, 1});
+    record.Figures.insert(QStringLiteral("sgmScoreV"), {7, -1});
+    record.Figures.insert(QStringLiteral("sgmPeriod"), {2});
+    return record;
+}
+
+} // namespace
+
+class TestGameJournal : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void encodingRoundTrips();
+    void foreignOrDamagedJournalsAreRefused_data();
+    void foreignOrDamagedJournalsAreRefused();
+    void aRunningClockCountsOnWhileTheProgramIsDown();
+    void aStoppedClockStaysWhereItWas();
+    void aClockSetBackWhileDownDoesNotRunTheGameBack();
+    void fileIsWrittenWholeAndRemoved();
+};
+
+void TestGameJournal::encodingRoundTrips()
+{
+    const JournalRecord record = sample();
+    const auto decoded = DecodeJournal(EncodeJournal(record));
+    QVERIFY(decoded);
+    QCOMPARE(*decoded, record);
+}
+
+void TestGameJournal::foreignOrDamagedJournalsAreRefused_data()
+{
+    QTest::addColumn<QByteArray>("data");
+    const QByteArray good = EncodeJournal(sample());
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("not json") << QByteArray("\x00\x01garbage", 9);
+    QTest::newRow("cut short") << good.left(good.size() / 2);
+    QTest::newRow("another format") << QByteArray(good).replace("varnelo-game-journal", "other");
+    QTest::newRow("a later version") << QByteArray(good).replace("\"version\":1", "\"version\":2");
+    QTest::newRow("caption out of range") << QByteArray(good).replace("[2,1]", "[2,12]");
+    QTest::newRow("caption not a number") << QByteArray(good).replace("[2,1]", "[2,\"1\"]");
+    QTest::newRow("negative clock")
+        << QByteArray(good).replace("\"baseValue\":6000000", "\"baseValue\":-5");
+    QTest::newRow("fractional clock")
+        << QByteArray(good).replace("\"baseValue\":6000000", "\"baseValue\":0.5");
+    QTest::newRow("an array") << QByteArray("[1,2,3]");
+    QTest::newRow("huge") << QByteArray(200'000, ' ') + good;
+}
+
+void TestGameJournal::foreignOrDamagedJournalsAreRefused()
+{
+    QFETCH(QByteArray, data);
+    QVERIFY(!DecodeJournal(data));
+}
+
+void TestGameJournal::aRunningClockCountsOnWhileTheProgramIsDown()
+{
+    JournalRecord record = sample(); // 123.4 s run of 600
+    const ClockSlot slot = ResumedClock(record, record.WrittenAt + 45'000);
+    QCOMPARE(slot.BaseValue, ClockSeconds(600));
+    QCOMPARE(slot.BankedTime, ClockTenths(1684));
+    QVERIFY(!slot.Running);
+    // Down for longer than the game had left: the clock has reached zero.
+    const ClockSlot late = ResumedClock(record, record.WrittenAt + 3'600'000);
+    QCOMPARE(late.BankedTime, ClockSeconds(600));
+}
+
+void TestGameJournal::aStoppedClockStaysWhereItWas()
+{
+    JournalRecord record = sample();
+    record.Running = false;
+    QCOMPARE(ResumedClock(record, record.WrittenAt + 3'600'000).BankedTime, ClockTenths(1234));
+}
+
+void TestGameJournal::aClockSetBackWhileDownDoesNotRunTheGameBack()
+{
+    const JournalRecord record = sample();
+    QCOMPARE(ResumedClock(record, record.WrittenAt - 86'400'000).BankedTime, ClockTenths(1234));
+}
+
+void TestGameJournal::fileIsWrittenWholeAndRemoved()
+{
+    QTemporaryDir dir;
+    GameJournal journal(dir.filePath(QStringLiteral("deeper/folder/journal.json")));
+    QVERIFY(!journal.exists());
+    QVERIFY(!journal.read());
+    QVERIFY(journal.write(sample()));
+    QVERIFY(journal.exists());
+    QCOMPARE(*journal.read(), sample());
+    JournalRecord later = sample();
+    later.Figures[QStringLiteral("sgmPeriod")] = {3};
+    QVERIFY(journal.write(later));
+    QCOMPARE(*journal.read(), later);
+    // Nothing is left beside the journal by the atomic writes.
+    QCOMPARE(QDir(dir.filePath(QStringLiteral("deeper/folder"))).entryList(QDir::Files).size(), 1);
+    journal.remove();
+    QVERIFY(!journal.exists());
+}
+
+QTEST_APPLESS_MAIN(TestGameJournal)
+#include "tst_gamejournal.moc"
