@@ -19,9 +19,11 @@
 
 #include <segmora/segmora.h>
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QFile>
 #include <QKeyEvent>
+#include <QScreen>
 
 namespace {
 
@@ -95,7 +97,59 @@ void frmScoreboard::Load()
         m_design.tabOrder.first()->setFocus();
     }
     setUpHistory();
+    setUpPlacementKeys();
     updateAccessibleNames();
+}
+
+void frmScoreboard::setUpPlacementKeys()
+{
+    // Keys that type no character, taken as shortcuts before they reach any figure.
+    const struct
+    {
+        const char *name;
+        QKeySequence keys;
+        std::function<void()> act;
+    } commands[] = {
+        {"actFullScreen", QKeySequence(Qt::Key_F11),
+            [this] {
+                showPlaced({placement().screenName, !isFullScreen()});
+            }},
+        {"actPreviousScreen", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Left),
+            [this] { moveToNeighbourScreen(-1); }},
+        {"actNextScreen", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Right),
+            [this] { moveToNeighbourScreen(1); }},
+    };
+    for (const auto &command : commands) {
+        auto *action = new QAction(this);
+        action->setObjectName(QLatin1String(command.name));
+        action->setShortcut(command.keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this, command.act);
+        addAction(action);
+    }
+}
+
+BoardPlacement frmScoreboard::placement() const
+{
+    return {screen() ? screen()->name() : QString(), isFullScreen()};
+}
+
+void frmScoreboard::showPlaced(const BoardPlacement &placement)
+{
+    const BoardPlacement before = this->placement();
+    ShowPlaced(*this, ScreenNamed(placement.screenName), placement.fullScreen);
+    if (this->placement().screenName != before.screenName
+        || placement.fullScreen != before.fullScreen) {
+        Q_EMIT placementChanged();
+    }
+}
+
+void frmScoreboard::moveToNeighbourScreen(int step)
+{
+    QScreen *next = NeighbourScreen(screen(), step);
+    if (next && next != screen()) {
+        showPlaced({next->name(), isFullScreen()});
+    }
 }
 
 DigitGroup *frmScoreboard::group(const QString &ledArrayName) const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "board/boarddesign.h"
+#include "board/boardplacement.h"
 #include "board/modcount.h"
 #include "layout/modstretch.h"
 
@@ -60,6 +61,12 @@ public:
     JournalRecord journalRecord() const;
     QUndoStack &undoStack() { return m_undo; }
 
+    // Where the board stands now.
+    BoardPlacement placement() const;
+    // Shows the board maximised (or full screen) on the screen named, or on its own screen
+    // when that one is not connected.
+    void showPlaced(const BoardPlacement &placement);
+
     // The help window and the modal options dialog belong to the application.
     void setHelpCommand(std::function<void()> showHelp);
     void setOptionsCommand(std::function<void(QWidget *owner)> showOptionsModally);
@@ -71,6 +78,10 @@ public:
     qint16 WebSBTicks() const { return m_webSBTicks; }
     const BoardDesign &design() const { return m_design; }
     DigitGroup *group(const QString &ledArrayName) const;
+
+Q_SIGNALS:
+    // The operator moved the board to another screen or in or out of full screen.
+    void placementChanged();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -87,6 +98,8 @@ private:
     void onBuzzerDone();
     void onGroupKey(DigitGroup *group, short keyAscii);
     void webTick();
+    void setUpPlacementKeys();
+    void moveToNeighbourScreen(int step);
     void setUpHistory();
     void enterFigureKey(DigitGroup *group, short keyAscii);
     void enterClockKey(DigitGroup *group, short keyAscii);

@@ -1,0 +1,150 @@
+#include "board/digitgroup.h"
+#include "board/frmscoreboard.h"
+#include "board/modsoccer.h"
+#include "startup/application.h"
+#include "startup/frmsplash.h"
+#include "tests/support/recordingui.h"
+
+#include <QAction>
+#include <QFile>
+#include <QScreen>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+// Runs on two offscreen screens side by side: "Laptop" and "Projector".
+class TestPlacement : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void thereAreTwoScreens();
+    void f11TogglesFullScreenAndIsRemembered();
+    void screenKeysMoveTheBoardAndAreRemembered();
+    void aScreenNoLongerConnectedFallsBackToTheBoardsOwn();
+    void placementKeysTypeNothing();
+
+private:
+    std::unique_ptr<Application> open();
+    void press(const char *action)
+    {
+        m_board->findChild<QAction *>(QLatin1String(action))->trigger();
+    }
+
+    QTemporaryDir m_dir;
+    RecordingUi m_ui;
+    std::unique_ptr<Application> m_app;
+    frmScoreboard *m_board = nullptr;
+};
+
+void TestPlacement::init()
+{
+    m_app = open();
+}
+
+void TestPlacement::cleanup()
+{
+    m_app.reset();
+    m_board = nullptr;
+}
+
+std::unique_ptr<Application> TestPlacement::open()
+{
+    auto app = std::make_unique<Application>(m_ui,
+        std::make_unique<QSettings>(
+            m_dir.filePath(QStringLiteral("Varnelo.conf")), QSettings::IniFormat),
+        nullptr, m_dir.filePath(QStringLiteral("journal.json")));
+    app->start();
+    app->splash()->GoScore();
+    m_board = app->board();
+    return app;
+}
+
+void TestPlacement::thereAreTwoScreens()
+{
+    QCOMPARE(QGuiApplication::screens().size(), 2);
+    QCOMPARE(m_board->screen()->name(), QStringLiteral("Laptop"));
+    QVERIFY(!m_board->isFullScreen());
+}
+
+void TestPlacement::f11TogglesFullScreenAndIsRemembered()
+{
+    press("actFullScreen");
+    QVERIFY(m_board->isFullScreen());
+    m_app.reset();
+    m_app = open();
+    QVERIFY(m_board->isFullScreen());
+    press("actFullScreen");
+    QVERIFY(!m_board->isFullScreen());
+    QSettings stored(m_dir.filePath(QStringLiteral("Varnelo.conf")), QSettings::IniFormat);
+    QCOMPARE(
+        stored.value(QStringLiteral("BoardWindow/FullScreen")).toString(), QStringLiteral("0"));
+}
+
+void TestPlacement::screenKeysMoveTheBoardAndAreRemembered()
+{
+    press("actNextScreen");
+    QCOMPARE(m_board->screen()->name(), QStringLiteral("Projector"));
+    QVERIFY(QGuiApplication::screens().at(1)->geometry().contains(m_board->geometry().center()));
+    m_app.reset();
+    m_app = open();
+    QCOMPARE(m_board->screen()->name(), QStringLiteral("Projector"));
+    // Round the screens, back to where it started.
+    press("actNextScreen");
+    QCOMPARE(m_board->screen()->name(), QStringLiteral("Laptop"));
+    press("actPreviousScreen");
+    QCOMPARE(m_board->screen()->name(), QStringLiteral("Projector"));
+    press("actPreviousScreen");
+    QCOMPARE(m_board->screen()->name(), QStringLiteral("Laptop"));
+}
+
+void TestPlacement::aScreenNoLongerConnectedFallsBackToTheBoardsOwn()
+{
+    m_app.reset();
+    QSettings stored(m_dir.filePath(QStringLiteral("Varnelo.conf")), QSettings::IniFormat);
+    stored.setValue(QStringLiteral("BoardWindow/Screen"), QStringLiteral("Gone"));
+    stored.sync();
+    m_app = open();
+    QVERIFY(m_board->isVisible());
+    QCOMPARE(m_board->screen()->name(), QStringLiteral("Laptop"));
+}
+
+void TestPlacement::placementKeysTypeNothing()
+{
+    m_board->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_board));
+    DigitGroup *score = m_board->group(QStringLiteral("sgmScoreH"));
+    score->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), '1');
+    QTest::keyClick(
+        QApplication::focusWidget(), Qt::Key_Right, Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F11);
+    QCOMPARE(m_app->game().NumberEntry.text, QStringLiteral("1"));
+    QCOMPARE(m_board->screen()->name(), QStringLiteral("Projector"));
+    QVERIFY(m_board->isFullScreen());
+}
+
+int main(int argc, char *argv[])
+{
+    // Two screens for the offscreen platform, described in a file it reads at start.
+    QTemporaryDir configDir;
+    const QString config = configDir.filePath(QStringLiteral("screens.json"));
+    QFile file(config);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return 1;
+    }
+    file.write(R"({"screens": [
+        {"name": "Laptop", "x": 0, "y": 0, "width": 1280, "height": 800,
+         "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1},
+        {"name": "Projector", "x": 1280, "y": 0, "width": 1920, "height": 1080,
+         "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+    file.close();
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.toLocal8Bit());
+    QApplication app(argc, argv);
+    TestPlacement test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_placement.moc"
