@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QSettings>
 
 #include <limits>
@@ -118,7 +119,12 @@ LiveSettings DefaultSettings(const QString &defaultBuzzerFile)
 
 QString DefaultBuzzerFile()
 {
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("buzzer.wav"));
+    // Beside the program in a build tree; in the installed data folder otherwise.
+    const QDir programDir(QCoreApplication::applicationDirPath());
+    const QString beside = programDir.filePath(QStringLiteral("buzzer.wav"));
+    const QString installed
+        = QDir::cleanPath(programDir.filePath(QStringLiteral("../share/varnelo/buzzer.wav")));
+    return QFileInfo::exists(beside) || !QFileInfo::exists(installed) ? beside : installed;
 }
 
 void LoadSettings(LiveSettings &settings, const QSettings &store, const QString &defaultBuzzerFile)

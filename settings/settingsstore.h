@@ -18,7 +18,7 @@ QString DefaultBuzzerFile();
 
 // Reads every setting from `store` into `settings`, each with its default.
 void LoadSettings(LiveSettings &settings, const QSettings &store,
-                  const QString &defaultBuzzerFile = DefaultBuzzerFile());
+    const QString &defaultBuzzerFile = DefaultBuzzerFile());
 
 // Writes every setting, changed or not.
 void SaveSettings(const LiveSettings &settings, QSettings &store);

@@ -17,8 +17,7 @@ void QtUiServices::showMessage(QWidget *parent, const QString &title, const QStr
 
 bool QtUiServices::askYesNo(QWidget *parent, const QString &title, const QString &text)
 {
-    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No,
-                    parent);
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
     return box.exec() == QMessageBox::Yes;
 }
 

@@ -13,6 +13,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Varnelo"));
     QApplication::setOrganizationName(QStringLiteral("Varnelo"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.varnelo.Varnelo"));
     QApplication::setWindowIcon(VarneloIcon());
     InstallFontSubstitutions();
     QtUiServices ui;

@@ -27,8 +27,8 @@ private:
 
 QSettings *TestSettingsStore::openStore()
 {
-    m_store = std::make_unique<QSettings>(m_dir.filePath(QStringLiteral("Varnelo.conf")),
-                                          QSettings::IniFormat);
+    m_store = std::make_unique<QSettings>(
+        m_dir.filePath(QStringLiteral("Varnelo.conf")), QSettings::IniFormat);
     return m_store.get();
 }
 
@@ -69,13 +69,12 @@ void TestSettingsStore::saveWritesEveryKeyAsDecimalText()
     QFile file(m_dir.filePath(QStringLiteral("Varnelo.conf")));
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QString text = QString::fromUtf8(file.readAll());
-    for (const char *line :
-         {"[KeySettings]", "StartStopClockKey=115", "ResetClockKey=114", "BuzzerKey=98",
-          "BuzzerFile=/x/buzzer.wav", "[ColorSettings]", "HomeColor=16777215",
-          "GuestColor=16777215", "FormColor=32768", "TextColor=16777215", "LEDColor=65535",
-          "LEDBackColor=-16777216", "[TextSettings]", "TitleText=Home", "HomeText=Home",
-          "GuestText=Guest", "[WebSBSettings]", "URL=", "PassCode=",
-          "ServiceAddress=http://localhost:8080/web/"}) {
+    for (const char *line : {"[KeySettings]", "StartStopClockKey=115", "ResetClockKey=114",
+             "BuzzerKey=98", "BuzzerFile=/x/buzzer.wav", "[ColorSettings]", "HomeColor=16777215",
+             "GuestColor=16777215", "FormColor=32768", "TextColor=16777215", "LEDColor=65535",
+             "LEDBackColor=-16777216", "[TextSettings]", "TitleText=Home", "HomeText=Home",
+             "GuestText=Guest", "[WebSBSettings]",
+             "URL=", "PassCode=", "ServiceAddress=http://localhost:8080/web/"}) {
         QVERIFY2(text.contains(QLatin1String(line)), line);
     }
 }
@@ -112,15 +111,24 @@ void TestSettingsStore::garbageNumbersFallBackToTheirDefault_data()
 {
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("stored");
-    QTest::newRow("letters") << "KeySettings/BuzzerKey" << "abc";
-    QTest::newRow("key beyond 16 bits") << "KeySettings/BuzzerKey" << "70000";
-    QTest::newRow("colour beyond 32 bits") << "ColorSettings/FormColor" << "4294967296";
-    QTest::newRow("hex") << "ColorSettings/FormColor" << "0xFF";
-    QTest::newRow("spaces") << "ColorSettings/FormColor" << " 12";
-    QTest::newRow("plus sign") << "ColorSettings/FormColor" << "+12";
-    QTest::newRow("fraction") << "ColorSettings/FormColor" << "1.5";
-    QTest::newRow("empty") << "ColorSettings/FormColor" << "";
-    QTest::newRow("lone minus") << "KeySettings/BuzzerKey" << "-";
+    QTest::newRow("letters") << "KeySettings/BuzzerKey"
+                             << "abc";
+    QTest::newRow("key beyond 16 bits") << "KeySettings/BuzzerKey"
+                                        << "70000";
+    QTest::newRow("colour beyond 32 bits") << "ColorSettings/FormColor"
+                                           << "4294967296";
+    QTest::newRow("hex") << "ColorSettings/FormColor"
+                         << "0xFF";
+    QTest::newRow("spaces") << "ColorSettings/FormColor"
+                            << " 12";
+    QTest::newRow("plus sign") << "ColorSettings/FormColor"
+                               << "+12";
+    QTest::newRow("fraction") << "ColorSettings/FormColor"
+                              << "1.5";
+    QTest::newRow("empty") << "ColorSettings/FormColor"
+                           << "";
+    QTest::newRow("lone minus") << "KeySettings/BuzzerKey"
+                                << "-";
 }
 
 void TestSettingsStore::garbageNumbersFallBackToTheirDefault()

@@ -1,0 +1,177 @@
+#include "service/config.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace websb;
+
+class TestWebsbConfig : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void fullConfig();
+    void defaultsStandWhenNotGiven();
+    void mistakesNameTheLine_data();
+    void mistakesNameTheLine();
+    void listenAddresses_data();
+    void listenAddresses();
+    void pageNames();
+    void missingFile();
+
+private:
+    QString m_digest;
+};
+
+void TestWebsbConfig::initTestCase()
+{
+    m_digest
+        = formatPasscodeHash(hashPasscode(QByteArrayLiteral("s3cret"), MinimumPasscodeIterations));
+}
+
+void TestWebsbConfig::fullConfig()
+{
+    const QString text = QStringLiteral("# Cup weekend\n"
+                                        "listen = [::1]:9090\n"
+                                        "  interval=5  \n"
+                                        "\n"
+                                        "data = state\n"
+                                        "connections = 3000\r\n")
+        + pageConfigLine(QStringLiteral("north-pitch"), *parsePasscodeHash(m_digest))
+        + QStringLiteral("\npage = south_2   ") + m_digest + QLatin1Char('\n');
+    ServiceConfig config;
+    QString error;
+    QVERIFY2(parseConfig(text, QStringLiteral("/etc/varnelo"), config, error), qPrintable(error));
+    QCOMPARE(config.host, QStringLiteral("::1"));
+    QCOMPARE(config.port, 9090);
+    QCOMPARE(config.interval, 5);
+    QCOMPARE(config.maxConnections, 3000);
+    QCOMPARE(config.dataFolder, QStringLiteral("/etc/varnelo/state"));
+    QCOMPARE(config.pages.size(), std::size_t(2));
+    QVERIFY(passcodeMatches(config.pages.at("north-pitch"), QByteArrayLiteral("s3cret")));
+    QVERIFY(passcodeMatches(config.pages.at("south_2"), QByteArrayLiteral("s3cret")));
+}
+
+void TestWebsbConfig::defaultsStandWhenNotGiven()
+{
+    ServiceConfig config;
+    config.dataFolder = QStringLiteral("/var/lib/websb");
+    QString error;
+    QVERIFY(parseConfig(
+        QStringLiteral("page = main ") + m_digest, QStringLiteral("/x"), config, error));
+    QCOMPARE(config.host, QStringLiteral("127.0.0.1"));
+    QCOMPARE(config.port, 8080);
+    QCOMPARE(config.interval, 2);
+    QCOMPARE(config.dataFolder, QStringLiteral("/var/lib/websb"));
+    QCOMPARE(config.pages.size(), std::size_t(1));
+}
+
+void TestWebsbConfig::mistakesNameTheLine_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("complaint");
+
+    const QString page = QStringLiteral("page = main ") + m_digest + QLatin1Char('\n');
+    QTest::newRow("no equals sign")
+        << QStringLiteral("listen 127.0.0.1:80") << QStringLiteral("line 1: expected");
+    QTest::newRow("unknown key") << QStringLiteral("\nport = 80")
+                                 << QStringLiteral("line 2: unknown key \"port\"");
+    QTest::newRow("interval zero")
+        << QStringLiteral("interval = 0") << QStringLiteral("line 1: interval");
+    QTest::newRow("interval not a number")
+        << QStringLiteral("interval = 2s") << QStringLiteral("line 1: interval");
+    QTest::newRow("host name") << QStringLiteral("listen = localhost:8080")
+                               << QStringLiteral("line 1: listen");
+    QTest::newRow("empty data") << QStringLiteral("data =") << QStringLiteral("line 1: data");
+    QTest::newRow("too few connections")
+        << QStringLiteral("connections = 2") << QStringLiteral("line 1: connections");
+    QTest::newRow("passcode in clear")
+        << QStringLiteral("page = main s3cret") << QStringLiteral("line 1: a passcode digest");
+    QTest::newRow("page without digest")
+        << QStringLiteral("page = main") << QStringLiteral("line 1: expected \"page = ");
+    QTest::newRow("bad page name")
+        << QStringLiteral("page = ../etc ") + m_digest << QStringLiteral("line 1: a page name");
+    QTest::newRow("page twice") << page + page << QStringLiteral("line 2: page main appears twice");
+}
+
+void TestWebsbConfig::mistakesNameTheLine()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, complaint);
+    ServiceConfig config;
+    config.interval = 7;
+    QString error;
+    QVERIFY(!parseConfig(text, QStringLiteral("/x"), config, error));
+    QVERIFY2(error.startsWith(complaint), qPrintable(error));
+    // A config with a mistake changes nothing.
+    QCOMPARE(config.interval, 7);
+    QVERIFY(config.pages.empty());
+}
+
+void TestWebsbConfig::listenAddresses_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("valid");
+    QTest::addColumn<QString>("host");
+    QTest::addColumn<int>("port");
+
+    const auto row = [](const char *text, bool valid, const char *host, int port) {
+        QTest::newRow(*text ? text : "empty")
+            << QString::fromLatin1(text) << valid << QString::fromLatin1(host) << port;
+    };
+    row("127.0.0.1:8080", true, "127.0.0.1", 8080);
+    row("0.0.0.0:80", true, "0.0.0.0", 80);
+    row("127.0.0.1:0", true, "127.0.0.1", 0);
+    row("[::1]:8080", true, "::1", 8080);
+    row("[::]:443", true, "::", 443);
+    row("::1:8080", false, "", 0);
+    row("127.0.0.1", false, "", 0);
+    row(":8080", false, "", 0);
+    row("127.0.0.1:65536", false, "", 0);
+    row("127.0.0.1:-1", false, "", 0);
+    row("127.0.0.1:http", false, "", 0);
+    row("example.org:80", false, "", 0);
+    row("", false, "", 0);
+}
+
+void TestWebsbConfig::listenAddresses()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, valid);
+    QFETCH(QString, host);
+    QFETCH(int, port);
+    QString parsedHost = QStringLiteral("unchanged");
+    int parsedPort = -5;
+    QCOMPARE(parseListenAddress(text, parsedHost, parsedPort), valid);
+    QCOMPARE(parsedHost, valid ? host : QStringLiteral("unchanged"));
+    QCOMPARE(parsedPort, valid ? port : -5);
+}
+
+void TestWebsbConfig::pageNames()
+{
+    QVERIFY(isValidPageName(QStringLiteral("main")));
+    QVERIFY(isValidPageName(QStringLiteral("U12-final_2")));
+    QVERIFY(isValidPageName(QString(MaxPageNameLength, QLatin1Char('a'))));
+    QVERIFY(!isValidPageName(QString(MaxPageNameLength + 1, QLatin1Char('a'))));
+    QVERIFY(!isValidPageName(QString()));
+    QVERIFY(!isValidPageName(QStringLiteral("a b")));
+    QVERIFY(!isValidPageName(QStringLiteral("a/b")));
+    QVERIFY(!isValidPageName(QStringLiteral("..")));
+    QVERIFY(!isValidPageName(QStringLiteral("Zürich")));
+    QVERIFY(!isValidPageName(QStringLiteral("main\n")));
+}
+
+void TestWebsbConfig::missingFile()
+{
+    QTemporaryDir dir;
+    ServiceConfig config;
+    QString error;
+    const QString path = dir.filePath(QStringLiteral("none.conf"));
+    QVERIFY(!loadConfigFile(path, config, error));
+    QVERIFY2(error.contains(path), qPrintable(error));
+}
+
+QTEST_APPLESS_MAIN(TestWebsbConfig)
+
+#include "tst_websbconfig.moc"
