@@ -5,6 +5,7 @@
 #include "board/modsoccer.h"
 #include "settings/livesettings.h"
 #include "settings/settingsstore.h"
+#include "tests/support/boardkeys.h"
 #include "tests/support/fakes.h"
 #include "tests/support/recordingui.h"
 #include "web/webstate.h"
@@ -13,24 +14,6 @@
 
 #include <QTemporaryDir>
 #include <QTest>
-
-namespace {
-
-// What the audience reads on a digit group: highest digit first for counters, left to right
-// for the clock; blanks as spaces.
-QString shown(const DigitGroup *group)
-{
-    QString text;
-    const bool clock = group->groupName() == QLatin1String("sgmTime");
-    for (int n = 0; n < group->digitCount(); ++n) {
-        const int i = clock ? n : group->digitCount() - 1 - n;
-        const qint16 c = group->caption(i);
-        text += c < 0 ? QLatin1Char(' ') : QChar(static_cast<char16_t>(u'0' + c));
-    }
-    return text;
-}
-
-} // namespace
 
 class TestScoreboard : public QObject
 {
@@ -59,7 +42,6 @@ private Q_SLOTS:
 private:
     void open();
     void tick();
-    void type(QWidget *target, const char *keys);
     DigitGroup *group(const char *name) const { return m_board->group(QLatin1String(name)); }
 
     QTemporaryDir m_dir;
@@ -100,28 +82,17 @@ void TestScoreboard::tick()
     QMetaObject::invokeMethod(&m_board->tmrClock(), "timeout");
 }
 
-void TestScoreboard::type(QWidget *target, const char *keys)
-{
-    for (const char *c = keys; *c; ++c) {
-        if (*c == '\r') {
-            QTest::keyClick(target, Qt::Key_Return);
-        } else {
-            QTest::keyClick(target, *c);
-        }
-    }
-}
-
 void TestScoreboard::loadShowsTheStartOfAGame()
 {
     open();
     QCOMPARE(m_board->windowTitle(), QStringLiteral("Varnelo"));
-    QCOMPARE(shown(group("sgmTime")), QStringLiteral("1000"));
+    QCOMPARE(ShownFigure(group("sgmTime")), QStringLiteral("1000"));
     for (const char *counter :
         {"sgmScoreH", "sgmScoreV", "sgmShotsH", "sgmSavesH", "sgmShotsV", "sgmSavesV"}) {
-        QCOMPARE(shown(group(counter)), QStringLiteral("00"));
+        QCOMPARE(ShownFigure(group(counter)), QStringLiteral("00"));
     }
-    QCOMPARE(shown(group("sgmPeriod")), QStringLiteral("0"));
-    QCOMPARE(shown(group("sgmCKH")), QStringLiteral("0"));
+    QCOMPARE(ShownFigure(group("sgmPeriod")), QStringLiteral("0"));
+    QCOMPARE(ShownFigure(group("sgmCKH")), QStringLiteral("0"));
     QVERIFY(!m_board->tmrClock().isActive());
     QVERIFY(!m_board->tmrUpdateWeb().isActive());
     QCOMPARE(m_board->tmrClock().interval(), 50);
@@ -174,13 +145,13 @@ void TestScoreboard::startStopAndReset()
     QVERIFY(m_board->tmrClock().isActive());
     m_time.advance(12'340);
     tick();
-    QCOMPARE(shown(group("sgmTime")), QStringLiteral(" 948"));
+    QCOMPARE(ShownFigure(group("sgmTime")), QStringLiteral(" 948"));
     m_time.advance(5'000);
     m_board->AllKeyPress('s');
     QVERIFY(!m_board->tmrClock().isActive());
     // Stopped, the display keeps the last tick and time passes without effect.
     m_time.advance(60'000);
-    QCOMPARE(shown(group("sgmTime")), QStringLiteral(" 948"));
+    QCOMPARE(ShownFigure(group("sgmTime")), QStringLiteral(" 948"));
     m_board->AllKeyPress('s');
     m_time.advance(1'000);
     tick();
@@ -206,7 +177,7 @@ void TestScoreboard::countdownToZeroBuzzesOnce()
     QCOMPARE(m_player->count(QStringLiteral("Play")), 0);
     m_time.advance(100);
     tick();
-    QCOMPARE(shown(group("sgmTime")), QStringLiteral(" 00 "));
+    QCOMPARE(ShownFigure(group("sgmTime")), QStringLiteral(" 00 "));
     QCOMPARE(m_web.WebSBValues[4], QStringLiteral("0.0"));
     QCOMPARE(m_player->count(QStringLiteral("Play")), 1);
     QVERIFY(!m_board->tmrClock().isActive());
@@ -254,7 +225,7 @@ void TestScoreboard::clickOnADigitGivesItsGroupTheFocus()
     QTRY_VERIFY(group("sgmPeriod")->hasFocus());
     // Typed keys now go to the focused group.
     QTest::keyClick(QApplication::focusWidget(), '3');
-    QCOMPARE(shown(group("sgmPeriod")), QStringLiteral("3"));
+    QCOMPARE(ShownFigure(group("sgmPeriod")), QStringLiteral("3"));
     m_board->hide();
 }
 
@@ -262,13 +233,13 @@ void TestScoreboard::typingTheClock()
 {
     open();
     DigitGroup *clock = group("sgmTime");
-    type(clock, "25.3\r");
-    QCOMPARE(shown(clock), QStringLiteral("2503"));
+    TypeKeys(clock, "25.3\r");
+    QCOMPARE(ShownFigure(clock), QStringLiteral("2503"));
     QCOMPARE(m_web.WebSBValues[4], QStringLiteral("25:03"));
     QCOMPARE(m_ui.beeps, 1);
-    type(clock, "6.05\r");
+    TypeKeys(clock, "6.05\r");
     QCOMPARE(m_web.WebSBValues[4], QStringLiteral("6:05"));
-    type(clock, "60\r");
+    TypeKeys(clock, "60\r");
     QCOMPARE(m_web.WebSBValues[4], QStringLiteral("6:05"));
     // Reset goes back to the last entered time, not to 10:00.
     m_board->AllKeyPress('s');
@@ -277,7 +248,7 @@ void TestScoreboard::typingTheClock()
     m_board->AllKeyPress('r');
     QCOMPARE(m_web.WebSBValues[4], QStringLiteral("6:05"));
     // A lone "." sets the clock to zero.
-    type(clock, ".\r");
+    TypeKeys(clock, ".\r");
     QCOMPARE(m_web.WebSBValues[4], QStringLiteral("0.0"));
     QCOMPARE(m_game.LastEnteredTime, 0);
 }
@@ -285,23 +256,23 @@ void TestScoreboard::typingTheClock()
 void TestScoreboard::aPartlyTypedClockSurvivesTypingInACounter()
 {
     open();
-    type(group("sgmTime"), "20");
-    type(group("sgmShotsH"), "4\r");
-    type(group("sgmTime"), ".\r");
+    TypeKeys(group("sgmTime"), "20");
+    TypeKeys(group("sgmShotsH"), "4\r");
+    TypeKeys(group("sgmTime"), ".\r");
     QCOMPARE(m_web.WebSBValues[4], QStringLiteral("20:00"));
-    QCOMPARE(shown(group("sgmShotsH")), QStringLiteral(" 4"));
+    QCOMPARE(ShownFigure(group("sgmShotsH")), QStringLiteral(" 4"));
 }
 
 void TestScoreboard::startStopKeyBoundToADigitIsAlsoTyped()
 {
     m_settings.StartStopClockKey = '5';
     open();
-    type(group("sgmScoreH"), "5");
+    TypeKeys(group("sgmScoreH"), "5");
     QVERIFY(m_game.Clock[0].Running);
-    type(group("sgmScoreH"), "\r");
-    QCOMPARE(shown(group("sgmScoreH")), QStringLiteral(" 5"));
+    TypeKeys(group("sgmScoreH"), "\r");
+    QCOMPARE(ShownFigure(group("sgmScoreH")), QStringLiteral(" 5"));
     // And s, unbound now, is neither a command nor a digit.
-    type(group("sgmScoreH"), "s");
+    TypeKeys(group("sgmScoreH"), "s");
     QVERIFY(m_game.Clock[0].Running);
 }
 
@@ -310,7 +281,7 @@ void TestScoreboard::committingATimeWhileRunningKeepsTheTimerOn()
     m_settings.BuzzerFile = QStringLiteral(VARNELO_TEST_WAV);
     open();
     m_board->AllKeyPress('s');
-    type(group("sgmTime"), "\r"); // zero
+    TypeKeys(group("sgmTime"), "\r"); // zero
     QVERIFY(!m_game.Clock[0].Running);
     QVERIFY(m_board->tmrClock().isActive());
     tick();
@@ -393,7 +364,7 @@ void TestScoreboard::eachColourReachesItsElements()
     QCOMPARE(digits, 19);
     // In the last minute only the lower dot shows, as a decimal point.
     QCOMPARE(design.colonDots[0]->fillColor(), 0x202020);
-    type(group("sgmTime"), "45\r");
+    TypeKeys(group("sgmTime"), "45\r");
     QCOMPARE(design.colonDots[0]->fillColor(), 0x404040);
     QCOMPARE(design.colonDots[1]->fillColor(), 0x202020);
 }

@@ -4,6 +4,7 @@
 #include "board/modsoccer.h"
 #include "settings/livesettings.h"
 #include "settings/settingsstore.h"
+#include "tests/support/boardkeys.h"
 #include "tests/support/fakes.h"
 #include "tests/support/recordingui.h"
 #include "web/webstate.h"
@@ -11,20 +12,6 @@
 #include <QAction>
 #include <QTemporaryDir>
 #include <QTest>
-
-namespace {
-
-QString shown(const DigitGroup *group)
-{
-    QString text;
-    for (int i = group->digitCount() - 1; i >= 0; --i) {
-        const qint16 c = group->caption(i);
-        text += c < 0 ? QLatin1Char(' ') : QChar(static_cast<char16_t>(u'0' + c));
-    }
-    return text;
-}
-
-} // namespace
 
 class TestHistory : public QObject
 {
@@ -84,13 +71,7 @@ void TestHistory::open()
 
 void TestHistory::type(const char *name, const char *keys)
 {
-    for (const char *c = keys; *c; ++c) {
-        if (*c == '\r') {
-            QTest::keyClick(group(name), Qt::Key_Return);
-        } else {
-            QTest::keyClick(group(name), *c);
-        }
-    }
+    TypeKeys(group(name), keys);
 }
 
 void TestHistory::undoAndRedoAcrossGroups()
@@ -99,30 +80,30 @@ void TestHistory::undoAndRedoAcrossGroups()
     type("sgmScoreH", "2\r");
     type("sgmPeriod", "3");
     type("sgmScoreH", "+1");
-    QCOMPARE(shown(group("sgmScoreH")), QStringLiteral(" 3"));
+    QCOMPARE(ShownFigure(group("sgmScoreH")), QStringLiteral(" 3"));
     undo();
-    QCOMPARE(shown(group("sgmScoreH")), QStringLiteral(" 2"));
+    QCOMPARE(ShownFigure(group("sgmScoreH")), QStringLiteral(" 2"));
     QCOMPARE(m_web.WebSBValues[3], QStringLiteral("2"));
     undo();
-    QCOMPARE(shown(group("sgmPeriod")), QStringLiteral("0"));
+    QCOMPARE(ShownFigure(group("sgmPeriod")), QStringLiteral("0"));
     QCOMPARE(m_web.WebSBValues[6], QStringLiteral("0"));
     undo();
-    QCOMPARE(shown(group("sgmScoreH")), QStringLiteral("00"));
+    QCOMPARE(ShownFigure(group("sgmScoreH")), QStringLiteral("00"));
     undo(); // nothing more to undo
-    QCOMPARE(shown(group("sgmScoreH")), QStringLiteral("00"));
+    QCOMPARE(ShownFigure(group("sgmScoreH")), QStringLiteral("00"));
     redo();
     redo();
-    QCOMPARE(shown(group("sgmScoreH")), QStringLiteral(" 2"));
-    QCOMPARE(shown(group("sgmPeriod")), QStringLiteral("3"));
+    QCOMPARE(ShownFigure(group("sgmScoreH")), QStringLiteral(" 2"));
+    QCOMPARE(ShownFigure(group("sgmPeriod")), QStringLiteral("3"));
     // A new change drops what could be redone.
     type("sgmCKV", "4");
     redo();
-    QCOMPARE(shown(group("sgmScoreH")), QStringLiteral(" 2"));
+    QCOMPARE(ShownFigure(group("sgmScoreH")), QStringLiteral(" 2"));
     // Refused input is no change to undo.
     type("sgmPeriod", "9");
     undo();
-    QCOMPARE(shown(group("sgmCKV")), QStringLiteral("0"));
-    QCOMPARE(shown(group("sgmPeriod")), QStringLiteral("3"));
+    QCOMPARE(ShownFigure(group("sgmCKV")), QStringLiteral("0"));
+    QCOMPARE(ShownFigure(group("sgmPeriod")), QStringLiteral("3"));
 }
 
 void TestHistory::undoOfAClockEntryRestoresTheShownTime()
@@ -159,11 +140,11 @@ void TestHistory::undoKeysTypeNothing()
     group("sgmScoreH")->setFocus();
     // Through the application, as the operator's keyboard would deliver them.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(shown(group("sgmScoreH")), QStringLiteral("00"));
+    QCOMPARE(ShownFigure(group("sgmScoreH")), QStringLiteral("00"));
     QVERIFY(m_game.NumberEntry.text.isEmpty());
     QTest::keyClick(
         QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-    QCOMPARE(shown(group("sgmScoreH")), QStringLiteral(" 5"));
+    QCOMPARE(ShownFigure(group("sgmScoreH")), QStringLiteral(" 5"));
     // F11 types nothing either.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F11);
     QVERIFY(m_game.NumberEntry.text.isEmpty());
@@ -240,8 +221,8 @@ void TestHistory::resumingRestoresFiguresAndCountsTheClockOn()
     m_time.advance(45'000);
     open();
     m_board->ResumeGame(record);
-    QCOMPARE(shown(group("sgmScoreH")), QStringLiteral(" 2"));
-    QCOMPARE(shown(group("sgmSavesV")), QStringLiteral("11"));
+    QCOMPARE(ShownFigure(group("sgmScoreH")), QStringLiteral(" 2"));
+    QCOMPARE(ShownFigure(group("sgmSavesV")), QStringLiteral("11"));
     QCOMPARE(m_web.WebSBValues[3], QStringLiteral("2"));
     QCOMPARE(m_web.WebSBValues[12], QStringLiteral("11"));
     QCOMPARE(m_game.LastEnteredTime, 1200);

@@ -5,6 +5,7 @@
 #include "service/websbservice.h"
 #include "settings/settingsstore.h"
 #include "tests/service/websbtesting.h"
+#include "tests/support/boardkeys.h"
 #include "tests/support/fakes.h"
 #include "tests/support/recordingui.h"
 #include "web/httpclient.h"
@@ -77,13 +78,7 @@ void TestEndToEnd::publish()
 
 void TestEndToEnd::type(const char *group, const char *keys)
 {
-    for (const char *c = keys; *c; ++c) {
-        if (*c == '\r') {
-            QTest::keyClick(m_board->group(QLatin1String(group)), Qt::Key_Return);
-        } else {
-            QTest::keyClick(m_board->group(QLatin1String(group)), *c);
-        }
-    }
+    TypeKeys(m_board->group(QLatin1String(group)), keys);
 }
 
 void TestEndToEnd::theServiceHoldsWhatTheBoardShows()
