@@ -15,6 +15,7 @@
 #include "board/timesource.h"
 #include "settings/settingsstore.h"
 #include "settings/uiservices.h"
+#include "startup/fontwarmup.h"
 #include "web/webstate.h"
 
 #include <valgrind/callgrind.h>
@@ -144,6 +145,7 @@ int main(int argc, char *argv[])
         clock_gettime(CLOCK_REALTIME, &t);
         return t;
     }();
+    const FontWarmUp fonts;
     QApplication app(argc, argv);
     QCommandLineParser parser;
     parser.addOptions({{QStringLiteral("board"), QStringLiteral("varnelo or lcd"),

@@ -1,6 +1,7 @@
 #include "startup/application.h"
 #include "startup/artwork.h"
 #include "startup/fonts.h"
+#include "startup/fontwarmup.h"
 
 #include "settings/settingsstore.h"
 #include "settings/uiservices.h"
@@ -10,6 +11,7 @@
 
 int main(int argc, char *argv[])
 {
+    const FontWarmUp fonts;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Varnelo"));
     QApplication::setOrganizationName(QStringLiteral("Varnelo"));

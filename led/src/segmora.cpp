@@ -5,6 +5,7 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
 #include <algorithm>
@@ -141,6 +142,18 @@ short buttonsOf(Qt::MouseButtons buttons)
     return result;
 }
 
+// The pixels a segment's polygon covers, outline included.
+QRect boundsOf(const std::array<QPoint, 6> &points)
+{
+    QPoint low = points[0];
+    QPoint high = points[0];
+    for (const QPoint &p : points) {
+        low = QPoint(std::min(low.x(), p.x()), std::min(low.y(), p.y()));
+        high = QPoint(std::max(high.x(), p.x()), std::max(high.y(), p.y()));
+    }
+    return QRect(low, high);
+}
+
 // Reads an integer property of the given width; nullopt when the stored value is not one.
 template<typename T>
 std::optional<T> readInteger(const PropertyBag &bag, const QString &name, T defaultValue)
@@ -173,6 +186,10 @@ struct Segmora::Private
     short pixelRows = 7;
     short pixelCols = 4;
     Measures measures = measuresFor(DefaultSize);
+    // Each segment's bounds (1..7), so that a change of digit repaints only what changed.
+    std::array<QRect, 8> segmentRects{};
+    // What the paint under way must cover.
+    QRegion dirty;
     PixelGrid pixelGrid{};
     // Element 0 is the template; 1..91 are the dots, k = (row - 1) * 7 + column.
     std::array<Segmora::Dot, DotCount + 1> shpPixel{};
@@ -315,8 +332,21 @@ void Segmora::setCaption(int vNewCaption)
     if (value == d->caption) {
         return;
     }
+    const short old = d->caption;
     d->caption = value;
-    update();
+    if (d->isPolygon() && old >= -1 && old <= 9) {
+        // Only the segments that change between the two digits need painting again. Their
+        // bounding rectangle keeps the painter's clip a plain rectangle, which Qt fills fastest.
+        QRect changed;
+        for (int segment = 1; segment <= 7; ++segment) {
+            if (segmentLit(old, segment) != segmentLit(value, segment)) {
+                changed |= d->segmentRects[static_cast<std::size_t>(segment)];
+            }
+        }
+        update(changed);
+    } else {
+        update();
+    }
     Q_EMIT captionChanged(value);
 }
 
@@ -333,6 +363,12 @@ short Segmora::pixelCols() const
 void Segmora::ReCalcSizes()
 {
     d->measures = measuresFor(d->size);
+    for (int segment = 1; segment <= 7; ++segment) {
+        const SegmentAnchor a = segmentAnchor(segment, d->measures);
+        const auto points = segmentPolygon(
+            a.x, a.y, a.horizontal, d->measures.halfThickness, d->measures.segmentLength);
+        d->segmentRects[static_cast<std::size_t>(segment)] = boundsOf(points);
+    }
     setFixedSize(d->measures.width, d->measures.height);
     if (!d->isCircle()) {
         return;
@@ -436,10 +472,11 @@ void Segmora::WriteProperties(PropertyBag &bag) const
     bag.WriteProperty(QStringLiteral("PCaption"), static_cast<int>(d->caption), DefaultCaption);
 }
 
-void Segmora::paintEvent(QPaintEvent *)
+void Segmora::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), toQColor(d->backColor));
+    d->dirty = event->region();
+    painter.fillRect(event->rect(), toQColor(d->backColor));
     DrawDigit(painter);
     if (!d->isCircle()) {
         return;
@@ -490,17 +527,22 @@ void Segmora::SetSegment(QPainter &painter, int segment, bool lit)
 
 void Segmora::DrawSegment(QPainter &painter, int X, int Y, bool horizontal, bool lit)
 {
-    // The paint event has just filled the whole surface with the background colour, so an unlit
+    // The paint event has just filled what it paints with the background colour, so an unlit
     // segment is already erased; painting it again would cost time and change no pixel.
     if (!lit) {
         return;
     }
-    const QColor colour = toQColor(d->litColor);
-    painter.setPen(QPen(colour, 1));
-    painter.setBrush(colour);
     const auto points
         = segmentPolygon(X, Y, horizontal, d->measures.halfThickness, d->measures.segmentLength);
-    painter.drawPolygon(points.data(), static_cast<int>(points.size()));
+    if (!d->dirty.intersects(boundsOf(points))) {
+        return;
+    }
+    // The filled and outlined hexagon, painted as the rectangles that make up its pixels.
+    const QColor colour = toQColor(d->litColor);
+    for (const QRect &pixels :
+        segmentPixels(X, Y, horizontal, d->measures.halfThickness, d->measures.segmentLength)) {
+        painter.fillRect(pixels, colour);
+    }
 }
 
 void Segmora::mousePressEvent(QMouseEvent *event)

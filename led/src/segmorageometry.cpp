@@ -57,6 +57,29 @@ std::array<QPoint, 6> segmentPolygon(int x, int y, bool horizontal, int w, int l
         point(1 + w, w)};
 }
 
+QList<QRect> segmentPixels(int x, int y, bool horizontal, int w, int l)
+{
+    // Along the axis the hexagon runs from 1 to l; at a distance k across the axis (|k| <= w)
+    // its pixels run from 1 + |k| to l - |k|, because its ends are 45-degree lines.
+    QList<QRect> rects;
+    rects.reserve(2 * w + 1);
+    const auto rect = [&](int alongFrom, int alongTo, int acrossFrom, int acrossTo) {
+        if (alongFrom > alongTo || acrossFrom > acrossTo) {
+            return;
+        }
+        rects.append(horizontal
+                ? QRect(QPoint(x + alongFrom, y + acrossFrom), QPoint(x + alongTo, y + acrossTo))
+                : QRect(QPoint(x + acrossFrom, y + alongFrom), QPoint(x + acrossTo, y + alongTo)));
+    };
+    rect(1 + w, l - w, -w, w);
+    for (int j = 0; j < w; ++j) {
+        // The ends: one pixel along the axis, 2j + 1 across it.
+        rect(1 + j, 1 + j, -j, j);
+        rect(l - j, l - j, -j, j);
+    }
+    return rects;
+}
+
 DotLayout dotLayout(int heightTwips, int widthTwips, int rows, int cols)
 {
     DotLayout layout;

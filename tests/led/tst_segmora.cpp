@@ -3,6 +3,8 @@
 
 #include <QImage>
 #include <QMetaClassInfo>
+#include <QPaintEvent>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -68,6 +70,7 @@ private Q_SLOTS:
     void oversizedDigitStillPaints();
     void sameValueCostsNoRepaint();
     void changedDigitRepaintsOnlyItself();
+    void aChangeRepaintsOnlyTheChangedSegments();
     void dotsLayOutAndHide();
     void dotsPaintTheDigit();
     void clickRedrawsThenSignals();
@@ -334,6 +337,52 @@ void TestSegmora::changedDigitRepaintsOnlyItself()
     QTRY_COMPARE(leftPaints.count, 1);
     QCoreApplication::processEvents();
     QCOMPARE(rightPaints.count, 0);
+}
+
+void TestSegmora::aChangeRepaintsOnlyTheChangedSegments()
+{
+    QWidget window;
+    auto *digit = new Segmora(&window);
+    digit->setSize(90);
+    digit->setCaption(9);
+    window.resize(digit->size());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCoreApplication::processEvents();
+
+    QRegion painted;
+    class RegionSpy : public QObject
+    {
+    public:
+        explicit RegionSpy(QRegion &region)
+            : m_region(region)
+        {
+        }
+        bool eventFilter(QObject *, QEvent *event) override
+        {
+            if (event->type() == QEvent::Paint) {
+                m_region += static_cast<QPaintEvent *>(event)->region();
+            }
+            return false;
+        }
+        QRegion &m_region;
+    } spy(painted);
+    digit->installEventFilter(&spy);
+
+    // 9 to 8 lights the lower left segment alone: only its corner of the digit is painted.
+    digit->setCaption(8);
+    QTRY_VERIFY(!painted.isEmpty());
+    const auto m = SegmoraGeometry::measuresFor(90);
+    // Segment 5 runs from x 0 to 2W, and from y W + L + 2 for L rows.
+    const QRect lowerLeft(
+        0, m.halfThickness + m.segmentLength + 2, 2 * m.halfThickness + 1, m.segmentLength);
+    QCOMPARE(painted.boundingRect(), lowerLeft);
+
+    // What is on screen is the whole new digit, as a full paint shows it.
+    const QImage onScreen = window.screen()->grabWindow(window.winId()).toImage();
+    const QImage expected = digit->grab().toImage();
+    QCOMPARE(onScreen.convertToFormat(QImage::Format_RGB32).copy(digit->geometry()),
+        expected.convertToFormat(QImage::Format_RGB32));
 }
 
 void TestSegmora::dotsLayOutAndHide()

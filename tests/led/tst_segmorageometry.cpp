@@ -1,5 +1,7 @@
 #include <segmora/segmorageometry.h>
 
+#include <QImage>
+#include <QPainter>
 #include <QPolygon>
 #include <QTest>
 
@@ -19,6 +21,8 @@ private Q_SLOTS:
     void topSegmentPolygonAtSize45();
     void smallestSizeCollapsesToLines();
     void litSegmentTable();
+    void segmentPixelsAreThePaintedPolygon_data();
+    void segmentPixelsAreThePaintedPolygon();
     void dotLayoutWorkedExamples_data();
     void dotLayoutWorkedExamples();
     void dotSegmentsShareTheMiddleRow();
@@ -136,6 +140,45 @@ void TestSegmoraGeometry::smallestSizeCollapsesToLines()
     }
 }
 
+void TestSegmoraGeometry::segmentPixelsAreThePaintedPolygon_data()
+{
+    QTest::addColumn<int>("size");
+    for (const int size : {9, 10, 17, 18, 27, 45, 57, 60, 65, 131, 300, 620}) {
+        QTest::addRow("%d", size) << size;
+    }
+}
+
+void TestSegmoraGeometry::segmentPixelsAreThePaintedPolygon()
+{
+    // The rectangles cover exactly the pixels of the hexagon filled and outlined one pixel wide,
+    // as an aliased painter draws it.
+    QFETCH(int, size);
+    const Measures m = measuresFor(size);
+    for (int segment = 1; segment <= 7; ++segment) {
+        const SegmentAnchor a = segmentAnchor(segment, m);
+        QImage polygon(m.width, m.height, QImage::Format_RGB32);
+        polygon.fill(Qt::black);
+        {
+            QPainter painter(&polygon);
+            painter.setPen(QPen(Qt::white, 1));
+            painter.setBrush(Qt::white);
+            const auto points
+                = segmentPolygon(a.x, a.y, a.horizontal, m.halfThickness, m.segmentLength);
+            painter.drawPolygon(points.data(), int(points.size()));
+        }
+        QImage rects(m.width, m.height, QImage::Format_RGB32);
+        rects.fill(Qt::black);
+        {
+            QPainter painter(&rects);
+            for (const QRect &r :
+                segmentPixels(a.x, a.y, a.horizontal, m.halfThickness, m.segmentLength)) {
+                painter.fillRect(r, Qt::white);
+            }
+        }
+        QVERIFY2(rects == polygon, qPrintable(QStringLiteral("segment %1").arg(segment)));
+    }
+}
+
 void TestSegmoraGeometry::litSegmentTable()
 {
     // Segments in reading order: top, upper left, upper right, middle, lower left, lower right,
@@ -231,5 +274,5 @@ void TestSegmoraGeometry::dotOneIsTheRightColumnAndEightTheOutline()
     QVERIFY(!eight[1][5]);
 }
 
-QTEST_APPLESS_MAIN(TestSegmoraGeometry)
+QTEST_GUILESS_MAIN(TestSegmoraGeometry)
 #include "tst_segmorageometry.moc"

@@ -2,7 +2,9 @@
 
 #include <segmora/segmora_export.h>
 
+#include <QList>
 #include <QPoint>
+#include <QRect>
 
 #include <array>
 
@@ -47,6 +49,11 @@ SEGMORA_EXPORT SegmentAnchor segmentAnchor(int segment, const Measures &measures
 
 // The elongated hexagon of a segment at anchor (x, y), in drawing order.
 SEGMORA_EXPORT std::array<QPoint, 6> segmentPolygon(int x, int y, bool horizontal, int w, int l);
+
+// The same pixels as that hexagon filled and outlined one pixel wide, as rectangles: one across
+// the middle and one-pixel strips for the pointed ends. Painting these is exact and needs no
+// polygon rasteriser.
+SEGMORA_EXPORT QList<QRect> segmentPixels(int x, int y, bool horizontal, int w, int l);
 
 // Bit (segment - 1) is set when the segment is lit; indexed by caption + 1 for captions -1..9.
 inline constexpr std::array<unsigned char, 11> LitSegments = {
