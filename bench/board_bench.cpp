@@ -1,12 +1,13 @@
 // The running cost of the board beside the same board made of Qt's QLCDNumber widgets.
 // bench/board_bench.sh drives it under Xvfb and valgrind and prints the figures.
 //
-//   board_bench --board varnelo|lcd --mode ticks|cpu|idle|launch|memory
+//   board_bench --board varnelo|lcd|empty --mode ticks|cpu|idle|launch|memory
 //               [--width W --height H] [--ticks N] [--seconds S]
 //
 // ticks:  instruments N clock ticks for callgrind (run under --instr-atstart=no)
 // cpu:    process CPU per second with the clock running;  idle: with it stopped
-// launch: prints the realtime clock at the board's first paint and quits
+// launch: prints the realtime clock at the board's first paint and quits ("empty": an empty
+//         window of the same size instead, for comparison)
 // memory: runs S seconds with the clock running and prints the peak resident memory
 #include "board/digitgroup.h"
 #include "board/frmscoreboard.h"
@@ -165,6 +166,19 @@ int main(int argc, char *argv[])
     const QString mode = parser.value(QStringLiteral("mode"));
     const QSize size(parser.value(QStringLiteral("width")).toInt(),
         parser.value(QStringLiteral("height")).toInt());
+    if (parser.value(QStringLiteral("board")) == QLatin1String("empty")) {
+        QWidget empty;
+        empty.setGeometry(QRect(QPoint(0, 0), size));
+        FirstPaint painted(&empty, [&] {
+            timespec now{};
+            clock_gettime(CLOCK_REALTIME, &now);
+            std::printf("first-paint-realtime-ns %lld\n",
+                static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec);
+            QApplication::quit();
+        });
+        empty.show();
+        return QApplication::exec();
+    }
 
     QElapsedTimer stages;
     stages.start();
