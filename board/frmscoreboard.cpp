@@ -3,7 +3,7 @@
 #include "board/boardlabel.h"
 #include "board/boardshape.h"
 #include "board/digitgroup.h"
-#include "board/gamejournal.h"
+#include "board/journalwriter.h"
 #include "board/modshowdigits.h"
 #include "board/modsoccer.h"
 #include "board/soundplayer.h"
@@ -20,6 +20,7 @@
 #include <segmora/segmora.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFile>
 #include <QKeyEvent>
@@ -28,8 +29,6 @@
 namespace {
 
 constexpr int GameClockSlot = 0;
-// While the clock runs, the journal is written at least this often.
-constexpr qint64 JournalIntervalMs = 1000;
 constexpr qint32 DefaultGameSeconds = 600;
 constexpr short HelpKey = 104; // h
 constexpr short OptionsKey = 111; // o
@@ -204,6 +203,7 @@ void frmScoreboard::resetClock()
     }
     SetClock(m_context.game.Clock, ClockSeconds(m_context.game.LastEnteredTime), 0, GameClockSlot);
     showClock(ReadClock(m_context.game.Clock, m_context.time, GameClockSlot));
+    saveJournal();
 }
 
 void frmScoreboard::clockTick()
@@ -213,9 +213,6 @@ void frmScoreboard::clockTick()
     if (value <= 0) {
         Buzzer();
         m_tmrClock.stop();
-    }
-    if (m_context.time.wallClockMilliseconds() - m_journalWrittenAt >= JournalIntervalMs) {
-        saveJournal();
     }
 }
 
@@ -332,37 +329,60 @@ void frmScoreboard::webTick()
     m_webUpdating = true;
     const LiveSettings &settings = m_context.settings;
     WebSBContext web{settings, m_context.web, m_context.ui, this};
-    SendWebSBUpdate(web, settings.URL, settings.PassCode, *m_inet1, false, [this](int) {
-        if (m_context.web.WebSBFailCount > 5 && m_tmrUpdateWeb.isActive()) {
-            m_tmrUpdateWeb.stop();
-            m_context.ui.showMessage(this, QStringLiteral("Web Scoreboard Error"),
-                QStringLiteral("Connection to web scoreboard unsuccessful.  "
-                               "Please check settings and try again."));
-        }
+    const quint32 session = m_context.web.WebSBSession;
+    const bool sending = m_context.web.WebSBFailCount <= 5;
+    SendWebSBUpdate(web, settings.URL, settings.PassCode, *m_inet1, false, [=, this](int) {
         m_webSBTicks = 0;
         m_webUpdating = false;
+        // Only the reply that took publishing to its stop tells of it, even while the options
+        // dialog is open (and the timer off): over the dialog, at once.
+        if (!sending || m_context.web.WebSBSession != session
+            || m_context.web.WebSBFailCount <= 5) {
+            return;
+        }
+        m_tmrUpdateWeb.stop();
+        QWidget *over = QApplication::activeModalWidget();
+        m_context.ui.showMessage(over ? over : this, QStringLiteral("Web Scoreboard Error"),
+            QStringLiteral("Connection to web scoreboard unsuccessful.  "
+                           "Please check settings and try again."));
+        Q_EMIT webPublishingStopped();
     });
 }
 
 void frmScoreboard::closeEvent(QCloseEvent *event)
 {
-    // Closing cannot be cancelled; publishing only adds the offer of a final update. A normal
-    // close ends the game, so its journal goes.
-    event->accept();
-    if (m_context.journal) {
-        m_context.journal->remove();
+    // A second close while the first still asks or sends waits for that one.
+    if (m_closing) {
+        event->ignore();
+        return;
     }
+    // Closing cannot be cancelled; publishing only adds the offer of a final update. A normal
+    // close ends the game: from here on nothing is journalled, and the journal goes at the end.
+    m_closing = true;
+    event->accept();
+    closeWebPublishing();
+    if (m_context.journal) {
+        m_context.journal->discard();
+    }
+}
+
+void frmScoreboard::closeWebPublishing()
+{
     if (!m_context.web.publishing()) {
         return;
     }
-    if (!m_context.ui.askYesNo(this, QStringLiteral("Web Scoreboard"),
-            QStringLiteral("Would you like to stop client updating?  This is "
-                           "recommended when the game is over."))) {
+    const bool sendFinal = m_context.ui.askYesNo(this, QStringLiteral("Web Scoreboard"),
+        QStringLiteral("Would you like to stop client updating?  This is "
+                       "recommended when the game is over."));
+    // Whatever the answer, a periodic update still in flight can no longer count or restart
+    // updating.
+    m_context.web.endSession();
+    if (!sendFinal) {
         return;
     }
     m_tmrUpdateWeb.stop();
-    // One update at a time: a periodic one still in flight finishes first.
-    WaitForIdle(*m_inet1, this);
+    // The final update reaches the service after any update still on its way.
+    WaitForUpdatesInFlight(m_context.web, this);
     const LiveSettings &settings = m_context.settings;
     SendWebSBUpdateAndWait({settings, m_context.web, m_context.ui, this}, settings.URL,
         settings.PassCode, *m_inet1, true, this);

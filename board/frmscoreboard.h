@@ -13,7 +13,7 @@
 #include <memory>
 
 class DigitGroup;
-class GameJournal;
+class JournalWriter;
 class HttpClient;
 class SoundPlayer;
 class TimeSource;
@@ -42,7 +42,7 @@ public:
         // Makes the board's HTTP client; a real one with the standard time-out when empty.
         std::function<std::unique_ptr<HttpClient>()> makeHttpClient = {};
         // Where the game is journalled so that it survives a crash; none when empty.
-        GameJournal *journal = nullptr;
+        JournalWriter *journal = nullptr;
     };
 
     frmScoreboard(Context context, std::unique_ptr<SoundPlayer> player, QWidget *parent = nullptr);
@@ -82,6 +82,8 @@ public:
 Q_SIGNALS:
     // The operator moved the board to another screen or in or out of full screen.
     void placementChanged();
+    // Publishing stopped after too many refusals in a row, told to the operator already.
+    void webPublishingStopped();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -98,6 +100,7 @@ private:
     void onBuzzerDone();
     void onGroupKey(DigitGroup *group, short keyAscii);
     void webTick();
+    void closeWebPublishing();
     void setUpPlacementKeys();
     void moveToNeighbourScreen(int step);
     void setUpHistory();
@@ -116,10 +119,11 @@ private:
     std::function<void()> m_showHelp;
     std::function<void(QWidget *)> m_showOptions;
     QUndoStack m_undo;
-    qint64 m_journalWrittenAt = 0;
     qint16 m_webSBTicks = 0;
     // An update is in flight or its message is open: no tick starts another.
     bool m_webUpdating = false;
+    // The board is closing: the game is over and is no longer journalled.
+    bool m_closing = false;
     // Declared last, so it is gone before anything its callbacks use.
     std::unique_ptr<HttpClient> m_inet1;
 };

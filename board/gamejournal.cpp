@@ -121,6 +121,9 @@ ClockSlot ResumedClock(const JournalRecord &record, qint64 now)
         const qint64 down = std::max<qint64>(0, now - record.WrittenAt);
         slot.BankedTime += down * (ClockUnitsPerSecond / 1000);
     }
+    // The clock reads in tenths of a second: time banked off that grid would show each new
+    // figure up to a tenth late.
+    slot.BankedTime -= slot.BankedTime % ClockTenths(1);
     // A count-down never holds more elapsed time than it started with.
     slot.BankedTime = std::min(slot.BankedTime, slot.BaseValue);
     return slot;

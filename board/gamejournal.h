@@ -35,19 +35,21 @@ std::optional<JournalRecord> DecodeJournal(const QByteArray &data);
 ClockSlot ResumedClock(const JournalRecord &record, qint64 now);
 
 // The journal file in the per-user data folder. Writes replace it atomically, so a crash while
-// writing leaves the previous journal whole.
+// writing leaves the previous journal whole. Writing and removing may run on another thread
+// than reading; tests override them to make the disk slow.
 class GameJournal
 {
 public:
     explicit GameJournal(QString path);
+    virtual ~GameJournal() = default;
     // The journal's place in the per-user data folder.
     static QString DefaultPath();
 
     const QString &path() const { return m_path; }
     bool exists() const;
-    bool write(const JournalRecord &record);
+    virtual bool write(const JournalRecord &record);
     std::optional<JournalRecord> read() const;
-    void remove();
+    virtual void remove();
 
 private:
     QString m_path;

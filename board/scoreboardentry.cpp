@@ -4,7 +4,7 @@
 
 #include "board/digitgroup.h"
 #include "board/figureundo.h"
-#include "board/gamejournal.h"
+#include "board/journalwriter.h"
 #include "board/modshowdigits.h"
 #include "board/modsoccer.h"
 #include "board/timesource.h"
@@ -162,12 +162,10 @@ JournalRecord frmScoreboard::journalRecord() const
 
 void frmScoreboard::saveJournal()
 {
-    if (!m_context.journal) {
+    if (!m_context.journal || m_closing) {
         return;
     }
-    const JournalRecord record = journalRecord();
-    m_journalWrittenAt = record.WrittenAt;
-    m_context.journal->write(record);
+    m_context.journal->save(journalRecord());
 }
 
 void frmScoreboard::ResumeGame(const JournalRecord &record)

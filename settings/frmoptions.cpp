@@ -149,7 +149,7 @@ void frmOptions::startWebSB()
 {
     // The test uses what the boxes hold now; the settings change only on Ok.
     m_webTab->setEntriesEnabled(false);
-    m_web.WebSBFailCount = 0;
+    m_web.switchPublishing(0);
     LiveSettings trial = m_settings;
     trial.ServiceAddress = m_webTab->serviceAddress();
     const int result = SendWebSBUpdateAndWait(
@@ -158,19 +158,25 @@ void frmOptions::startWebSB()
         m_ui.showMessage(this, QStringLiteral("Fail"),
             QStringLiteral(
                 "Connection Failed. Check the URL and passcode you entered and try again."));
-        m_web.WebSBFailCount = -1;
+        m_web.switchPublishing(-1);
     }
 }
 
 void frmOptions::stopWebSB()
 {
-    if (m_ui.askYesNo(this, QStringLiteral("Web Scoreboard"),
-            QStringLiteral("Would you like to stop client updating?  This is recommended when the "
-                           "game is over."))) {
+    const bool sendFinal = m_ui.askYesNo(this, QStringLiteral("Web Scoreboard"),
+        QStringLiteral("Would you like to stop client updating?  This is recommended when the "
+                       "game is over."));
+    // An update of the board still on its way belongs to publishing that ends here: its reply
+    // must neither count nor start updating again.
+    m_web.endSession();
+    if (sendFinal) {
+        // The final update must reach the service after it.
+        WaitForUpdatesInFlight(m_web, this);
         SendWebSBUpdateAndWait({m_settings, m_web, m_ui, this}, m_settings.URL, m_settings.PassCode,
             *m_inet1, true, this);
     }
-    m_web.WebSBFailCount = -1;
+    m_web.switchPublishing(-1);
 }
 
 void frmOptions::closeEvent(QCloseEvent *event)

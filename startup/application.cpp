@@ -76,7 +76,7 @@ void Application::showBoard()
     if (m_board) {
         return;
     }
-    frmScoreboard::Context context{m_settings, m_game, m_web, m_time, m_ui, {}, &m_journal};
+    frmScoreboard::Context context{m_settings, m_game, m_web, m_time, m_ui, {}, &m_journalWriter};
     m_board = new frmScoreboard(context, std::make_unique<QtSoundPlayer>());
     if (m_resume) {
         m_board->ResumeGame(*m_resume);
@@ -108,5 +108,10 @@ void Application::showHelp()
 void Application::showOptions(QWidget *owner)
 {
     frmOptions options(m_settings, m_web, *m_store, m_ui, owner);
+    // The board's updates go on arriving while the dialog is open; its web tab shows the truth.
+    if (m_board) {
+        QObject::connect(m_board, &frmScoreboard::webPublishingStopped, &options,
+            &frmOptions::UpdateWebSBStatus);
+    }
     options.exec();
 }

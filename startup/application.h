@@ -1,6 +1,7 @@
 #pragma once
 
 #include "board/gamejournal.h"
+#include "board/journalwriter.h"
 #include "board/modsoccer.h"
 #include "board/timesource.h"
 #include "settings/livesettings.h"
@@ -51,6 +52,7 @@ private:
     MonotonicTimeSource m_monotonic;
     const TimeSource &m_time;
     GameJournal m_journal;
+    JournalWriter m_journalWriter{m_journal};
     std::optional<JournalRecord> m_resume;
     LiveSettings m_settings;
     GameState m_game;

@@ -123,7 +123,7 @@ void frmSplash::Load()
 {
     m_lblVersion->setText(VersionText());
     LoadSettings(m_settings, m_store, m_defaultBuzzerFile);
-    m_web.WebSBFailCount = -1;
+    m_web.switchPublishing(-1);
 }
 
 void frmSplash::GoScore()

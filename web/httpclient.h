@@ -23,6 +23,8 @@ public:
         int status = 0;
         QString body;
         QString error;
+        // The response was larger than the client reads: it arrived, but its body is dropped.
+        bool oversized = false;
     };
     using Callback = std::function<void(const Result &)>;
 
@@ -32,22 +34,27 @@ public:
     virtual void get(const QUrl &url, Callback done) = 0;
     // Whether a request is still waiting for its result.
     virtual bool busy() const = 0;
+    // Drops every request in flight; their callbacks never run.
+    virtual void cancel() = 0;
 };
 
-// The HTTP client over QNetworkAccessManager: no proxy, no credentials, no extra headers, a
-// time-out for the whole request.
+// The HTTP client over QNetworkAccessManager: no proxy, no credentials, no extra headers. The
+// time-out bounds the whole request, so a server that trickles its answer cannot hold it open;
+// a body larger than `MaximumBodyBytes` is not read on (the result carries no body).
 class QtHttpClient final : public HttpClient
 {
     Q_OBJECT
 
 public:
     static constexpr int DefaultTimeoutMs = 60'000;
+    static constexpr qint64 MaximumBodyBytes = 64 * 1024;
 
     explicit QtHttpClient(int timeoutMs = DefaultTimeoutMs, QObject *parent = nullptr);
     ~QtHttpClient() override;
 
     void get(const QUrl &url, Callback done) override;
     bool busy() const override { return m_pending > 0; }
+    void cancel() override;
 
 private:
     void finished(QNetworkReply *reply, const Callback &done);

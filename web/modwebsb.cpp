@@ -13,6 +13,7 @@
 
 #include <cmath>
 #include <limits>
+#include <memory>
 
 namespace {
 
@@ -29,6 +30,32 @@ bool isDigit(QChar c)
 {
     return c >= QLatin1Char('0') && c <= QLatin1Char('9');
 }
+
+// Counts one update in WebSBInFlight from its sending until its answer, or until it is dropped.
+class InFlightMark
+{
+public:
+    explicit InFlightMark(WebState &web)
+        : m_web(web)
+    {
+        ++m_web.WebSBInFlight;
+    }
+    ~InFlightMark() { release(); }
+    InFlightMark(const InFlightMark &) = delete;
+    InFlightMark &operator=(const InFlightMark &) = delete;
+
+    void release()
+    {
+        if (!m_released) {
+            m_released = true;
+            --m_web.WebSBInFlight;
+        }
+    }
+
+private:
+    WebState &m_web;
+    bool m_released = false;
+};
 
 } // namespace
 
@@ -151,30 +178,42 @@ void SendWebSBUpdate(WebSBContext context, const QString &page, const QString &p
     const QStringList values = WebSBFieldValues(context.settings, context.web);
     const QString echo = values.join(QString());
     const QUrl url = BuildWebSBUrl(context.settings.ServiceAddress, page, values, passcode, final);
+    const quint32 session = context.web.WebSBSession;
+    // In flight until its callback runs, or until the client drops it unanswered.
+    const auto inFlight = std::make_shared<InFlightMark>(context.web);
     // The window may be gone by the time the reply is in.
     QPointer<QWidget> parent = context.messageParent;
-    client.get(url, [context, parent, echo, done](const HttpClient::Result &result) {
-        if (!result.transferred) {
-            context.ui.showMessage(parent, QStringLiteral("Varnelo"),
-                QStringLiteral("Error sending information to server!"));
+    client.get(
+        url, [context, parent, echo, done, session, inFlight](const HttpClient::Result &result) {
+            inFlight->release();
+            if (context.web.WebSBSession != session) {
+                // Publishing was switched since this was sent: its answer no longer matters.
+                if (done) {
+                    done(0);
+                }
+                return;
+            }
+            if (!result.transferred) {
+                context.ui.showMessage(parent, QStringLiteral("Varnelo"),
+                    QStringLiteral("Error sending information to server!"));
+                if (done) {
+                    done(0);
+                }
+                return;
+            }
+            const WebSBReply reply = ParseWebSBReply(result.body, echo);
+            if (reply.accepted) {
+                if (reply.interval) {
+                    context.web.WebSBInterval = *reply.interval;
+                }
+                context.web.WebSBFailCount = 0;
+            } else {
+                ++context.web.WebSBFailCount;
+            }
             if (done) {
-                done(0);
+                done(reply.accepted ? 1 : 0);
             }
-            return;
-        }
-        const WebSBReply reply = ParseWebSBReply(result.body, echo);
-        if (reply.accepted) {
-            if (reply.interval) {
-                context.web.WebSBInterval = *reply.interval;
-            }
-            context.web.WebSBFailCount = 0;
-        } else {
-            ++context.web.WebSBFailCount;
-        }
-        if (done) {
-            done(reply.accepted ? 1 : 0);
-        }
-    });
+        });
 }
 
 namespace {
@@ -218,8 +257,7 @@ int SendWebSBUpdateAndWait(WebSBContext context, const QString &page, const QStr
     return *result;
 }
 
-void WaitForIdle(HttpClient &client, QWidget *busyWindow)
+void WaitForUpdatesInFlight(const WebState &web, QWidget *busyWindow)
 {
-    QPointer<HttpClient> guard = &client;
-    waitUntil([guard] { return !guard || !guard->busy(); }, busyWindow);
+    waitUntil([&web] { return web.WebSBInFlight == 0; }, busyWindow);
 }

@@ -51,7 +51,9 @@ struct WebSBContext
 // Sends one update and calls `done` with 1 when the service accepted it, 0 otherwise (nothing
 // sent after too many refusals, a failed transfer, or a refused reply). Counts refusals in
 // WebSBFailCount and takes the service's interval into WebSBInterval; a failed transfer is
-// reported with a message and not counted. Never blocks: `done` runs when the reply is in.
+// reported with a message and not counted. Never blocks: `done` runs when the reply is in. A
+// reply that comes back after publishing was switched (WebState::WebSBSession) changes nothing
+// and shows nothing; `done` gets 0.
 void SendWebSBUpdate(WebSBContext context, const QString &page, const QString &passcode,
     HttpClient &client, bool final, std::function<void(int)> done);
 
@@ -60,5 +62,6 @@ void SendWebSBUpdate(WebSBContext context, const QString &page, const QString &p
 int SendWebSBUpdateAndWait(WebSBContext context, const QString &page, const QString &passcode,
     HttpClient &client, bool final, QWidget *busyWindow);
 
-// Waits, as above, until `client` has no request in flight.
-void WaitForIdle(HttpClient &client, QWidget *busyWindow);
+// Waits, as above, until no update of any client is in flight, so that what is sent next reaches
+// the service after it. Every request ends within its client's time-out.
+void WaitForUpdatesInFlight(const WebState &web, QWidget *busyWindow);

@@ -16,5 +16,20 @@ struct WebState
     // Timer ticks (seconds) between periodic updates, as the service last asked.
     qint16 WebSBInterval = 0;
 
+    // Counts every switch of publishing on or off. An update carries the session it was sent
+    // in; its reply, if it comes back after a switch, belongs to publishing that has ended and
+    // changes nothing.
+    quint32 WebSBSession = 0;
+    // Updates sent and not yet answered (or dropped), whichever client sent them.
+    int WebSBInFlight = 0;
+
     bool publishing() const { return WebSBFailCount >= 0 && WebSBFailCount <= 5; }
+    // Switches publishing to `failCount` (-1 off, 0 on) and ends the session.
+    void switchPublishing(qint16 failCount)
+    {
+        WebSBFailCount = failCount;
+        endSession();
+    }
+    // Ends the session without changing the state: whatever is still in flight is dropped.
+    void endSession() { ++WebSBSession; }
 };

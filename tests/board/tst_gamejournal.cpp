@@ -1,5 +1,8 @@
 #include "board/gamejournal.h"
+#include "board/journalwriter.h"
+#include "tests/support/slowjournal.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -34,6 +37,10 @@ private Q_SLOTS:
     void aStoppedClockStaysWhereItWas();
     void aClockSetBackWhileDownDoesNotRunTheGameBack();
     void fileIsWrittenWholeAndRemoved();
+    void aResumedClockStaysOnTheTenthsGrid_data();
+    void aResumedClockStaysOnTheTenthsGrid();
+    void aSlowDiskNeverHoldsUpTheCaller();
+    void discardLeavesNoJournalWhateverWasWaiting();
 };
 
 void TestGameJournal::encodingRoundTrips()
@@ -110,6 +117,70 @@ void TestGameJournal::fileIsWrittenWholeAndRemoved()
     // Nothing is left beside the journal by the atomic writes.
     QCOMPARE(QDir(dir.filePath(QStringLiteral("deeper/folder"))).entryList(QDir::Files).size(), 1);
     journal.remove();
+    QVERIFY(!journal.exists());
+}
+
+void TestGameJournal::aResumedClockStaysOnTheTenthsGrid_data()
+{
+    QTest::addColumn<qint64>("downMs");
+    QTest::addColumn<ClockValue>("banked");
+    // 16.95 s down after 1.2 s of play: 18.15 s, read as 18.1 (never ahead of the clock).
+    QTest::newRow("half a tenth") << qint64(16'950) << ClockTenths(181);
+    QTest::newRow("one millisecond") << qint64(1) << ClockTenths(12);
+    QTest::newRow("a tenth less a millisecond") << qint64(99) << ClockTenths(12);
+    QTest::newRow("whole tenths") << qint64(3'300) << ClockTenths(45);
+}
+
+void TestGameJournal::aResumedClockStaysOnTheTenthsGrid()
+{
+    QFETCH(qint64, downMs);
+    QFETCH(ClockValue, banked);
+    JournalRecord record = sample();
+    record.ElapsedTime = ClockTenths(12);
+    const ClockSlot slot = ResumedClock(record, record.WrittenAt + downMs);
+    QCOMPARE(slot.BankedTime, banked);
+}
+
+void TestGameJournal::aSlowDiskNeverHoldsUpTheCaller()
+{
+    QTemporaryDir dir;
+    SlowJournal journal(dir.filePath(QStringLiteral("journal.json")));
+    journal.delayMs = 300;
+    JournalRecord last = sample();
+    QElapsedTimer longest;
+    qint64 longestMs = 0;
+    {
+        JournalWriter writer(journal);
+        for (int i = 0; i < 20; ++i) {
+            last.LastEnteredTime = i;
+            longest.start();
+            writer.save(last);
+            longestMs = std::max(longestMs, longest.elapsed());
+        }
+        // Saves that queue up behind a slow write are folded into one.
+        writer.flush();
+        QVERIFY2(journal.writes <= 2, qPrintable(QString::number(journal.writes)));
+        QCOMPARE(*journal.read(), last);
+        last.LastEnteredTime = 99;
+        writer.save(last);
+    }
+    QVERIFY2(longestMs < 50, qPrintable(QString::number(longestMs)));
+    // What was still waiting is written before the writer goes.
+    QCOMPARE(journal.read()->LastEnteredTime, 99);
+}
+
+void TestGameJournal::discardLeavesNoJournalWhateverWasWaiting()
+{
+    QTemporaryDir dir;
+    SlowJournal journal(dir.filePath(QStringLiteral("journal.json")));
+    journal.delayMs = 200;
+    JournalWriter writer(journal);
+    writer.save(sample());
+    writer.save(sample());
+    QTest::qSleep(50); // the first write is under way
+    writer.discard();
+    QVERIFY(!journal.exists());
+    writer.flush();
     QVERIFY(!journal.exists());
 }
 

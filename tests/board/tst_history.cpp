@@ -1,15 +1,19 @@
 #include "board/digitgroup.h"
 #include "board/frmscoreboard.h"
 #include "board/gamejournal.h"
+#include "board/journalwriter.h"
 #include "board/modsoccer.h"
 #include "settings/livesettings.h"
 #include "settings/settingsstore.h"
 #include "tests/support/boardkeys.h"
 #include "tests/support/fakes.h"
 #include "tests/support/recordingui.h"
+#include "tests/support/scriptedhttpserver.h"
+#include "tests/support/slowjournal.h"
 #include "web/webstate.h"
 
 #include <QAction>
+#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -25,8 +29,11 @@ private Q_SLOTS:
     void undoKeysTypeNothing();
     void historyHoldsFiftyChanges();
     void journalFollowsEveryChange();
-    void aRunningClockIsJournalledEverySecond();
+    void theTickWritesNoJournal();
+    void aNormalCloseLeavesNoJournal_data();
     void aNormalCloseLeavesNoJournal();
+    void aSlowDiskNeverHoldsUpTheBoard();
+    void aResumedClockReadsInWholeTenths();
     void resumingRestoresFiguresAndCountsTheClockOn();
     void figuresNameThemselves();
 
@@ -37,6 +44,17 @@ private:
     void undo() { m_board->findChild<QAction *>(QStringLiteral("actUndo"))->trigger(); }
     void redo() { m_board->findChild<QAction *>(QStringLiteral("actRedo"))->trigger(); }
     DigitGroup *group(const char *name) const { return m_board->group(QLatin1String(name)); }
+    // The journal on disk, once everything asked of the writer is written.
+    std::optional<JournalRecord> journalled()
+    {
+        m_writer->flush();
+        return m_journal->read();
+    }
+    bool journalExists()
+    {
+        m_writer->flush();
+        return m_journal->exists();
+    }
 
     QTemporaryDir m_dir;
     LiveSettings m_settings;
@@ -44,7 +62,8 @@ private:
     WebState m_web;
     FakeTime m_time;
     RecordingUi m_ui;
-    std::unique_ptr<GameJournal> m_journal;
+    std::unique_ptr<SlowJournal> m_journal;
+    std::unique_ptr<JournalWriter> m_writer;
     std::unique_ptr<frmScoreboard> m_board;
 };
 
@@ -54,18 +73,22 @@ void TestHistory::init()
     m_game = {};
     m_web = {};
     m_time = FakeTime();
-    m_journal = std::make_unique<GameJournal>(m_dir.filePath(QStringLiteral("journal.json")));
+    m_ui = {};
+    m_writer.reset();
+    m_journal = std::make_unique<SlowJournal>(m_dir.filePath(QStringLiteral("journal.json")));
     m_journal->remove();
+    m_writer = std::make_unique<JournalWriter>(*m_journal);
 }
 
 void TestHistory::cleanup()
 {
     m_board.reset();
+    m_writer.reset();
 }
 
 void TestHistory::open()
 {
-    frmScoreboard::Context context{m_settings, m_game, m_web, m_time, m_ui, {}, m_journal.get()};
+    frmScoreboard::Context context{m_settings, m_game, m_web, m_time, m_ui, {}, m_writer.get()};
     m_board = std::make_unique<frmScoreboard>(context, std::make_unique<RecordingSoundPlayer>());
 }
 
@@ -167,41 +190,109 @@ void TestHistory::historyHoldsFiftyChanges()
 void TestHistory::journalFollowsEveryChange()
 {
     open();
-    QVERIFY(!m_journal->exists()); // opening the board is no change
+    QVERIFY(!journalExists()); // opening the board is no change
     type("sgmScoreV", "3\r");
-    QCOMPARE(m_journal->read()->Figures.value(QStringLiteral("sgmScoreV")), (QList<qint16>{3, -1}));
+    QCOMPARE(journalled()->Figures.value(QStringLiteral("sgmScoreV")), (QList<qint16>{3, -1}));
     m_board->AllKeyPress('s');
-    QVERIFY(m_journal->read()->Running);
+    QVERIFY(journalled()->Running);
     m_time.advance(2'000);
     m_board->AllKeyPress('s');
-    const JournalRecord stopped = *m_journal->read();
+    const JournalRecord stopped = *journalled();
     QVERIFY(!stopped.Running);
     undo();
-    QCOMPARE(m_journal->read()->Figures.value(QStringLiteral("sgmScoreV")), (QList<qint16>{0, 0}));
+    QCOMPARE(journalled()->Figures.value(QStringLiteral("sgmScoreV")), (QList<qint16>{0, 0}));
 }
 
-void TestHistory::aRunningClockIsJournalledEverySecond()
+void TestHistory::theTickWritesNoJournal()
 {
     open();
     m_board->AllKeyPress('s');
-    const qint64 started = m_journal->read()->WrittenAt;
-    m_time.advance(500);
-    tick();
-    QCOMPARE(m_journal->read()->WrittenAt, started);
-    m_time.advance(500);
-    tick();
-    QCOMPARE(m_journal->read()->WrittenAt, started + 1000);
-    QCOMPARE(m_journal->read()->ElapsedTime, ClockSeconds(1));
+    QVERIFY(journalExists());
+    const int writes = m_journal->writes;
+    const JournalRecord started = *journalled();
+    for (int i = 0; i < 200; ++i) {
+        m_time.advance(50);
+        tick();
+    }
+    QVERIFY(journalExists());
+    QCOMPARE(m_journal->writes, writes);
+    // The record written at the start is enough to resume from: 10 s on, the clock is at 9:50.
+    QCOMPARE(ResumedClock(started, m_time.wallClockMilliseconds()).BankedTime, ClockSeconds(10));
+}
+
+void TestHistory::aNormalCloseLeavesNoJournal_data()
+{
+    QTest::addColumn<bool>("publishing");
+    QTest::addColumn<bool>("answer");
+    QTest::newRow("not publishing") << false << false;
+    QTest::newRow("publishing, No") << true << false;
+    QTest::newRow("publishing, Yes") << true << true;
 }
 
 void TestHistory::aNormalCloseLeavesNoJournal()
 {
+    QFETCH(bool, publishing);
+    QFETCH(bool, answer);
+    ScriptedHttpServer server;
+    server.answer("1|");
+    m_settings.ServiceAddress = server.baseAddress();
+    m_web.WebSBFailCount = publishing ? 0 : -1;
     open();
     type("sgmScoreH", "1\r");
-    QVERIFY(m_journal->exists());
+    m_board->AllKeyPress('s');
+    QVERIFY(journalExists());
+    // The operator leaves the closing question open for a while, the clock running on.
+    m_ui.whileAsking = [this] {
+        for (int i = 0; i < 100; ++i) {
+            m_time.advance(50);
+            tick();
+        }
+    };
+    m_ui.answers = {answer};
     m_board->show();
     m_board->close();
-    QVERIFY(!m_journal->exists());
+    QCOMPARE(m_ui.questions.size(), publishing ? 1 : 0);
+    QVERIFY(!journalExists());
+    // Nothing the board still does brings it back.
+    tick();
+    QVERIFY(!journalExists());
+}
+
+void TestHistory::aSlowDiskNeverHoldsUpTheBoard()
+{
+    m_journal->delayMs = 400;
+    open();
+    QElapsedTimer timer;
+    qint64 longest = 0;
+    for (const char *keys : {"1\r", "+1", "-1", "2\r"}) {
+        timer.start();
+        type("sgmShotsH", keys);
+        m_board->AllKeyPress('s');
+        longest = std::max(longest, timer.elapsed());
+    }
+    QVERIFY2(longest < 100, qPrintable(QString::number(longest)));
+    QCOMPARE(journalled()->Figures.value(QStringLiteral("sgmShotsH")), (QList<qint16>{2, -1}));
+}
+
+void TestHistory::aResumedClockReadsInWholeTenths()
+{
+    JournalRecord record;
+    record.BaseValue = ClockSeconds(600);
+    record.ElapsedTime = ClockTenths(12);
+    record.Running = true;
+    record.LastEnteredTime = 600;
+    // Written 15.75 s before this start, at a time that falls between two tenths.
+    record.WrittenAt = m_time.wallClockMilliseconds() - 15'750;
+    open();
+    m_board->ResumeGame(record);
+    for (int i = 0; i < 40; ++i) {
+        m_time.advance(37);
+        tick();
+        const ClockValue value = ReadClock(m_game.Clock, m_time, 0);
+        QVERIFY2(value % ClockTenths(1) == 0, qPrintable(QString::number(value)));
+    }
+    // 600 - 1.2 - 15.7 - 1.4 = 581.7, shown rounded up as 9:42.
+    QCOMPARE(m_web.WebSBValues[4], QStringLiteral("9:42"));
 }
 
 void TestHistory::resumingRestoresFiguresAndCountsTheClockOn()
@@ -213,7 +304,7 @@ void TestHistory::resumingRestoresFiguresAndCountsTheClockOn()
     m_board->AllKeyPress('s');
     m_time.advance(30'000);
     tick();
-    const JournalRecord record = *m_journal->read();
+    const JournalRecord record = *journalled();
     // The program dies; 45 s later it starts again and takes the game up.
     m_board.reset();
     m_game = {};

@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <functional>
 #include <optional>
 
 // A UiServices double: records every message, question, picker and beep, and answers from
@@ -27,14 +28,23 @@ public:
     std::deque<QString> files;
     QStringList fileFilters;
     int beeps = 0;
+    // Runs while a question is open, as the event loop does under a real message box.
+    std::function<void()> whileAsking;
+    std::function<void()> whileShowing;
 
     void showMessage(QWidget *, const QString &title, const QString &text) override
     {
         messages.append({title, text});
+        if (whileShowing) {
+            whileShowing();
+        }
     }
     bool askYesNo(QWidget *, const QString &title, const QString &text) override
     {
         questions.append({title, text});
+        if (whileAsking) {
+            whileAsking();
+        }
         if (answers.empty()) {
             return false;
         }
