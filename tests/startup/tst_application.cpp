@@ -7,6 +7,8 @@
 #include "startup/frmhelp.h"
 #include "startup/frmsplash.h"
 #include "tests/support/recordingui.h"
+#include "tests/support/scriptedhttpserver.h"
+#include "web/webstate.h"
 
 #include <segmora/segmora.h>
 
@@ -31,6 +33,7 @@ private Q_SLOTS:
     void helpTwiceGivesOneWindow();
     void optionsDuringARunningCountdown();
     void theLastWindowEndsTheProgram();
+    void theSixthRefusalIsToldWhileTheOptionsAreOpen();
 
 private:
     void goToBoard();
@@ -169,6 +172,38 @@ void TestApplication::theLastWindowEndsTheProgram()
     QApplication::exec();
     QVERIFY(runningWithHelpOnly);
     QVERIFY(!timedOut);
+}
+
+void TestApplication::theSixthRefusalIsToldWhileTheOptionsAreOpen()
+{
+    ScriptedHttpServer server;
+    server.setScript([](const QString &) {
+        return ScriptedHttpServer::Response{
+            ScriptedHttpServer::Response::Kind::Answer, 403, "no", 300};
+    });
+    goToBoard();
+    m_app->settings().ServiceAddress = server.baseAddress();
+    frmScoreboard *board = m_app->board();
+    m_app->web().switchPublishing(0);
+    m_app->web().WebSBFailCount = 5;
+    // The board's update is on its way when the operator opens the options.
+    QMetaObject::invokeMethod(&board->tmrUpdateWeb(), "timeout");
+    QString statusWhileOpen;
+    QTimer::singleShot(0, this, [&] {
+        auto *options = qobject_cast<frmOptions *>(QApplication::activeModalWidget());
+        if (!options) {
+            return;
+        }
+        QTRY_COMPARE(m_ui.messages.size(), 1);
+        statusWhileOpen = options->findChild<QLabel *>(QStringLiteral("lblWebSBStatus"))->text();
+        options->findChild<QPushButton *>(QStringLiteral("cmdCancel"))->click();
+    });
+    board->AllKeyPress('o');
+    QCOMPARE(m_ui.messages.size(), 1);
+    QCOMPARE(m_ui.messages.at(0).title, QStringLiteral("Web Scoreboard Error"));
+    QCOMPARE(statusWhileOpen, QStringLiteral("Error Connecting"));
+    QCOMPARE(m_app->web().WebSBFailCount, qint16(6));
+    QVERIFY(!board->tmrUpdateWeb().isActive());
 }
 
 QTEST_MAIN(TestApplication)

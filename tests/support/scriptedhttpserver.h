@@ -10,15 +10,17 @@
 #include <QUrlQuery>
 
 #include <functional>
+#include <memory>
 
 // A tiny HTTP server on 127.0.0.1 for tests: it records every request target and answers as
-// the test scripts it (a body, a status, a delay, never, or a dropped connection).
+// the test scripts it (a body, a status, a delay, never, a dropped connection, or a body
+// trickled one byte every `delayMs`).
 class ScriptedHttpServer : public QObject
 {
 public:
     struct Response
     {
-        enum class Kind { Answer, Never, Drop };
+        enum class Kind { Answer, Never, Drop, Trickle };
         Kind kind = Kind::Answer;
         int status = 200;
         QByteArray body;
@@ -91,6 +93,10 @@ private:
         if (response.kind == Response::Kind::Never) {
             return;
         }
+        if (response.kind == Response::Kind::Trickle) {
+            trickle(socket, response);
+            return;
+        }
         const auto send = [socket, response] {
             if (response.kind == Response::Kind::Drop) {
                 socket->abort();
@@ -108,6 +114,22 @@ private:
         } else {
             send();
         }
+    }
+
+    void trickle(QTcpSocket *socket, const Response &response)
+    {
+        socket->write("HTTP/1.1 200 Trickling\r\nContent-Type: text/plain\r\nContent-Length: "
+            + QByteArray::number(response.body.size()) + "\r\n\r\n");
+        auto *timer = new QTimer(socket);
+        auto sent = std::make_shared<qsizetype>(0);
+        QObject::connect(timer, &QTimer::timeout, socket, [socket, timer, sent, response] {
+            if (*sent >= response.body.size()) {
+                timer->stop();
+                return;
+            }
+            socket->write(response.body.mid((*sent)++, 1));
+        });
+        timer->start(response.delayMs);
     }
 
     QTcpServer m_server;

@@ -5,6 +5,7 @@
 #include "web/modwebsb.h"
 #include "web/webstate.h"
 
+#include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -30,6 +31,9 @@ private Q_SLOTS:
     void failedTransfersAreReportedNotCounted_data();
     void failedTransfersAreReportedNotCounted();
     void nothingIsAcceptedWhenEverythingIsEmpty();
+    void anOversizedReplyIsARefusal();
+    void aReplyAfterASwitchChangesNothing_data();
+    void aReplyAfterASwitchChangesNothing();
     void leadingInterval();
 
 private:
@@ -209,6 +213,8 @@ void TestModWebSB::failedTransfersAreReportedNotCounted_data()
     QTest::newRow("never answers") << int(ScriptedHttpServer::Response::Kind::Never);
     QTest::newRow("drops the connection") << int(ScriptedHttpServer::Response::Kind::Drop);
     QTest::newRow("refused connection") << -1;
+    // Never silent for long, but never done within the time allowed for the whole request.
+    QTest::newRow("trickles its answer") << int(ScriptedHttpServer::Response::Kind::Trickle);
 }
 
 void TestModWebSB::failedTransfersAreReportedNotCounted()
@@ -221,17 +227,70 @@ void TestModWebSB::failedTransfersAreReportedNotCounted()
     } else {
         m_server->setScript([kind](const QString &) {
             return ScriptedHttpServer::Response{
-                ScriptedHttpServer::Response::Kind(kind), 200, {}, 0};
+                ScriptedHttpServer::Response::Kind(kind), 200, QByteArray(40, '|'), 100};
         });
     }
     m_web.WebSBFailCount = 3;
     m_web.WebSBInterval = 4;
+    QElapsedTimer timer;
+    timer.start();
     QCOMPARE(send(), 0);
+    // The client's time-out is 500 ms.
+    QVERIFY2(timer.elapsed() < 1500, qPrintable(QString::number(timer.elapsed())));
     QCOMPARE(m_ui.messages.size(), 1);
     QCOMPARE(m_ui.messages.at(0).title, QStringLiteral("Varnelo"));
     QCOMPARE(m_ui.messages.at(0).text, QStringLiteral("Error sending information to server!"));
     QCOMPARE(m_web.WebSBFailCount, qint16(3));
     QCOMPARE(m_web.WebSBInterval, qint16(4));
+}
+
+void TestModWebSB::anOversizedReplyIsARefusal()
+{
+    // An accepted reply buried in more than any scoreboard reply holds.
+    m_server->answer(QByteArray(70 * 1024, ' ') + "5|" + DefaultEcho.toUtf8());
+    QCOMPARE(send(), 0);
+    QCOMPARE(m_web.WebSBFailCount, qint16(1));
+    QVERIFY(m_ui.messages.isEmpty());
+    // One within the limit is read whole.
+    m_server->answer(QByteArray(60 * 1024, ' ') + "5|" + DefaultEcho.toUtf8());
+    QCOMPARE(send(), 1);
+    QCOMPARE(m_web.WebSBInterval, qint16(5));
+}
+
+void TestModWebSB::aReplyAfterASwitchChangesNothing_data()
+{
+    QTest::addColumn<bool>("accept");
+    QTest::newRow("accepted") << true;
+    QTest::newRow("refused") << false;
+}
+
+void TestModWebSB::aReplyAfterASwitchChangesNothing()
+{
+    QFETCH(bool, accept);
+    m_server->setScript([accept](const QString &) {
+        return ScriptedHttpServer::Response{ScriptedHttpServer::Response::Kind::Answer, 200,
+            accept ? "7|" + DefaultEcho.toUtf8() : QByteArray("no"), 200};
+    });
+    m_web.WebSBFailCount = 4;
+    std::optional<int> result;
+    SendWebSBUpdate({m_settings, m_web, m_ui, nullptr}, QStringLiteral("page"),
+        QStringLiteral("secret"), *m_client, false, [&result](int r) { result = r; });
+    QCOMPARE(m_web.WebSBInFlight, 1);
+    m_web.switchPublishing(-1); // the operator stops publishing meanwhile
+    QTRY_VERIFY(result.has_value());
+    QCOMPARE(*result, 0);
+    QCOMPARE(m_web.WebSBFailCount, qint16(-1));
+    QCOMPARE(m_web.WebSBInterval, qint16(0));
+    QCOMPARE(m_web.WebSBInFlight, 0);
+    QVERIFY(m_ui.messages.isEmpty());
+    // A request the client drops unanswered is no longer in flight either.
+    m_web.switchPublishing(0);
+    SendWebSBUpdate({m_settings, m_web, m_ui, nullptr}, QStringLiteral("page"),
+        QStringLiteral("secret"), *m_client, false, [](int) {});
+    QCOMPARE(m_web.WebSBInFlight, 1);
+    m_client->cancel();
+    QCOMPARE(m_web.WebSBInFlight, 0);
+    QVERIFY(!m_client->busy());
 }
 
 void TestModWebSB::nothingIsAcceptedWhenEverythingIsEmpty()

@@ -1,5 +1,6 @@
 #include "board/frmscoreboard.h"
 #include "board/modsoccer.h"
+#include "settings/frmoptions.h"
 #include "settings/settingsstore.h"
 #include "tests/support/fakes.h"
 #include "tests/support/recordingui.h"
@@ -8,6 +9,10 @@
 #include "web/webstate.h"
 
 #include <QCloseEvent>
+#include <QElapsedTimer>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -48,6 +53,9 @@ private Q_SLOTS:
     void sixthRefusalStopsPublishingWithOneMessage();
     void closingOffersAFinalUpdate();
     void closingWithoutPublishingAsksNothing();
+    void stopWhileAnUpdateIsInFlightStaysStopped_data();
+    void stopWhileAnUpdateIsInFlightStaysStopped();
+    void closingNeverWaitsLongerThanTheTimeOut();
 
 private:
     void open();
@@ -261,6 +269,75 @@ void TestPublishing::closingWithoutPublishingAsksNothing()
         QVERIFY(m_server->targets.isEmpty());
         m_board.reset();
     }
+}
+
+void TestPublishing::stopWhileAnUpdateIsInFlightStaysStopped_data()
+{
+    QTest::addColumn<bool>("accept");
+    QTest::addColumn<bool>("finalUpdate");
+    QTest::newRow("accepted late, Stop with No") << true << false;
+    QTest::newRow("refused late, Stop with No") << false << false;
+    QTest::newRow("accepted late, Stop with Yes") << true << true;
+}
+
+void TestPublishing::stopWhileAnUpdateIsInFlightStaysStopped()
+{
+    QFETCH(bool, accept);
+    QFETCH(bool, finalUpdate);
+    m_server->setScript(echoingService(QStringLiteral("0"), accept, 400));
+    open();
+    QTemporaryDir dir;
+    QSettings store(dir.filePath(QStringLiteral("Varnelo.conf")), QSettings::IniFormat);
+    bool revived = true;
+    // The operator opens the options while the board's update waits for its reply, and stops.
+    m_board->setOptionsCommand([&](QWidget *owner) {
+        frmOptions options(m_settings, m_web, store, m_ui, owner,
+            [] { return std::make_unique<QtHttpClient>(2000); });
+        m_ui.answers = {finalUpdate};
+        options.findChild<QPushButton *>(QStringLiteral("cmdStartStopWebSB"))->click();
+        QTRY_VERIFY_WITH_TIMEOUT(m_web.WebSBInFlight == 0, 5000);
+        QCoreApplication::processEvents();
+        revived = m_web.WebSBFailCount != -1;
+    });
+    webTick();
+    QVERIFY(m_board->Inet1().busy());
+    m_board->AllKeyPress('o');
+    QVERIFY(!revived);
+    QCOMPARE(m_web.WebSBFailCount, qint16(-1));
+    QVERIFY(!m_board->tmrUpdateWeb().isActive());
+    QVERIFY(m_ui.messages.isEmpty());
+    QCOMPARE(m_server->targets.size(), finalUpdate ? 2 : 1);
+    if (finalUpdate) {
+        // The final update went out only once the board's update had been answered.
+        QCOMPARE(m_server->field(QStringLiteral("final")), QStringLiteral("1"));
+    }
+    webTick();
+    QCoreApplication::processEvents();
+    QCOMPARE(m_server->targets.size(), finalUpdate ? 2 : 1);
+}
+
+void TestPublishing::closingNeverWaitsLongerThanTheTimeOut()
+{
+    // A server that answers a byte every 100 ms would take 20 s for this reply.
+    m_server->setScript([](const QString &) {
+        return Response{Response::Kind::Trickle, 200, QByteArray(200, 'x'), 100};
+    });
+    m_timeoutMs = 600;
+    open();
+    webTick(); // a periodic update is in flight when the board closes
+    m_ui.answers = {true};
+    m_board->show();
+    QElapsedTimer timer;
+    timer.start();
+    m_board->close();
+    QVERIFY2(timer.elapsed() < 2500, qPrintable(QString::number(timer.elapsed())));
+    QVERIFY(!m_board->isVisible());
+    QCOMPARE(m_server->targets.size(), 2);
+    QCOMPARE(m_server->field(QStringLiteral("final")), QStringLiteral("1"));
+    // Only the final update's failure is told: the periodic one belongs to publishing that
+    // the closing ended.
+    QCOMPARE(m_ui.messages.size(), 1);
+    QCOMPARE(m_ui.messages.at(0).text, QStringLiteral("Error sending information to server!"));
 }
 
 QTEST_MAIN(TestPublishing)
