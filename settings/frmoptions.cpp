@@ -13,9 +13,11 @@
 #include "webtab.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QKeyEvent>
 #include <QProxyStyle>
 #include <QPushButton>
+#include <QSettings>
 #include <QStyle>
 #include <QStyleOptionTabWidgetFrame>
 #include <QTabWidget>
@@ -196,8 +198,17 @@ void frmOptions::onOk()
     m_colorsTab->store(confirmed);
     m_textsTab->store(confirmed);
     m_webTab->store(confirmed);
+    if (!SaveSettings(confirmed, m_store)) {
+        // Nothing changes: the store object goes back to what is in force, so that no later
+        // write of it brings the refused values in, and the dialog keeps the operator's.
+        SaveSettings(m_settings, m_store);
+        m_ui.showMessage(this, QStringLiteral("Varnelo"),
+            QStringLiteral("The settings could not be saved to %1. Check that its folder can be "
+                           "written and that the disk is not full; nothing has been changed.")
+                .arg(QDir::toNativeSeparators(m_store.fileName())));
+        return;
+    }
     m_settings = confirmed;
-    SaveSettings(m_settings, m_store);
     accept();
 }
 

@@ -46,12 +46,13 @@ QString pathOf(const Setting &setting)
     return QLatin1String(setting.section) + QLatin1Char('/') + QLatin1String(setting.key);
 }
 
-// What QSettings hands back for a text value: an unquoted value with commas comes back as a
-// list, which is put back together.
+// What QSettings hands back for a text value: a hand-written value with unquoted commas comes
+// back as a list, which is put back together with the commas where they stood. (The spaces
+// round them are lost to the store; none are added.)
 QString storedText(const QVariant &value)
 {
     if (value.typeId() == QMetaType::QStringList) {
-        return value.toStringList().join(QStringLiteral(", "));
+        return value.toStringList().join(QLatin1Char(','));
     }
     return value.toString();
 }
@@ -147,7 +148,7 @@ void LoadSettings(LiveSettings &settings, const QSettings &store, const QString 
     }
 }
 
-void SaveSettings(const LiveSettings &settings, QSettings &store)
+bool SaveSettings(const LiveSettings &settings, QSettings &store)
 {
     for (const Setting &setting : Settings) {
         std::visit(
@@ -162,6 +163,7 @@ void SaveSettings(const LiveSettings &settings, QSettings &store)
             setting.field);
     }
     store.sync();
+    return store.status() == QSettings::NoError;
 }
 
 std::unique_ptr<QSettings> OpenSettingsStore()

@@ -21,6 +21,7 @@ private Q_SLOTS:
     void windowAndControls();
     void enterAndEscapeDoNotClose();
     void okCommitsAndSavesEverySetting();
+    void okThatCannotSaveChangesNothing();
     void cancelAndCloseBoxDiscard_data();
     void cancelAndCloseBoxDiscard();
     void webStatus_data();
@@ -107,6 +108,27 @@ void TestOptions::enterAndEscapeDoNotClose()
     QTest::keyClick(ok, Qt::Key_Enter);
     QVERIFY(dialog->isVisible());
     QVERIFY(m_bench->store.allKeys().isEmpty());
+}
+
+void TestOptions::okThatCannotSaveChangesNothing()
+{
+    QFile blocker(m_dir.filePath(QStringLiteral("blocked")));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    OptionsBench bench(m_dir.filePath(QStringLiteral("blocked/Varnelo.conf")));
+    const LiveSettings before = bench.settings;
+    auto dialog = bench.open();
+    showTab(*dialog, 2);
+    find<QLineEdit>(*dialog, "txtHomeText")->setText(QStringLiteral("Rovers"));
+    press(*dialog, "cmdOk");
+    QCOMPARE(bench.ui.messages.size(), 1);
+    QVERIFY(bench.ui.messages.at(0).text.contains(QLatin1String("could not be saved")));
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(bench.settings, before);
+    QCOMPARE(find<QLineEdit>(*dialog, "txtHomeText")->text(), QStringLiteral("Rovers"));
+    // The store holds what is in force, so no later write of it brings the refused value in.
+    QCOMPARE(
+        bench.store.value(QStringLiteral("TextSettings/HomeText")).toString(), before.HomeText);
 }
 
 void TestOptions::okCommitsAndSavesEverySetting()

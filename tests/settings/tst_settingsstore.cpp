@@ -18,6 +18,11 @@ private Q_SLOTS:
     void garbageNumbersFallBackToTheirDefault();
     void longTextsAreTakenAsStored();
     void decimalParsing();
+    void textsComeBackAsSaved_data();
+    void textsComeBackAsSaved();
+    void handWrittenCommasStayWhereTheyWere_data();
+    void handWrittenCommasStayWhereTheyWere();
+    void aStoreThatCannotBeWrittenSaysSo();
 
 private:
     QSettings *openStore();
@@ -170,6 +175,68 @@ void TestSettingsStore::decimalParsing()
     QVERIFY(ParseStoredInteger(QStringLiteral("007"), 0, 10, v));
     QCOMPARE(v, 7);
     QVERIFY(!ParseStoredInteger(QStringLiteral("99999999999999999999999"), 0, 10, v));
+}
+
+void TestSettingsStore::textsComeBackAsSaved_data()
+{
+    QTest::addColumn<QString>("text");
+    for (const char *text :
+        {"Reds, Blues", "a,b,c", ",", " Padded ", "  ", "say \"hi\"", "\"quoted\"", "x=y", "=",
+            "a;b", "#1 team", "back\\slash", "@Variant(1)", "tab\there", "", "Zürich, Genève"}) {
+        QTest::newRow(text) << QString::fromUtf8(text);
+    }
+}
+
+void TestSettingsStore::textsComeBackAsSaved()
+{
+    QFETCH(QString, text);
+    LiveSettings s = DefaultSettings(QStringLiteral("/y/horn.wav"));
+    s.TitleText = text;
+    s.HomeText = text + QLatin1Char('H');
+    s.GuestText = QLatin1Char(' ') + text;
+    s.URL = text;
+    s.PassCode = text + QLatin1Char(',');
+    QVERIFY(SaveSettings(s, *openStore()));
+    m_store.reset();
+    LiveSettings loaded;
+    LoadSettings(loaded, *openStore(), QStringLiteral("/y/horn.wav"));
+    QCOMPARE(loaded, s);
+}
+
+void TestSettingsStore::handWrittenCommasStayWhereTheyWere_data()
+{
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<QString>("read");
+    QTest::newRow("no spaces") << QByteArray("Reds,Blues") << QStringLiteral("Reds,Blues");
+    QTest::newRow("spaces") << QByteArray("Reds, Blues") << QStringLiteral("Reds,Blues");
+    QTest::newRow("three") << QByteArray("a,b,c") << QStringLiteral("a,b,c");
+    QTest::newRow("empty part") << QByteArray("a,,b") << QStringLiteral("a,,b");
+}
+
+void TestSettingsStore::handWrittenCommasStayWhereTheyWere()
+{
+    QFETCH(QByteArray, line);
+    QFETCH(QString, read);
+    m_store.reset();
+    QFile file(m_dir.filePath(QStringLiteral("Varnelo.conf")));
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write("[TextSettings]\nTitleText=" + line + "\n");
+    file.close();
+    LiveSettings loaded;
+    LoadSettings(loaded, *openStore(), QStringLiteral("/unused.wav"));
+    QCOMPARE(loaded.TitleText, read);
+}
+
+void TestSettingsStore::aStoreThatCannotBeWrittenSaysSo()
+{
+    // A folder that cannot be made (its parent is a file) fails even for root.
+    QFile blocker(m_dir.filePath(QStringLiteral("not-a-folder")));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    QSettings store(
+        m_dir.filePath(QStringLiteral("not-a-folder/Varnelo.conf")), QSettings::IniFormat);
+    QVERIFY(!SaveSettings(DefaultSettings(QString()), store));
+    QVERIFY(SaveSettings(DefaultSettings(QString()), *openStore()));
 }
 
 QTEST_GUILESS_MAIN(TestSettingsStore)
