@@ -213,6 +213,28 @@ struct Segmora::Private
             dot.visible = false;
         }
     }
+
+    // The dots' colours for the caption shown, as a paint would leave them: kept current by
+    // every setter, so that a host reading a dot never sees a stale colour.
+    void refreshDotColors()
+    {
+        for (auto &row : pixelGrid) {
+            row.fill(false);
+        }
+        if (isCircle() && caption >= -1 && caption <= 9) {
+            for (int segment = 1; segment <= 7; ++segment) {
+                if (segmentLit(caption, segment)) {
+                    lightSegmentDots(pixelGrid, segment, pixelRows, pixelCols);
+                }
+            }
+        }
+        for (int r = 1; r <= DotRows; ++r) {
+            for (int c = 1; c <= DotCols; ++c) {
+                shpPixel[static_cast<std::size_t>((r - 1) * DotCols + c)].fillColor
+                    = pixelGrid[r][c] ? litColor : backColor;
+            }
+        }
+    }
 };
 
 Segmora::Segmora(QWidget *parent)
@@ -249,6 +271,7 @@ void Segmora::setDigitRatio(int vNewValue)
     d->digitRatio = vNewValue;
     d->applyDigitRatio();
     ReCalcSizes();
+    d->refreshDotColors();
     update();
     Q_EMIT digitRatioChanged(vNewValue);
 }
@@ -270,6 +293,7 @@ void Segmora::setLEDType(LEDType newLEDType)
     } else {
         d->hideAllDots();
     }
+    d->refreshDotColors();
     update();
     Q_EMIT ledTypeChanged(newLEDType);
 }
@@ -287,6 +311,7 @@ void Segmora::setSize(int newSize)
     }
     d->size = value;
     ReCalcSizes();
+    d->refreshDotColors();
     update();
     Q_EMIT sizeChanged(value);
 }
@@ -302,6 +327,9 @@ void Segmora::setLitColor(int newLitColor)
         return;
     }
     d->litColor = newLitColor;
+    if (d->isCircle()) {
+        d->refreshDotColors();
+    }
     update();
     Q_EMIT litColorChanged(newLitColor);
 }
@@ -317,6 +345,7 @@ void Segmora::setBackColor(int newBackColor)
         return;
     }
     d->backColor = newBackColor;
+    d->refreshDotColors();
     update();
     Q_EMIT backColorChanged(newBackColor);
 }
@@ -334,6 +363,9 @@ void Segmora::setCaption(int vNewCaption)
     }
     const short old = d->caption;
     d->caption = value;
+    if (d->isCircle()) {
+        d->refreshDotColors();
+    }
     if (d->isPolygon() && old >= -1 && old <= 9) {
         // Only the segments that change between the two digits need painting again. Their
         // bounding rectangle keeps the painter's clip a plain rectangle, which Qt fills fastest.
@@ -414,52 +446,56 @@ QSize Segmora::minimumSizeHint() const
 
 bool Segmora::ReadProperties(const PropertyBag &bag, QString *error)
 {
-    const auto fail = [error](const char *name) {
-        if (error) {
-            *error = QStringLiteral("Stored property %1 is not an integer of its stored width")
-                         .arg(QLatin1String(name));
+    // Values are taken as stored, without the setters' limits. A value that cannot be read
+    // stops the reading; what was read before it stays, and the digit is made whole either way.
+    const auto read = [this, &bag]() -> const char * {
+        const auto ratio
+            = readInteger<qint32>(bag, QStringLiteral("PDigitRatio"), DefaultDigitRatio);
+        if (!ratio) {
+            return "PDigitRatio";
         }
-        return false;
+        d->digitRatio = *ratio;
+        const auto type = readInteger<qint32>(bag, QStringLiteral("PLEDType"), DefaultLEDType);
+        if (!type) {
+            return "PLEDType";
+        }
+        d->ledType = *type;
+        const auto size = readInteger<qint16>(bag, QStringLiteral("PSize"), DefaultSize);
+        if (!size) {
+            return "PSize";
+        }
+        d->size = *size;
+        const auto lit = readInteger<qint32>(bag, QStringLiteral("PLitColor"), DefaultLitColor);
+        if (!lit) {
+            return "PLitColor";
+        }
+        d->litColor = *lit;
+        const auto back = readInteger<qint32>(bag, QStringLiteral("PBackColor"), DefaultBackColor);
+        if (!back) {
+            return "PBackColor";
+        }
+        d->backColor = *back;
+        const auto caption = readInteger<qint16>(bag, QStringLiteral("PCaption"), DefaultCaption);
+        if (!caption) {
+            return "PCaption";
+        }
+        d->caption = *caption;
+        return nullptr;
     };
-    // Values are taken as stored, without the setters' limits.
-    const auto ratio = readInteger<qint32>(bag, QStringLiteral("PDigitRatio"), DefaultDigitRatio);
-    if (!ratio) {
-        return fail("PDigitRatio");
-    }
-    d->digitRatio = *ratio;
-    const auto type = readInteger<qint32>(bag, QStringLiteral("PLEDType"), DefaultLEDType);
-    if (!type) {
-        return fail("PLEDType");
-    }
-    d->ledType = *type;
-    const auto size = readInteger<qint16>(bag, QStringLiteral("PSize"), DefaultSize);
-    if (!size) {
-        return fail("PSize");
-    }
-    d->size = *size;
-    const auto lit = readInteger<qint32>(bag, QStringLiteral("PLitColor"), DefaultLitColor);
-    if (!lit) {
-        return fail("PLitColor");
-    }
-    d->litColor = *lit;
-    const auto back = readInteger<qint32>(bag, QStringLiteral("PBackColor"), DefaultBackColor);
-    if (!back) {
-        return fail("PBackColor");
-    }
-    d->backColor = *back;
-    const auto caption = readInteger<qint16>(bag, QStringLiteral("PCaption"), DefaultCaption);
-    if (!caption) {
-        return fail("PCaption");
-    }
-    d->caption = *caption;
+    const char *failed = read();
 
     d->applyDigitRatio();
     if (!d->isCircle()) {
         d->hideAllDots();
     }
     ReCalcSizes();
+    d->refreshDotColors();
     update();
-    return true;
+    if (failed && error) {
+        *error = QStringLiteral("Stored property %1 is not an integer of its stored width")
+                     .arg(QLatin1String(failed));
+    }
+    return !failed;
 }
 
 void Segmora::WriteProperties(PropertyBag &bag) const

@@ -4,6 +4,8 @@
 #include <QJsonDocument>
 #include <QTest>
 
+#include <functional>
+
 class TestSegmoraPersistence : public QObject
 {
     Q_OBJECT
@@ -15,6 +17,9 @@ private Q_SLOTS:
     void unknownDigitRatioPersists();
     void storedValuesBypassTheSetterLimits();
     void badStoredValueIsAnError();
+    void aFailedReadLeavesADigitThatPaints_data();
+    void aFailedReadLeavesADigitThatPaints();
+    void dotColoursFollowEverySetter();
     void bagStoresOnlyValuesOtherThanTheirDefault();
 };
 
@@ -128,6 +133,87 @@ void TestSegmoraPersistence::badStoredValueIsAnError()
     Segmora fraction;
     QVERIFY(
         !fraction.ReadProperties(JsonPropertyBag(QJsonObject{{QStringLiteral("PSize"), 45.5}})));
+}
+
+namespace {
+
+bool sameDots(const Segmora &a, const Segmora &b)
+{
+    for (int k = 0; k <= 91; ++k) {
+        const Segmora::Dot x = a.dot(k);
+        const Segmora::Dot y = b.dot(k);
+        if (x.visible != y.visible || x.left != y.left || x.top != y.top || x.width != y.width
+            || x.fillColor != y.fillColor) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+void TestSegmoraPersistence::aFailedReadLeavesADigitThatPaints_data()
+{
+    QTest::addColumn<QJsonObject>("stored");
+    QTest::addColumn<int>("ledType");
+    QTest::addColumn<int>("size");
+    QTest::newRow("bad colour after a size") << QJsonObject{{QStringLiteral("PLEDType"), 1},
+        {QStringLiteral("PSize"), 120}, {QStringLiteral("PLitColor"), QStringLiteral("red")}}
+                                             << 1 << 120;
+    QTest::newRow("bad caption after a ratio") << QJsonObject{{QStringLiteral("PDigitRatio"), 95},
+        {QStringLiteral("PLEDType"), 1}, {QStringLiteral("PSize"), 200},
+        {QStringLiteral("PCaption"), 4.5}} << 1 << 200;
+    QTest::newRow("polygon, bad back colour")
+        << QJsonObject{{QStringLiteral("PSize"), 90}, {QStringLiteral("PBackColor"), 1e12}} << 0
+        << 90;
+}
+
+void TestSegmoraPersistence::aFailedReadLeavesADigitThatPaints()
+{
+    QFETCH(QJsonObject, stored);
+    QFETCH(int, ledType);
+    QFETCH(int, size);
+    Segmora digit;
+    QVERIFY(!digit.ReadProperties(JsonPropertyBag(stored)));
+    // Built the same way through the setters: what was read is in force, sizes and dots too.
+    Segmora expected;
+    if (stored.contains(QStringLiteral("PDigitRatio"))) {
+        expected.setDigitRatio(stored.value(QStringLiteral("PDigitRatio")).toInt());
+    }
+    expected.setLEDType(static_cast<Segmora::LEDType>(ledType));
+    expected.setSize(size);
+    QCOMPARE(digit.digitSize(), short(size));
+    QCOMPARE(digit.size(), expected.size());
+    QCOMPARE(digit.sizeHint(), expected.sizeHint());
+    QVERIFY(sameDots(digit, expected));
+    QCOMPARE(digit.grab().toImage(), expected.grab().toImage());
+}
+
+void TestSegmoraPersistence::dotColoursFollowEverySetter()
+{
+    Segmora digit;
+    Segmora painted;
+    for (Segmora *d : {&digit, &painted}) {
+        d->setLEDType(Segmora::LEDType::CircleLED);
+    }
+    const std::function<void(Segmora &)> steps[] = {
+        [](Segmora &d) { d.setCaption(1); },
+        [](Segmora &d) { d.setLitColor(0x0000FF00); },
+        [](Segmora &d) { d.setCaption(8); },
+        [](Segmora &d) { d.setBackColor(0x00202020); },
+        [](Segmora &d) { d.setDigitRatio(Segmora::Size_H9_W5); },
+        [](Segmora &d) { d.setSize(80); },
+        [](Segmora &d) { d.setCaption(-1); },
+        [](Segmora &d) { d.setLEDType(Segmora::LEDType::Segmora); },
+    };
+    int step = 0;
+    for (const auto &apply : steps) {
+        apply(digit);
+        apply(painted);
+        painted.grab(); // a paint brings its dots up to date in any case
+        QVERIFY2(sameDots(digit, painted), qPrintable(QString::number(step)));
+        ++step;
+    }
 }
 
 void TestSegmoraPersistence::bagStoresOnlyValuesOtherThanTheirDefault()
