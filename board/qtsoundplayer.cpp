@@ -10,8 +10,36 @@
 namespace {
 // Long enough for the board to be on screen before the back-end starts.
 constexpr int BackEndDelayMs = 300;
-// A sound server reports the end itself; the wave's length is only the fallback.
+// Where nothing reports the end, the sound is taken as over this long after its length.
 constexpr int EndGraceMs = 250;
+// Where a sound server reports the end, the wave's length only guards against one that never
+// does: late enough for any server that is merely slow to start.
+constexpr int LateStartAllowanceMs = 5000;
+
+class QSoundEffectOutput final : public SoundEffect
+{
+public:
+    QSoundEffectOutput()
+        : m_device(QMediaDevices::defaultAudioOutput())
+        , m_effect(m_device, this)
+    {
+        connect(&m_effect, &QSoundEffect::playingChanged, this, &SoundEffect::playingChanged);
+    }
+
+    void setSource(const QString &fileName) override
+    {
+        m_effect.setSource(fileName.isEmpty() ? QUrl() : QUrl::fromLocalFile(fileName));
+    }
+    void play() override { m_effect.play(); }
+    void stop() override { m_effect.stop(); }
+    bool isPlaying() const override { return m_effect.isPlaying(); }
+    bool reportsEnd() const override { return !m_device.isNull(); }
+
+private:
+    QAudioDevice m_device;
+    QSoundEffect m_effect;
+};
+
 } // namespace
 
 qint64 WaveLengthMilliseconds(const QString &fileName)
@@ -53,8 +81,9 @@ qint64 WaveLengthMilliseconds(const QString &fileName)
     return -1;
 }
 
-QtSoundPlayer::QtSoundPlayer(QObject *parent)
+QtSoundPlayer::QtSoundPlayer(QObject *parent, EffectFactory makeEffect)
     : SoundPlayer(parent)
+    , m_makeEffect(std::move(makeEffect))
 {
     m_endOfSound.setSingleShot(true);
     connect(&m_endOfSound, &QTimer::timeout, this, &QtSoundPlayer::finishPlaying);
@@ -68,17 +97,22 @@ void QtSoundPlayer::openFile()
         return;
     }
     if (!m_effect) {
-        m_effect = new QSoundEffect(QMediaDevices::defaultAudioOutput(), this);
-        connect(m_effect, &QSoundEffect::playingChanged, this, [this] {
-            if (!m_effect->isPlaying()) {
-                finishPlaying();
-            }
-        });
+        m_effect = m_makeEffect ? m_makeEffect() : std::make_unique<QSoundEffectOutput>();
+        connect(
+            m_effect.get(), &SoundEffect::playingChanged, this, &QtSoundPlayer::onPlayingChanged);
     }
     if (m_openedFile != m_fileName) {
         m_openedFile = m_fileName;
         m_lengthMs = WaveLengthMilliseconds(m_fileName);
-        m_effect->setSource(QUrl::fromLocalFile(m_fileName));
+        m_effect->setSource(m_fileName);
+    }
+}
+
+void QtSoundPlayer::onPlayingChanged()
+{
+    if (m_playing && !m_effect->isPlaying()) {
+        m_sawEnd = m_sawEnd || !m_stopping;
+        finishPlaying();
     }
 }
 
@@ -108,7 +142,7 @@ void QtSoundPlayer::command(const QString &command)
         m_playing = false;
         if (m_effect) {
             m_effect->stop();
-            m_effect->setSource(QUrl());
+            m_effect->setSource(QString());
         }
     } else if (command == QLatin1String("Play")) {
         if (!m_open) {
@@ -121,11 +155,16 @@ void QtSoundPlayer::command(const QString &command)
         }
         m_effect->play();
         m_playing = true;
-        m_endOfSound.start(static_cast<int>(m_lengthMs) + EndGraceMs);
+        const bool reported = m_sawEnd || m_effect->reportsEnd();
+        m_endOfSound.start(
+            static_cast<int>(m_lengthMs) + (reported ? LateStartAllowanceMs : EndGraceMs));
     } else if (command == QLatin1String("Stop")) {
         if (m_effect) {
+            m_stopping = true;
             m_effect->stop();
+            m_stopping = false;
         }
+        finishPlaying();
     }
     // "Prev" needs nothing: every play starts at the beginning of the sound.
 }

@@ -5,6 +5,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QtEndian>
 
 class TestBuzzer : public QObject
@@ -16,7 +17,94 @@ private Q_SLOTS:
     void realPlayerPlaysTheBuzzerToTheEnd();
     void realPlayerStaysSilentOnAMissingFile();
     void waveLengthOfGoodAndBadFiles();
+    void theEndIsTakenFromThePlayerWhereItReportsOne_data();
+    void theEndIsTakenFromThePlayerWhereItReportsOne();
 };
+
+namespace {
+
+// A sound effect that starts playing when told and ends `endsAfterMs` later by itself, or
+// never (a negative time); it records whether it was stopped before its end.
+class ScriptedEffect final : public SoundEffect
+{
+public:
+    ScriptedEffect(bool reportsEnd, int endsAfterMs)
+        : m_reportsEnd(reportsEnd)
+        , m_endsAfterMs(endsAfterMs)
+    {
+        m_end.setSingleShot(true);
+        connect(&m_end, &QTimer::timeout, this, [this] {
+            m_playing = false;
+            ended = true;
+            Q_EMIT playingChanged();
+        });
+    }
+    void setSource(const QString &) override { }
+    void play() override
+    {
+        m_playing = true;
+        Q_EMIT playingChanged();
+        if (m_endsAfterMs >= 0) {
+            m_end.start(m_endsAfterMs);
+        }
+    }
+    void stop() override
+    {
+        if (m_playing) {
+            cutShort = true;
+            m_playing = false;
+            m_end.stop();
+            Q_EMIT playingChanged();
+        }
+    }
+    bool isPlaying() const override { return m_playing; }
+    bool reportsEnd() const override { return m_reportsEnd; }
+
+    bool cutShort = false;
+    bool ended = false;
+
+private:
+    bool m_reportsEnd;
+    int m_endsAfterMs;
+    bool m_playing = false;
+    QTimer m_end;
+};
+
+// A silent PCM wave of `ms` milliseconds (8 kHz, 8 bits, mono).
+QString writeWave(const QTemporaryDir &dir, int ms)
+{
+    const quint32 data = quint32(8 * ms);
+    QByteArray wav("RIFF");
+    const auto u32 = [&wav](quint32 v) {
+        char b[4];
+        qToLittleEndian(v, b);
+        wav.append(b, 4);
+    };
+    const auto u16 = [&wav](quint16 v) {
+        char b[2];
+        qToLittleEndian(v, b);
+        wav.append(b, 2);
+    };
+    u32(36 + data);
+    wav += "WAVEfmt ";
+    u32(16);
+    u16(1);
+    u16(1);
+    u32(8000);
+    u32(8000);
+    u16(1);
+    u16(8);
+    wav += "data";
+    u32(data);
+    wav += QByteArray(qsizetype(data), char(0x80));
+    const QString path = dir.filePath(QStringLiteral("short.wav"));
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(wav);
+    return path;
+}
+
+} // namespace
 
 void TestBuzzer::buzzerWaveIsALoudShortPcmSound()
 {
@@ -111,6 +199,51 @@ void TestBuzzer::waveLengthOfGoodAndBadFiles()
     player.command(QStringLiteral("Play"));
     QTest::qWait(100);
     QCOMPARE(done.count(), 0);
+}
+
+void TestBuzzer::theEndIsTakenFromThePlayerWhereItReportsOne_data()
+{
+    QTest::addColumn<bool>("reportsEnd");
+    QTest::addColumn<int>("endsAfterMs");
+    QTest::addColumn<int>("doneAfterMs");
+    // A 100 ms sound that a slow sound server starts 600 ms late.
+    QTest::newRow("a server that starts late") << true << 700 << 700;
+    QTest::newRow("a server that is on time") << true << 100 << 100;
+    // No server: nothing reports the end, the wave's length gives it.
+    QTest::newRow("no sound server") << false << -1 << 350;
+}
+
+void TestBuzzer::theEndIsTakenFromThePlayerWhereItReportsOne()
+{
+    QFETCH(bool, reportsEnd);
+    QFETCH(int, endsAfterMs);
+    QFETCH(int, doneAfterMs);
+    QTemporaryDir dir;
+    ScriptedEffect *effect = nullptr;
+    QtSoundPlayer player(nullptr, [&] {
+        auto made = std::make_unique<ScriptedEffect>(reportsEnd, endsAfterMs);
+        effect = made.get();
+        return made;
+    });
+    // The board answers the end of a sound with Stop and Prev.
+    connect(&player, &SoundPlayer::done, &player, [&player] {
+        player.command(QStringLiteral("Stop"));
+        player.command(QStringLiteral("Prev"));
+    });
+    QSignalSpy done(&player, &SoundPlayer::done);
+    player.setFileName(writeWave(dir, 100));
+    player.command(QStringLiteral("Open"));
+    QElapsedTimer timer;
+    timer.start();
+    player.command(QStringLiteral("Play"));
+    QVERIFY(effect);
+    QVERIFY(done.wait(3000));
+    // Stopped only where it would never have said it was done.
+    QCOMPARE(effect->cutShort, endsAfterMs < 0);
+    QCOMPARE(effect->ended, endsAfterMs >= 0);
+    QVERIFY2(timer.elapsed() >= doneAfterMs - 20 && timer.elapsed() < doneAfterMs + 400,
+        qPrintable(QString::number(timer.elapsed())));
+    QCOMPARE(done.count(), 1);
 }
 
 QTEST_MAIN(TestBuzzer)
