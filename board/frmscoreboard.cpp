@@ -3,6 +3,7 @@
 #include "board/boardlabel.h"
 #include "board/boardshape.h"
 #include "board/digitgroup.h"
+#include "board/figures.h"
 #include "board/journalwriter.h"
 #include "board/modshowdigits.h"
 #include "board/modsoccer.h"
@@ -280,9 +281,9 @@ void frmScoreboard::UpdateFormColors()
     setPalette(p);
     showClock(ReadClock(m_context.game.Clock, m_context.time, GameClockSlot));
     m_design.frame->setBorderColor(settings.TextColor);
-    for (const char *name : {"sgmTime", "sgmScoreH", "sgmScoreV", "sgmPeriod", "sgmShotsH",
-             "sgmCKH", "sgmSavesH", "sgmShotsV", "sgmCKV", "sgmSavesV"}) {
-        SetLedColors(group(QLatin1String(name))->digits(), settings.LEDColor, settings);
+    for (const FigureInfo &figure : Figures) {
+        const QLatin1String name(figure.ledArray.data(), qsizetype(figure.ledArray.size()));
+        SetLedColors(group(name)->digits(), settings.LEDColor, settings);
     }
     BoardLabel *home = m_design.labels.value(QStringLiteral("lblHomeName"));
     BoardLabel *guest = m_design.labels.value(QStringLiteral("lblGuestName"));

@@ -1,5 +1,7 @@
 #include "modshowdigits.h"
 
+#include "board/figures.h"
+
 #include "board/digitgroup.h"
 #include "board/modsoccer.h"
 #include "web/webstate.h"
@@ -71,27 +73,9 @@ void commit(NumberEntryTarget &target, DigitDisplay &group, int minimum, int max
 
 int WebSlotOf(const QString &groupName)
 {
-    static const char *const Slots[] = {
-        nullptr,
-        nullptr,
-        nullptr,
-        "sgmScoreH",
-        "sgmTime",
-        "sgmScoreV",
-        "sgmPeriod",
-        "sgmShotsH",
-        "sgmCKH",
-        "sgmSavesH",
-        "sgmShotsV",
-        "sgmCKV",
-        "sgmSavesV",
-    };
-    for (int slot = 0; slot < static_cast<int>(std::size(Slots)); ++slot) {
-        if (Slots[slot] && groupName == QLatin1String(Slots[slot])) {
-            return slot;
-        }
-    }
-    return -1;
+    const QByteArray name = groupName.toLatin1();
+    const FigureInfo *figure = FigureNamed(std::string_view(name.constData(), size_t(name.size())));
+    return figure ? figure->webSlot : -1;
 }
 
 void EnterNumberKey(

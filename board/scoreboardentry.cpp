@@ -3,6 +3,7 @@
 #include "board/frmscoreboard.h"
 
 #include "board/digitgroup.h"
+#include "board/figures.h"
 #include "board/figureundo.h"
 #include "board/journalwriter.h"
 #include "board/modshowdigits.h"
@@ -16,37 +17,16 @@
 namespace {
 
 constexpr int GameClockSlot = 0;
-constexpr qint32 LongestGameSeconds = 3599;
+constexpr qint32 LongestGameSeconds = FigureNamed("sgmTime")->maximum;
 // Changes an operator can take back in one game.
 constexpr int UndoLimit = 100;
 
-struct Figure
+// The counter shown by `group`; nullptr for the clock and for anything else.
+const FigureInfo *counterOf(const QString &group)
 {
-    const char *group;
-    int minimum;
-    int maximum;
-    const char *spokenName;
-};
-constexpr Figure Figures[] = {
-    {"sgmScoreH", 0, 99, "Home score"},
-    {"sgmScoreV", 0, 99, "Visitor score"},
-    {"sgmPeriod", 1, 4, "Period"},
-    {"sgmShotsH", 0, 99, "Home shots"},
-    {"sgmCKH", 0, 9, "Home corner kicks"},
-    {"sgmSavesH", 0, 99, "Home saves"},
-    {"sgmShotsV", 0, 99, "Visitor shots"},
-    {"sgmCKV", 0, 9, "Visitor corner kicks"},
-    {"sgmSavesV", 0, 99, "Visitor saves"},
-};
-
-const Figure *figureOf(const QString &group)
-{
-    for (const Figure &figure : Figures) {
-        if (group == QLatin1String(figure.group)) {
-            return &figure;
-        }
-    }
-    return nullptr;
+    const QByteArray name = group.toLatin1();
+    const FigureInfo *figure = FigureNamed(std::string_view(name.constData(), size_t(name.size())));
+    return figure && !figure->isClock ? figure : nullptr;
 }
 
 // The number a counter shows, as it reads: its digits from the highest, blanks left out.
@@ -92,7 +72,7 @@ void frmScoreboard::setUpHistory()
 
 void frmScoreboard::enterFigureKey(DigitGroup *group, short keyAscii)
 {
-    const Figure *figure = figureOf(group->groupName());
+    const FigureInfo *figure = counterOf(group->groupName());
     if (!figure) {
         return;
     }
@@ -149,7 +129,7 @@ JournalRecord frmScoreboard::journalRecord() const
     record.LastEnteredTime = m_context.game.LastEnteredTime;
     record.WrittenAt = m_context.time.wallClockMilliseconds();
     for (const DigitGroup *group : m_design.groupList) {
-        if (figureOf(group->groupName())) {
+        if (counterOf(group->groupName())) {
             QList<qint16> captions;
             for (int i = 0; i < group->digitCount(); ++i) {
                 captions << group->caption(i);
@@ -173,7 +153,7 @@ void frmScoreboard::ResumeGame(const JournalRecord &record)
     for (auto it = record.Figures.constBegin(); it != record.Figures.constEnd(); ++it) {
         DigitGroup *figure = group(it.key());
         const int slot = WebSlotOf(it.key());
-        if (!figure || !figureOf(it.key()) || it.value().size() != figure->digitCount()) {
+        if (!figure || !counterOf(it.key()) || it.value().size() != figure->digitCount()) {
             continue;
         }
         for (int i = 0; i < figure->digitCount(); ++i) {
@@ -198,9 +178,10 @@ void frmScoreboard::updateAccessibleNames()
 {
     // The clock names itself as it is shown.
     for (DigitGroup *figure : std::as_const(m_design.groupList)) {
-        if (const Figure *known = figureOf(figure->groupName())) {
+        if (const FigureInfo *known = counterOf(figure->groupName())) {
             figure->setAccessibleName(
-                QLatin1String(known->spokenName) + QLatin1Char(' ') + shownNumber(*figure));
+                QLatin1String(known->spokenName.data(), qsizetype(known->spokenName.size()))
+                + QLatin1Char(' ') + shownNumber(*figure));
         }
     }
 }

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string_view>
+
+// The board's ten figures in one table: the LED array that shows each, the values it takes,
+// its slot among the web values, and how a screen reader names it. Every loop over figures
+// reads this table.
+struct FigureInfo
+{
+    std::string_view ledArray;
+    int minimum;
+    int maximum;
+    // Its index in WebState::WebSBValues.
+    int webSlot;
+    std::string_view spokenName;
+    // The clock is a figure too, but it is typed and shown by rules of its own.
+    bool isClock = false;
+};
+
+inline constexpr std::array<FigureInfo, 10> Figures{{
+    {"sgmTime", 0, 3599, 4, "Game clock", true},
+    {"sgmScoreH", 0, 99, 3, "Home score"},
+    {"sgmScoreV", 0, 99, 5, "Visitor score"},
+    {"sgmPeriod", 1, 4, 6, "Period"},
+    {"sgmShotsH", 0, 99, 7, "Home shots"},
+    {"sgmCKH", 0, 9, 8, "Home corner kicks"},
+    {"sgmSavesH", 0, 99, 9, "Home saves"},
+    {"sgmShotsV", 0, 99, 10, "Visitor shots"},
+    {"sgmCKV", 0, 9, 11, "Visitor corner kicks"},
+    {"sgmSavesV", 0, 99, 12, "Visitor saves"},
+}};
+
+// The figure shown by `ledArray`; nullptr for none.
+constexpr const FigureInfo *FigureNamed(std::string_view ledArray)
+{
+    for (const FigureInfo &figure : Figures) {
+        if (figure.ledArray == ledArray) {
+            return &figure;
+        }
+    }
+    return nullptr;
+}
+
+// Nine counters and the clock; every slot from 3 to 12 belongs to exactly one figure.
+static_assert([] {
+    std::array<int, 13> owners{};
+    for (const FigureInfo &figure : Figures) {
+        ++owners[static_cast<std::size_t>(figure.webSlot)];
+    }
+    for (std::size_t slot = 3; slot <= 12; ++slot) {
+        if (owners[slot] != 1) {
+            return false;
+        }
+    }
+    return owners[0] + owners[1] + owners[2] == 0;
+}());
