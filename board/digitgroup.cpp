@@ -1,6 +1,7 @@
 #include "digitgroup.h"
 
 #include "settings/colors.h"
+#include "settings/typedkeys.h"
 
 #include <segmora/segmora.h>
 
@@ -59,6 +60,18 @@ void DigitGroup::paintEvent(QPaintEvent *event)
     painter.fillRect(event->rect(), ToQColor(m_backColor));
 }
 
+qint64 ShownValue(const DigitDisplay &group)
+{
+    qint64 value = 0;
+    for (int i = group.digitCount() - 1; i >= 0; --i) {
+        const qint16 figure = group.caption(i);
+        if (figure >= 0) {
+            value = value * 10 + figure;
+        }
+    }
+    return value;
+}
+
 void DigitGroup::keyPressEvent(QKeyEvent *event)
 {
     const QString text = event->text();
@@ -66,8 +79,8 @@ void DigitGroup::keyPressEvent(QKeyEvent *event)
         event->ignore();
         return;
     }
-    for (const QChar ch : text) {
-        Q_EMIT keyTyped(static_cast<short>(ch.unicode()));
+    for (const qint16 code : TypedKeyCodes(text)) {
+        Q_EMIT keyTyped(code);
     }
     event->accept();
 }

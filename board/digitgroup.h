@@ -17,6 +17,10 @@ public:
     virtual void setCaption(int index, qint16 caption) = 0;
 };
 
+// The number a figure shows, as it reads: its digits from the highest, blanks left out; 0 when
+// every digit is blank.
+qint64 ShownValue(const DigitDisplay &group);
+
 // A figure of the board: a container in the LED background colour holding the LED digits that
 // together show one number. Every character typed while the group or one of its digits has the
 // focus is reported once by `keyTyped`.

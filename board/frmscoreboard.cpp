@@ -13,6 +13,7 @@
 #include "settings/colors.h"
 #include "settings/livesettings.h"
 #include "settings/modcolor.h"
+#include "settings/typedkeys.h"
 #include "settings/uiservices.h"
 #include "web/httpclient.h"
 #include "web/modwebsb.h"
@@ -31,8 +32,6 @@ namespace {
 
 constexpr int GameClockSlot = 0;
 constexpr qint32 DefaultGameSeconds = 600;
-constexpr short HelpKey = 104; // h
-constexpr short OptionsKey = 111; // o
 
 } // namespace
 
@@ -176,11 +175,11 @@ void frmScoreboard::AllKeyPress(short keyAscii)
         resetClock();
     } else if (keyAscii == settings.BuzzerKey) {
         Buzzer();
-    } else if (keyAscii == HelpKey) {
+    } else if (keyAscii == KeyCode::Help) {
         if (m_showHelp) {
             m_showHelp();
         }
-    } else if (keyAscii == OptionsKey) {
+    } else if (keyAscii == KeyCode::Options) {
         optionsCommand();
     }
 }
@@ -310,8 +309,8 @@ void frmScoreboard::keyPressEvent(QKeyEvent *event)
         QWidget::keyPressEvent(event);
         return;
     }
-    for (const QChar ch : text) {
-        AllKeyPress(static_cast<short>(ch.unicode()));
+    for (const qint16 code : TypedKeyCodes(text)) {
+        AllKeyPress(code);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "board/modsoccer.h"
 #include "board/timesource.h"
+#include "settings/typedkeys.h"
 #include "settings/uiservices.h"
 
 #include <QStringList>
@@ -209,10 +210,10 @@ void EnterClockKey(ClockEntryTarget &target, const QString &groupName, short key
     const QChar key(static_cast<char16_t>(keyAscii));
     if ((key >= QLatin1Char('0') && key <= QLatin1Char('9')) || key == QLatin1Char('.')) {
         entry.text += key;
-    } else if (keyAscii == 32) {
+    } else if (keyAscii == KeyCode::Space) {
         entry.text.clear();
     }
-    if (keyAscii != 13) {
+    if (keyAscii != KeyCode::Enter) {
         return;
     }
     const qint32 entered = ParseClockEntry(entry.text, target.ui);

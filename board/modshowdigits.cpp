@@ -4,14 +4,12 @@
 
 #include "board/digitgroup.h"
 #include "board/modsoccer.h"
+#include "settings/typedkeys.h"
 #include "web/webstate.h"
 
 #include <optional>
 
 namespace {
-
-constexpr short Enter = 13;
-constexpr short Space = 32;
 
 // Longer runs of digits than this are far outside every range; they are refused rather than
 // read, so no text can overflow the arithmetic.
@@ -51,18 +49,6 @@ std::optional<qint64> signedNumber(const QString &text, qsizetype from)
     return leadingNumber(text, from);
 }
 
-qint64 currentValue(const DigitDisplay &group)
-{
-    qint64 value = 0;
-    for (int i = group.digitCount() - 1; i >= 0; --i) {
-        const qint16 figure = group.caption(i);
-        if (figure >= 0) {
-            value = value * 10 + figure;
-        }
-    }
-    return value;
-}
-
 void commit(NumberEntryTarget &target, DigitDisplay &group, int minimum, int maximum)
 {
     CommitNumber(group, target.NumberEntry.text, minimum, maximum, target.web);
@@ -92,7 +78,7 @@ void EnterNumberKey(
     const QChar key(static_cast<char16_t>(keyAscii));
     if (isDigit(key) || key == QLatin1Char('+') || key == QLatin1Char('-')) {
         entry.text += key;
-    } else if (keyAscii == Space) {
+    } else if (keyAscii == KeyCode::Space) {
         entry.text.clear();
     }
     const bool signedText
@@ -105,7 +91,7 @@ void EnterNumberKey(
     if (entry.text.size() > 1 && signedText && isDigit(entry.text.at(1))) {
         commit(target, group, minimum, maximum);
     }
-    if (keyAscii == Enter) {
+    if (keyAscii == KeyCode::Enter) {
         commit(target, group, minimum, maximum);
     }
 }
@@ -122,8 +108,8 @@ void CommitNumber(DigitDisplay &group, const QString &text, int minimum, int max
     } else if (first == QLatin1Char('+') || first == QLatin1Char('-')) {
         const auto change = signedNumber(text, 1);
         if (change) {
-            value = first == QLatin1Char('+') ? currentValue(group) + *change
-                                              : currentValue(group) - *change;
+            value = first == QLatin1Char('+') ? ShownValue(group) + *change
+                                              : ShownValue(group) - *change;
         }
     }
     if (!value || *value < minimum || *value > maximum) {

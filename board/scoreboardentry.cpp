@@ -10,6 +10,7 @@
 #include "board/modsoccer.h"
 #include "board/timesource.h"
 #include "settings/livesettings.h"
+#include "settings/typedkeys.h"
 #include "web/webstate.h"
 
 #include <QAction>
@@ -27,19 +28,6 @@ const FigureInfo *counterOf(const QString &group)
     const QByteArray name = group.toLatin1();
     const FigureInfo *figure = FigureNamed(std::string_view(name.constData(), size_t(name.size())));
     return figure && !figure->isClock ? figure : nullptr;
-}
-
-// The number a counter shows, as it reads: its digits from the highest, blanks left out.
-QString shownNumber(const DigitGroup &group)
-{
-    QString text;
-    for (int i = group.digitCount() - 1; i >= 0; --i) {
-        if (group.caption(i) >= 0) {
-            text += QChar(static_cast<char16_t>(u'0' + group.caption(i)));
-        }
-    }
-    const QString trimmed = QString::number(text.toInt());
-    return text.isEmpty() ? QStringLiteral("0") : trimmed;
 }
 
 } // namespace
@@ -97,7 +85,7 @@ void frmScoreboard::enterClockKey(DigitGroup *group, short keyAscii)
     ClockEntryTarget target{m_context.game, m_context.time, m_context.ui,
         [this](short key) { AllKeyPress(key); }, [this](ClockValue value) { showClock(value); }};
     EnterClockKey(target, group->groupName(), keyAscii, LongestGameSeconds, 0, GameClockSlot);
-    if (keyAscii != 13) {
+    if (keyAscii != KeyCode::Enter) {
         return;
     }
     copy = m_context.game.Clock;
@@ -159,7 +147,8 @@ void frmScoreboard::ResumeGame(const JournalRecord &record)
         for (int i = 0; i < figure->digitCount(); ++i) {
             figure->setCaption(i, it.value().at(i));
         }
-        m_context.web.WebSBValues[static_cast<std::size_t>(slot)] = shownNumber(*figure);
+        m_context.web.WebSBValues[static_cast<std::size_t>(slot)]
+            = QString::number(ShownValue(*figure));
     }
     m_context.game.LastEnteredTime = record.LastEnteredTime;
     ClockSlot &clock = m_context.game.Clock[GameClockSlot];
@@ -181,7 +170,7 @@ void frmScoreboard::updateAccessibleNames()
         if (const FigureInfo *known = counterOf(figure->groupName())) {
             figure->setAccessibleName(
                 QLatin1String(known->spokenName.data(), qsizetype(known->spokenName.size()))
-                + QLatin1Char(' ') + shownNumber(*figure));
+                + QLatin1Char(' ') + QString::number(ShownValue(*figure)));
         }
     }
 }

@@ -72,7 +72,7 @@ bool frmChooseKey::handleKey(const QKeyEvent &event)
     if (text.isEmpty() || text.front().isNull() || text.front().isSurrogate()) {
         return false;
     }
-    const auto code = static_cast<qint16>(text.front().unicode());
+    const qint16 code = TypedKeyCodes(text).front();
     if (!MayBindKey(code, m_shared.ChooseKeyCurrent, m_shownKeys)) {
         m_lblUsed->show();
         m_ui.beep();

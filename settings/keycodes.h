@@ -1,5 +1,7 @@
 #pragma once
 
+#include "typedkeys.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -13,7 +15,8 @@ using KeyBindings = std::array<qint16, 3>;
 
 // Codes that no action may take unless it already has it: o and h (options, help), the number
 // entry keys = . - + and space, and Enter.
-inline constexpr std::array<qint16, 8> ReservedKeyCodes = {111, 104, 61, 46, 45, 43, 32, 13};
+inline constexpr std::array<qint16, 8> ReservedKeyCodes = {KeyCode::Options, KeyCode::Help,
+    KeyCode::Equals, KeyCode::Point, KeyCode::Minus, KeyCode::Plus, KeyCode::Space, KeyCode::Enter};
 
 bool IsReservedKey(qint16 code);
 
