@@ -1,241 +1,14 @@
-#include <segmora/segmora.h>
+#include "segmora_p.h"
 
-#include <segmora/propertybag.h>
-#include <segmora/segmorageometry.h>
+#include "hostevents.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
-#include <QPainter>
 
 #include <algorithm>
-#include <array>
-#include <limits>
-#include <optional>
 
-namespace {
-
-using namespace SegmoraGeometry;
-
-constexpr int DefaultDigitRatio = Segmora::Size_H7_W4;
-constexpr int DefaultLEDType = 0;
-constexpr int DefaultSize = 45;
-constexpr int DefaultLitColor = 33023;
-constexpr int DefaultBackColor = 0;
-constexpr int DefaultCaption = 0;
-
-QColor toQColor(int bgr)
-{
-    return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
-}
-
-struct RowsCols
-{
-    short rows;
-    short cols;
-};
-
-std::optional<RowsCols> rowsColsFor(int digitRatio)
-{
-    switch (digitRatio) {
-    case Segmora::Size_H5_W3:
-        return RowsCols{5, 3};
-    case Segmora::Size_H7_W4:
-        return RowsCols{7, 4};
-    case Segmora::Size_H9_W5:
-        return RowsCols{9, 5};
-    case Segmora::Size_H11_W6:
-        return RowsCols{11, 6};
-    case Segmora::Size_H13_W7:
-        return RowsCols{13, 7};
-    default:
-        return std::nullopt;
-    }
-}
-
-short keyCodeOf(const QKeyEvent *event)
-{
-    // Hosts expect the classic virtual-key codes: letters and digits are their upper-case
-    // character codes; the common named keys get their usual numbers.
-    const int key = event->key();
-    if ((key >= Qt::Key_0 && key <= Qt::Key_9) || (key >= Qt::Key_A && key <= Qt::Key_Z)) {
-        return static_cast<short>(key);
-    }
-    if (key >= Qt::Key_F1 && key <= Qt::Key_F24) {
-        return static_cast<short>(112 + (key - Qt::Key_F1));
-    }
-    switch (key) {
-    case Qt::Key_Backspace:
-        return 8;
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-        return 9;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return 13;
-    case Qt::Key_Shift:
-        return 16;
-    case Qt::Key_Control:
-        return 17;
-    case Qt::Key_Alt:
-        return 18;
-    case Qt::Key_Pause:
-        return 19;
-    case Qt::Key_CapsLock:
-        return 20;
-    case Qt::Key_Escape:
-        return 27;
-    case Qt::Key_Space:
-        return 32;
-    case Qt::Key_PageUp:
-        return 33;
-    case Qt::Key_PageDown:
-        return 34;
-    case Qt::Key_End:
-        return 35;
-    case Qt::Key_Home:
-        return 36;
-    case Qt::Key_Left:
-        return 37;
-    case Qt::Key_Up:
-        return 38;
-    case Qt::Key_Right:
-        return 39;
-    case Qt::Key_Down:
-        return 40;
-    case Qt::Key_Insert:
-        return 45;
-    case Qt::Key_Delete:
-        return 46;
-    default:
-        return static_cast<short>(key & 0x7FFF);
-    }
-}
-
-short shiftOf(Qt::KeyboardModifiers modifiers)
-{
-    short shift = 0;
-    if (modifiers & Qt::ShiftModifier) {
-        shift |= 1;
-    }
-    if (modifiers & Qt::ControlModifier) {
-        shift |= 2;
-    }
-    if (modifiers & Qt::AltModifier) {
-        shift |= 4;
-    }
-    return shift;
-}
-
-short buttonsOf(Qt::MouseButtons buttons)
-{
-    short result = 0;
-    if (buttons & Qt::LeftButton) {
-        result |= 1;
-    }
-    if (buttons & Qt::RightButton) {
-        result |= 2;
-    }
-    if (buttons & Qt::MiddleButton) {
-        result |= 4;
-    }
-    return result;
-}
-
-// The pixels a segment's polygon covers, outline included.
-QRect boundsOf(const std::array<QPoint, 6> &points)
-{
-    QPoint low = points[0];
-    QPoint high = points[0];
-    for (const QPoint &p : points) {
-        low = QPoint(std::min(low.x(), p.x()), std::min(low.y(), p.y()));
-        high = QPoint(std::max(high.x(), p.x()), std::max(high.y(), p.y()));
-    }
-    return QRect(low, high);
-}
-
-// Reads an integer property of the given width; nullopt when the stored value is not one.
-template<typename T>
-std::optional<T> readInteger(const PropertyBag &bag, const QString &name, T defaultValue)
-{
-    const QVariant value = bag.ReadProperty(name, QVariant(static_cast<qlonglong>(defaultValue)));
-    bool ok = false;
-    const double asDouble = value.toDouble(&ok);
-    if (!ok || value.typeId() == QMetaType::QString || value.typeId() == QMetaType::Bool) {
-        return std::nullopt;
-    }
-    if (asDouble != static_cast<double>(static_cast<qlonglong>(asDouble))
-        || asDouble < static_cast<double>(std::numeric_limits<T>::min())
-        || asDouble > static_cast<double>(std::numeric_limits<T>::max())) {
-        return std::nullopt;
-    }
-    return static_cast<T>(asDouble);
-}
-
-} // namespace
-
-struct Segmora::Private
-{
-    int digitRatio = DefaultDigitRatio;
-    int ledType = DefaultLEDType;
-    short size = DefaultSize;
-    int litColor = DefaultLitColor;
-    int backColor = DefaultBackColor;
-    short caption = DefaultCaption;
-
-    short pixelRows = 7;
-    short pixelCols = 4;
-    Measures measures = measuresFor(DefaultSize);
-    // Each segment's bounds (1..7), so that a change of digit repaints only what changed.
-    std::array<QRect, 8> segmentRects{};
-    // What the paint under way must cover.
-    QRegion dirty;
-    PixelGrid pixelGrid{};
-    // Element 0 is the template; 1..91 are the dots, k = (row - 1) * 7 + column.
-    std::array<Segmora::Dot, DotCount + 1> shpPixel{};
-
-    bool suppressNextClick = false;
-
-    bool isCircle() const { return ledType == static_cast<int>(LEDType::CircleLED); }
-    bool isPolygon() const { return ledType == static_cast<int>(LEDType::Segmora); }
-
-    void applyDigitRatio()
-    {
-        if (const auto rc = rowsColsFor(digitRatio)) {
-            pixelRows = rc->rows;
-            pixelCols = rc->cols;
-        }
-    }
-
-    void hideAllDots()
-    {
-        for (auto &dot : shpPixel) {
-            dot.visible = false;
-        }
-    }
-
-    // The dots' colours for the caption shown, as a paint would leave them: kept current by
-    // every setter, so that a host reading a dot never sees a stale colour.
-    void refreshDotColors()
-    {
-        for (auto &row : pixelGrid) {
-            row.fill(false);
-        }
-        if (isCircle() && caption >= -1 && caption <= 9) {
-            for (int segment = 1; segment <= 7; ++segment) {
-                if (segmentLit(caption, segment)) {
-                    lightSegmentDots(pixelGrid, segment, pixelRows, pixelCols);
-                }
-            }
-        }
-        for (int r = 1; r <= DotRows; ++r) {
-            for (int c = 1; c <= DotCols; ++c) {
-                shpPixel[static_cast<std::size_t>((r - 1) * DotCols + c)].fillColor
-                    = pixelGrid[r][c] ? litColor : backColor;
-            }
-        }
-    }
-};
+using namespace SegmoraHostEvents;
 
 Segmora::Segmora(QWidget *parent)
     : QWidget(parent)
@@ -444,76 +217,12 @@ QSize Segmora::minimumSizeHint() const
     return sizeHint();
 }
 
-bool Segmora::ReadProperties(const PropertyBag &bag, QString *error)
-{
-    // Values are taken as stored, without the setters' limits. A value that cannot be read
-    // stops the reading; what was read before it stays, and the digit is made whole either way.
-    const auto read = [this, &bag]() -> const char * {
-        const auto ratio
-            = readInteger<qint32>(bag, QStringLiteral("PDigitRatio"), DefaultDigitRatio);
-        if (!ratio) {
-            return "PDigitRatio";
-        }
-        d->digitRatio = *ratio;
-        const auto type = readInteger<qint32>(bag, QStringLiteral("PLEDType"), DefaultLEDType);
-        if (!type) {
-            return "PLEDType";
-        }
-        d->ledType = *type;
-        const auto size = readInteger<qint16>(bag, QStringLiteral("PSize"), DefaultSize);
-        if (!size) {
-            return "PSize";
-        }
-        d->size = *size;
-        const auto lit = readInteger<qint32>(bag, QStringLiteral("PLitColor"), DefaultLitColor);
-        if (!lit) {
-            return "PLitColor";
-        }
-        d->litColor = *lit;
-        const auto back = readInteger<qint32>(bag, QStringLiteral("PBackColor"), DefaultBackColor);
-        if (!back) {
-            return "PBackColor";
-        }
-        d->backColor = *back;
-        const auto caption = readInteger<qint16>(bag, QStringLiteral("PCaption"), DefaultCaption);
-        if (!caption) {
-            return "PCaption";
-        }
-        d->caption = *caption;
-        return nullptr;
-    };
-    const char *failed = read();
-
-    d->applyDigitRatio();
-    if (!d->isCircle()) {
-        d->hideAllDots();
-    }
-    ReCalcSizes();
-    d->refreshDotColors();
-    update();
-    if (failed && error) {
-        *error = QStringLiteral("Stored property %1 is not an integer of its stored width")
-                     .arg(QLatin1String(failed));
-    }
-    return !failed;
-}
-
-void Segmora::WriteProperties(PropertyBag &bag) const
-{
-    bag.WriteProperty(QStringLiteral("PDigitRatio"), d->digitRatio, DefaultDigitRatio);
-    bag.WriteProperty(QStringLiteral("PLEDType"), d->ledType, DefaultLEDType);
-    bag.WriteProperty(QStringLiteral("PSize"), static_cast<int>(d->size), DefaultSize);
-    bag.WriteProperty(QStringLiteral("PLitColor"), d->litColor, DefaultLitColor);
-    bag.WriteProperty(QStringLiteral("PBackColor"), d->backColor, DefaultBackColor);
-    bag.WriteProperty(QStringLiteral("PCaption"), static_cast<int>(d->caption), DefaultCaption);
-}
-
 void Segmora::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     d->dirty = event->region();
     painter.fillRect(event->rect(), toQColor(d->backColor));
-    DrawDigit(painter);
+    d->DrawDigit(painter);
     if (!d->isCircle()) {
         return;
     }
@@ -529,39 +238,39 @@ void Segmora::paintEvent(QPaintEvent *event)
     }
 }
 
-void Segmora::DrawDigit(QPainter &painter)
+void Segmora::Private::DrawDigit(QPainter &painter)
 {
     // The measures and the dot layout are kept current by the setters that change them, so a
     // repaint never resizes the widget from inside its own paint event.
-    for (auto &row : d->pixelGrid) {
+    for (auto &row : pixelGrid) {
         row.fill(false);
     }
-    if (d->caption >= -1 && d->caption <= 9) {
+    if (caption >= -1 && caption <= 9) {
         for (int segment = 1; segment <= 7; ++segment) {
-            SetSegment(painter, segment, segmentLit(d->caption, segment));
+            SetSegment(painter, segment, segmentLit(caption, segment));
         }
     }
     for (int r = 1; r <= DotRows; ++r) {
         for (int c = 1; c <= DotCols; ++c) {
-            d->shpPixel[static_cast<std::size_t>((r - 1) * DotCols + c)].fillColor
-                = d->pixelGrid[r][c] ? d->litColor : d->backColor;
+            shpPixel[static_cast<std::size_t>((r - 1) * DotCols + c)].fillColor
+                = pixelGrid[r][c] ? litColor : backColor;
         }
     }
 }
 
-void Segmora::SetSegment(QPainter &painter, int segment, bool lit)
+void Segmora::Private::SetSegment(QPainter &painter, int segment, bool lit)
 {
-    if (d->isPolygon()) {
-        const SegmentAnchor anchor = segmentAnchor(segment, d->measures);
+    if (isPolygon()) {
+        const SegmentAnchor anchor = segmentAnchor(segment, measures);
         DrawSegment(painter, anchor.x, anchor.y, anchor.horizontal, lit);
         return;
     }
     if (lit) {
-        lightSegmentDots(d->pixelGrid, segment, d->pixelRows, d->pixelCols);
+        lightSegmentDots(pixelGrid, segment, pixelRows, pixelCols);
     }
 }
 
-void Segmora::DrawSegment(QPainter &painter, int X, int Y, bool horizontal, bool lit)
+void Segmora::Private::DrawSegment(QPainter &painter, int X, int Y, bool horizontal, bool lit)
 {
     // The paint event has just filled what it paints with the background colour, so an unlit
     // segment is already erased; painting it again would cost time and change no pixel.
@@ -569,14 +278,14 @@ void Segmora::DrawSegment(QPainter &painter, int X, int Y, bool horizontal, bool
         return;
     }
     const auto points
-        = segmentPolygon(X, Y, horizontal, d->measures.halfThickness, d->measures.segmentLength);
-    if (!d->dirty.intersects(boundsOf(points))) {
+        = segmentPolygon(X, Y, horizontal, measures.halfThickness, measures.segmentLength);
+    if (!dirty.intersects(boundsOf(points))) {
         return;
     }
     // The filled and outlined hexagon, painted as the rectangles that make up its pixels.
-    const QColor colour = toQColor(d->litColor);
+    const QColor colour = toQColor(litColor);
     for (const QRect &pixels :
-        segmentPixels(X, Y, horizontal, d->measures.halfThickness, d->measures.segmentLength)) {
+        segmentPixels(X, Y, horizontal, measures.halfThickness, measures.segmentLength)) {
         painter.fillRect(pixels, colour);
     }
 }
@@ -621,7 +330,7 @@ void Segmora::mouseMoveEvent(QMouseEvent *event)
 
 void Segmora::keyPressEvent(QKeyEvent *event)
 {
-    Q_EMIT KeyDown(keyCodeOf(event), shiftOf(event->modifiers()));
+    Q_EMIT KeyDown(keyCodeOf(event->key()), shiftOf(event->modifiers()));
     const QString text = event->text();
     if (text.isEmpty()) {
         // Keys that type nothing (function keys, arrows) travel on to the host window.
@@ -636,6 +345,6 @@ void Segmora::keyPressEvent(QKeyEvent *event)
 
 void Segmora::keyReleaseEvent(QKeyEvent *event)
 {
-    Q_EMIT KeyUp(keyCodeOf(event), shiftOf(event->modifiers()));
+    Q_EMIT KeyUp(keyCodeOf(event->key()), shiftOf(event->modifiers()));
     event->ignore();
 }

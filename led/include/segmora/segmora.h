@@ -139,8 +139,4 @@ protected:
 private:
     struct Private;
     std::unique_ptr<Private> d;
-
-    void DrawDigit(QPainter &painter);
-    void SetSegment(QPainter &painter, int segment, bool lit);
-    void DrawSegment(QPainter &painter, int X, int Y, bool horizontal, bool lit);
 };
