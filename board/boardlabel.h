@@ -8,6 +8,7 @@
 class BoardLabel final : public QLabel
 {
     Q_OBJECT
+    Q_CLASSINFO("ControlKind", "Label")
     Q_PROPERTY(double FontSize READ fontSize WRITE setFontSize)
     Q_PROPERTY(int ForeColor READ foreColor WRITE setForeColor)
 

@@ -7,6 +7,7 @@
 class BoardShape final : public QWidget
 {
     Q_OBJECT
+    Q_CLASSINFO("ControlKind", "Shape")
     Q_PROPERTY(int BorderWidth READ borderWidth WRITE setBorderWidth)
 
 public:

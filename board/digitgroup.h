@@ -27,6 +27,7 @@ qint64 ShownValue(const DigitDisplay &group);
 class DigitGroup final : public QWidget, public DigitDisplay
 {
     Q_OBJECT
+    Q_CLASSINFO("ControlKind", "PictureBox")
     Q_PROPERTY(int BackColor READ backColor WRITE setBackColor)
 
 public:

@@ -1,37 +1,36 @@
 #include "controlkinds.h"
 
+#include <segmora/segmora.h>
+
 #include <QLabel>
+#include <QMetaClassInfo>
 #include <QWidget>
 
 ControlKind KindOf(const QWidget *widget)
 {
-    struct ClassKind
-    {
-        const char *className;
-        ControlKind kind;
-    };
-    static constexpr ClassKind Kinds[] = {
-        {"Segmora", ControlKind::Segmora},
-        {"DigitGroup", ControlKind::PictureBox},
-        {"BoardLabel", ControlKind::Label},
-        {"BoardShape", ControlKind::Shape},
-        {"QLabel", ControlKind::Label},
-    };
     if (!widget) {
         return ControlKind::Other;
     }
-    const char *name = widget->metaObject()->className();
-    for (const ClassKind &entry : Kinds) {
-        if (qstrcmp(name, entry.className) == 0) {
-            // A plain label that shows a picture is an image.
-            if (entry.kind == ControlKind::Label && qstrcmp(name, "QLabel") == 0) {
-                const auto *label = static_cast<const QLabel *>(widget);
-                if (!label->pixmap().isNull()) {
-                    return ControlKind::Image;
-                }
+    const QMetaObject *meta = widget->metaObject();
+    const int declared = meta->indexOfClassInfo(ControlKindInfo);
+    if (declared >= 0) {
+        const QLatin1String name(meta->classInfo(declared).value());
+        for (const ControlKind kind : {ControlKind::Segmora, ControlKind::PictureBox,
+                 ControlKind::Image, ControlKind::Label, ControlKind::Shape}) {
+            if (KindName(kind) == name) {
+                return kind;
             }
-            return entry.kind;
         }
+        return ControlKind::Other;
+    }
+    if (qobject_cast<const Segmora *>(widget)) {
+        return ControlKind::Segmora;
+    }
+    // Only a plain label: one of the toolkit's subclasses is some other control. A plain label
+    // that shows a picture is an image.
+    if (qstrcmp(meta->className(), "QLabel") == 0) {
+        const auto *label = static_cast<const QLabel *>(widget);
+        return label->pixmap().isNull() ? ControlKind::Label : ControlKind::Image;
     }
     return ControlKind::Other;
 }
