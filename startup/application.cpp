@@ -45,7 +45,7 @@ void Application::start()
 {
     m_splash = new frmSplash(
         m_settings, m_web, *m_store, m_ui, DefaultBuzzerFile(), [this] { showBoard(); },
-        [this] { showHelp(); });
+        [this] { showHelp(); }, [this](QWidget *owner) { showOptions(owner); });
     m_splash->setAttribute(Qt::WA_DeleteOnClose);
     m_splash->show();
     offerToResume();

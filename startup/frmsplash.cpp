@@ -3,7 +3,6 @@
 #include "artwork.h"
 #include "placement.h"
 #include "settings/designhelpers.h"
-#include "settings/frmoptions.h"
 #include "settings/settingsstore.h"
 #include "startup/version.h"
 #include "web/webstate.h"
@@ -54,7 +53,7 @@ QString VersionText()
 
 frmSplash::frmSplash(LiveSettings &settings, WebState &web, QSettings &store, UiServices &ui,
     const QString &defaultBuzzerFile, std::function<void()> showBoard,
-    std::function<void()> showHelp, QWidget *parent)
+    std::function<void()> showHelp, std::function<void(QWidget *)> showOptions, QWidget *parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint)
     , m_settings(settings)
     , m_web(web)
@@ -63,6 +62,7 @@ frmSplash::frmSplash(LiveSettings &settings, WebState &web, QSettings &store, Ui
     , m_defaultBuzzerFile(defaultBuzzerFile)
     , m_showBoard(std::move(showBoard))
     , m_showHelp(std::move(showHelp))
+    , m_showOptions(std::move(showOptions))
 {
     // A tool window would not count as open, and closing the help window with the splash still
     // up would end the program.
@@ -111,7 +111,11 @@ frmSplash::frmSplash(LiveSettings &settings, WebState &web, QSettings &store, Ui
             m_showHelp();
         }
     });
-    connect(cmdOptions, &QPushButton::clicked, this, &frmSplash::showOptions);
+    connect(cmdOptions, &QPushButton::clicked, this, [this] {
+        if (m_showOptions) {
+            m_showOptions(this);
+        }
+    });
     setTabOrder(cmdHelp, cmdOptions);
     cmdHelp->setFocus();
 
@@ -140,12 +144,6 @@ void frmSplash::GoScore()
     if (showBoard) {
         showBoard();
     }
-}
-
-void frmSplash::showOptions()
-{
-    frmOptions options(m_settings, m_web, m_store, m_ui, this);
-    options.exec();
 }
 
 void frmSplash::mousePressEvent(QMouseEvent *event)

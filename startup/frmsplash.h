@@ -13,8 +13,8 @@ struct WebState;
 
 // The borderless splash screen the program starts with. Loading it reads the settings into
 // `settings` and switches web publishing off. A click anywhere but on its two buttons leaves it
-// for good (GoScore) and runs `showBoard`; Help runs `showHelp`; Options opens the options
-// dialog on the same settings.
+// for good (GoScore) and runs `showBoard`; Help runs `showHelp`; Options runs `showOptions`,
+// which opens the options dialog modally over the splash.
 class frmSplash : public QWidget
 {
     Q_OBJECT
@@ -22,7 +22,8 @@ class frmSplash : public QWidget
 public:
     frmSplash(LiveSettings &settings, WebState &web, QSettings &store, UiServices &ui,
         const QString &defaultBuzzerFile, std::function<void()> showBoard,
-        std::function<void()> showHelp, QWidget *parent = nullptr);
+        std::function<void()> showHelp, std::function<void(QWidget *owner)> showOptions,
+        QWidget *parent = nullptr);
 
     // Closes the splash screen and shows the board; does nothing the second time.
     void GoScore();
@@ -33,7 +34,6 @@ protected:
 
 private:
     void Load();
-    void showOptions();
 
     LiveSettings &m_settings;
     WebState &m_web;
@@ -42,6 +42,7 @@ private:
     const QString m_defaultBuzzerFile;
     const std::function<void()> m_showBoard;
     const std::function<void()> m_showHelp;
+    const std::function<void(QWidget *)> m_showOptions;
     QLabel *m_lblVersion = nullptr;
     bool m_pressed = false;
     bool m_gone = false;

@@ -70,7 +70,12 @@ std::unique_ptr<frmSplash> TestSplash::makeSplash()
 {
     auto splash = std::make_unique<frmSplash>(
         m_settings, m_web, *m_store, m_ui, QStringLiteral("/opt/varnelo/buzzer.wav"),
-        [this] { ++m_boards; }, [this] { ++m_helps; });
+        [this] { ++m_boards; }, [this] { ++m_helps; },
+        [this](QWidget *owner) {
+            // As the application opens it.
+            frmOptions options(m_settings, m_web, *m_store, m_ui, owner);
+            options.exec();
+        });
     splash->show();
     return splash;
 }
@@ -236,7 +241,7 @@ void TestSplash::boardMayDeleteTheSplash()
             ++m_boards;
             delete splash;
         },
-        [] {});
+        [] {}, [](QWidget *) {});
     splash->show();
     QTest::mouseClick(splash, Qt::LeftButton, Qt::NoModifier, QPoint(3, 100));
     QVERIFY(splash.isNull());
