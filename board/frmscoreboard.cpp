@@ -16,13 +16,11 @@
 #include "settings/typedkeys.h"
 #include "settings/uiservices.h"
 #include "web/httpclient.h"
-#include "web/modwebsb.h"
 #include "web/webstate.h"
 
 #include <segmora/segmora.h>
 
 #include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
 #include <QFile>
 #include <QKeyEvent>
@@ -39,6 +37,7 @@ frmScoreboard::frmScoreboard(Context context, std::unique_ptr<SoundPlayer> playe
     : QWidget(parent)
     , m_context(context)
     , m_mmcBuzzer(std::move(player))
+    , m_publisher(context.settings, context.web, context.ui)
 {
     setObjectName(QStringLiteral("frmScoreboard"));
     setAttribute(Qt::WA_OpaquePaintEvent, false);
@@ -55,7 +54,11 @@ frmScoreboard::frmScoreboard(Context context, std::unique_ptr<SoundPlayer> playe
     m_inet1 = context.makeHttpClient ? context.makeHttpClient() : std::make_unique<QtHttpClient>();
     m_inet1->setObjectName(QStringLiteral("Inet1"));
     connect(&m_tmrClock, &QTimer::timeout, this, &frmScoreboard::clockTick);
-    connect(&m_tmrUpdateWeb, &QTimer::timeout, this, &frmScoreboard::webTick);
+    connect(&m_tmrUpdateWeb, &QTimer::timeout, this, [this] { m_publisher.tick(*m_inet1, this); });
+    connect(&m_publisher, &WebPublisher::stoppedAfterRefusals, this, [this] {
+        m_tmrUpdateWeb.stop();
+        Q_EMIT webPublishingStopped();
+    });
     connect(m_mmcBuzzer.get(), &SoundPlayer::done, this, &frmScoreboard::onBuzzerDone);
 
     for (DigitGroup *group : std::as_const(m_design.groupList)) {
@@ -320,35 +323,6 @@ void frmScoreboard::resizeEvent(QResizeEvent *event)
     StretchLayout(m_layout, *this);
 }
 
-void frmScoreboard::webTick()
-{
-    ++m_webSBTicks;
-    if (m_webSBTicks < m_context.web.WebSBInterval || m_webUpdating) {
-        return;
-    }
-    m_webUpdating = true;
-    const LiveSettings &settings = m_context.settings;
-    WebSBContext web{settings, m_context.web, m_context.ui, this};
-    const quint32 session = m_context.web.WebSBSession;
-    const bool sending = m_context.web.WebSBFailCount <= 5;
-    SendWebSBUpdate(web, settings.URL, settings.PassCode, *m_inet1, false, [=, this](int) {
-        m_webSBTicks = 0;
-        m_webUpdating = false;
-        // Only the reply that took publishing to its stop tells of it, even while the options
-        // dialog is open (and the timer off): over the dialog, at once.
-        if (!sending || m_context.web.WebSBSession != session
-            || m_context.web.WebSBFailCount <= 5) {
-            return;
-        }
-        m_tmrUpdateWeb.stop();
-        QWidget *over = QApplication::activeModalWidget();
-        m_context.ui.showMessage(over ? over : this, QStringLiteral("Web Scoreboard Error"),
-            QStringLiteral("Connection to web scoreboard unsuccessful.  "
-                           "Please check settings and try again."));
-        Q_EMIT webPublishingStopped();
-    });
-}
-
 void frmScoreboard::closeEvent(QCloseEvent *event)
 {
     // A second close while the first still asks or sends waits for that one.
@@ -360,30 +334,8 @@ void frmScoreboard::closeEvent(QCloseEvent *event)
     // close ends the game: from here on nothing is journalled, and the journal goes at the end.
     m_closing = true;
     event->accept();
-    closeWebPublishing();
+    m_publisher.close(*m_inet1, this, [this] { m_tmrUpdateWeb.stop(); });
     if (m_context.journal) {
         m_context.journal->discard();
     }
-}
-
-void frmScoreboard::closeWebPublishing()
-{
-    if (!m_context.web.publishing()) {
-        return;
-    }
-    const bool sendFinal = m_context.ui.askYesNo(this, QStringLiteral("Web Scoreboard"),
-        QStringLiteral("Would you like to stop client updating?  This is "
-                       "recommended when the game is over."));
-    // Whatever the answer, a periodic update still in flight can no longer count or restart
-    // updating.
-    m_context.web.endSession();
-    if (!sendFinal) {
-        return;
-    }
-    m_tmrUpdateWeb.stop();
-    // The final update reaches the service after any update still on its way.
-    WaitForUpdatesInFlight(m_context.web, this);
-    const LiveSettings &settings = m_context.settings;
-    SendWebSBUpdateAndWait({settings, m_context.web, m_context.ui, this}, settings.URL,
-        settings.PassCode, *m_inet1, true, this);
 }

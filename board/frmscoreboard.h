@@ -4,6 +4,7 @@
 #include "board/boardplacement.h"
 #include "board/modcount.h"
 #include "layout/modstretch.h"
+#include "web/webpublisher.h"
 
 #include <QTimer>
 #include <QUndoStack>
@@ -75,14 +76,14 @@ public:
     QTimer &tmrUpdateWeb() { return m_tmrUpdateWeb; }
     SoundPlayer &mmcBuzzer() { return *m_mmcBuzzer; }
     HttpClient &Inet1() { return *m_inet1; }
-    qint16 WebSBTicks() const { return m_webSBTicks; }
+    qint16 WebSBTicks() const { return m_publisher.ticks(); }
     const BoardDesign &design() const { return m_design; }
     DigitGroup *group(const QString &ledArrayName) const;
 
 Q_SIGNALS:
     // The operator moved the board to another screen or in or out of full screen.
     void placementChanged();
-    // Publishing stopped after too many refusals in a row, told to the operator already.
+    // Publishing stopped after too many refusals in a row; the operator is told.
     void webPublishingStopped();
 
 protected:
@@ -99,8 +100,6 @@ private:
     void optionsCommand();
     void onBuzzerDone();
     void onGroupKey(DigitGroup *group, short keyAscii);
-    void webTick();
-    void closeWebPublishing();
     void setUpPlacementKeys();
     void moveToNeighbourScreen(int step);
     void setUpHistory();
@@ -119,9 +118,7 @@ private:
     std::function<void()> m_showHelp;
     std::function<void(QWidget *)> m_showOptions;
     QUndoStack m_undo;
-    qint16 m_webSBTicks = 0;
-    // An update is in flight or its message is open: no tick starts another.
-    bool m_webUpdating = false;
+    WebPublisher m_publisher;
     // The board is closing: the game is over and is no longer journalled.
     bool m_closing = false;
     // Declared last, so it is gone before anything its callbacks use.

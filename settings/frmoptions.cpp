@@ -8,7 +8,6 @@
 #include "textstab.h"
 #include "uiservices.h"
 #include "web/httpclient.h"
-#include "web/modwebsb.h"
 #include "web/webstate.h"
 #include "webtab.h"
 
@@ -78,6 +77,7 @@ frmOptions::frmOptions(LiveSettings &settings, WebState &web, QSettings &store, 
     , m_web(web)
     , m_store(store)
     , m_ui(ui)
+    , m_publisher(settings, web, ui)
     , m_inet1(makeHttpClient ? makeHttpClient() : std::make_unique<QtHttpClient>())
 {
     m_inet1->setObjectName(QStringLiteral("Inet1"));
@@ -149,36 +149,14 @@ void frmOptions::onStartStopWebSB()
 
 void frmOptions::startWebSB()
 {
-    // The test uses what the boxes hold now; the settings change only on Ok.
     m_webTab->setEntriesEnabled(false);
-    m_web.switchPublishing(0);
-    LiveSettings trial = m_settings;
-    trial.ServiceAddress = m_webTab->serviceAddress();
-    const int result = SendWebSBUpdateAndWait(
-        {trial, m_web, m_ui, this}, m_webTab->url(), m_webTab->passCode(), *m_inet1, false, this);
-    if (result != 1) {
-        m_ui.showMessage(this, QStringLiteral("Fail"),
-            QStringLiteral(
-                "Connection Failed. Check the URL and passcode you entered and try again."));
-        m_web.switchPublishing(-1);
-    }
+    m_publisher.start(
+        m_webTab->url(), m_webTab->passCode(), m_webTab->serviceAddress(), *m_inet1, this);
 }
 
 void frmOptions::stopWebSB()
 {
-    const bool sendFinal = m_ui.askYesNo(this, QStringLiteral("Web Scoreboard"),
-        QStringLiteral("Would you like to stop client updating?  This is recommended when the "
-                       "game is over."));
-    // An update of the board still on its way belongs to publishing that ends here: its reply
-    // must neither count nor start updating again.
-    m_web.endSession();
-    if (sendFinal) {
-        // The final update must reach the service after it.
-        WaitForUpdatesInFlight(m_web, this);
-        SendWebSBUpdateAndWait({m_settings, m_web, m_ui, this}, m_settings.URL, m_settings.PassCode,
-            *m_inet1, true, this);
-    }
-    m_web.switchPublishing(-1);
+    m_publisher.stop(*m_inet1, this);
 }
 
 void frmOptions::closeEvent(QCloseEvent *event)

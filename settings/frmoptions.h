@@ -2,6 +2,8 @@
 
 #include "frmchoosekey.h"
 
+#include "web/webpublisher.h"
+
 #include <QDialog>
 
 #include <functional>
@@ -60,5 +62,6 @@ private:
     WebTab *m_webTab = nullptr;
     // A Start or Stop is waiting for the service: the dialog stays open until it is done.
     bool m_webBusy = false;
+    WebPublisher m_publisher;
     std::unique_ptr<HttpClient> m_inet1;
 };
