@@ -2,10 +2,7 @@
 
 #include "board/modsoccer.h"
 #include "board/timesource.h"
-#include "settings/typedkeys.h"
 #include "settings/uiservices.h"
-
-#include <QStringList>
 
 #include <algorithm>
 #include <limits>
@@ -165,64 +162,4 @@ ClockFace ShowClock(ClockValue value)
         }
     }
     return face;
-}
-
-qint32 ParseClockEntry(const QString &text, UiServices &ui)
-{
-    if (text.size() > 8) {
-        return -1;
-    }
-    for (const QChar c : text) {
-        if (c != QLatin1Char('.') && (c < QLatin1Char('0') || c > QLatin1Char('9'))) {
-            return -1;
-        }
-    }
-    const QStringList parts = text.split(QLatin1Char('.'));
-    if (parts.size() > 3) {
-        return -1;
-    }
-    // From the last part back: seconds, minutes, hours; an empty or missing part is 0.
-    qint32 values[3] = {0, 0, 0};
-    for (qsizetype i = 0; i < parts.size(); ++i) {
-        values[i] = parts.at(parts.size() - 1 - i).toInt();
-    }
-    const qint32 seconds = values[0];
-    const qint32 minutes = values[1];
-    const qint32 hours = values[2];
-    if (seconds > 59 || minutes > 59 || hours > 99) {
-        return -1;
-    }
-    ui.beep();
-    return minutes * 60 + hours * 3600 + seconds;
-}
-
-void EnterClockKey(ClockEntryTarget &target, const QString &groupName, short keyAscii,
-    qint32 maximum, qint32 countUp, int slot)
-{
-    if (target.allKeyPress) {
-        target.allKeyPress(keyAscii);
-    }
-    EntryRecord &entry = target.game.ClockEntry;
-    if (entry.owner != groupName) {
-        entry.text.clear();
-        entry.owner = groupName;
-    }
-    const QChar key(static_cast<char16_t>(keyAscii));
-    if ((key >= QLatin1Char('0') && key <= QLatin1Char('9')) || key == QLatin1Char('.')) {
-        entry.text += key;
-    } else if (keyAscii == KeyCode::Space) {
-        entry.text.clear();
-    }
-    if (keyAscii != KeyCode::Enter) {
-        return;
-    }
-    const qint32 entered = ParseClockEntry(entry.text, target.ui);
-    if (entered != -1 && entered <= maximum) {
-        SetClock(target.game.Clock, ClockSeconds(entered), countUp, slot);
-        target.game.LastEnteredTime = entered;
-        if (target.showClock) {
-            target.showClock(ReadClock(target.game.Clock, target.time, slot));
-        }
-    }
-    entry.text.clear();
 }

@@ -4,16 +4,14 @@
 #include <QtGlobal>
 
 #include <array>
-#include <functional>
 #include <optional>
 
 class TimeSource;
 class UiServices;
-struct GameState;
 
 // The game clock's arithmetic: a bank of five independent clocks, each set to whole seconds,
 // started, stopped and read to a tenth of a second, and how a clock value is shown on the four
-// clock digits. The board uses slot 0, counting down.
+// clock digits. The board uses slot 0, counting down. Typing the clock is in clockentry.h.
 
 // Seconds as fixed-point: a count of ten-thousandths of a second.
 using ClockValue = qint64;
@@ -68,25 +66,3 @@ struct ClockFace
 };
 
 ClockFace ShowClock(ClockValue value);
-
-// The whole seconds of a clock text typed as minutes, a point and seconds, with an optional
-// hours part and point in front ("25.3" is 25:03); -1 when it is no clock time. A well-formed
-// text sounds a short beep.
-qint32 ParseClockEntry(const QString &text, UiServices &ui);
-
-// What the clock's entry acts on.
-struct ClockEntryTarget
-{
-    GameState &game;
-    const TimeSource &time;
-    UiServices &ui;
-    // The command dispatch, which sees every key first.
-    std::function<void(short)> allKeyPress;
-    // Shows a clock value on the group's digits and colon dots.
-    std::function<void(ClockValue)> showClock;
-};
-
-// One typed character in the clock's digit group: digits and "." collect, the space bar clears,
-// Enter sets the clock (stopped) to the typed time when it is at most `maximum` seconds.
-void EnterClockKey(ClockEntryTarget &target, const QString &groupName, short keyAscii,
-    qint32 maximum, qint32 countUp, int slot);

@@ -2,6 +2,7 @@
 // redoing what was committed, journalling the game, and naming each figure for screen readers.
 #include "board/frmscoreboard.h"
 
+#include "board/clockentry.h"
 #include "board/digitgroup.h"
 #include "board/figures.h"
 #include "board/figureundo.h"

@@ -1,4 +1,4 @@
-#include "board/modcount.h"
+#include "board/clockentry.h"
 #include "board/modsoccer.h"
 #include "tests/support/fakes.h"
 #include "tests/support/recordingui.h"
