@@ -130,9 +130,7 @@ void HttpSession::refuseRequest(beast::error_code error)
         text = "the request took too long";
     } else if (error == http::error::header_limit || error == http::error::buffer_overflow) {
         // Over-long before the end of the first line: the address itself is too long.
-        const std::string_view seen(
-            static_cast<const char *>(m_buffer.data().data()), m_buffer.size());
-        if (seen.find("\r\n") == std::string_view::npos) {
+        if (m_parser->get().target().empty()) {
             status = 414;
             text = "request too long";
         } else {
