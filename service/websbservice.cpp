@@ -6,6 +6,7 @@
 #include "pagestore.h"
 #include "passcodegate.h"
 #include "passcodepool.h"
+#include "redislink.h"
 #include "refusallog.h"
 #include "statewriter.h"
 
@@ -13,6 +14,7 @@
 #include <QDebug>
 #include <QDir>
 #include <QFile>
+#include <QRandomGenerator>
 
 namespace websb {
 
@@ -91,6 +93,9 @@ bool WebScoreboardService::start(QString &error)
     for (const QString &problem : restorePages(*m_store, m_config.dataFolder)) {
         qWarning().noquote() << QStringLiteral("varnelo-websb: ") + problem;
     }
+    if (m_config.redis && !startRedis(error)) {
+        return false;
+    }
     m_writer = std::make_unique<StateWriter>(*m_store, m_config.dataFolder);
     m_server = std::make_unique<HttpServer>(*this, m_config);
     m_feed = std::make_unique<LiveFeed>(m_server->context(), *m_store);
@@ -112,6 +117,18 @@ bool WebScoreboardService::start(QString &error)
         return false;
     }
     m_port = m_server->port();
+    if (m_redis) {
+        m_redis->start([this](const std::string &page, const std::string &json) {
+            PageState state;
+            QString ignored;
+            if (m_store->contains(page)
+                && pageStateFromJson(QByteArray::fromStdString(json), page, state, ignored)) {
+                m_store->restore(page, state);
+                m_writer->schedule(page, state.final);
+                m_feed->pageChanged(page);
+            }
+        });
+    }
     m_feed->start();
     m_server->start();
     return true;
@@ -125,6 +142,9 @@ void WebScoreboardService::stop()
     m_stopped = true;
     m_store->shutdown();
     m_pool.reset(); // checks still waiting are dropped; their connections close below
+    if (m_redis) {
+        m_redis->stop(); // answers the boards whose updates it was storing
+    }
     if (m_feed) {
         m_feed->stop();
     }
@@ -134,6 +154,31 @@ void WebScoreboardService::stop()
     m_feed.reset();
     m_server.reset();
     m_writer.reset(); // writes what is pending
+}
+
+bool WebScoreboardService::startRedis(QString &error)
+{
+    m_redis = std::make_unique<RedisLink>(
+        *m_config.redis, std::to_string(QRandomGenerator::system()->generate64()));
+    std::map<std::string, std::string> states;
+    if (!m_redis->load(m_store->pages(), states, error)) {
+        m_redis.reset();
+        return false;
+    }
+    // What Redis holds is what every instance has shown; a newer local file cannot be, unless
+    // it was written while Redis was not in use.
+    for (const auto &[page, json] : states) {
+        PageState state;
+        QString problem;
+        if (!pageStateFromJson(QByteArray::fromStdString(json), page, state, problem)) {
+            qWarning().noquote() << QStringLiteral(
+                "varnelo-websb: ignored the state of %1 in Redis: %2")
+                                        .arg(QString::fromStdString(page), problem);
+        } else if (state.updatedMs >= m_store->state(page).updatedMs) {
+            m_store->restore(page, state);
+        }
+    }
+    return true;
 }
 
 void WebScoreboardService::flush()
@@ -244,7 +289,7 @@ void WebScoreboardService::handleUpdate(const std::string &page, std::string_vie
     // queue stands between a board and its update.
     const std::optional<bool> known = m_gate->quickCheck(page, prepared.update.passcode);
     if (known && *known) {
-        exchange->reply(updateReply(page, client, m_handler->accept(page, prepared.update)));
+        finishUpdate(page, client, exchange, m_handler->accept(page, prepared.update));
         return;
     }
     if (known) {
@@ -262,16 +307,42 @@ void WebScoreboardService::handleUpdate(const std::string &page, std::string_vie
         return;
     }
     auto check = [this, page, client, exchange, update = std::move(prepared.update)] {
+        // Guesses spread over several instances are counted together.
+        if (m_redis && !m_redis->countGuess(client, m_config.guesses.perAddress)) {
+            m_guesses->settle(client, page, false);
+            exchange->reply(updateReply(page, client, {429, "too many wrong passcodes, wait"}, 60));
+            return;
+        }
         const bool right = m_gate->slowCheck(page, update.passcode);
         m_guesses->settle(client, page, right);
-        exchange->reply(right ? updateReply(page, client, m_handler->accept(page, update))
-                              : updateReply(page, client, {403, "wrong passcode"}));
+        if (right) {
+            finishUpdate(page, client, exchange, m_handler->accept(page, update));
+        } else {
+            exchange->reply(updateReply(page, client, {403, "wrong passcode"}));
+        }
     };
     if (!m_pool->submit(decision.suspect, std::move(check))) {
         m_guesses->withdraw(client, page);
         exchange->reply(
             updateReply(page, client, {503, "too many passcodes to check, try again"}, 1));
     }
+}
+
+void WebScoreboardService::finishUpdate(const std::string &page, const std::string &client,
+    std::shared_ptr<HttpExchange> exchange, Reply reply)
+{
+    if (!m_redis || !reply.accepted()) {
+        exchange->reply(updateReply(page, client, std::move(reply)));
+        return;
+    }
+    // The board hears of its update only once the other instances can: an instance killed
+    // after answering loses nothing.
+    m_redis->store(page, m_store->snapshot(page).json,
+        [this, page, client, exchange, reply = std::move(reply)](bool stored) mutable {
+            exchange->reply(stored
+                    ? updateReply(page, client, std::move(reply))
+                    : updateReply(page, client, {503, "the shared state is unavailable"}, 1));
+        });
 }
 
 HttpResponse WebScoreboardService::pageJsonResponse(

@@ -21,6 +21,7 @@ class LiveFeed;
 class PageStore;
 class PasscodeGate;
 class PasscodePool;
+class RedisLink;
 class RefusalLog;
 class StateWriter;
 
@@ -55,6 +56,9 @@ private:
         std::shared_ptr<HttpExchange> exchange);
     void handleStream(const std::string &page, const HttpRequest &request,
         std::shared_ptr<HttpExchange> exchange);
+    void finishUpdate(const std::string &page, const std::string &client,
+        std::shared_ptr<HttpExchange> exchange, Reply reply);
+    bool startRedis(QString &error);
     HttpResponse pageJsonResponse(const std::string &page, const HttpRequest &request) const;
     HttpResponse updateReply(
         const std::string &page, const std::string &client, Reply reply, int retryAfter = 0);
@@ -74,6 +78,7 @@ private:
     std::unique_ptr<HttpServer> m_server;
     std::unique_ptr<LiveFeed> m_feed;
     std::unique_ptr<PasscodePool> m_pool;
+    std::unique_ptr<RedisLink> m_redis;
     bool m_stopped = false;
     int m_port = -1;
 };

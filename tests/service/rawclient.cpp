@@ -153,6 +153,14 @@ RawClient::Answer RawClient::read(std::chrono::milliseconds timeout, bool headOn
     return answer;
 }
 
+std::string RawClient::readSome(std::chrono::milliseconds timeout)
+{
+    fill(std::chrono::steady_clock::now() + timeout);
+    std::string bytes;
+    bytes.swap(m_pending);
+    return bytes;
+}
+
 bool RawClient::closedBy(std::chrono::milliseconds timeout)
 {
     const auto deadline = std::chrono::steady_clock::now() + timeout;

@@ -33,6 +33,8 @@ public:
     bool send(const std::string &bytes);
     // One answer with a Content-Length body, or the head of a stream.
     Answer read(std::chrono::milliseconds timeout, bool headOnly = false);
+    // Whatever arrives within `timeout` (a stream's next bytes).
+    std::string readSome(std::chrono::milliseconds timeout);
     // True when the server closed the connection within `timeout`.
     bool closedBy(std::chrono::milliseconds timeout);
     bool isOpen() const { return m_socket >= 0; }
