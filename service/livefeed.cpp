@@ -125,8 +125,17 @@ void LiveFeed::pageChanged(const std::string &name)
     }
     const Clock::time_point due = page.lastSent + m_gap;
     if (Clock::now() >= due) {
+        // Posted, not run here: the board's answer goes first, and both network threads share
+        // the writes to a large crowd.
+        page.timerArmed = true;
         lock.unlock();
-        broadcast(name, page);
+        boost::asio::post(m_context, [this, name, &page] {
+            {
+                std::lock_guard relock(page.mutex);
+                page.timerArmed = false;
+            }
+            broadcast(name, page);
+        });
         return;
     }
     page.timerArmed = true;

@@ -300,31 +300,66 @@ void WebScoreboardService::handleUpdate(const std::string &page, std::string_vie
                 : updateReply(page, client, {403, "wrong passcode"}));
         return;
     }
-    const GuessLimiter::Decision decision = m_guesses->admit(client, page);
-    if (!decision.admitted) {
-        exchange->reply(updateReply(
-            page, client, {429, "too many wrong passcodes, wait"}, decision.retryAfter));
-        return;
-    }
-    auto check = [this, page, client, exchange, update = std::move(prepared.update)] {
-        // Guesses spread over several instances are counted together.
-        if (m_redis && !m_redis->countGuess(client, m_config.guesses.perAddress)) {
-            m_guesses->settle(client, page, false);
-            exchange->reply(updateReply(page, client, {429, "too many wrong passcodes, wait"}, 60));
-            return;
-        }
-        const bool right = m_gate->slowCheck(page, update.passcode);
-        m_guesses->settle(client, page, right);
+    // The same passcode already being checked for this page (a board with several requests in
+    // flight): wait for that answer instead of spending the budget and a worker again.
+    const std::string key = page + '\n' + prepared.update.passcode;
+    auto respond = [this, page, client, exchange, update = prepared.update](bool right) {
         if (right) {
             finishUpdate(page, client, exchange, m_handler->accept(page, update));
         } else {
             exchange->reply(updateReply(page, client, {403, "wrong passcode"}));
         }
     };
+    {
+        std::lock_guard lock(m_pendingMutex);
+        const auto pending = m_pendingChecks.find(key);
+        if (pending != m_pendingChecks.end()) {
+            pending->second.push_back(std::move(respond));
+            return;
+        }
+    }
+    const GuessLimiter::Decision decision = m_guesses->admit(client, page);
+    if (!decision.admitted) {
+        exchange->reply(updateReply(
+            page, client, {429, "too many wrong passcodes, wait"}, decision.retryAfter));
+        return;
+    }
+    {
+        std::lock_guard lock(m_pendingMutex);
+        m_pendingChecks[key].push_back(std::move(respond));
+    }
+    const auto answerAll = [this, key](bool right) {
+        std::vector<std::function<void(bool)>> waiting;
+        {
+            std::lock_guard lock(m_pendingMutex);
+            const auto pending = m_pendingChecks.find(key);
+            if (pending != m_pendingChecks.end()) {
+                waiting = std::move(pending->second);
+                m_pendingChecks.erase(pending);
+            }
+        }
+        for (const auto &answer : waiting) {
+            answer(right);
+        }
+    };
+    auto check = [this, page, client, exchange, key, answerAll,
+                     passcode = prepared.update.passcode] {
+        // Guesses spread over several instances are counted together.
+        if (m_redis && !m_redis->countGuess(client, m_config.guesses.perAddress)) {
+            m_guesses->settle(client, page, false);
+            exchange->reply(updateReply(page, client, {429, "too many wrong passcodes, wait"}, 60));
+            answerAll(false); // the others that waited on this check; this one has its answer
+            return;
+        }
+        const bool right = m_gate->slowCheck(page, passcode);
+        m_guesses->settle(client, page, right);
+        answerAll(right);
+    };
     if (!m_pool->submit(decision.suspect, std::move(check))) {
         m_guesses->withdraw(client, page);
         exchange->reply(
             updateReply(page, client, {503, "too many passcodes to check, try again"}, 1));
+        answerAll(false);
     }
 }
 

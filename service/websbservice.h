@@ -7,7 +7,11 @@
 #include <QString>
 
 #include <atomic>
+#include <functional>
+#include <map>
 #include <memory>
+#include <mutex>
+#include <vector>
 
 // The running service: the pages' state and its files, the passcode gate with its worker pool
 // and guess limits, the live feed, and the HTTP routes: the board's update address
@@ -71,6 +75,9 @@ private:
     std::unique_ptr<RefusalLog> m_refusals;
     std::unique_ptr<AddressCounter> m_streamsPerAddress;
     std::atomic<int> m_streams = 0;
+    // Slow checks under way, by page and passcode, with the answers waiting for each.
+    std::mutex m_pendingMutex;
+    std::map<std::string, std::vector<std::function<void(bool)>>> m_pendingChecks;
     std::shared_ptr<const std::string> m_html;
     std::shared_ptr<const std::string> m_script;
     std::shared_ptr<const std::string> m_style;
