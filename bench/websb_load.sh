@@ -39,6 +39,11 @@ digest="$(echo bench | "$build/bin/varnelo-websb" --hash-passcode board1 | cut -
     echo "listen = 127.0.0.1:0"
     echo "data = $work/state"
     echo "connections = $((boards + viewers + 100))"
+    # The event-driven service caps what one address holds; here every client is 127.0.0.1.
+    if "$build/bin/varnelo-websb" --help | grep -q -- --redis; then
+        echo "connections-per-address = $((boards + viewers + 100))"
+        echo "streams-per-address = $((viewers + 100))"
+    fi
     for i in $(seq 1 "$boards"); do echo "page = board$i $digest"; done
 } >"$work/websb.conf"
 

@@ -105,6 +105,13 @@ std::optional<std::string> percentDecode(std::string_view text)
     return decoded;
 }
 
+std::optional<std::string> formDecode(std::string_view text)
+{
+    std::string spaced(text);
+    std::replace(spaced.begin(), spaced.end(), '+', ' ');
+    return percentDecode(spaced);
+}
+
 std::optional<std::size_t> utf8Length(std::string_view text)
 {
     std::size_t count = 0;
@@ -189,8 +196,8 @@ QueryResult parseBoardQuery(std::string_view query)
             continue;
         }
         const std::size_t equals = part.find('=');
-        const auto key = percentDecode(part.substr(0, equals));
-        const auto value = percentDecode(
+        const auto key = formDecode(part.substr(0, equals));
+        const auto value = formDecode(
             equals == std::string_view::npos ? std::string_view() : part.substr(equals + 1));
         if (!key || !value) {
             return refusal(400, "malformed percent-encoding");

@@ -63,6 +63,8 @@ struct QueryResult
 
 // Decodes %XX escapes only: "+" stays a plus. Empty when an escape is malformed.
 std::optional<std::string> percentDecode(std::string_view text);
+// A query's form encoding: "+" is a space, then %XX escapes as above.
+std::optional<std::string> formDecode(std::string_view text);
 
 // The number of code points of strict UTF-8 (no overlong forms, no surrogates), or empty when
 // the text is not UTF-8.
@@ -71,8 +73,9 @@ std::optional<std::size_t> utf8Length(std::string_view text);
 // True when `value` is acceptable for `field` (numbers and clocks have a fixed shape).
 bool isValidValue(const BoardField &field, std::string_view value);
 
-// Parses the raw query (without "?"). Keys other than the board's are ignored; a repeated key,
-// a missing one, a malformed escape, text that is not UTF-8 or a value out of shape is refused.
+// Parses the raw query (without "?"), form-encoded. Keys other than the board's are ignored; a
+// repeated key, a missing one, a malformed escape, text that is not UTF-8 or a value out of shape
+// is refused.
 QueryResult parseBoardQuery(std::string_view query);
 
 // The thirteen values concatenated, as the board checks them.

@@ -23,7 +23,80 @@ bool parseBoundedInt(const QString &text, int minimum, int maximum, int &value)
     return true;
 }
 
+// The numeric keys: each with its range and the setting it fills.
+struct Bound
+{
+    const char *key;
+    int minimum;
+    int maximum;
+    void (*set)(ServiceConfig &, int);
+};
+
+const Bound Bounds[] = {
+    {"connections", 16, 1000000, [](ServiceConfig &c, int v) { c.maxConnections = v; }},
+    {"threads", 1, 64, [](ServiceConfig &c, int v) { c.threads = v; }},
+    {"passcode-workers", 1, 64, [](ServiceConfig &c, int v) { c.passcodeWorkers = v; }},
+    {"header-timeout", 1, 600,
+        [](ServiceConfig &c, int v) { c.limits.headerTimeout = std::chrono::seconds(v); }},
+    {"idle-timeout", 1, 86400,
+        [](ServiceConfig &c, int v) { c.limits.idleTimeout = std::chrono::seconds(v); }},
+    {"write-timeout", 1, 3600,
+        [](ServiceConfig &c, int v) { c.limits.writeTimeout = std::chrono::seconds(v); }},
+    {"max-request", 1024, 1024 * 1024,
+        [](ServiceConfig &c, int v) { c.limits.maxRequestBytes = static_cast<std::size_t>(v); }},
+    {"connections-per-address", 1, 1000000,
+        [](ServiceConfig &c, int v) { c.limits.perAddress = v; }},
+    {"streams", 1, 1000000, [](ServiceConfig &c, int v) { c.limits.maxStreams = v; }},
+    {"streams-per-address", 1, 1000000,
+        [](ServiceConfig &c, int v) { c.limits.streamsPerAddress = v; }},
+    {"retry-after", 1, 3600, [](ServiceConfig &c, int v) { c.limits.retryAfter = v; }},
+    {"guesses-per-address", 1, 10000, [](ServiceConfig &c, int v) { c.guesses.perAddress = v; }},
+    {"guesses-per-page", 1, 100000, [](ServiceConfig &c, int v) { c.guesses.perPage = v; }},
+};
+
+const Bound *findBound(const QString &key)
+{
+    for (const Bound &bound : Bounds) {
+        if (key == QLatin1String(bound.key)) {
+            return &bound;
+        }
+    }
+    return nullptr;
+}
+
 } // namespace
+
+std::optional<RedisAddress> parseRedisAddress(const QString &text)
+{
+    RedisAddress address;
+    static const QRegularExpression tcp(QRegularExpression::anchoredPattern(
+        QStringLiteral("redis://(\\[[0-9A-Fa-f:.]+\\]|[0-9.]+):([0-9]{1,5})(?:/([0-9]{1,2}))?/?")));
+    const QString unixPrefix = QStringLiteral("unix://");
+    if (text.startsWith(unixPrefix)) {
+        address.socketPath = text.mid(unixPrefix.size());
+        return address.socketPath.startsWith(QLatin1Char('/')) && address.socketPath.size() > 1
+            ? std::optional(address)
+            : std::nullopt;
+    }
+    const QRegularExpressionMatch match = tcp.match(text);
+    if (!match.hasMatch()) {
+        return std::nullopt;
+    }
+    QString host = match.captured(1);
+    if (host.startsWith(QLatin1Char('['))) {
+        host = host.mid(1, host.size() - 2);
+    }
+    if (QHostAddress(host).isNull()) {
+        return std::nullopt;
+    }
+    address.host = host;
+    address.port = match.captured(2).toInt();
+    address.database = match.captured(3).isEmpty() ? 0 : match.captured(3).toInt();
+    if (address.port < 1 || address.port > 65535) {
+        return std::nullopt;
+    }
+    return address;
+}
 
 bool isValidPageName(const QString &name)
 {
@@ -89,9 +162,31 @@ bool parseConfig(
                 return fail(
                     QStringLiteral("interval must be whole seconds from 1 to %1").arg(MaxInterval));
             }
-        } else if (key == QLatin1String("connections")) {
-            if (!parseBoundedInt(value, 16, 16384, parsed.maxConnections)) {
-                return fail(QStringLiteral("connections must be from 16 to 16384"));
+        } else if (const auto *bound = findBound(key)) {
+            int number = 0;
+            if (!parseBoundedInt(value, bound->minimum, bound->maximum, number)) {
+                return fail(QStringLiteral("%1 must be a whole number from %2 to %3")
+                                .arg(key)
+                                .arg(bound->minimum)
+                                .arg(bound->maximum));
+            }
+            bound->set(parsed, number);
+        } else if (key == QLatin1String("trusted-proxy")) {
+            const QStringList addresses = value.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+            for (const QString &address : addresses) {
+                if (QHostAddress(address).isNull()) {
+                    return fail(QStringLiteral("trusted-proxy takes numeric addresses"));
+                }
+                parsed.trustedProxies.push_back(QHostAddress(address).toString());
+            }
+            if (addresses.isEmpty()) {
+                return fail(QStringLiteral("trusted-proxy needs an address"));
+            }
+        } else if (key == QLatin1String("redis")) {
+            parsed.redis = parseRedisAddress(value);
+            if (!parsed.redis) {
+                return fail(QStringLiteral(
+                    "redis must be redis://HOST:PORT/DB or unix:///PATH, with a numeric host"));
             }
         } else if (key == QLatin1String("data")) {
             if (value.isEmpty()) {
@@ -111,6 +206,18 @@ bool parseConfig(
             const auto hash = parsePasscodeHash(parts[1], &hashError);
             if (!hash) {
                 return fail(hashError);
+            }
+            if (hash->iterations < MinimumConfigIterations
+                || hash->iterations > MaximumConfigIterations) {
+                return fail(QStringLiteral("the digest's iteration count must be from %1 to %2; "
+                                           "make one with --hash-passcode")
+                                .arg(MinimumConfigIterations)
+                                .arg(MaximumConfigIterations));
+            }
+            if (passcodeMatches(*hash, QByteArray())) {
+                return fail(QStringLiteral("page %1 has an empty passcode, which lets anyone "
+                                           "publish; make one with --hash-passcode")
+                                .arg(parts[0]));
             }
             if (!parsed.pages.emplace(parts[0].toStdString(), *hash).second) {
                 return fail(QStringLiteral("page %1 appears twice").arg(parts[0]));

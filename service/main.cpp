@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <iostream>
@@ -57,22 +58,35 @@ int hashPasscode(const QString &page)
         return 1;
     }
     if (passcode.empty()) {
-        printError(
-            QStringLiteral("warning: an empty passcode lets anyone publish to %1").arg(page));
+        printError(QStringLiteral("an empty passcode would let anyone publish to %1; the config "
+                                  "refuses it")
+                       .arg(page));
+        return 1;
     }
     const auto hash = websb::hashPasscode(QByteArray::fromStdString(passcode));
     std::printf("%s\n", qPrintable(websb::pageConfigLine(page, hash)));
     return 0;
 }
 
-// A thousand viewers need more descriptors than the usual soft limit of 1024.
-void raiseDescriptorLimit()
+// Descriptors the service keeps for itself: the listener, state files, logs, Redis.
+constexpr rlim_t ReservedDescriptors = 64;
+
+// Each connection is a descriptor: the usual soft limit of 1024 is far too few. Returns the
+// limit in force.
+rlim_t raiseDescriptorLimit()
 {
     rlimit limit{};
-    if (getrlimit(RLIMIT_NOFILE, &limit) == 0 && limit.rlim_cur < limit.rlim_max) {
-        limit.rlim_cur = limit.rlim_max;
-        setrlimit(RLIMIT_NOFILE, &limit);
+    if (getrlimit(RLIMIT_NOFILE, &limit) != 0) {
+        return 1024;
     }
+    if (limit.rlim_cur < limit.rlim_max) {
+        rlimit raised = limit;
+        raised.rlim_cur = limit.rlim_max;
+        if (setrlimit(RLIMIT_NOFILE, &raised) == 0) {
+            limit = raised;
+        }
+    }
+    return limit.rlim_cur;
 }
 
 } // namespace
@@ -99,10 +113,15 @@ int main(int argc, char *argv[])
     const QCommandLineOption intervalOption(QStringLiteral("interval"),
         QStringLiteral("Seconds the board waits between updates (default: 2)."),
         QStringLiteral("seconds"));
+    const QCommandLineOption redisOption(QStringLiteral("redis"),
+        QStringLiteral("Keep the pages' state in Redis and share updates with other instances: "
+                       "redis://HOST:PORT/DB or unix:///PATH."),
+        QStringLiteral("url"));
     const QCommandLineOption hashOption(QStringLiteral("hash-passcode"),
         QStringLiteral("Read a passcode from standard input and print the config line for page."),
         QStringLiteral("page"));
-    parser.addOptions({configOption, listenOption, dataOption, intervalOption, hashOption});
+    parser.addOptions(
+        {configOption, listenOption, dataOption, intervalOption, redisOption, hashOption});
     parser.process(app);
 
     if (parser.isSet(hashOption)) {
@@ -139,6 +158,14 @@ int main(int argc, char *argv[])
             return 1;
         }
     }
+    if (parser.isSet(redisOption)) {
+        config.redis = websb::parseRedisAddress(parser.value(redisOption));
+        if (!config.redis) {
+            printError(QStringLiteral("--redis takes redis://HOST:PORT/DB or unix:///PATH, with a "
+                                      "numeric host"));
+            return 1;
+        }
+    }
     if (config.pages.empty()) {
         printError(QStringLiteral("%1 names no page; add one with the line that "
                                   "--hash-passcode <page> prints")
@@ -152,7 +179,13 @@ int main(int argc, char *argv[])
     sigaddset(&stopSignals, SIGINT);
     sigaddset(&stopSignals, SIGTERM);
     pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
-    raiseDescriptorLimit();
+    const rlim_t descriptors = raiseDescriptorLimit();
+    const int allowed = descriptors > ReservedDescriptors
+        ? static_cast<int>(std::min<rlim_t>(descriptors - ReservedDescriptors, 1000000))
+        : 16;
+    config.maxConnections = std::min(config.maxConnections, allowed);
+    std::printf("varnelo-websb: open-file limit %llu, up to %d connections (%d event streams)\n",
+        static_cast<unsigned long long>(descriptors), config.maxConnections, config.streamCap());
 
     websb::WebScoreboardService service(config);
     if (!service.start(error)) {

@@ -1,6 +1,22 @@
 #include "pagestore.h"
 
+#include <QCryptographicHash>
+
 namespace websb {
+
+namespace {
+
+std::string contentTag(const std::string &json)
+{
+    return QCryptographicHash::hash(
+        QByteArray::fromRawData(json.data(), static_cast<qsizetype>(json.size())),
+        QCryptographicHash::Sha1)
+        .toHex()
+        .left(20)
+        .toStdString();
+}
+
+} // namespace
 
 struct PageStore::Page
 {
@@ -16,6 +32,7 @@ PageStore::PageStore(const std::vector<std::string> &pages)
     for (const std::string &name : pages) {
         auto page = std::make_unique<Page>();
         page->snapshot.json = std::make_shared<const std::string>(pageJson(name, page->state));
+        page->snapshot.tag = contentTag(*page->snapshot.json);
         m_pages.emplace(name, std::move(page));
     }
 }
@@ -50,10 +67,12 @@ void PageStore::set(std::string_view name, const PageState &state, bool notify)
     }
     // Built before taking the lock: viewers waiting on the page need not wait for the JSON.
     auto json = std::make_shared<const std::string>(pageJson(name, state));
+    std::string tag = contentTag(*json);
     {
         std::lock_guard lock(page->mutex);
         page->state = state;
         page->snapshot.json = std::move(json);
+        page->snapshot.tag = std::move(tag);
         ++page->snapshot.version;
     }
     page->changed.notify_all();

@@ -28,6 +28,8 @@ public:
     {
         quint64 version = 0; // grows by one with every update
         std::shared_ptr<const std::string> json;
+        // Names the content, the same on every instance: the ETag and the event stream's id.
+        std::string tag;
     };
 
     explicit PageStore(const std::vector<std::string> &pages);

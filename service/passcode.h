@@ -17,8 +17,11 @@ struct PasscodeHash
 };
 
 inline constexpr int DefaultPasscodeIterations = 100000;
-// Weaker digests are refused in the config.
+// Weaker digests are not read at all.
 inline constexpr int MinimumPasscodeIterations = 1000;
+// What the config accepts: weaker is too quick to guess offline, stronger too slow to check.
+inline constexpr int MinimumConfigIterations = 100000;
+inline constexpr int MaximumConfigIterations = 10000000;
 
 // A new digest with a random salt.
 PasscodeHash hashPasscode(const QByteArray &passcode, int iterations = DefaultPasscodeIterations);

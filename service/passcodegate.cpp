@@ -39,31 +39,41 @@ QByteArray PasscodeGate::fastDigest(std::string_view passcode) const
 
 bool PasscodeGate::check(std::string_view page, std::string_view passcode)
 {
+    if (const std::optional<bool> known = quickCheck(page, passcode)) {
+        return *known;
+    }
+    return slowCheck(page, passcode);
+}
+
+std::optional<bool> PasscodeGate::quickCheck(std::string_view page, std::string_view passcode) const
+{
+    const auto found = m_pages.find(page);
+    if (found == m_pages.end()) {
+        return false;
+    }
+    const Page &entry = *found->second;
+    const QByteArray digest = fastDigest(passcode);
+    std::lock_guard lock(entry.mutex);
+    if (!entry.accepted.isEmpty() && constantTimeEquals(digest, entry.accepted)) {
+        return true;
+    }
+    const auto same = [&](const QByteArray &known) { return constantTimeEquals(digest, known); };
+    if (std::any_of(entry.refused.begin(), entry.refused.end(), same)) {
+        return false;
+    }
+    return std::nullopt;
+}
+
+bool PasscodeGate::slowCheck(std::string_view page, std::string_view passcode)
+{
     const auto found = m_pages.find(page);
     if (found == m_pages.end()) {
         return false;
     }
     Page &entry = *found->second;
+    const bool matches = passcodeMatches(
+        entry.hash, QByteArray(passcode.data(), static_cast<qsizetype>(passcode.size())));
     const QByteArray digest = fastDigest(passcode);
-    {
-        std::lock_guard lock(entry.mutex);
-        if (!entry.accepted.isEmpty() && constantTimeEquals(digest, entry.accepted)) {
-            return true;
-        }
-        const auto same
-            = [&](const QByteArray &known) { return constantTimeEquals(digest, known); };
-        if (std::any_of(entry.refused.begin(), entry.refused.end(), same)) {
-            return false;
-        }
-    }
-
-    bool matches = false;
-    {
-        std::lock_guard lock(m_slowCheck);
-        matches = passcodeMatches(
-            entry.hash, QByteArray(passcode.data(), static_cast<qsizetype>(passcode.size())));
-    }
-
     std::lock_guard lock(entry.mutex);
     if (matches) {
         entry.accepted = digest;

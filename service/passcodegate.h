@@ -8,12 +8,13 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <string_view>
 
 // Checks a board's passcode for a page: the slow digest once per new passcode, then a keyed fast
-// digest (its key never leaves this process) remembered for it. Slow checks run one at a time,
-// so guessing can use at most one core.
+// digest (its key never leaves this process) remembered for it. Thread-safe; slow checks of
+// different callers run in parallel, so the service bounds them with its worker pool.
 namespace websb {
 
 class PasscodeGate
@@ -24,12 +25,16 @@ public:
 
     // False also for an unknown page.
     bool check(std::string_view page, std::string_view passcode);
+    // The answer from the remembered digests alone; empty when only the slow digest can tell.
+    std::optional<bool> quickCheck(std::string_view page, std::string_view passcode) const;
+    // Runs the slow digest and remembers its answer.
+    bool slowCheck(std::string_view page, std::string_view passcode);
 
 private:
     struct Page
     {
         PasscodeHash hash;
-        std::mutex mutex;
+        mutable std::mutex mutex;
         QByteArray accepted; // fast digest of the matching passcode, once seen
         std::deque<QByteArray> refused; // fast digests of recent wrong ones
     };
@@ -38,7 +43,6 @@ private:
 
     QByteArray m_key;
     std::map<std::string, std::unique_ptr<Page>, std::less<>> m_pages;
-    std::mutex m_slowCheck;
 };
 
 } // namespace websb

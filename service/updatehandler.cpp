@@ -1,6 +1,5 @@
 #include "updatehandler.h"
 
-#include "boardquery.h"
 #include "pagestore.h"
 #include "passcodegate.h"
 
@@ -18,25 +17,43 @@ UpdateHandler::UpdateHandler(PageStore &store, PasscodeGate &gate, int interval,
 
 Reply UpdateHandler::handle(std::string_view page, std::string_view query)
 {
+    Prepared prepared = prepare(page, query);
+    if (prepared.refusal) {
+        return std::move(*prepared.refusal);
+    }
+    if (!m_gate.check(page, prepared.update.passcode)) {
+        return {403, "wrong passcode"};
+    }
+    return accept(page, prepared.update);
+}
+
+UpdateHandler::Prepared UpdateHandler::prepare(std::string_view page, std::string_view query) const
+{
+    Prepared prepared;
     if (!m_store.contains(page)) {
-        return {403, "unknown page"};
+        prepared.refusal = Reply{403, "unknown page"};
+        return prepared;
     }
     QueryResult parsed = parseBoardQuery(query);
     if (!parsed.ok()) {
-        return {parsed.status, std::move(parsed.error)};
+        prepared.refusal = Reply{parsed.status, std::move(parsed.error)};
+        return prepared;
     }
-    if (!m_gate.check(page, parsed.update.passcode)) {
-        return {403, "wrong passcode"};
-    }
-    const BoardValues &values = parsed.update.values;
-    // The board cannot accept an empty echo, and an empty board is nothing to show.
+    prepared.update = std::move(parsed.update);
+    return prepared;
+}
+
+Reply UpdateHandler::accept(std::string_view page, const BoardUpdate &update)
+{
+    const BoardValues &values = update.values;
+    // The board cannot accept an empty echo, and an empty board is nothing to show. Checked
+    // after the passcode, so that the answer tells a guesser nothing.
     if (std::all_of(values.begin(), values.end(), [](const auto &v) { return v.empty(); })) {
         return {400, "every value is empty"};
     }
-
     PageState state;
     state.values = values;
-    state.final = parsed.update.final;
+    state.final = update.final;
     state.updatedMs = m_clock();
     m_store.update(page, state);
     return {200, m_prefix + echoOf(values)};

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "boardquery.h"
+
 #include <QtGlobal>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -31,6 +34,16 @@ public:
 
     // `page` is the decoded path segment after /web/; `query` is the raw query, undecoded.
     Reply handle(std::string_view page, std::string_view query);
+
+    // The same in two steps, so that the passcode can be checked elsewhere in between: a refusal
+    // that needs no passcode, or the parsed update to check and then `accept`.
+    struct Prepared
+    {
+        std::optional<Reply> refusal;
+        BoardUpdate update;
+    };
+    Prepared prepare(std::string_view page, std::string_view query) const;
+    Reply accept(std::string_view page, const BoardUpdate &update);
 
 private:
     PageStore &m_store;

@@ -1,106 +1,66 @@
 #include "websbservice.h"
 
-#include "connectionqueue.h"
-#include "eventstream.h"
+#include "addresscounter.h"
+#include "guesslimiter.h"
+#include "livefeed.h"
 #include "pagestore.h"
 #include "passcodegate.h"
+#include "passcodepool.h"
+#include "redislink.h"
+#include "refusallog.h"
 #include "statewriter.h"
 
 #include <QDateTime>
 #include <QDebug>
 #include <QDir>
 #include <QFile>
-
-#include <httplib.h>
-
-#include <atomic>
-#include <chrono>
-#include <mutex>
-
-#include <sys/socket.h>
+#include <QRandomGenerator>
 
 namespace websb {
 
 namespace {
 
-const char *const TextType = "text/plain; charset=utf-8";
+// Slow checks waiting at most; beyond, a board is told to come back (a guesser is refused
+// sooner, by the guess limits).
+constexpr std::size_t MaxQueuedChecks = 256;
 
-std::string resource(const QString &name)
+std::shared_ptr<const std::string> resource(const QString &name)
 {
     QFile file(QStringLiteral(":/websb/") + name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
+    return std::make_shared<const std::string>(
+        file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string());
 }
 
-void noStore(httplib::Response &res)
+HttpResponse unknownPage()
 {
-    res.set_header("Cache-Control", "no-store");
+    return textResponse(404, "unknown page");
 }
 
-void unknownPage(httplib::Response &res)
+HttpResponse withRetryAfter(HttpResponse response, int seconds)
 {
-    res.status = 404;
-    res.set_content("unknown page", TextType);
+    response.headers.emplace_back("Retry-After", std::to_string(seconds));
+    return response;
 }
 
-std::string rawQuery(const httplib::Request &req)
+// A page name from a path segment: decoded, and only when it is a plain name.
+std::optional<std::string> pageName(std::string_view segment)
 {
-    const std::size_t mark = req.target.find('?');
-    return mark == std::string::npos ? std::string() : req.target.substr(mark + 1);
+    if (segment.empty() || segment.find('/') != std::string_view::npos) {
+        return std::nullopt;
+    }
+    std::optional<std::string> decoded = percentDecode(segment);
+    if (!decoded || decoded->empty() || decoded->find('/') != std::string::npos) {
+        return std::nullopt;
+    }
+    return decoded;
 }
 
 } // namespace
 
-// cpp-httplib listens with a backlog of 5, built into the library: a thousand viewers arriving at
-// kick-off (or reconnecting after a restart) would overflow it and wait seconds for the kernel's
-// retries. Listening again on the bound socket raises it.
-class HttpServer : public httplib::Server
-{
-public:
-    bool widenBacklog() { return ::listen(svr_sock_, SOMAXCONN) == 0; }
-};
-
-// Refusals go to the log with the page and the reason, never the query, which holds the
-// passcode. A flood of bad requests is summed up instead of being written line by line.
-class RefusalLog
-{
-public:
-    void note(const std::string &page, const std::string &address, const std::string &reason)
-    {
-        const qint64 second = QDateTime::currentSecsSinceEpoch();
-        std::lock_guard lock(m_mutex);
-        if (second != m_second) {
-            if (m_dropped > 0) {
-                qWarning().noquote()
-                    << QStringLiteral("varnelo-websb: %1 more refusals not shown").arg(m_dropped);
-            }
-            m_second = second;
-            m_shown = 0;
-            m_dropped = 0;
-        }
-        if (++m_shown > LinesPerSecond) {
-            ++m_dropped;
-            return;
-        }
-        const QString name = QString::fromStdString(page);
-        qWarning().noquote() << QStringLiteral("varnelo-websb: refused an update of %1 from %2: %3")
-                                    .arg(
-                                        isValidPageName(name) ? name : QStringLiteral("(bad name)"),
-                                        QString::fromStdString(address),
-                                        QString::fromStdString(reason));
-    }
-
-private:
-    static constexpr int LinesPerSecond = 10;
-    std::mutex m_mutex;
-    qint64 m_second = 0;
-    int m_shown = 0;
-    int m_dropped = 0;
-};
-
 WebScoreboardService::WebScoreboardService(ServiceConfig config, UpdateHandler::Clock clock)
     : m_config(std::move(config))
     , m_refusals(std::make_unique<RefusalLog>())
-    , m_maxStreams(m_config.maxConnections - m_config.maxConnections / 8)
+    , m_streamsPerAddress(std::make_unique<AddressCounter>())
 {
     if (!clock) {
         clock = [] { return QDateTime::currentMSecsSinceEpoch(); };
@@ -111,8 +71,12 @@ WebScoreboardService::WebScoreboardService(ServiceConfig config, UpdateHandler::
     }
     m_store = std::make_unique<PageStore>(pages);
     m_gate = std::make_unique<PasscodeGate>(m_config.pages);
+    m_guesses = std::make_unique<GuessLimiter>(m_config.guesses);
     m_handler
         = std::make_unique<UpdateHandler>(*m_store, *m_gate, m_config.interval, std::move(clock));
+    m_html = resource(QStringLiteral("live.html"));
+    m_script = resource(QStringLiteral("live.js"));
+    m_style = resource(QStringLiteral("live.css"));
 }
 
 WebScoreboardService::~WebScoreboardService()
@@ -129,71 +93,92 @@ bool WebScoreboardService::start(QString &error)
     for (const QString &problem : restorePages(*m_store, m_config.dataFolder)) {
         qWarning().noquote() << QStringLiteral("varnelo-websb: ") + problem;
     }
-    m_writer = std::make_unique<StateWriter>(*m_store, m_config.dataFolder);
-    m_store->setChangeListener(
-        [writer = m_writer.get()](const std::string &page, const PageState &state) {
-            writer->schedule(page, state.final);
-        });
-
-    m_server = std::make_unique<HttpServer>();
-    const auto maxConnections = static_cast<std::size_t>(m_config.maxConnections);
-    m_server->new_task_queue = [maxConnections] { return new ConnectionQueue(maxConnections); };
-    // A board keeps its connection between updates; the library's default closes it after five.
-    m_server->set_keep_alive_max_count(100000);
-    m_server->set_payload_max_length(64 * 1024);
-    // The library sends the head and the body of a reply apart; with Nagle's algorithm the body
-    // then waits for the client's delayed ACK, some 40 ms.
-    m_server->set_tcp_nodelay(true);
-    // The library's default adds SO_REUSEPORT, which lets a second instance share the port and
-    // take half of the boards' updates. Only a quick restart after a stop is wanted.
-    m_server->set_socket_options([](int socket) {
-        const int yes = 1;
-        setsockopt(socket, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof(yes));
-    });
-    addRoutes();
-
-    const std::string host = m_config.host.toStdString();
-    if (m_config.port == 0) {
-        m_port = m_server->bind_to_any_port(host);
-    } else if (m_server->bind_to_port(host, m_config.port)) {
-        m_port = m_config.port;
+    if (m_config.redis && !startRedis(error)) {
+        return false;
     }
-    if (m_port <= 0 || !m_server->widenBacklog()) {
-        error = QStringLiteral("cannot listen on %1 port %2").arg(m_config.host).arg(m_config.port);
+    m_writer = std::make_unique<StateWriter>(*m_store, m_config.dataFolder);
+    m_server = std::make_unique<HttpServer>(*this, m_config);
+    m_feed = std::make_unique<LiveFeed>(m_server->context(), *m_store);
+    m_pool = std::make_unique<PasscodePool>(m_config.passcodeWorkers, MaxQueuedChecks);
+    m_store->setChangeListener([writer = m_writer.get(), feed = m_feed.get()](
+                                   const std::string &page, const PageState &state) {
+        writer->schedule(page, state.final);
+        feed->pageChanged(page);
+    });
+
+    std::string failure;
+    if (!m_server->listen(m_config.host.toStdString(), m_config.port, failure)) {
+        error = QStringLiteral("cannot listen on %1 port %2: %3")
+                    .arg(m_config.host)
+                    .arg(m_config.port)
+                    .arg(QString::fromStdString(failure));
+        m_feed.reset();
         m_server.reset();
         return false;
     }
-    auto ended = std::make_shared<std::atomic<bool>>(false);
-    m_listener = std::thread([server = m_server.get(), ended] {
-        server->listen_after_bind();
-        *ended = true;
-    });
-    // The library's stop() does nothing until the server runs: a stop right after start must
-    // not find it still starting.
-    while (!m_server->is_running() && !*ended) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    m_port = m_server->port();
+    if (m_redis) {
+        m_redis->start([this](const std::string &page, const std::string &json) {
+            PageState state;
+            QString ignored;
+            if (m_store->contains(page)
+                && pageStateFromJson(QByteArray::fromStdString(json), page, state, ignored)) {
+                m_store->restore(page, state);
+                m_writer->schedule(page, state.final);
+                m_feed->pageChanged(page);
+            }
+        });
     }
-    if (!m_server->is_running()) {
-        error = QStringLiteral("the server on %1 port %2 stopped at once")
-                    .arg(m_config.host)
-                    .arg(m_port);
-        stop();
-        return false;
-    }
+    m_feed->start();
+    m_server->start();
     return true;
 }
 
 void WebScoreboardService::stop()
 {
+    if (m_stopped) {
+        return;
+    }
+    m_stopped = true;
     m_store->shutdown();
+    m_pool.reset(); // checks still waiting are dropped; their connections close below
+    if (m_redis) {
+        m_redis->stop(); // answers the boards whose updates it was storing
+    }
+    if (m_feed) {
+        m_feed->stop();
+    }
     if (m_server) {
         m_server->stop();
     }
-    if (m_listener.joinable()) {
-        m_listener.join();
-    }
+    m_feed.reset();
     m_server.reset();
     m_writer.reset(); // writes what is pending
+}
+
+bool WebScoreboardService::startRedis(QString &error)
+{
+    m_redis = std::make_unique<RedisLink>(
+        *m_config.redis, std::to_string(QRandomGenerator::system()->generate64()));
+    std::map<std::string, std::string> states;
+    if (!m_redis->load(m_store->pages(), states, error)) {
+        m_redis.reset();
+        return false;
+    }
+    // What Redis holds is what every instance has shown; a newer local file cannot be, unless
+    // it was written while Redis was not in use.
+    for (const auto &[page, json] : states) {
+        PageState state;
+        QString problem;
+        if (!pageStateFromJson(QByteArray::fromStdString(json), page, state, problem)) {
+            qWarning().noquote() << QStringLiteral(
+                "varnelo-websb: ignored the state of %1 in Redis: %2")
+                                        .arg(QString::fromStdString(page), problem);
+        } else if (state.updatedMs >= m_store->state(page).updatedMs) {
+            m_store->restore(page, state);
+        }
+    }
+    return true;
 }
 
 void WebScoreboardService::flush()
@@ -203,95 +188,243 @@ void WebScoreboardService::flush()
     }
 }
 
-void WebScoreboardService::addRoutes()
+int WebScoreboardService::connectionCount() const
 {
-    httplib::Server &server = *m_server;
+    return m_server ? m_server->connectionCount() : 0;
+}
 
-    server.Get(R"(/web/([^/]+))", [this](const httplib::Request &req, httplib::Response &res) {
-        const std::string page = req.matches[1];
-        Reply reply = m_handler->handle(page, rawQuery(req));
-        if (!reply.accepted()) {
-            m_refusals->note(page, req.remote_addr, reply.body);
-        }
-        res.status = reply.status;
-        noStore(res);
-        res.set_content(std::move(reply.body), TextType);
-    });
+int WebScoreboardService::networkThreads() const
+{
+    return m_server ? m_server->threadCount() : 0;
+}
 
-    server.Get(R"(/api/([^/]+))", [this](const httplib::Request &req, httplib::Response &res) {
-        const std::string page = req.matches[1];
-        if (!m_store->contains(page)) {
-            unknownPage(res);
-            return;
-        }
-        noStore(res);
-        res.set_content(*m_store->snapshot(page).json, "application/json");
-    });
+std::size_t WebScoreboardService::viewerCount() const
+{
+    return m_feed ? m_feed->viewerCount() : 0;
+}
 
-    server.Get(
-        R"(/api/([^/]+)/events)", [this](const httplib::Request &req, httplib::Response &res) {
-            const std::string page = req.matches[1];
-            if (!m_store->contains(page)) {
-                unknownPage(res);
-                return;
-            }
-            // A stream holds its thread for the whole game: past the limit, viewers
-            // could take every thread and lock the boards out.
-            if (++m_streams > m_maxStreams) {
-                --m_streams;
-                res.status = 503;
-                res.set_content("too many viewers, try again later", TextType);
-                return;
-            }
-            noStore(res);
-            res.set_header("X-Accel-Buffering", "no"); // nginx: pass each event on at once
-            auto stream = std::make_shared<EventStream>(*m_store, page);
-            res.set_chunked_content_provider(
-                "text/event-stream",
-                [stream](size_t, httplib::DataSink &sink) {
-                    const std::optional<std::string> chunk = stream->next();
-                    return chunk && sink.write(chunk->data(), chunk->size());
-                },
-                [this](bool) { --m_streams; });
-        });
-
-    const auto html = std::make_shared<const std::string>(resource(QStringLiteral("live.html")));
-    server.Get(R"(/([^/]+))", [this, html](const httplib::Request &req, httplib::Response &res) {
-        if (!m_store->contains(req.matches[1].str())) {
-            unknownPage(res);
-            return;
-        }
-        res.set_header("Cache-Control", "no-cache");
-        res.set_content(*html, "text/html; charset=utf-8");
-    });
-
-    const std::pair<const char *, const char *> assets[] = {
-        {"live.js", "text/javascript; charset=utf-8"},
-        {"live.css", "text/css; charset=utf-8"},
-    };
-    for (const auto &[name, type] : assets) {
-        const auto body = std::make_shared<const std::string>(resource(QString::fromLatin1(name)));
-        server.Get(std::string("/static/") + name,
-            [body, type](const httplib::Request &, httplib::Response &res) {
-                res.set_header("Cache-Control", "no-cache");
-                res.set_content(*body, type);
-            });
+void WebScoreboardService::handle(
+    const HttpRequest &request, std::shared_ptr<HttpExchange> exchange)
+{
+    if (request.method != "GET" && request.method != "HEAD") {
+        HttpResponse refusal = textResponse(405, "only GET and HEAD are served");
+        refusal.headers.emplace_back("Allow", "GET, HEAD");
+        exchange->reply(std::move(refusal));
+        return;
     }
+    const RequestTarget target = splitTarget(request.target);
+    const std::string_view path = target.path;
+    const auto startsWith = [&](std::string_view prefix) { return path.rfind(prefix, 0) == 0; };
 
-    // Answers the library makes itself (no route, over-long request) get a text too.
-    server.set_error_handler([](const httplib::Request &, httplib::Response &res) {
-        if (res.body.empty()) {
-            const char *text = res.status == 404 ? "not found"
-                : res.status == 414              ? "request too long"
-                                                 : "bad request";
-            res.set_content(text, TextType);
+    if (startsWith("/web/")) {
+        const auto page = pageName(path.substr(5));
+        if (!page) {
+            exchange->reply(textResponse(404, "not found"));
+            return;
         }
-    });
-    server.set_exception_handler(
-        [](const httplib::Request &, httplib::Response &res, std::exception_ptr) {
-            res.status = 500;
-            res.set_content("internal error", TextType);
+        handleUpdate(*page, target.query, request.client, std::move(exchange));
+        return;
+    }
+    if (startsWith("/api/")) {
+        std::string_view rest = path.substr(5);
+        constexpr std::string_view Events = "/events";
+        const bool events
+            = rest.size() > Events.size() && rest.substr(rest.size() - Events.size()) == Events;
+        if (events) {
+            rest.remove_suffix(Events.size());
+        }
+        const auto page = pageName(rest);
+        if (!page || !m_store->contains(*page)) {
+            exchange->reply(unknownPage());
+        } else if (events) {
+            handleStream(*page, request, std::move(exchange));
+        } else {
+            exchange->reply(pageJsonResponse(*page, request));
+        }
+        return;
+    }
+    const auto asset = [&](std::shared_ptr<const std::string> body, const char *type) {
+        HttpResponse response;
+        response.contentType = type;
+        response.sharedBody = std::move(body);
+        response.headers.emplace_back("Cache-Control", "no-cache");
+        return response;
+    };
+    if (path == "/static/live.js") {
+        exchange->reply(asset(m_script, "text/javascript; charset=utf-8"));
+        return;
+    }
+    if (path == "/static/live.css") {
+        exchange->reply(asset(m_style, "text/css; charset=utf-8"));
+        return;
+    }
+    const auto page = path.size() > 1 ? pageName(path.substr(1)) : std::nullopt;
+    if (page && m_store->contains(*page)) {
+        exchange->reply(asset(m_html, "text/html; charset=utf-8"));
+        return;
+    }
+    exchange->reply(page ? unknownPage() : textResponse(404, "not found"));
+}
+
+HttpResponse WebScoreboardService::updateReply(
+    const std::string &page, const std::string &client, Reply reply, int retryAfter)
+{
+    if (!reply.accepted()) {
+        m_refusals->note(page, client, reply.body);
+    }
+    HttpResponse response = textResponse(reply.status, std::move(reply.body));
+    response.headers.emplace_back("Cache-Control", "no-store");
+    return retryAfter > 0 ? withRetryAfter(std::move(response), retryAfter) : response;
+}
+
+void WebScoreboardService::handleUpdate(const std::string &page, std::string_view query,
+    const std::string &client, std::shared_ptr<HttpExchange> exchange)
+{
+    UpdateHandler::Prepared prepared = m_handler->prepare(page, query);
+    if (prepared.refusal) {
+        exchange->reply(updateReply(page, client, std::move(*prepared.refusal)));
+        return;
+    }
+    // The right passcode, once seen, is answered here on the network thread: no limit and no
+    // queue stands between a board and its update.
+    const std::optional<bool> known = m_gate->quickCheck(page, prepared.update.passcode);
+    if (known && *known) {
+        finishUpdate(page, client, exchange, m_handler->accept(page, prepared.update));
+        return;
+    }
+    if (known) {
+        const GuessLimiter::Decision decision = m_guesses->refuseKnownWrong(client, page);
+        exchange->reply(decision.retryAfter > 0
+                ? updateReply(
+                    page, client, {429, "too many wrong passcodes, wait"}, decision.retryAfter)
+                : updateReply(page, client, {403, "wrong passcode"}));
+        return;
+    }
+    // The same passcode already being checked for this page (a board with several requests in
+    // flight): wait for that answer instead of spending the budget and a worker again.
+    const std::string key = page + '\n' + prepared.update.passcode;
+    auto respond = [this, page, client, exchange, update = prepared.update](bool right) {
+        if (right) {
+            finishUpdate(page, client, exchange, m_handler->accept(page, update));
+        } else {
+            exchange->reply(updateReply(page, client, {403, "wrong passcode"}));
+        }
+    };
+    {
+        std::lock_guard lock(m_pendingMutex);
+        const auto pending = m_pendingChecks.find(key);
+        if (pending != m_pendingChecks.end()) {
+            pending->second.push_back(std::move(respond));
+            return;
+        }
+    }
+    const GuessLimiter::Decision decision = m_guesses->admit(client, page);
+    if (!decision.admitted) {
+        exchange->reply(updateReply(
+            page, client, {429, "too many wrong passcodes, wait"}, decision.retryAfter));
+        return;
+    }
+    {
+        std::lock_guard lock(m_pendingMutex);
+        m_pendingChecks[key].push_back(std::move(respond));
+    }
+    const auto answerAll = [this, key](bool right) {
+        std::vector<std::function<void(bool)>> waiting;
+        {
+            std::lock_guard lock(m_pendingMutex);
+            const auto pending = m_pendingChecks.find(key);
+            if (pending != m_pendingChecks.end()) {
+                waiting = std::move(pending->second);
+                m_pendingChecks.erase(pending);
+            }
+        }
+        for (const auto &answer : waiting) {
+            answer(right);
+        }
+    };
+    auto check = [this, page, client, exchange, key, answerAll,
+                     passcode = prepared.update.passcode] {
+        // Guesses spread over several instances are counted together.
+        if (m_redis && !m_redis->countGuess(client, m_config.guesses.perAddress)) {
+            m_guesses->settle(client, page, false);
+            exchange->reply(updateReply(page, client, {429, "too many wrong passcodes, wait"}, 60));
+            answerAll(false); // the others that waited on this check; this one has its answer
+            return;
+        }
+        const bool right = m_gate->slowCheck(page, passcode);
+        m_guesses->settle(client, page, right);
+        answerAll(right);
+    };
+    if (!m_pool->submit(decision.suspect, std::move(check))) {
+        m_guesses->withdraw(client, page);
+        exchange->reply(
+            updateReply(page, client, {503, "too many passcodes to check, try again"}, 1));
+        answerAll(false);
+    }
+}
+
+void WebScoreboardService::finishUpdate(const std::string &page, const std::string &client,
+    std::shared_ptr<HttpExchange> exchange, Reply reply)
+{
+    if (!m_redis || !reply.accepted()) {
+        exchange->reply(updateReply(page, client, std::move(reply)));
+        return;
+    }
+    // The board hears of its update only once the other instances can: an instance killed
+    // after answering loses nothing.
+    m_redis->store(page, m_store->snapshot(page).json,
+        [this, page, client, exchange, reply = std::move(reply)](bool stored) mutable {
+            exchange->reply(stored
+                    ? updateReply(page, client, std::move(reply))
+                    : updateReply(page, client, {503, "the shared state is unavailable"}, 1));
         });
+}
+
+HttpResponse WebScoreboardService::pageJsonResponse(
+    const std::string &page, const HttpRequest &request) const
+{
+    const PageStore::Snapshot snapshot = m_store->snapshot(page);
+    const std::string etag = '"' + snapshot.tag + '"';
+    HttpResponse response;
+    // A proxy cache or CDN in front may answer pollers for a second, and then revalidate.
+    response.headers.emplace_back("Cache-Control", "public, max-age=1");
+    response.headers.emplace_back("ETag", etag);
+    if (request.ifNoneMatch == etag || request.ifNoneMatch == "W/" + etag) {
+        response.status = 304;
+        return response;
+    }
+    response.contentType = "application/json";
+    response.sharedBody = snapshot.json;
+    return response;
+}
+
+void WebScoreboardService::handleStream(
+    const std::string &page, const HttpRequest &request, std::shared_ptr<HttpExchange> exchange)
+{
+    // Streams last the whole game: past these caps, viewers could hold every connection.
+    if (++m_streams > m_config.streamCap()) {
+        --m_streams;
+        exchange->reply(withRetryAfter(
+            textResponse(503, "too many viewers, try again later"), m_config.limits.retryAfter));
+        return;
+    }
+    const std::string client = request.client;
+    if (!m_streamsPerAddress->tryAcquire(client, m_config.limits.streamsPerAddress)) {
+        --m_streams;
+        exchange->reply(withRetryAfter(
+            textResponse(503, "too many viewers from one address"), m_config.limits.retryAfter));
+        return;
+    }
+    // Called on the connection's strand, as this is: `key` is set before the stream can end.
+    auto key = std::make_shared<const StreamSink *>(nullptr);
+    auto sink = exchange->openStream({}, [this, page, client, key] {
+        m_feed->unsubscribe(page, *key);
+        m_streamsPerAddress->release(client);
+        --m_streams;
+    });
+    *key = sink.get();
+    sink->send(std::make_shared<const std::string>(
+        chunk(m_feed->subscribe(page, sink, request.lastEventId))));
 }
 
 } // namespace websb

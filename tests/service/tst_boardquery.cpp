@@ -12,6 +12,7 @@ class TestBoardQuery : public QObject
 private Q_SLOTS:
     void percentDecoding_data();
     void percentDecoding();
+    void plusIsASpaceInTheQuery();
     void utf8Validation_data();
     void utf8Validation();
     void boardQueryRoundTripsEveryValue_data();
@@ -68,6 +69,18 @@ void TestBoardQuery::percentDecoding()
     if (valid) {
         QCOMPARE(QByteArray::fromStdString(*result), decoded);
     }
+}
+
+void TestBoardQuery::plusIsASpaceInTheQuery()
+{
+    // As every form encoding reads it; the board itself sends "+" as %2B.
+    const QueryResult result = parseBoardQuery("ttl=Cup+Final&ht=1%2B1&vt=a+%2B+b&hs=&gt=&vs=&per="
+                                               "&hsh=&hck=&hsa=&vsh=&vck=&vsa=&passcode=pass+word");
+    QVERIFY2(result.ok(), result.error.c_str());
+    QCOMPARE(result.update.values[0], std::string("Cup Final"));
+    QCOMPARE(result.update.values[1], std::string("1+1"));
+    QCOMPARE(result.update.values[2], std::string("a + b"));
+    QCOMPARE(result.update.passcode, std::string("pass word"));
 }
 
 void TestBoardQuery::utf8Validation_data()

@@ -27,7 +27,7 @@ private:
 void TestWebsbConfig::initTestCase()
 {
     m_digest
-        = formatPasscodeHash(hashPasscode(QByteArrayLiteral("s3cret"), MinimumPasscodeIterations));
+        = formatPasscodeHash(hashPasscode(QByteArrayLiteral("s3cret"), MinimumConfigIterations));
 }
 
 void TestWebsbConfig::fullConfig()

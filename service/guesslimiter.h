@@ -1,0 +1,73 @@
+#pragma once
+
+#include <chrono>
+#include <functional>
+#include <mutex>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
+// Limits wrong passcodes, per client address and per page. Each has a budget of wrong attempts a
+// minute, refilled evenly; past it an attempt is refused before any slow digest runs, with a
+// Retry-After that doubles with every refusal until the budget recovers. When a page's budget is
+// spent only addresses that never failed are still heard (once each), so a guesser can neither
+// hold the page's board out nor buy more guesses by waiting at the door. Thread-safe.
+namespace websb {
+
+struct GuessLimits
+{
+    int perAddress = 5; // wrong attempts a minute from one address
+    int perPage = 30; // wrong attempts a minute at one page, from everywhere
+    int inFlightPerAddress = 2; // slow checks one address may have waiting or running
+    std::chrono::seconds longestWait = std::chrono::hours(1);
+};
+
+class GuessLimiter
+{
+public:
+    using Clock = std::function<std::chrono::steady_clock::time_point()>;
+
+    struct Decision
+    {
+        bool admitted = false;
+        bool suspect = false; // the address failed before: its checks wait behind the others
+        int retryAfter = 0; // seconds, when refused
+    };
+
+    explicit GuessLimiter(GuessLimits limits = {}, Clock clock = {});
+
+    // Before a passcode that only the slow digest can judge; an admitted one must be settled.
+    Decision admit(const std::string &address, const std::string &page);
+    // The outcome of an admitted check. A right passcode clears the address's record.
+    void settle(const std::string &address, const std::string &page, bool right);
+    // An admitted check that could not run: its budget is given back, nothing else changes.
+    void withdraw(const std::string &address, const std::string &page);
+    // A passcode known to be wrong without the slow digest still spends the budgets.
+    Decision refuseKnownWrong(const std::string &address, const std::string &page);
+
+    std::size_t trackedAddresses() const;
+
+private:
+    struct Budget
+    {
+        double tokens = 0;
+        std::chrono::steady_clock::time_point refilled;
+        int strikes = 0; // refusals in a row, for the growing Retry-After
+        int inFlight = 0;
+        bool failed = false;
+    };
+
+    Budget &budget(std::unordered_map<std::string, Budget> &map, const std::string &key,
+        int perMinute, std::chrono::steady_clock::time_point now);
+    void refill(Budget &budget, int perMinute, std::chrono::steady_clock::time_point now) const;
+    int refusal(Budget &budget, int perMinute);
+    void prune(std::chrono::steady_clock::time_point now);
+
+    const GuessLimits m_limits;
+    const Clock m_clock;
+    mutable std::mutex m_mutex;
+    std::unordered_map<std::string, Budget> m_addresses;
+    std::unordered_map<std::string, Budget> m_pages;
+};
+
+} // namespace websb

@@ -1,0 +1,59 @@
+#include "passcodepool.h"
+
+#include <algorithm>
+
+namespace websb {
+
+PasscodePool::PasscodePool(int workers, std::size_t maxQueued)
+    : m_maxQueued(maxQueued)
+{
+    for (int i = 0; i < std::max(1, workers); ++i) {
+        m_workers.emplace_back([this] { work(); });
+    }
+}
+
+PasscodePool::~PasscodePool()
+{
+    {
+        std::lock_guard lock(m_mutex);
+        m_stopping = true;
+        m_first.clear();
+        m_suspects.clear();
+    }
+    m_wake.notify_all();
+    for (std::thread &worker : m_workers) {
+        worker.join();
+    }
+}
+
+bool PasscodePool::submit(bool suspect, std::function<void()> task)
+{
+    {
+        std::lock_guard lock(m_mutex);
+        if (m_stopping || m_first.size() + m_suspects.size() >= m_maxQueued) {
+            return false;
+        }
+        (suspect ? m_suspects : m_first).push_back(std::move(task));
+    }
+    m_wake.notify_one();
+    return true;
+}
+
+void PasscodePool::work()
+{
+    std::unique_lock lock(m_mutex);
+    for (;;) {
+        m_wake.wait(lock, [this] { return m_stopping || !m_first.empty() || !m_suspects.empty(); });
+        std::deque<std::function<void()>> &queue = !m_first.empty() ? m_first : m_suspects;
+        if (queue.empty()) {
+            return; // stopping with nothing left
+        }
+        std::function<void()> task = std::move(queue.front());
+        queue.pop_front();
+        lock.unlock();
+        task();
+        lock.lock();
+    }
+}
+
+} // namespace websb

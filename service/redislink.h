@@ -1,0 +1,88 @@
+#pragma once
+
+#include "config.h"
+
+#include <QString>
+
+#include <atomic>
+#include <condition_variable>
+#include <deque>
+#include <functional>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+struct redisContext;
+
+// The service's optional link to Redis (hiredis), which lets several instances serve the same
+// pages: each accepted update is stored under the page's key and published to the others before
+// the board is answered, so an instance killed at any moment loses nothing; updates published by
+// the others arrive on a subscription; a starting instance reads every page's last state; and
+// guesses are counted per address across instances. Each job has a connection and a thread of
+// its own, so none waits for another.
+namespace websb {
+
+class RedisLink
+{
+public:
+    using RemoteUpdate = std::function<void(const std::string &page, const std::string &json)>;
+    using Stored = std::function<void(bool ok)>;
+
+    RedisLink(RedisAddress address, std::string instance);
+    ~RedisLink();
+
+    RedisLink(const RedisLink &) = delete;
+    RedisLink &operator=(const RedisLink &) = delete;
+
+    // Connects and reads the pages' last states (page → JSON); false with `error` set when
+    // Redis cannot be reached.
+    bool load(const std::vector<std::string> &pages, std::map<std::string, std::string> &states,
+        QString &error);
+    // Starts the writer and the subscription; `remote` is called on the subscriber's thread.
+    void start(RemoteUpdate remote);
+    void stop();
+
+    // Stores and publishes on the writer's thread, then calls `done` there.
+    void store(const std::string &page, std::shared_ptr<const std::string> json, Stored done);
+
+    // Counts one guess from `address` in the current minute across instances; false once more
+    // than `perMinute` were counted. True when Redis cannot be asked: the local limits still hold.
+    bool countGuess(const std::string &address, int perMinute);
+
+    static std::string pageKey(const std::string &page);
+
+private:
+    struct Job
+    {
+        std::string page;
+        std::shared_ptr<const std::string> json;
+        Stored done;
+    };
+
+    redisContext *connect() const;
+    void write();
+    void subscribe();
+
+    const RedisAddress m_address;
+    const std::string m_instance;
+    RemoteUpdate m_remote;
+    std::atomic<bool> m_stopping = false;
+
+    std::mutex m_jobsMutex;
+    std::condition_variable m_jobsWake;
+    std::deque<Job> m_jobs;
+
+    std::mutex m_guessMutex;
+    redisContext *m_guessContext = nullptr;
+
+    std::mutex m_subscriberMutex;
+    redisContext *m_subscriber = nullptr;
+
+    std::thread m_writer;
+    std::thread m_listener;
+};
+
+} // namespace websb
