@@ -2,11 +2,10 @@
 
 #include "board/modsoccer.h"
 #include "settings/typedkeys.h"
-#include "settings/uiservices.h"
 
 #include <QStringList>
 
-qint32 ParseClockEntry(const QString &text, UiServices &ui)
+qint32 ParseClockEntry(const QString &text)
 {
     if (text.size() > 8) {
         return -1;
@@ -31,11 +30,10 @@ qint32 ParseClockEntry(const QString &text, UiServices &ui)
     if (seconds > 59 || minutes > 59 || hours > 99) {
         return -1;
     }
-    ui.beep();
     return minutes * 60 + hours * 3600 + seconds;
 }
 
-void EnterClockKey(ClockEntryTarget &target, const QString &groupName, short keyAscii,
+bool EnterClockKey(ClockEntryTarget &target, const QString &groupName, short keyAscii,
     qint32 maximum, qint32 countUp, int slot)
 {
     if (target.allKeyPress) {
@@ -53,9 +51,9 @@ void EnterClockKey(ClockEntryTarget &target, const QString &groupName, short key
         entry.text.clear();
     }
     if (keyAscii != KeyCode::Enter) {
-        return;
+        return false;
     }
-    const qint32 entered = ParseClockEntry(entry.text, target.ui);
+    const qint32 entered = ParseClockEntry(entry.text);
     if (entered != -1 && entered <= maximum) {
         SetClock(target.game.Clock, ClockSeconds(entered), countUp, slot);
         target.game.LastEnteredTime = entered;
@@ -64,4 +62,5 @@ void EnterClockKey(ClockEntryTarget &target, const QString &groupName, short key
         }
     }
     entry.text.clear();
+    return entered != -1;
 }

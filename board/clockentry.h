@@ -7,22 +7,20 @@
 #include <functional>
 
 class TimeSource;
-class UiServices;
 struct GameState;
 
 // Typing the game clock on its digit group: minutes, a point and seconds, committed with Enter.
 
 // The whole seconds of a clock text typed as minutes, a point and seconds, with an optional
-// hours part and point in front ("25.3" is 25:03); -1 when it is no clock time. A well-formed
-// text sounds a short beep.
-qint32 ParseClockEntry(const QString &text, UiServices &ui);
+// hours part and point in front ("25.3" is 25:03); -1 when it is no clock time. The caller
+// sounds a short beep for every well-formed text, even one too long for its clock.
+qint32 ParseClockEntry(const QString &text);
 
 // What the clock's entry acts on.
 struct ClockEntryTarget
 {
     GameState &game;
     const TimeSource &time;
-    UiServices &ui;
     // The command dispatch, which sees every key first.
     std::function<void(short)> allKeyPress;
     // Shows a clock value on the group's digits and colon dots.
@@ -31,5 +29,6 @@ struct ClockEntryTarget
 
 // One typed character in the clock's digit group: digits and "." collect, the space bar clears,
 // Enter sets the clock (stopped) to the typed time when it is at most `maximum` seconds.
-void EnterClockKey(ClockEntryTarget &target, const QString &groupName, short keyAscii,
+// Answers whether the key asks for the short beep of a well-formed time.
+bool EnterClockKey(ClockEntryTarget &target, const QString &groupName, short keyAscii,
     qint32 maximum, qint32 countUp, int slot);

@@ -60,18 +60,6 @@ void DigitGroup::paintEvent(QPaintEvent *event)
     painter.fillRect(event->rect(), ToQColor(m_backColor));
 }
 
-qint64 ShownValue(const DigitDisplay &group)
-{
-    qint64 value = 0;
-    for (int i = group.digitCount() - 1; i >= 0; --i) {
-        const qint16 figure = group.caption(i);
-        if (figure >= 0) {
-            value = value * 10 + figure;
-        }
-    }
-    return value;
-}
-
 void DigitGroup::keyPressEvent(QKeyEvent *event)
 {
     const QString text = event->text();

@@ -1,25 +1,11 @@
 #pragma once
 
+#include "board/digitdisplay.h"
+
 #include <QList>
 #include <QWidget>
 
 class Segmora;
-
-// What number entry needs of a figure: its name and its LED digits' captions (-1 is blank).
-class DigitDisplay
-{
-public:
-    virtual ~DigitDisplay() = default;
-    // The name of the figure's LED array, e.g. "sgmScoreH".
-    virtual QString groupName() const = 0;
-    virtual int digitCount() const = 0;
-    virtual qint16 caption(int index) const = 0;
-    virtual void setCaption(int index, qint16 caption) = 0;
-};
-
-// The number a figure shows, as it reads: its digits from the highest, blanks left out; 0 when
-// every digit is blank.
-qint64 ShownValue(const DigitDisplay &group);
 
 // A figure of the board: a container in the LED background colour holding the LED digits that
 // together show one number. Every character typed while the group or one of its digits has the

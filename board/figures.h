@@ -43,6 +43,16 @@ constexpr const FigureInfo *FigureNamed(std::string_view ledArray)
     return nullptr;
 }
 
+// How many LED digits show `figure`: as many as its largest value has.
+constexpr int DigitCount(const FigureInfo &figure)
+{
+    int digits = 1;
+    for (int rest = figure.maximum; rest >= 10; rest /= 10) {
+        ++digits;
+    }
+    return digits;
+}
+
 // Nine counters and the clock; every slot from 3 to 12 belongs to exactly one figure.
 static_assert([] {
     std::array<int, 13> owners{};

@@ -1,10 +1,10 @@
 #include "figureundo.h"
 
-#include "board/digitgroup.h"
+#include "board/digitdisplay.h"
 #include "board/modshowdigits.h"
 #include "web/webstate.h"
 
-FigureState CaptureFigure(const DigitGroup &group, const WebState &web)
+FigureState CaptureFigure(const DigitDisplay &group, const WebState &web)
 {
     FigureState state;
     for (int i = 0; i < group.digitCount(); ++i) {
@@ -17,7 +17,7 @@ FigureState CaptureFigure(const DigitGroup &group, const WebState &web)
     return state;
 }
 
-void RestoreFigure(DigitGroup &group, const FigureState &state, WebState &web)
+void RestoreFigure(DigitDisplay &group, const FigureState &state, WebState &web)
 {
     for (int i = 0; i < group.digitCount() && i < state.captions.size(); ++i) {
         group.setCaption(i, state.captions.at(i));
@@ -28,7 +28,8 @@ void RestoreFigure(DigitGroup &group, const FigureState &state, WebState &web)
     }
 }
 
-FigureChange::FigureChange(DigitGroup &group, WebState &web, FigureState before, FigureState after)
+FigureChange::FigureChange(
+    DigitDisplay &group, WebState &web, FigureState before, FigureState after)
     : m_group(group)
     , m_web(web)
     , m_before(std::move(before))

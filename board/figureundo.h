@@ -8,8 +8,7 @@
 
 #include <functional>
 
-class DigitGroup;
-struct GameState;
+class DigitDisplay;
 struct WebState;
 
 // What a counter shows: its digits' captions (digit 0 first) and its text for the web.
@@ -20,19 +19,19 @@ struct FigureState
     bool operator==(const FigureState &) const = default;
 };
 
-FigureState CaptureFigure(const DigitGroup &group, const WebState &web);
-void RestoreFigure(DigitGroup &group, const FigureState &state, WebState &web);
+FigureState CaptureFigure(const DigitDisplay &group, const WebState &web);
+void RestoreFigure(DigitDisplay &group, const FigureState &state, WebState &web);
 
 // A committed change of a counter, undone and redone by showing the figure as it was.
 class FigureChange final : public QUndoCommand
 {
 public:
-    FigureChange(DigitGroup &group, WebState &web, FigureState before, FigureState after);
+    FigureChange(DigitDisplay &group, WebState &web, FigureState before, FigureState after);
     void undo() override;
     void redo() override;
 
 private:
-    DigitGroup &m_group;
+    DigitDisplay &m_group;
     WebState &m_web;
     FigureState m_before;
     FigureState m_after;

@@ -26,16 +26,10 @@
 #include <QKeyEvent>
 #include <QScreen>
 
-namespace {
-
-constexpr int GameClockSlot = 0;
-constexpr qint32 DefaultGameSeconds = 600;
-
-} // namespace
-
 frmScoreboard::frmScoreboard(Context context, std::unique_ptr<SoundPlayer> player, QWidget *parent)
     : QWidget(parent)
     , m_context(context)
+    , m_scoreboardGame(context.game, context.web, context.time, context.journal)
     , m_mmcBuzzer(std::move(player))
     , m_publisher(context.settings, context.web, context.ui)
 {
@@ -53,7 +47,18 @@ frmScoreboard::frmScoreboard(Context context, std::unique_ptr<SoundPlayer> playe
     m_mmcBuzzer->setObjectName(QStringLiteral("mmcBuzzer"));
     m_inet1 = context.makeHttpClient ? context.makeHttpClient() : std::make_unique<QtHttpClient>();
     m_inet1->setObjectName(QStringLiteral("Inet1"));
-    connect(&m_tmrClock, &QTimer::timeout, this, &frmScoreboard::clockTick);
+    connect(&m_tmrClock, &QTimer::timeout, &m_scoreboardGame, &ScoreboardGame::tick);
+    connect(&m_scoreboardGame, &ScoreboardGame::clockShown, this, &frmScoreboard::showClock);
+    connect(&m_scoreboardGame, &ScoreboardGame::figureChanged, this, &frmScoreboard::showFigure);
+    connect(&m_scoreboardGame, &ScoreboardGame::expired, this, &frmScoreboard::Buzzer);
+    connect(&m_scoreboardGame, &ScoreboardGame::tickingChanged, this, [this](bool ticking) {
+        if (ticking) {
+            m_tmrClock.start();
+        } else {
+            m_tmrClock.stop();
+        }
+    });
+    m_scoreboardGame.setKeyDispatch([this](short keyAscii) { AllKeyPress(keyAscii); });
     connect(&m_tmrUpdateWeb, &QTimer::timeout, this, [this] { m_publisher.tick(*m_inet1, this); });
     connect(&m_publisher, &WebPublisher::stoppedAfterRefusals, this, [this] {
         m_tmrUpdateWeb.stop();
@@ -78,9 +83,6 @@ void frmScoreboard::Load()
 {
     UpdateLabels();
     UpdateFormColors();
-    m_context.game.LastEnteredTime = DefaultGameSeconds;
-    SetClock(m_context.game.Clock, ClockSeconds(DefaultGameSeconds), 0, GameClockSlot);
-    showClock(ClockSeconds(DefaultGameSeconds));
     RecordLayout(m_layout, *this);
     const QString &buzzerFile = m_context.settings.BuzzerFile;
     if (!buzzerFile.isEmpty() && QFile::exists(buzzerFile)) {
@@ -89,11 +91,6 @@ void frmScoreboard::Load()
     }
     if (m_context.web.publishing()) {
         m_tmrUpdateWeb.start();
-    }
-    for (std::size_t slot = 3; slot <= 12; ++slot) {
-        if (slot != 4) {
-            m_context.web.WebSBValues[slot] = QStringLiteral("0");
-        }
     }
     if (!m_design.tabOrder.isEmpty()) {
         m_design.tabOrder.first()->setFocus();
@@ -173,9 +170,9 @@ void frmScoreboard::AllKeyPress(short keyAscii)
 {
     const LiveSettings &settings = m_context.settings;
     if (keyAscii == settings.StartStopClockKey) {
-        startStopClock();
+        m_scoreboardGame.startStopClock();
     } else if (keyAscii == settings.ResetClockKey) {
-        resetClock();
+        m_scoreboardGame.resetClock();
     } else if (keyAscii == settings.BuzzerKey) {
         Buzzer();
     } else if (keyAscii == KeyCode::Help) {
@@ -187,41 +184,8 @@ void frmScoreboard::AllKeyPress(short keyAscii)
     }
 }
 
-void frmScoreboard::startStopClock()
+void frmScoreboard::showClock(const ClockFace &face)
 {
-    if (ClockRunning(m_context.game.Clock, m_context.ui, GameClockSlot)) {
-        StopClock(m_context.game.Clock, GameClockSlot);
-        m_tmrClock.stop();
-    } else {
-        StartClock(m_context.game.Clock, m_context.time, GameClockSlot);
-        m_tmrClock.start();
-    }
-    saveJournal();
-}
-
-void frmScoreboard::resetClock()
-{
-    if (ClockRunning(m_context.game.Clock, m_context.ui, GameClockSlot)) {
-        AllKeyPress(m_context.settings.StartStopClockKey);
-    }
-    SetClock(m_context.game.Clock, ClockSeconds(m_context.game.LastEnteredTime), 0, GameClockSlot);
-    showClock(ReadClock(m_context.game.Clock, m_context.time, GameClockSlot));
-    saveJournal();
-}
-
-void frmScoreboard::clockTick()
-{
-    const ClockValue value = ReadClock(m_context.game.Clock, m_context.time, GameClockSlot);
-    showClock(value);
-    if (value <= 0) {
-        Buzzer();
-        m_tmrClock.stop();
-    }
-}
-
-void frmScoreboard::showClock(ClockValue value)
-{
-    const ClockFace face = ShowClock(value);
     DigitGroup *clock = group(QStringLiteral("sgmTime"));
     for (int i = 0; i < 4; ++i) {
         clock->setCaption(i, face.captions[static_cast<std::size_t>(i)]);
@@ -230,9 +194,18 @@ void frmScoreboard::showClock(ClockValue value)
     m_design.colonDots[0]->setFillColor(
         face.minutesMode ? settings.TextColor : settings.LEDBackColor);
     m_design.colonDots[1]->setFillColor(settings.TextColor);
-    if (m_context.web.WebSBValues[4] != face.text) {
-        m_context.web.WebSBValues[4] = face.text;
-        clock->setAccessibleName(QStringLiteral("Game clock ") + face.text);
+    const QString name = QStringLiteral("Game clock ") + face.text;
+    if (clock->accessibleName() != name) {
+        clock->setAccessibleName(name);
+    }
+}
+
+void frmScoreboard::showFigure(const QString &ledArray)
+{
+    const FigureDigits *figure = m_scoreboardGame.figure(ledArray);
+    DigitGroup *shown = group(ledArray);
+    for (int i = 0; figure && shown && i < shown->digitCount(); ++i) {
+        shown->setCaption(i, figure->caption(i));
     }
 }
 
@@ -281,7 +254,7 @@ void frmScoreboard::UpdateFormColors()
     QPalette p = palette();
     p.setColor(QPalette::Window, ToQColor(settings.FormColor));
     setPalette(p);
-    showClock(ReadClock(m_context.game.Clock, m_context.time, GameClockSlot));
+    m_scoreboardGame.refreshClock();
     m_design.frame->setBorderColor(settings.TextColor);
     for (const FigureInfo &figure : Figures) {
         const QLatin1String name(figure.ledArray.data(), qsizetype(figure.ledArray.size()));
@@ -296,13 +269,61 @@ void frmScoreboard::UpdateFormColors()
 
 void frmScoreboard::onGroupKey(DigitGroup *digitGroup, short keyAscii)
 {
-    if (digitGroup->groupName() == QLatin1String("sgmTime")) {
-        enterClockKey(digitGroup, keyAscii);
-    } else {
-        enterFigureKey(digitGroup, keyAscii);
+    if (m_scoreboardGame.typeKey(digitGroup->groupName(), keyAscii)) {
+        m_context.ui.beep();
     }
-    saveJournal();
     updateAccessibleNames();
+}
+
+void frmScoreboard::ResumeGame(const JournalRecord &record)
+{
+    m_scoreboardGame.resume(record);
+    updateAccessibleNames();
+}
+
+JournalRecord frmScoreboard::journalRecord() const
+{
+    return m_scoreboardGame.journalRecord();
+}
+
+void frmScoreboard::setUpHistory()
+{
+    // Shortcuts are taken before any key reaches a figure, so these never type a character.
+    const struct
+    {
+        const char *name;
+        const char *text;
+        QKeySequence keys;
+        void (ScoreboardGame::*act)();
+    } commands[] = {
+        {"actUndo", "Undo", QKeySequence(Qt::CTRL | Qt::Key_Z), &ScoreboardGame::undo},
+        {"actRedo", "Redo", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), &ScoreboardGame::redo},
+    };
+    for (const auto &command : commands) {
+        auto *action = new QAction(QLatin1String(command.text), this);
+        action->setObjectName(QLatin1String(command.name));
+        action->setShortcut(command.keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this, [this, act = command.act] {
+            (m_scoreboardGame.*act)();
+            updateAccessibleNames();
+        });
+        addAction(action);
+    }
+}
+
+void frmScoreboard::updateAccessibleNames()
+{
+    // The clock names itself as it is shown.
+    for (const FigureInfo &known : Figures) {
+        const QLatin1String name(known.ledArray.data(), qsizetype(known.ledArray.size()));
+        const FigureDigits *figure = m_scoreboardGame.figure(name);
+        if (DigitGroup *shown = group(name); figure && shown) {
+            shown->setAccessibleName(
+                QLatin1String(known.spokenName.data(), qsizetype(known.spokenName.size()))
+                + QLatin1Char(' ') + QString::number(ShownValue(*figure)));
+        }
+    }
 }
 
 void frmScoreboard::keyPressEvent(QKeyEvent *event)
@@ -333,6 +354,7 @@ void frmScoreboard::closeEvent(QCloseEvent *event)
     // Closing cannot be cancelled; publishing only adds the offer of a final update. A normal
     // close ends the game: from here on nothing is journalled, and the journal goes at the end.
     m_closing = true;
+    m_scoreboardGame.endGame();
     event->accept();
     m_publisher.close(*m_inet1, this, [this] { m_tmrUpdateWeb.stop(); });
     if (m_context.journal) {

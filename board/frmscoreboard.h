@@ -3,11 +3,11 @@
 #include "board/boarddesign.h"
 #include "board/boardplacement.h"
 #include "board/modcount.h"
+#include "board/scoreboardgame.h"
 #include "layout/modstretch.h"
 #include "web/webpublisher.h"
 
 #include <QTimer>
-#include <QUndoStack>
 #include <QWidget>
 
 #include <functional>
@@ -19,14 +19,13 @@ class HttpClient;
 class SoundPlayer;
 class TimeSource;
 class UiServices;
-struct ClockEntryState;
 struct GameState;
 struct JournalRecord;
 struct LiveSettings;
 struct WebState;
 
-// The board: the one large window the audience watches. It shows the game held in GameState,
-// runs the game clock and the buzzer, and takes the operator's keys.
+// The board: the one large window the audience watches. It shows the game its ScoreboardGame
+// holds, drives the game clock's ticks, sounds the buzzer and takes the operator's keys.
 class frmScoreboard final : public QWidget
 {
     Q_OBJECT
@@ -60,7 +59,9 @@ public:
     void ResumeGame(const JournalRecord &record);
     // The game as the journal keeps it, at this moment.
     JournalRecord journalRecord() const;
-    QUndoStack &undoStack() { return m_undo; }
+    QUndoStack &undoStack() { return m_scoreboardGame.undoStack(); }
+    // The game behind the window, for other front ends.
+    ScoreboardGame &scoreboardGame() { return m_scoreboardGame; }
 
     // Where the board stands now.
     BoardPlacement placement() const;
@@ -93,23 +94,18 @@ protected:
 
 private:
     void Load();
-    void clockTick();
-    void showClock(ClockValue value);
-    void startStopClock();
-    void resetClock();
+    void showClock(const ClockFace &face);
+    void showFigure(const QString &ledArray);
     void optionsCommand();
     void onBuzzerDone();
     void onGroupKey(DigitGroup *group, short keyAscii);
     void setUpPlacementKeys();
     void moveToNeighbourScreen(int step);
     void setUpHistory();
-    void enterFigureKey(DigitGroup *group, short keyAscii);
-    void enterClockKey(DigitGroup *group, short keyAscii);
-    void applyClockEntry(const ClockEntryState &state);
-    void saveJournal();
     void updateAccessibleNames();
 
     Context m_context;
+    ScoreboardGame m_scoreboardGame;
     std::unique_ptr<SoundPlayer> m_mmcBuzzer;
     BoardDesign m_design;
     LayoutRecord m_layout;
@@ -117,9 +113,8 @@ private:
     QTimer m_tmrUpdateWeb;
     std::function<void()> m_showHelp;
     std::function<void(QWidget *)> m_showOptions;
-    QUndoStack m_undo;
     WebPublisher m_publisher;
-    // The board is closing: the game is over and is no longer journalled.
+    // The board is closing.
     bool m_closing = false;
     // Declared last, so it is gone before anything its callbacks use.
     std::unique_ptr<HttpClient> m_inet1;

@@ -2,7 +2,6 @@
 
 #include "board/modsoccer.h"
 #include "board/timesource.h"
-#include "settings/uiservices.h"
 
 #include <algorithm>
 #include <limits>
@@ -99,11 +98,10 @@ ClockValue ReadClock(ClockSlots &bank, const TimeSource &time, int slot)
     return remaining;
 }
 
-bool ClockRunning(const ClockSlots &bank, UiServices &ui, int slot)
+std::optional<bool> ClockRunning(const ClockSlots &bank, int slot)
 {
     if (!validSlot(slot)) {
-        ui.beep();
-        return false;
+        return std::nullopt;
     }
     return bank[static_cast<std::size_t>(slot)].Running;
 }

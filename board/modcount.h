@@ -7,7 +7,6 @@
 #include <optional>
 
 class TimeSource;
-class UiServices;
 
 // The game clock's arithmetic: a bank of five independent clocks, each set to whole seconds,
 // started, stopped and read to a tenth of a second, and how a clock value is shown on the four
@@ -47,8 +46,8 @@ void SetClock(ClockSlots &bank, ClockValue value, qint32 countUp, int slot);
 void StartClock(ClockSlots &bank, const TimeSource &time, int slot);
 void StopClock(ClockSlots &bank, int slot);
 ClockValue ReadClock(ClockSlots &bank, const TimeSource &time, int slot);
-// A slot outside 0..4 beeps and answers false.
-bool ClockRunning(const ClockSlots &bank, UiServices &ui, int slot);
+// Whether the slot runs; nullopt for a slot outside 0..4, which the caller answers with a beep.
+std::optional<bool> ClockRunning(const ClockSlots &bank, int slot);
 
 // The largest whole number not above a / b, as a 16-bit integer.
 qint16 IntQuotient(ClockValue a, ClockValue b);

@@ -1,7 +1,6 @@
 #include "board/clockentry.h"
 #include "board/modsoccer.h"
 #include "tests/support/fakes.h"
-#include "tests/support/recordingui.h"
 
 #include <QTest>
 
@@ -137,16 +136,14 @@ void TestModCount::countUpSlots()
 void TestModCount::slotsOutsideTheBankAreRefused()
 {
     FakeTime time;
-    RecordingUi ui;
     ClockSlots bank;
     SetClock(bank, ClockSeconds(10), 0, 5);
     StartClock(bank, time, 5);
     StopClock(bank, -1);
     QCOMPARE(ReadClock(bank, time, 5), 0);
-    QVERIFY(!ClockRunning(bank, ui, 5));
-    QCOMPARE(ui.beeps, 1);
-    QVERIFY(!ClockRunning(bank, ui, 0));
-    QCOMPARE(ui.beeps, 1);
+    // Outside the bank there is no answer, and the caller beeps.
+    QCOMPARE(ClockRunning(bank, 5), std::nullopt);
+    QCOMPARE(ClockRunning(bank, 0), false);
     for (const ClockSlot &slot : bank) {
         QCOMPARE(slot.BaseValue, 0);
     }
@@ -240,28 +237,23 @@ void TestModCount::parseClockEntry_data()
 void TestModCount::parseClockEntry()
 {
     QFETCH(QString, text);
-    RecordingUi ui;
-    QTEST(ParseClockEntry(text, ui), "seconds");
+    QTEST(ParseClockEntry(text), "seconds");
 }
 
 void TestModCount::parseBeepsOnlyForWellFormedTexts()
 {
-    RecordingUi ui;
-    ParseClockEntry(QStringLiteral("1.0.0"), ui); // well-formed, though too long for the board
-    QCOMPARE(ui.beeps, 1);
-    ParseClockEntry(QStringLiteral("60"), ui);
-    ParseClockEntry(QStringLiteral("1.2.3.4"), ui);
-    QCOMPARE(ui.beeps, 1);
+    // The caller beeps for a parsed time: 1.0.0 is well-formed, though too long for the board.
+    QCOMPARE(ParseClockEntry(QStringLiteral("1.0.0")), 3600);
+    QCOMPARE(ParseClockEntry(QStringLiteral("60")), -1);
+    QCOMPARE(ParseClockEntry(QStringLiteral("1.2.3.4")), -1);
 }
 
 void TestModCount::clockEntrySetsTheClockOnEnter()
 {
     FakeTime time;
-    RecordingUi ui;
     GameState game;
     QList<ClockValue> shown;
-    ClockEntryTarget target{
-        game, time, ui, nullptr, [&](ClockValue value) { shown.append(value); }};
+    ClockEntryTarget target{game, time, nullptr, [&](ClockValue value) { shown.append(value); }};
     SetClock(game.Clock, ClockSeconds(600), 0, 0);
     StartClock(game.Clock, time, 0);
     const QString sgmTime = QStringLiteral("sgmTime");
@@ -282,16 +274,16 @@ void TestModCount::clockEntrySetsTheClockOnEnter()
 void TestModCount::clockEntryRefusalsChangeNothing()
 {
     FakeTime time;
-    RecordingUi ui;
     GameState game;
     game.LastEnteredTime = 600;
     int shows = 0;
-    ClockEntryTarget target{game, time, ui, nullptr, [&](ClockValue) { ++shows; }};
+    int beeps = 0;
+    ClockEntryTarget target{game, time, nullptr, [&](ClockValue) { ++shows; }};
     SetClock(game.Clock, ClockSeconds(600), 0, 0);
     const QString sgmTime = QStringLiteral("sgmTime");
     const auto type = [&](const char *keys) {
         for (const char *c = keys; *c; ++c) {
-            EnterClockKey(target, sgmTime, *c, 3599, 0, 0);
+            beeps += EnterClockKey(target, sgmTime, *c, 3599, 0, 0) ? 1 : 0;
         }
     };
     type("60\r");
@@ -301,7 +293,7 @@ void TestModCount::clockEntryRefusalsChangeNothing()
     QCOMPARE(shows, 0);
     QCOMPARE(game.LastEnteredTime, 600);
     QCOMPARE(ReadClock(game.Clock, time, 0), ClockSeconds(600));
-    QCOMPARE(ui.beeps, 1); // only 1.0.0 was well-formed
+    QCOMPARE(beeps, 1); // only 1.0.0 was well-formed
     // "+", "-", letters and Backspace are not collected; the space bar clears.
     type("1+-x\b0 5\r");
     QCOMPARE(game.LastEnteredTime, 5);
@@ -310,11 +302,10 @@ void TestModCount::clockEntryRefusalsChangeNothing()
 void TestModCount::clockEntryRunsTheDispatchFirst()
 {
     FakeTime time;
-    RecordingUi ui;
     GameState game;
     QList<short> dispatched;
     QString textAtDispatch;
-    ClockEntryTarget target{game, time, ui,
+    ClockEntryTarget target{game, time,
         [&](short key) {
             dispatched.append(key);
             textAtDispatch = game.ClockEntry.text;

@@ -1,0 +1,92 @@
+#pragma once
+
+#include "board/digitdisplay.h"
+#include "board/modcount.h"
+
+#include <QHash>
+#include <QObject>
+#include <QUndoStack>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+class JournalWriter;
+class TimeSource;
+struct GameState;
+struct JournalRecord;
+struct WebState;
+
+// The game behind the board, with no window: the game clock and its start, stop, reset and
+// tick, what is typed into the figures and the clock, the undo history, the journal and the
+// values published to the web. The board window, a test or any other front end drives it and
+// shows what it emits.
+class ScoreboardGame final : public QObject
+{
+    Q_OBJECT
+
+public:
+    // All of it outlives the game; `journal` may be null (nothing journalled).
+    ScoreboardGame(GameState &game, WebState &web, const TimeSource &time, JournalWriter *journal,
+        QObject *parent = nullptr);
+    ~ScoreboardGame() override;
+
+    // The counter shown by `ledArray` ("sgmScoreH"); nullptr for the clock and anything else.
+    const FigureDigits *figure(const QString &ledArray) const;
+    const std::vector<std::unique_ptr<FigureDigits>> &figures() const { return m_figures; }
+    // The clock as last shown.
+    const ClockFace &clockFace() const { return m_face; }
+    // Measures the clock and shows it anew (a stop banks the time last measured).
+    void refreshClock();
+    bool clockRunning() const;
+    QUndoStack &undoStack() { return m_undo; }
+
+    // Every key typed into a figure is a command first; the front end says who takes it.
+    void setKeyDispatch(std::function<void(short)> dispatch) { m_dispatch = std::move(dispatch); }
+    // One character typed into the figure shown by `ledArray`. Answers whether it asks for the
+    // short beep of a well-formed clock time.
+    bool typeKey(const QString &ledArray, short keyAscii);
+
+    void startStopClock();
+    void resetClock();
+    // One tick of the running clock; at zero it stops ticking and asks for the buzzer.
+    void tick();
+    void undo();
+    void redo();
+
+    // Takes up a game from its journal: every figure, the last entered time, and the clock,
+    // which has counted on for the time the program was down.
+    void resume(const JournalRecord &record);
+    // The game as the journal keeps it, at this moment.
+    JournalRecord journalRecord() const;
+    // The game is over: from now on nothing is journalled.
+    void endGame() { m_ended = true; }
+
+Q_SIGNALS:
+    // A counter shows other digits.
+    void figureChanged(const QString &ledArray);
+    // The clock is shown anew (on every tick while it runs).
+    void clockShown(const ClockFace &face);
+    // The clock needs ticks (it started) or needs them no more (stopped, or ran out).
+    void tickingChanged(bool ticking);
+    // The clock reached zero: the buzzer sounds.
+    void expired();
+
+private:
+    void showClock(ClockValue value);
+    void enterFigureKey(FigureDigits &figure, short keyAscii);
+    bool enterClockKey(short keyAscii);
+    void saveJournal();
+    void showEveryFigure();
+
+    GameState &m_game;
+    WebState &m_web;
+    const TimeSource &m_time;
+    JournalWriter *m_journal;
+    std::function<void(short)> m_dispatch;
+    std::vector<std::unique_ptr<FigureDigits>> m_figures;
+    QHash<QString, FigureDigits *> m_byName;
+    QUndoStack m_undo;
+    ClockFace m_face;
+    bool m_ended = false;
+};
