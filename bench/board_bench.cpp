@@ -15,8 +15,8 @@
 #include "board/qtsoundplayer.h"
 #include "board/timesource.h"
 #include "settings/settingsstore.h"
-#include "settings/uiservices.h"
 #include "startup/fontwarmup.h"
+#include "ui/uiservices.h"
 #include "web/webstate.h"
 
 #include <valgrind/callgrind.h>

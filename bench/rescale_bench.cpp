@@ -6,7 +6,7 @@
 #include "board/qtsoundplayer.h"
 #include "board/timesource.h"
 #include "settings/settingsstore.h"
-#include "settings/uiservices.h"
+#include "ui/uiservices.h"
 #include "web/webstate.h"
 
 #include <QApplication>

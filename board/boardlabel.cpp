@@ -1,6 +1,6 @@
 #include "boardlabel.h"
 
-#include "settings/colors.h"
+#include "ui/colors.h"
 
 #include <cmath>
 

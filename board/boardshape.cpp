@@ -1,6 +1,6 @@
 #include "boardshape.h"
 
-#include "settings/colors.h"
+#include "ui/colors.h"
 
 #include <QPainter>
 

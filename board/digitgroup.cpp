@@ -1,7 +1,7 @@
 #include "digitgroup.h"
 
-#include "settings/colors.h"
 #include "settings/typedkeys.h"
+#include "ui/colors.h"
 
 #include <segmora/segmora.h>
 

@@ -9,12 +9,13 @@
 #include "board/modsoccer.h"
 #include "board/soundplayer.h"
 #include "board/timesource.h"
+#include "layout/modcolor.h"
 #include "layout/modstretch.h"
-#include "settings/colors.h"
 #include "settings/livesettings.h"
-#include "settings/modcolor.h"
 #include "settings/typedkeys.h"
-#include "settings/uiservices.h"
+#include "ui/colors.h"
+#include "ui/uiservices.h"
+#include "ui/windowprompts.h"
 #include "web/httpclient.h"
 #include "web/webstate.h"
 
@@ -31,7 +32,8 @@ frmScoreboard::frmScoreboard(Context context, std::unique_ptr<SoundPlayer> playe
     , m_context(context)
     , m_scoreboardGame(context.game, context.web, context.time, context.journal)
     , m_mmcBuzzer(std::move(player))
-    , m_publisher(context.settings, context.web, context.ui)
+    , m_publisher(context.settings, context.web)
+    , m_prompts(new WindowPrompts(context.ui, this))
 {
     setObjectName(QStringLiteral("frmScoreboard"));
     setAttribute(Qt::WA_OpaquePaintEvent, false);
@@ -59,7 +61,8 @@ frmScoreboard::frmScoreboard(Context context, std::unique_ptr<SoundPlayer> playe
         }
     });
     m_scoreboardGame.setKeyDispatch([this](short keyAscii) { AllKeyPress(keyAscii); });
-    connect(&m_tmrUpdateWeb, &QTimer::timeout, this, [this] { m_publisher.tick(*m_inet1, this); });
+    connect(&m_tmrUpdateWeb, &QTimer::timeout, this,
+        [this] { m_publisher.tick(*m_inet1, *m_prompts); });
     connect(&m_publisher, &WebPublisher::stoppedAfterRefusals, this, [this] {
         m_tmrUpdateWeb.stop();
         Q_EMIT webPublishingStopped();
@@ -356,7 +359,7 @@ void frmScoreboard::closeEvent(QCloseEvent *event)
     m_closing = true;
     m_scoreboardGame.endGame();
     event->accept();
-    m_publisher.close(*m_inet1, this, [this] { m_tmrUpdateWeb.stop(); });
+    m_publisher.close(*m_inet1, *m_prompts, [this] { m_tmrUpdateWeb.stop(); });
     if (m_context.journal) {
         m_context.journal->discard();
     }

@@ -19,6 +19,7 @@ class HttpClient;
 class SoundPlayer;
 class TimeSource;
 class UiServices;
+class WindowPrompts;
 struct GameState;
 struct JournalRecord;
 struct LiveSettings;
@@ -114,6 +115,7 @@ private:
     std::function<void()> m_showHelp;
     std::function<void(QWidget *)> m_showOptions;
     WebPublisher m_publisher;
+    WindowPrompts *m_prompts;
     // The board is closing.
     bool m_closing = false;
     // Declared last, so it is gone before anything its callbacks use.

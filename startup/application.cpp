@@ -2,11 +2,11 @@
 
 #include "board/frmscoreboard.h"
 #include "board/qtsoundplayer.h"
-#include "settings/frmoptions.h"
+#include "options/frmoptions.h"
 #include "settings/settingsstore.h"
-#include "settings/uiservices.h"
 #include "startup/frmhelp.h"
 #include "startup/frmsplash.h"
+#include "ui/uiservices.h"
 
 #include <QSettings>
 

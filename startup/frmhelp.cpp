@@ -1,8 +1,8 @@
 #include "frmhelp.h"
 
 #include "artwork.h"
+#include "options/designhelpers.h"
 #include "placement.h"
-#include "settings/designhelpers.h"
 
 #include <QLabel>
 

@@ -1,8 +1,8 @@
 #include "frmsplash.h"
 
 #include "artwork.h"
+#include "options/designhelpers.h"
 #include "placement.h"
-#include "settings/designhelpers.h"
 #include "settings/settingsstore.h"
 #include "startup/version.h"
 #include "web/webstate.h"

@@ -4,7 +4,7 @@
 #include "startup/fontwarmup.h"
 
 #include "settings/settingsstore.h"
-#include "settings/uiservices.h"
+#include "ui/uiservices.h"
 
 #include <QApplication>
 #include <QSettings>

@@ -1,15 +1,13 @@
 #include "modwebsb.h"
 
 #include "settings/livesettings.h"
-#include "settings/uiservices.h"
 #include "web/httpclient.h"
+#include "web/webprompts.h"
 #include "web/webstate.h"
 
-#include <QApplication>
 #include <QEventLoop>
 #include <QPointer>
 #include <QTimer>
-#include <QWidget>
 
 #include <cmath>
 #include <limits>
@@ -182,9 +180,9 @@ void SendWebSBUpdate(WebSBContext context, const QString &page, const QString &p
     // In flight until its callback runs, or until the client drops it unanswered.
     const auto inFlight = std::make_shared<InFlightMark>(context.web);
     // The window may be gone by the time the reply is in.
-    QPointer<QWidget> parent = context.messageParent;
+    QPointer<WebPrompts> prompts = context.prompts;
     client.get(
-        url, [context, parent, echo, done, session, inFlight](const HttpClient::Result &result) {
+        url, [context, prompts, echo, done, session, inFlight](const HttpClient::Result &result) {
             inFlight->release();
             if (context.web.WebSBSession != session) {
                 // Publishing was switched since this was sent: its answer no longer matters.
@@ -194,8 +192,10 @@ void SendWebSBUpdate(WebSBContext context, const QString &page, const QString &p
                 return;
             }
             if (!result.transferred) {
-                context.ui.showMessage(parent, QStringLiteral("Varnelo"),
-                    QStringLiteral("Error sending information to server!"));
+                if (prompts) {
+                    prompts->tell(QStringLiteral("Varnelo"),
+                        QStringLiteral("Error sending information to server!"));
+                }
                 if (done) {
                     done(0);
                 }
@@ -216,20 +216,11 @@ void SendWebSBUpdate(WebSBContext context, const QString &page, const QString &p
         });
 }
 
-namespace {
-
-// Runs the event loop until `finished` says so.
-void waitUntil(const std::function<bool()> &finished, QWidget *busyWindow)
+void RunEventLoopUntil(const std::function<bool()> &finished)
 {
     if (finished()) {
         return;
     }
-    QPointer<QWidget> window = busyWindow;
-    const bool wasEnabled = window && window->isEnabled();
-    if (window) {
-        window->setEnabled(false);
-    }
-    QApplication::setOverrideCursor(Qt::WaitCursor);
     QEventLoop loop;
     QTimer poll;
     poll.setInterval(10);
@@ -240,24 +231,18 @@ void waitUntil(const std::function<bool()> &finished, QWidget *busyWindow)
     });
     poll.start();
     loop.exec();
-    QApplication::restoreOverrideCursor();
-    if (window && wasEnabled) {
-        window->setEnabled(true);
-    }
 }
 
-} // namespace
-
 int SendWebSBUpdateAndWait(WebSBContext context, const QString &page, const QString &passcode,
-    HttpClient &client, bool final, QWidget *busyWindow)
+    HttpClient &client, bool final, WebPrompts &prompts)
 {
     std::optional<int> result;
     SendWebSBUpdate(context, page, passcode, client, final, [&result](int r) { result = r; });
-    waitUntil([&result] { return result.has_value(); }, busyWindow);
+    prompts.waitUntil([&result] { return result.has_value(); });
     return *result;
 }
 
-void WaitForUpdatesInFlight(const WebState &web, QWidget *busyWindow)
+void WaitForUpdatesInFlight(const WebState &web, WebPrompts &prompts)
 {
-    waitUntil([&web] { return web.WebSBInFlight == 0; }, busyWindow);
+    prompts.waitUntil([&web] { return web.WebSBInFlight == 0; });
 }

@@ -8,8 +8,7 @@
 #include <optional>
 
 class HttpClient;
-class QWidget;
-class UiServices;
+class WebPrompts;
 struct LiveSettings;
 struct WebState;
 
@@ -43,9 +42,8 @@ struct WebSBContext
 {
     const LiveSettings &settings;
     WebState &web;
-    UiServices &ui;
-    // The window over which a failed transfer is reported.
-    QWidget *messageParent = nullptr;
+    // Who tells the operator of a failed transfer; nobody when null or gone.
+    WebPrompts *prompts = nullptr;
 };
 
 // Sends one update and calls `done` with 1 when the service accepted it, 0 otherwise (nothing
@@ -58,10 +56,10 @@ void SendWebSBUpdate(WebSBContext context, const QString &page, const QString &p
     HttpClient &client, bool final, std::function<void(int)> done);
 
 // Sends one update and waits for its result while the event loop, and so the game clock, keeps
-// running; the program shows that it is waiting and `busyWindow` takes no input meanwhile.
+// running; the prompts show that the program is waiting.
 int SendWebSBUpdateAndWait(WebSBContext context, const QString &page, const QString &passcode,
-    HttpClient &client, bool final, QWidget *busyWindow);
+    HttpClient &client, bool final, WebPrompts &prompts);
 
 // Waits, as above, until no update of any client is in flight, so that what is sent next reaches
 // the service after it. Every request ends within its client's time-out.
-void WaitForUpdatesInFlight(const WebState &web, QWidget *busyWindow);
+void WaitForUpdatesInFlight(const WebState &web, WebPrompts &prompts);

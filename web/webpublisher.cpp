@@ -1,22 +1,19 @@
 #include "webpublisher.h"
 
 #include "settings/livesettings.h"
-#include "settings/uiservices.h"
 #include "web/modwebsb.h"
+#include "web/webprompts.h"
 #include "web/webstate.h"
 
-#include <QApplication>
 #include <QPointer>
-#include <QWidget>
 
-WebPublisher::WebPublisher(const LiveSettings &settings, WebState &web, UiServices &ui)
+WebPublisher::WebPublisher(const LiveSettings &settings, WebState &web)
     : m_settings(settings)
     , m_web(web)
-    , m_ui(ui)
 {
 }
 
-void WebPublisher::tick(HttpClient &client, QWidget *window)
+void WebPublisher::tick(HttpClient &client, WebPrompts &prompts)
 {
     ++m_ticks;
     if (m_ticks < m_web.WebSBInterval || m_updating) {
@@ -25,8 +22,8 @@ void WebPublisher::tick(HttpClient &client, QWidget *window)
     m_updating = true;
     const quint32 session = m_web.WebSBSession;
     const bool sending = m_web.WebSBFailCount <= 5;
-    QPointer<QWidget> over = window;
-    SendWebSBUpdate({m_settings, m_web, m_ui, window}, m_settings.URL, m_settings.PassCode, client,
+    QPointer<WebPrompts> over = &prompts;
+    SendWebSBUpdate({m_settings, m_web, &prompts}, m_settings.URL, m_settings.PassCode, client,
         false, [=, this](int) {
             m_ticks = 0;
             m_updating = false;
@@ -36,57 +33,58 @@ void WebPublisher::tick(HttpClient &client, QWidget *window)
                 return;
             }
             Q_EMIT stoppedAfterRefusals();
-            QWidget *modal = QApplication::activeModalWidget();
-            m_ui.showMessage(modal ? modal : over.data(), QStringLiteral("Web Scoreboard Error"),
-                QStringLiteral("Connection to web scoreboard unsuccessful.  "
-                               "Please check settings and try again."));
+            if (over) {
+                over->alert(QStringLiteral("Web Scoreboard Error"),
+                    QStringLiteral("Connection to web scoreboard unsuccessful.  "
+                                   "Please check settings and try again."));
+            }
         });
 }
 
 bool WebPublisher::start(const QString &page, const QString &passcode,
-    const QString &serviceAddress, HttpClient &client, QWidget *window)
+    const QString &serviceAddress, HttpClient &client, WebPrompts &prompts)
 {
     m_web.switchPublishing(0);
     // The test uses what the operator typed; the settings change only when they are confirmed.
     LiveSettings trial = m_settings;
     trial.ServiceAddress = serviceAddress;
-    const int result = SendWebSBUpdateAndWait(
-        {trial, m_web, m_ui, window}, page, passcode, client, false, window);
+    const int result
+        = SendWebSBUpdateAndWait({trial, m_web, &prompts}, page, passcode, client, false, prompts);
     if (result == 1) {
         return true;
     }
-    m_ui.showMessage(window, QStringLiteral("Fail"),
+    prompts.tell(QStringLiteral("Fail"),
         QStringLiteral("Connection Failed. Check the URL and passcode you entered and try again."));
     m_web.switchPublishing(-1);
     return false;
 }
 
-void WebPublisher::stop(HttpClient &client, QWidget *window)
+void WebPublisher::stop(HttpClient &client, WebPrompts &prompts)
 {
-    if (askToStop(window)) {
-        sendFinal(client, window);
+    if (askToStop(prompts)) {
+        sendFinal(client, prompts);
     }
     m_web.switchPublishing(-1);
 }
 
 void WebPublisher::close(
-    HttpClient &client, QWidget *window, const std::function<void()> &stopTicking)
+    HttpClient &client, WebPrompts &prompts, const std::function<void()> &stopTicking)
 {
     if (!m_web.publishing()) {
         return;
     }
-    if (!askToStop(window)) {
+    if (!askToStop(prompts)) {
         return;
     }
     if (stopTicking) {
         stopTicking();
     }
-    sendFinal(client, window);
+    sendFinal(client, prompts);
 }
 
-bool WebPublisher::askToStop(QWidget *window)
+bool WebPublisher::askToStop(WebPrompts &prompts)
 {
-    const bool yes = m_ui.askYesNo(window, QStringLiteral("Web Scoreboard"),
+    const bool yes = prompts.ask(QStringLiteral("Web Scoreboard"),
         QStringLiteral("Would you like to stop client updating?  This is recommended when the "
                        "game is over."));
     // Whatever the answer, an update still on its way belongs to publishing that ends here: its
@@ -95,10 +93,10 @@ bool WebPublisher::askToStop(QWidget *window)
     return yes;
 }
 
-void WebPublisher::sendFinal(HttpClient &client, QWidget *window)
+void WebPublisher::sendFinal(HttpClient &client, WebPrompts &prompts)
 {
     // The final update reaches the service after any update still on its way.
-    WaitForUpdatesInFlight(m_web, window);
-    SendWebSBUpdateAndWait({m_settings, m_web, m_ui, window}, m_settings.URL, m_settings.PassCode,
-        client, true, window);
+    WaitForUpdatesInFlight(m_web, prompts);
+    SendWebSBUpdateAndWait(
+        {m_settings, m_web, &prompts}, m_settings.URL, m_settings.PassCode, client, true, prompts);
 }

@@ -6,50 +6,48 @@
 #include <functional>
 
 class HttpClient;
-class QWidget;
-class UiServices;
+class WebPrompts;
 struct LiveSettings;
 struct WebState;
 
 // Publishing to the web scoreboard as the board and the options dialog share it: the pace of
 // the periodic updates, one update in flight at a time, the stop after too many refusals, Start,
 // Stop and the final update on closing. Its state is WebState, so every publisher over the same
-// WebState agrees; it owns no window, and its questions and messages go through UiServices over
-// the window it is given.
+// WebState agrees; it knows no window: its questions and messages go to the prompts it
+// is given.
 class WebPublisher : public QObject
 {
     Q_OBJECT
 
 public:
-    WebPublisher(const LiveSettings &settings, WebState &web, UiServices &ui);
+    WebPublisher(const LiveSettings &settings, WebState &web);
 
     // One tick of the board's update timer: counts it, and sends an update once the service's
     // interval is reached and no update is pending.
-    void tick(HttpClient &client, QWidget *window);
+    void tick(HttpClient &client, WebPrompts &prompts);
     // Ticks since the last update (WebSBTicks).
     qint16 ticks() const { return m_ticks; }
 
     // Switches publishing on with a test update of what the operator typed; on a refusal says so
     // and switches it off again. True when the service accepted it.
     bool start(const QString &page, const QString &passcode, const QString &serviceAddress,
-        HttpClient &client, QWidget *window);
+        HttpClient &client, WebPrompts &prompts);
     // Asks whether to stop; sends the final update on Yes. Either answer switches publishing off.
-    void stop(HttpClient &client, QWidget *window);
+    void stop(HttpClient &client, WebPrompts &prompts);
     // The board closes: while publishing, asks whether to stop and on Yes runs `stopTicking`, then
     // sends the final update. Leaves the state as it is.
-    void close(HttpClient &client, QWidget *window, const std::function<void()> &stopTicking);
+    void close(HttpClient &client, WebPrompts &prompts, const std::function<void()> &stopTicking);
 
 Q_SIGNALS:
     // Too many refusals in a row stopped publishing; the operator is told next.
     void stoppedAfterRefusals();
 
 private:
-    bool askToStop(QWidget *window);
-    void sendFinal(HttpClient &client, QWidget *window);
+    bool askToStop(WebPrompts &prompts);
+    void sendFinal(HttpClient &client, WebPrompts &prompts);
 
     const LiveSettings &m_settings;
     WebState &m_web;
-    UiServices &m_ui;
     qint16 m_ticks = 0;
     // An update of this publisher is in flight or its message is open: no tick starts another.
     bool m_updating = false;

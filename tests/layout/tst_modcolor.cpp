@@ -1,7 +1,7 @@
 #include "board/boardlabel.h"
 #include "board/digitgroup.h"
+#include "layout/modcolor.h"
 #include "settings/livesettings.h"
-#include "settings/modcolor.h"
 
 #include <segmora/segmora.h>
 

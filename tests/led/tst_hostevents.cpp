@@ -1,4 +1,4 @@
-#include "led/src/hostevents.h"
+#include "hostevents.h"
 
 #include <QTest>
 

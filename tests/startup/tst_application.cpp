@@ -1,7 +1,7 @@
 #include "board/boardlabel.h"
 #include "board/digitgroup.h"
 #include "board/frmscoreboard.h"
-#include "settings/frmoptions.h"
+#include "options/frmoptions.h"
 #include "startup/application.h"
 #include "startup/fonts.h"
 #include "startup/frmhelp.h"

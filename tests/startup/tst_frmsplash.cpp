@@ -1,4 +1,4 @@
-#include "settings/frmoptions.h"
+#include "options/frmoptions.h"
 #include "settings/livesettings.h"
 #include "startup/artwork.h"
 #include "startup/fonts.h"

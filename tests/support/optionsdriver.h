@@ -1,11 +1,11 @@
 #pragma once
 
-#include "settings/colors.h"
-#include "settings/frmchoosekey.h"
-#include "settings/frmoptions.h"
+#include "options/frmchoosekey.h"
+#include "options/frmoptions.h"
 #include "settings/livesettings.h"
 #include "settings/settingsstore.h"
 #include "tests/support/recordingui.h"
+#include "ui/colors.h"
 #include "web/webstate.h"
 
 #include <QApplication>

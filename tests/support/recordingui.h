@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/uiservices.h"
+#include "ui/uiservices.h"
 
 #include <QList>
 #include <QStringList>

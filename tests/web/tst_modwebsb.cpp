@@ -1,5 +1,5 @@
 #include "settings/settingsstore.h"
-#include "tests/support/recordingui.h"
+#include "tests/support/recordingprompts.h"
 #include "tests/support/scriptedhttpserver.h"
 #include "web/httpclient.h"
 #include "web/modwebsb.h"
@@ -41,7 +41,7 @@ private:
 
     LiveSettings m_settings;
     WebState m_web;
-    RecordingUi m_ui;
+    std::unique_ptr<RecordingPrompts> m_prompts;
     std::unique_ptr<ScriptedHttpServer> m_server;
     std::unique_ptr<QtHttpClient> m_client;
 };
@@ -58,13 +58,13 @@ void TestModWebSB::init()
     }
     m_web.WebSBValues[4] = QStringLiteral("10:00");
     m_web.WebSBFailCount = 0;
-    m_ui = {};
+    m_prompts = std::make_unique<RecordingPrompts>();
 }
 
 int TestModWebSB::send(const QString &page, bool final)
 {
     std::optional<int> result;
-    SendWebSBUpdate({m_settings, m_web, m_ui, nullptr}, page, QStringLiteral("secret"), *m_client,
+    SendWebSBUpdate({m_settings, m_web, m_prompts.get()}, page, QStringLiteral("secret"), *m_client,
         final, [&result](int r) { result = r; });
     [&] { QTRY_VERIFY_WITH_TIMEOUT(result.has_value(), 5000); }();
     return result.value_or(-99);
@@ -82,7 +82,7 @@ void TestModWebSB::defaultTextsSendTheirQueryAndExpectTheirEcho()
     QCOMPARE(m_server->field(QStringLiteral("gt")), QStringLiteral("10:00"));
     QCOMPARE(m_web.WebSBInterval, qint16(5));
     QCOMPARE(m_web.WebSBFailCount, qint16(0));
-    QVERIFY(m_ui.messages.isEmpty());
+    QVERIFY(m_prompts->messages.isEmpty());
 }
 
 void TestModWebSB::finalUpdateAddsItsField()
@@ -147,7 +147,7 @@ void TestModWebSB::repliesThatAreRefused()
     QCOMPARE(send(), 0);
     QCOMPARE(m_web.WebSBFailCount, qint16(3));
     QCOMPARE(m_web.WebSBInterval, qint16(4));
-    QVERIFY(m_ui.messages.isEmpty());
+    QVERIFY(m_prompts->messages.isEmpty());
 }
 
 void TestModWebSB::tooManyRefusalsSendNothing()
@@ -195,7 +195,7 @@ void TestModWebSB::valuesTravelIntact()
             QString(QStringLiteral("2|") + echo).toUtf8(), 0};
     });
     std::optional<int> result;
-    SendWebSBUpdate({m_settings, m_web, m_ui, nullptr}, QStringLiteral("my page"), passcode,
+    SendWebSBUpdate({m_settings, m_web, m_prompts.get()}, QStringLiteral("my page"), passcode,
         *m_client, false, [&result](int r) { result = r; });
     QTRY_VERIFY(result.has_value());
     QCOMPARE(*result, 1);
@@ -237,9 +237,10 @@ void TestModWebSB::failedTransfersAreReportedNotCounted()
     QCOMPARE(send(), 0);
     // The client's time-out is 500 ms.
     QVERIFY2(timer.elapsed() < 1500, qPrintable(QString::number(timer.elapsed())));
-    QCOMPARE(m_ui.messages.size(), 1);
-    QCOMPARE(m_ui.messages.at(0).title, QStringLiteral("Varnelo"));
-    QCOMPARE(m_ui.messages.at(0).text, QStringLiteral("Error sending information to server!"));
+    QCOMPARE(m_prompts->messages.size(), 1);
+    QCOMPARE(m_prompts->messages.at(0).title, QStringLiteral("Varnelo"));
+    QCOMPARE(
+        m_prompts->messages.at(0).text, QStringLiteral("Error sending information to server!"));
     QCOMPARE(m_web.WebSBFailCount, qint16(3));
     QCOMPARE(m_web.WebSBInterval, qint16(4));
 }
@@ -250,7 +251,7 @@ void TestModWebSB::anOversizedReplyIsARefusal()
     m_server->answer(QByteArray(70 * 1024, ' ') + "5|" + DefaultEcho.toUtf8());
     QCOMPARE(send(), 0);
     QCOMPARE(m_web.WebSBFailCount, qint16(1));
-    QVERIFY(m_ui.messages.isEmpty());
+    QVERIFY(m_prompts->messages.isEmpty());
     // One within the limit is read whole.
     m_server->answer(QByteArray(60 * 1024, ' ') + "5|" + DefaultEcho.toUtf8());
     QCOMPARE(send(), 1);
@@ -273,7 +274,7 @@ void TestModWebSB::aReplyAfterASwitchChangesNothing()
     });
     m_web.WebSBFailCount = 4;
     std::optional<int> result;
-    SendWebSBUpdate({m_settings, m_web, m_ui, nullptr}, QStringLiteral("page"),
+    SendWebSBUpdate({m_settings, m_web, m_prompts.get()}, QStringLiteral("page"),
         QStringLiteral("secret"), *m_client, false, [&result](int r) { result = r; });
     QCOMPARE(m_web.WebSBInFlight, 1);
     m_web.switchPublishing(-1); // the operator stops publishing meanwhile
@@ -282,10 +283,10 @@ void TestModWebSB::aReplyAfterASwitchChangesNothing()
     QCOMPARE(m_web.WebSBFailCount, qint16(-1));
     QCOMPARE(m_web.WebSBInterval, qint16(0));
     QCOMPARE(m_web.WebSBInFlight, 0);
-    QVERIFY(m_ui.messages.isEmpty());
+    QVERIFY(m_prompts->messages.isEmpty());
     // A request the client drops unanswered is no longer in flight either.
     m_web.switchPublishing(0);
-    SendWebSBUpdate({m_settings, m_web, m_ui, nullptr}, QStringLiteral("page"),
+    SendWebSBUpdate({m_settings, m_web, m_prompts.get()}, QStringLiteral("page"),
         QStringLiteral("secret"), *m_client, false, [](int) {});
     QCOMPARE(m_web.WebSBInFlight, 1);
     m_client->cancel();
@@ -315,5 +316,5 @@ void TestModWebSB::leadingInterval()
     QCOMPARE(LeadingInterval(QStringLiteral("2e")), qint16(2));
 }
 
-QTEST_MAIN(TestModWebSB)
+QTEST_GUILESS_MAIN(TestModWebSB)
 #include "tst_modwebsb.moc"

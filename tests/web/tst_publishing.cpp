@@ -1,6 +1,6 @@
 #include "board/frmscoreboard.h"
 #include "board/modsoccer.h"
-#include "settings/frmoptions.h"
+#include "options/frmoptions.h"
 #include "settings/settingsstore.h"
 #include "tests/support/fakes.h"
 #include "tests/support/recordingui.h"

@@ -1,4 +1,4 @@
-#include "settings/frmchoosekey.h"
+#include "options/frmchoosekey.h"
 #include "settings/keycodes.h"
 #include "startup/fonts.h"
 #include "tests/support/recordingui.h"

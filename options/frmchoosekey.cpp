@@ -1,7 +1,7 @@
 #include "frmchoosekey.h"
 
 #include "designhelpers.h"
-#include "uiservices.h"
+#include "ui/uiservices.h"
 
 #include <QKeyEvent>
 #include <QLabel>

@@ -1,8 +1,8 @@
 #include "modcolor.h"
 
 #include "layout/controlkinds.h"
-#include "settings/colors.h"
 #include "settings/livesettings.h"
+#include "ui/colors.h"
 
 #include <segmora/segmora.h>
 

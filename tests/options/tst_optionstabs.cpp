@@ -1,4 +1,4 @@
-#include "settings/buzzerdisplay.h"
+#include "options/buzzerdisplay.h"
 #include "startup/fonts.h"
 #include "tests/support/optionsdriver.h"
 

@@ -2,7 +2,7 @@
 
 #include "captionframe.h"
 #include "designhelpers.h"
-#include "livesettings.h"
+#include "settings/livesettings.h"
 
 #include <QLineEdit>
 

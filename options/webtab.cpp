@@ -1,7 +1,7 @@
 #include "webtab.h"
 
 #include "designhelpers.h"
-#include "livesettings.h"
+#include "settings/livesettings.h"
 #include "textstab.h"
 
 #include <QLabel>

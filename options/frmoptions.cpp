@@ -3,10 +3,11 @@
 #include "colorstab.h"
 #include "designhelpers.h"
 #include "keystab.h"
-#include "livesettings.h"
-#include "settingsstore.h"
+#include "settings/livesettings.h"
+#include "settings/settingsstore.h"
 #include "textstab.h"
-#include "uiservices.h"
+#include "ui/uiservices.h"
+#include "ui/windowprompts.h"
 #include "web/httpclient.h"
 #include "web/webstate.h"
 #include "webtab.h"
@@ -77,7 +78,8 @@ frmOptions::frmOptions(LiveSettings &settings, WebState &web, QSettings &store, 
     , m_web(web)
     , m_store(store)
     , m_ui(ui)
-    , m_publisher(settings, web, ui)
+    , m_publisher(settings, web)
+    , m_prompts(new WindowPrompts(ui, this))
     , m_inet1(makeHttpClient ? makeHttpClient() : std::make_unique<QtHttpClient>())
 {
     m_inet1->setObjectName(QStringLiteral("Inet1"));
@@ -151,12 +153,12 @@ void frmOptions::startWebSB()
 {
     m_webTab->setEntriesEnabled(false);
     m_publisher.start(
-        m_webTab->url(), m_webTab->passCode(), m_webTab->serviceAddress(), *m_inet1, this);
+        m_webTab->url(), m_webTab->passCode(), m_webTab->serviceAddress(), *m_inet1, *m_prompts);
 }
 
 void frmOptions::stopWebSB()
 {
-    m_publisher.stop(*m_inet1, this);
+    m_publisher.stop(*m_inet1, *m_prompts);
 }
 
 void frmOptions::closeEvent(QCloseEvent *event)

@@ -4,9 +4,9 @@
 #include "captionframe.h"
 #include "designhelpers.h"
 #include "frmchoosekey.h"
-#include "livesettings.h"
-#include "settingsstore.h"
-#include "uiservices.h"
+#include "settings/livesettings.h"
+#include "settings/settingsstore.h"
+#include "ui/uiservices.h"
 
 #include <QPushButton>
 

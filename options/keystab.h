@@ -1,6 +1,6 @@
 #pragma once
 
-#include "keycodes.h"
+#include "settings/keycodes.h"
 
 #include <QLabel>
 #include <QString>

@@ -6,6 +6,8 @@
 
 #include <QDialog>
 
+class WindowPrompts;
+
 #include <functional>
 #include <memory>
 
@@ -63,5 +65,6 @@ private:
     // A Start or Stop is waiting for the service: the dialog stays open until it is done.
     bool m_webBusy = false;
     WebPublisher m_publisher;
+    WindowPrompts *m_prompts;
     std::unique_ptr<HttpClient> m_inet1;
 };

@@ -1,11 +1,11 @@
 #include "colorstab.h"
 
 #include "captionframe.h"
-#include "colors.h"
 #include "designhelpers.h"
-#include "livesettings.h"
-#include "settingsstore.h"
-#include "uiservices.h"
+#include "settings/livesettings.h"
+#include "settings/settingsstore.h"
+#include "ui/colors.h"
+#include "ui/uiservices.h"
 
 #include <QPushButton>
 
