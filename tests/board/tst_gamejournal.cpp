@@ -33,9 +33,8 @@ private Q_SLOTS:
     void encodingRoundTrips();
     void foreignOrDamagedJournalsAreRefused_data();
     void foreignOrDamagedJournalsAreRefused();
-    void aRunningClockCountsOnWhileTheProgramIsDown();
-    void aStoppedClockStaysWhereItWas();
-    void aClockSetBackWhileDownDoesNotRunTheGameBack();
+    void theClockWhileTheProgramIsDown_data();
+    void theClockWhileTheProgramIsDown();
     void fileIsWrittenWholeAndRemoved();
     void aResumedClockStaysOnTheTenthsGrid_data();
     void aResumedClockStaysOnTheTenthsGrid();
@@ -76,29 +75,32 @@ void TestGameJournal::foreignOrDamagedJournalsAreRefused()
     QVERIFY(!DecodeJournal(data));
 }
 
-void TestGameJournal::aRunningClockCountsOnWhileTheProgramIsDown()
+void TestGameJournal::theClockWhileTheProgramIsDown_data()
 {
-    JournalRecord record = sample(); // 123.4 s run of 600
-    const ClockSlot slot = ResumedClock(record, record.WrittenAt + 45'000);
-    QCOMPARE(slot.BaseValue, ClockSeconds(600));
-    QCOMPARE(slot.BankedTime, ClockTenths(1684));
-    QVERIFY(!slot.Running);
+    // The sample: 123.4 s run of 600, written at `WrittenAt`.
+    QTest::addColumn<bool>("running");
+    QTest::addColumn<qint64>("downMs");
+    QTest::addColumn<ClockValue>("banked");
+    QTest::newRow("a running clock counts on") << true << qint64(45'000) << ClockTenths(1684);
     // Down for longer than the game had left: the clock has reached zero.
-    const ClockSlot late = ResumedClock(record, record.WrittenAt + 3'600'000);
-    QCOMPARE(late.BankedTime, ClockSeconds(600));
+    QTest::newRow("a running clock reaches zero") << true << qint64(3'600'000) << ClockSeconds(600);
+    QTest::newRow("a stopped clock stays where it was")
+        << false << qint64(3'600'000) << ClockTenths(1234);
+    QTest::newRow("a clock set back does not run the game back")
+        << true << qint64(-86'400'000) << ClockTenths(1234);
 }
 
-void TestGameJournal::aStoppedClockStaysWhereItWas()
+void TestGameJournal::theClockWhileTheProgramIsDown()
 {
+    QFETCH(bool, running);
+    QFETCH(qint64, downMs);
+    QFETCH(ClockValue, banked);
     JournalRecord record = sample();
-    record.Running = false;
-    QCOMPARE(ResumedClock(record, record.WrittenAt + 3'600'000).BankedTime, ClockTenths(1234));
-}
-
-void TestGameJournal::aClockSetBackWhileDownDoesNotRunTheGameBack()
-{
-    const JournalRecord record = sample();
-    QCOMPARE(ResumedClock(record, record.WrittenAt - 86'400'000).BankedTime, ClockTenths(1234));
+    record.Running = running;
+    const ClockSlot slot = ResumedClock(record, record.WrittenAt + downMs);
+    QCOMPARE(slot.BaseValue, ClockSeconds(600));
+    QCOMPARE(slot.BankedTime, banked);
+    QVERIFY(!slot.Running);
 }
 
 void TestGameJournal::fileIsWrittenWholeAndRemoved()

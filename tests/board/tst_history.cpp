@@ -1,23 +1,15 @@
-#include "board/digitgroup.h"
-#include "board/frmscoreboard.h"
 #include "board/gamejournal.h"
 #include "board/journalwriter.h"
-#include "board/modsoccer.h"
-#include "settings/livesettings.h"
-#include "settings/settingsstore.h"
-#include "tests/support/boardkeys.h"
-#include "tests/support/fakes.h"
-#include "tests/support/recordingui.h"
+#include "tests/support/boardfixture.h"
 #include "tests/support/scriptedhttpserver.h"
 #include "tests/support/slowjournal.h"
-#include "web/webstate.h"
 
 #include <QAction>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QTest>
 
-class TestHistory : public QObject
+class TestHistory : public QObject, private BoardFixture
 {
     Q_OBJECT
 
@@ -38,12 +30,8 @@ private Q_SLOTS:
     void figuresNameThemselves();
 
 private:
-    void open();
-    void type(const char *group, const char *keys);
-    void tick() { QMetaObject::invokeMethod(&m_board->tmrClock(), "timeout"); }
-    void undo() { m_board->findChild<QAction *>(QStringLiteral("actUndo"))->trigger(); }
-    void redo() { m_board->findChild<QAction *>(QStringLiteral("actRedo"))->trigger(); }
-    DigitGroup *group(const char *name) const { return m_board->group(QLatin1String(name)); }
+    void undo() { board->findChild<QAction *>(QStringLiteral("actUndo"))->trigger(); }
+    void redo() { board->findChild<QAction *>(QStringLiteral("actRedo"))->trigger(); }
     // The journal on disk, once everything asked of the writer is written.
     std::optional<JournalRecord> journalled()
     {
@@ -57,59 +45,39 @@ private:
     }
 
     QTemporaryDir m_dir;
-    LiveSettings m_settings;
-    GameState m_game;
-    WebState m_web;
-    FakeTime m_time;
-    RecordingUi m_ui;
     std::unique_ptr<SlowJournal> m_journal;
     std::unique_ptr<JournalWriter> m_writer;
-    std::unique_ptr<frmScoreboard> m_board;
 };
 
 void TestHistory::init()
 {
-    m_settings = DefaultSettings(QString());
-    m_game = {};
-    m_web = {};
-    m_time = FakeTime();
-    m_ui = {};
+    resetBoard();
     m_writer.reset();
     m_journal = std::make_unique<SlowJournal>(m_dir.filePath(QStringLiteral("journal.json")));
     m_journal->remove();
     m_writer = std::make_unique<JournalWriter>(*m_journal);
+    journal = m_writer.get();
 }
 
 void TestHistory::cleanup()
 {
-    m_board.reset();
+    closeBoard();
     m_writer.reset();
-}
-
-void TestHistory::open()
-{
-    frmScoreboard::Context context{m_settings, m_game, m_web, m_time, m_ui, {}, m_writer.get()};
-    m_board = std::make_unique<frmScoreboard>(context, std::make_unique<RecordingSoundPlayer>());
-}
-
-void TestHistory::type(const char *name, const char *keys)
-{
-    TypeKeys(group(name), keys);
 }
 
 void TestHistory::undoAndRedoAcrossGroups()
 {
-    open();
+    openBoard();
     type("sgmScoreH", "2\r");
     type("sgmPeriod", "3");
     type("sgmScoreH", "+1");
     QCOMPARE(ShownFigure(group("sgmScoreH")), QStringLiteral(" 3"));
     undo();
     QCOMPARE(ShownFigure(group("sgmScoreH")), QStringLiteral(" 2"));
-    QCOMPARE(m_web.WebSBValues[3], QStringLiteral("2"));
+    QCOMPARE(web.WebSBValues[3], QStringLiteral("2"));
     undo();
     QCOMPARE(ShownFigure(group("sgmPeriod")), QStringLiteral("0"));
-    QCOMPARE(m_web.WebSBValues[6], QStringLiteral("0"));
+    QCOMPARE(web.WebSBValues[6], QStringLiteral("0"));
     undo();
     QCOMPARE(ShownFigure(group("sgmScoreH")), QStringLiteral("00"));
     undo(); // nothing more to undo
@@ -131,72 +99,72 @@ void TestHistory::undoAndRedoAcrossGroups()
 
 void TestHistory::undoOfAClockEntryRestoresTheShownTime()
 {
-    open();
-    m_board->AllKeyPress('s');
-    m_time.advance(30'000);
+    openBoard();
+    board->AllKeyPress('s');
+    time.advance(30'000);
     tick();
-    QCOMPARE(m_web.WebSBValues[4], QStringLiteral("9:30"));
+    QCOMPARE(web.WebSBValues[4], QStringLiteral("9:30"));
     type("sgmTime", "45.0\r");
-    QCOMPARE(m_web.WebSBValues[4], QStringLiteral("45:00"));
-    QCOMPARE(m_game.LastEnteredTime, 2700);
+    QCOMPARE(web.WebSBValues[4], QStringLiteral("45:00"));
+    QCOMPARE(game.LastEnteredTime, 2700);
     undo();
-    QCOMPARE(m_web.WebSBValues[4], QStringLiteral("9:30"));
-    QCOMPARE(m_game.LastEnteredTime, 600);
-    QVERIFY(!m_game.Clock[0].Running);
+    QCOMPARE(web.WebSBValues[4], QStringLiteral("9:30"));
+    QCOMPARE(game.LastEnteredTime, 600);
+    QVERIFY(!game.Clock[0].Running);
     // Time passing does not move the restored, stopped clock.
-    m_time.advance(10'000);
-    QVERIFY(m_board->tmrClock().isActive());
+    time.advance(10'000);
+    QVERIFY(board->tmrClock().isActive());
     tick();
-    QCOMPARE(m_web.WebSBValues[4], QStringLiteral("9:30"));
+    QCOMPARE(web.WebSBValues[4], QStringLiteral("9:30"));
     redo();
-    QCOMPARE(m_web.WebSBValues[4], QStringLiteral("45:00"));
-    QCOMPARE(m_game.LastEnteredTime, 2700);
+    QCOMPARE(web.WebSBValues[4], QStringLiteral("45:00"));
+    QCOMPARE(game.LastEnteredTime, 2700);
 }
 
 void TestHistory::undoKeysTypeNothing()
 {
-    open();
-    m_board->show();
-    m_board->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_board.get()));
+    openBoard();
+    board->show();
+    board->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(board.get()));
     type("sgmScoreH", "5\r");
     group("sgmScoreH")->setFocus();
     // Through the application, as the operator's keyboard would deliver them.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(ShownFigure(group("sgmScoreH")), QStringLiteral("00"));
-    QVERIFY(m_game.NumberEntry.text.isEmpty());
+    QVERIFY(game.NumberEntry.text.isEmpty());
     QTest::keyClick(
         QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(ShownFigure(group("sgmScoreH")), QStringLiteral(" 5"));
     // F11 types nothing either.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F11);
-    QVERIFY(m_game.NumberEntry.text.isEmpty());
-    m_board->hide();
+    QVERIFY(game.NumberEntry.text.isEmpty());
+    board->hide();
 }
 
 void TestHistory::historyHoldsFiftyChanges()
 {
-    open();
+    openBoard();
     for (int i = 0; i < 60; ++i) {
         type("sgmShotsH", "+1");
     }
-    QCOMPARE(m_web.WebSBValues[7], QStringLiteral("60"));
+    QCOMPARE(web.WebSBValues[7], QStringLiteral("60"));
     for (int i = 0; i < 50; ++i) {
         undo();
     }
-    QCOMPARE(m_web.WebSBValues[7], QStringLiteral("10"));
+    QCOMPARE(web.WebSBValues[7], QStringLiteral("10"));
 }
 
 void TestHistory::journalFollowsEveryChange()
 {
-    open();
+    openBoard();
     QVERIFY(!journalExists()); // opening the board is no change
     type("sgmScoreV", "3\r");
     QCOMPARE(journalled()->Figures.value(QStringLiteral("sgmScoreV")), (QList<qint16>{3, -1}));
-    m_board->AllKeyPress('s');
+    board->AllKeyPress('s');
     QVERIFY(journalled()->Running);
-    m_time.advance(2'000);
-    m_board->AllKeyPress('s');
+    time.advance(2'000);
+    board->AllKeyPress('s');
     const JournalRecord stopped = *journalled();
     QVERIFY(!stopped.Running);
     undo();
@@ -205,19 +173,19 @@ void TestHistory::journalFollowsEveryChange()
 
 void TestHistory::theTickWritesNoJournal()
 {
-    open();
-    m_board->AllKeyPress('s');
+    openBoard();
+    board->AllKeyPress('s');
     QVERIFY(journalExists());
     const int writes = m_journal->writes;
     const JournalRecord started = *journalled();
     for (int i = 0; i < 200; ++i) {
-        m_time.advance(50);
+        time.advance(50);
         tick();
     }
     QVERIFY(journalExists());
     QCOMPARE(m_journal->writes, writes);
     // The record written at the start is enough to resume from: 10 s on, the clock is at 9:50.
-    QCOMPARE(ResumedClock(started, m_time.wallClockMilliseconds()).BankedTime, ClockSeconds(10));
+    QCOMPARE(ResumedClock(started, time.wallClockMilliseconds()).BankedTime, ClockSeconds(10));
 }
 
 void TestHistory::aNormalCloseLeavesNoJournal_data()
@@ -235,23 +203,23 @@ void TestHistory::aNormalCloseLeavesNoJournal()
     QFETCH(bool, answer);
     ScriptedHttpServer server;
     server.answer("1|");
-    m_settings.ServiceAddress = server.baseAddress();
-    m_web.WebSBFailCount = publishing ? 0 : -1;
-    open();
+    settings.ServiceAddress = server.baseAddress();
+    web.WebSBFailCount = publishing ? 0 : -1;
+    openBoard();
     type("sgmScoreH", "1\r");
-    m_board->AllKeyPress('s');
+    board->AllKeyPress('s');
     QVERIFY(journalExists());
     // The operator leaves the closing question open for a while, the clock running on.
-    m_ui.whileAsking = [this] {
+    ui.whileAsking = [this] {
         for (int i = 0; i < 100; ++i) {
-            m_time.advance(50);
+            time.advance(50);
             tick();
         }
     };
-    m_ui.answers = {answer};
-    m_board->show();
-    m_board->close();
-    QCOMPARE(m_ui.questions.size(), publishing ? 1 : 0);
+    ui.answers = {answer};
+    board->show();
+    board->close();
+    QCOMPARE(ui.questions.size(), publishing ? 1 : 0);
     QVERIFY(!journalExists());
     // Nothing the board still does brings it back.
     tick();
@@ -261,13 +229,13 @@ void TestHistory::aNormalCloseLeavesNoJournal()
 void TestHistory::aSlowDiskNeverHoldsUpTheBoard()
 {
     m_journal->delayMs = 400;
-    open();
+    openBoard();
     QElapsedTimer timer;
     qint64 longest = 0;
     for (const char *keys : {"1\r", "+1", "-1", "2\r"}) {
         timer.start();
         type("sgmShotsH", keys);
-        m_board->AllKeyPress('s');
+        board->AllKeyPress('s');
         longest = std::max(longest, timer.elapsed());
     }
     QVERIFY2(longest < 100, qPrintable(QString::number(longest)));
@@ -282,55 +250,55 @@ void TestHistory::aResumedClockReadsInWholeTenths()
     record.Running = true;
     record.LastEnteredTime = 600;
     // Written 15.75 s before this start, at a time that falls between two tenths.
-    record.WrittenAt = m_time.wallClockMilliseconds() - 15'750;
-    open();
-    m_board->ResumeGame(record);
+    record.WrittenAt = time.wallClockMilliseconds() - 15'750;
+    openBoard();
+    board->ResumeGame(record);
     for (int i = 0; i < 40; ++i) {
-        m_time.advance(37);
+        time.advance(37);
         tick();
-        const ClockValue value = ReadClock(m_game.Clock, m_time, 0);
+        const ClockValue value = ReadClock(game.Clock, time, 0);
         QVERIFY2(value % ClockTenths(1) == 0, qPrintable(QString::number(value)));
     }
     // 600 - 1.2 - 15.7 - 1.4 = 581.7, shown rounded up as 9:42.
-    QCOMPARE(m_web.WebSBValues[4], QStringLiteral("9:42"));
+    QCOMPARE(web.WebSBValues[4], QStringLiteral("9:42"));
 }
 
 void TestHistory::resumingRestoresFiguresAndCountsTheClockOn()
 {
-    open();
+    openBoard();
     type("sgmScoreH", "2\r");
     type("sgmSavesV", "11\r");
     type("sgmTime", "20.0\r");
-    m_board->AllKeyPress('s');
-    m_time.advance(30'000);
+    board->AllKeyPress('s');
+    time.advance(30'000);
     tick();
     const JournalRecord record = *journalled();
     // The program dies; 45 s later it starts again and takes the game up.
-    m_board.reset();
-    m_game = {};
-    m_web = {};
-    m_time.advance(45'000);
-    open();
-    m_board->ResumeGame(record);
+    closeBoard();
+    game = {};
+    web = {};
+    time.advance(45'000);
+    openBoard();
+    board->ResumeGame(record);
     QCOMPARE(ShownFigure(group("sgmScoreH")), QStringLiteral(" 2"));
     QCOMPARE(ShownFigure(group("sgmSavesV")), QStringLiteral("11"));
-    QCOMPARE(m_web.WebSBValues[3], QStringLiteral("2"));
-    QCOMPARE(m_web.WebSBValues[12], QStringLiteral("11"));
-    QCOMPARE(m_game.LastEnteredTime, 1200);
-    QCOMPARE(m_web.WebSBValues[4], QStringLiteral("18:45"));
-    QVERIFY(m_game.Clock[0].Running);
-    QVERIFY(m_board->tmrClock().isActive());
-    m_time.advance(1'000);
+    QCOMPARE(web.WebSBValues[3], QStringLiteral("2"));
+    QCOMPARE(web.WebSBValues[12], QStringLiteral("11"));
+    QCOMPARE(game.LastEnteredTime, 1200);
+    QCOMPARE(web.WebSBValues[4], QStringLiteral("18:45"));
+    QVERIFY(game.Clock[0].Running);
+    QVERIFY(board->tmrClock().isActive());
+    time.advance(1'000);
     tick();
-    QCOMPARE(m_web.WebSBValues[4], QStringLiteral("18:44"));
+    QCOMPARE(web.WebSBValues[4], QStringLiteral("18:44"));
     // Reset still goes back to the last time entered before the crash.
-    m_board->AllKeyPress('r');
-    QCOMPARE(m_web.WebSBValues[4], QStringLiteral("20:00"));
+    board->AllKeyPress('r');
+    QCOMPARE(web.WebSBValues[4], QStringLiteral("20:00"));
 }
 
 void TestHistory::figuresNameThemselves()
 {
-    open();
+    openBoard();
     QCOMPARE(group("sgmScoreH")->accessibleName(), QStringLiteral("Home score 0"));
     type("sgmScoreH", "2\r");
     type("sgmCKV", "7");

@@ -26,6 +26,7 @@ private Q_SLOTS:
     void showClock_data();
     void showClock();
     void showClockSwitchesModesBetween60And59Point9();
+    void intQuotientRoundsDown_data();
     void intQuotientRoundsDown();
     void parseClockEntry_data();
     void parseClockEntry();
@@ -204,12 +205,22 @@ void TestModCount::showClockSwitchesModesBetween60And59Point9()
     QCOMPARE(ShowClock(tenths(599)).captions[3], qint16(-1));
 }
 
+void TestModCount::intQuotientRoundsDown_data()
+{
+    QTest::addColumn<ClockValue>("dividend");
+    QTest::addColumn<ClockValue>("divisor");
+    QTest::addColumn<qint16>("quotient");
+    QTest::newRow("1199 / 600 s") << ClockSeconds(1199) << ClockSeconds(600) << qint16(1);
+    QTest::newRow("599.9 / 600 s") << tenths(5999) << ClockSeconds(600) << qint16(0);
+    QTest::newRow("-0.1 / 60 s") << -tenths(1) << ClockSeconds(60) << qint16(-1);
+    QTest::newRow("by zero") << ClockSeconds(10) << ClockValue(0) << qint16(0);
+}
+
 void TestModCount::intQuotientRoundsDown()
 {
-    QCOMPARE(IntQuotient(ClockSeconds(1199), ClockSeconds(600)), qint16(1));
-    QCOMPARE(IntQuotient(tenths(5999), ClockSeconds(600)), qint16(0));
-    QCOMPARE(IntQuotient(-tenths(1), ClockSeconds(60)), qint16(-1));
-    QCOMPARE(IntQuotient(ClockSeconds(10), 0), qint16(0));
+    QFETCH(ClockValue, dividend);
+    QFETCH(ClockValue, divisor);
+    QTEST(IntQuotient(dividend, divisor), "quotient");
 }
 
 void TestModCount::parseClockEntry_data()

@@ -13,9 +13,8 @@ private Q_SLOTS:
     void init();
     void singleDigitGroupsTakeADigitAtOnce();
     void twoDigitGroupsTakeANumberAndEnter();
-    void plusAndMinusAddOrSubtractOneDigitAtOnce();
-    void nothingWraps();
-    void spaceClearsAndBackspaceDoesNot();
+    void editingKeys_data();
+    void editingKeys();
     void anotherGroupTakesTheEntryOver();
     void theDispatchSeesEveryKeyFirst();
     void commitReadsBlankDigitsAsNothing();
@@ -82,44 +81,46 @@ void TestNumberEntry::twoDigitGroupsTakeANumberAndEnter()
     QCOMPARE(score.shown(), QStringLiteral(" 7"));
 }
 
-void TestNumberEntry::plusAndMinusAddOrSubtractOneDigitAtOnce()
+void TestNumberEntry::editingKeys_data()
 {
-    FakeDigits score(QStringLiteral("sgmScoreV"), 2);
-    type(score, "12\r", 0, 99);
-    type(score, "+1", 0, 99);
-    QCOMPARE(score.shown(), QStringLiteral("13"));
-    type(score, "-5", 0, 99);
-    QCOMPARE(score.shown(), QStringLiteral(" 8"));
-    type(score, "-9", 0, 99);
-    QCOMPARE(score.shown(), QStringLiteral(" 8"));
-
-    FakeDigits corners(QStringLiteral("sgmCKV"), 1);
-    type(corners, "9+1", 0, 9);
-    QCOMPARE(corners.shown(), QStringLiteral("9"));
-    type(corners, "-4", 0, 9);
-    QCOMPARE(corners.shown(), QStringLiteral("5"));
+    // Keys typed on one group in turn, and the figure shown after each, apart by '|'.
+    QTest::addColumn<QString>("group");
+    QTest::addColumn<int>("digits");
+    QTest::addColumn<int>("minimum");
+    QTest::addColumn<int>("maximum");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("shown");
+    // Plus and minus add or subtract one digit at once; what would leave the range is refused.
+    QTest::newRow("plus and minus on a score") << "sgmScoreV" << 2 << 0 << 99 << "12\r+1|-5|-9"
+                                               << "13| 8| 8";
+    QTest::newRow("plus and minus on corner kicks") << "sgmCKV" << 1 << 0 << 9 << "9+1|-4"
+                                                    << "9|5";
+    // Nothing wraps.
+    QTest::newRow("a score at its ends") << "sgmShotsH" << 2 << 0 << 99 << "99\r+1|0\r-1"
+                                         << "99| 0";
+    QTest::newRow("a period at its ends") << "sgmPeriod" << 1 << 1 << 4 << "4+1|1-1"
+                                          << "4|1";
+    // Space clears what is typed; backspace does not.
+    QTest::newRow("space and backspace") << "sgmSavesH" << 2 << 0 << 99 << "12 \r|4\b5\r"
+                                         << "00|45";
 }
 
-void TestNumberEntry::nothingWraps()
+void TestNumberEntry::editingKeys()
 {
-    FakeDigits shots(QStringLiteral("sgmShotsH"), 2);
-    type(shots, "99\r+1", 0, 99);
-    QCOMPARE(shots.shown(), QStringLiteral("99"));
-    type(shots, "0\r-1", 0, 99);
-    QCOMPARE(shots.shown(), QStringLiteral(" 0"));
-    FakeDigits period(QStringLiteral("sgmPeriod"), 1);
-    type(period, "4+1", 1, 4);
-    type(period, "1-1", 1, 4);
-    QCOMPARE(period.shown(), QStringLiteral("1"));
-}
-
-void TestNumberEntry::spaceClearsAndBackspaceDoesNot()
-{
-    FakeDigits saves(QStringLiteral("sgmSavesH"), 2);
-    type(saves, "12 \r", 0, 99);
-    QCOMPARE(saves.shown(), QStringLiteral("00"));
-    type(saves, "4\b5\r", 0, 99);
-    QCOMPARE(saves.shown(), QStringLiteral("45"));
+    QFETCH(QString, group);
+    QFETCH(int, digits);
+    QFETCH(int, minimum);
+    QFETCH(int, maximum);
+    QFETCH(QString, keys);
+    QFETCH(QString, shown);
+    const QStringList steps = keys.split(QLatin1Char('|'));
+    const QStringList figures = shown.split(QLatin1Char('|'));
+    QCOMPARE(steps.size(), figures.size());
+    FakeDigits figure(group, digits);
+    for (qsizetype i = 0; i < steps.size(); ++i) {
+        type(figure, steps.at(i).toLatin1().constData(), minimum, maximum);
+        QCOMPARE(figure.shown(), figures.at(i));
+    }
 }
 
 void TestNumberEntry::anotherGroupTakesTheEntryOver()

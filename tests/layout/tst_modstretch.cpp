@@ -51,8 +51,8 @@ private Q_SLOTS:
     void atLeastOne();
     void scalingIsPureArithmetic();
     void recordTakesWholeTwipsAndPoints();
-    void doubleSizeDoublesEverything();
-    void widerOnlyLeavesFontsBordersAndDigits();
+    void rescale_data();
+    void rescale();
     void aSliverKeepsEverythingAtLeastOne();
     void everyRescaleStartsFromTheReference();
     void firstRescaleRoundsFractionalFonts();
@@ -109,37 +109,47 @@ void TestModStretch::recordTakesWholeTwipsAndPoints()
     QCOMPARE(digit.Width, 0); // a digit's extent follows from its Size
 }
 
-void TestModStretch::doubleSizeDoublesEverything()
+void TestModStretch::rescale_data()
 {
-    Window w;
-    LayoutRecord record;
-    RecordLayout(record, w.window);
-    w.window.resize(1264, 906);
-    StretchLayout(record, w.window);
-    QCOMPARE(w.title->geometry(), QRect(8, 16, 1250, 98));
-    QCOMPARE(w.title->fontSize(), 56.0);
-    QCOMPARE(w.frame->borderWidth(), 12);
-    QCOMPARE(w.group->geometry(), QRect(424, 144, 418, 162));
-    QCOMPARE(w.digit->digitSize(), short(130));
-    QCOMPARE(w.digit->pos(), QPoint(16, 16));
-    const auto m = SegmoraGeometry::measuresFor(130);
-    QCOMPARE(w.digit->size(), QSize(m.width, m.height));
-    QVERIFY(w.window.updatesEnabled());
+    QTest::addColumn<QSize>("window");
+    QTest::addColumn<QRect>("title");
+    QTest::addColumn<double>("fontSize");
+    QTest::addColumn<int>("borderWidth");
+    QTest::addColumn<QRect>("group");
+    QTest::addColumn<short>("digitSize");
+    QTest::addColumn<QPoint>("digitAt");
+    // Twice the size doubles everything.
+    QTest::newRow("double size") << QSize(1264, 906) << QRect(8, 16, 1250, 98) << 56.0 << 12
+                                 << QRect(424, 144, 418, 162) << short(130) << QPoint(16, 16);
+    // Wider only leaves the fonts, the borders and the digits.
+    QTest::newRow("wider only") << QSize(1264, 453) << QRect(8, 8, 1250, 49) << 28.0 << 6
+                                << QRect(424, 72, 418, 81) << short(65) << QPoint(16, 8);
 }
 
-void TestModStretch::widerOnlyLeavesFontsBordersAndDigits()
+void TestModStretch::rescale()
 {
+    QFETCH(QSize, window);
+    QFETCH(QRect, title);
+    QFETCH(double, fontSize);
+    QFETCH(int, borderWidth);
+    QFETCH(QRect, group);
+    QFETCH(short, digitSize);
+    QFETCH(QPoint, digitAt);
     Window w;
     LayoutRecord record;
     RecordLayout(record, w.window);
-    w.window.resize(1264, 453);
+    w.window.resize(window);
     StretchLayout(record, w.window);
-    QCOMPARE(w.title->geometry(), QRect(8, 8, 1250, 49));
-    QCOMPARE(w.title->fontSize(), 28.0);
-    QCOMPARE(w.frame->borderWidth(), 6);
-    QCOMPARE(w.digit->digitSize(), short(65));
-    QCOMPARE(w.group->geometry(), QRect(424, 72, 418, 81));
+    QCOMPARE(w.title->geometry(), title);
+    QCOMPARE(w.title->fontSize(), fontSize);
+    QCOMPARE(w.frame->borderWidth(), borderWidth);
+    QCOMPARE(w.group->geometry(), group);
+    QCOMPARE(w.digit->digitSize(), digitSize);
+    QCOMPARE(w.digit->pos(), digitAt);
+    const auto m = SegmoraGeometry::measuresFor(digitSize);
+    QCOMPARE(w.digit->size(), QSize(m.width, m.height));
     QCOMPARE(w.atLeftEdge->x(), 0);
+    QVERIFY(w.window.updatesEnabled());
 }
 
 void TestModStretch::aSliverKeepsEverythingAtLeastOne()

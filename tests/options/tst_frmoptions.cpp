@@ -31,7 +31,6 @@ private Q_SLOTS:
 
 private:
     QTemporaryDir m_dir;
-    int m_storeCount = 0;
     std::unique_ptr<OptionsBench> m_bench;
 };
 
@@ -43,8 +42,7 @@ void TestOptions::initTestCase()
 
 void TestOptions::init()
 {
-    m_bench = std::make_unique<OptionsBench>(
-        m_dir.filePath(QStringLiteral("store%1.conf").arg(++m_storeCount)));
+    m_bench = std::make_unique<OptionsBench>();
 }
 
 void TestOptions::windowAndControls()

@@ -38,7 +38,6 @@ private:
     QString pathOfLength(int length, bool create);
 
     QTemporaryDir m_dir;
-    int m_storeCount = 0;
     std::unique_ptr<OptionsBench> m_bench;
 };
 
@@ -50,8 +49,7 @@ void TestOptionsTabs::initTestCase()
 
 void TestOptionsTabs::init()
 {
-    m_bench = std::make_unique<OptionsBench>(
-        m_dir.filePath(QStringLiteral("store%1.conf").arg(++m_storeCount)));
+    m_bench = std::make_unique<OptionsBench>();
 }
 
 // A path of exactly `length` characters in the temporary folder, as a file or not at all.

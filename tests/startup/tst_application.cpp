@@ -6,6 +6,7 @@
 #include "startup/fonts.h"
 #include "startup/frmhelp.h"
 #include "startup/frmsplash.h"
+#include "tests/support/programfolder.h"
 #include "tests/support/recordingui.h"
 #include "tests/support/scriptedhttpserver.h"
 #include "web/webstate.h"
@@ -50,14 +51,12 @@ void TestApplication::initTestCase()
 
 void TestApplication::init()
 {
-    QSettings seed(m_dir.filePath(QStringLiteral("Varnelo.conf")), QSettings::IniFormat);
+    QSettings seed(SettingsPathIn(m_dir.path()), QSettings::IniFormat);
     seed.clear();
     seed.setValue(QStringLiteral("TextSettings/TitleText"), QStringLiteral("League Night"));
     seed.sync();
     m_ui = {};
-    m_app = std::make_unique<Application>(m_ui,
-        std::make_unique<QSettings>(
-            m_dir.filePath(QStringLiteral("Varnelo.conf")), QSettings::IniFormat));
+    m_app = MakeApplication(m_ui, m_dir.path());
 }
 
 void TestApplication::cleanup()
@@ -67,10 +66,7 @@ void TestApplication::cleanup()
 
 void TestApplication::goToBoard()
 {
-    m_app->start();
-    QVERIFY(m_app->splash());
-    m_app->splash()->GoScore();
-    QVERIFY(m_app->board());
+    QVERIFY(GoToBoard(*m_app));
 }
 
 void TestApplication::startsAtTheSplashAndGoesToTheBoard()
@@ -136,7 +132,7 @@ void TestApplication::optionsDuringARunningCountdown()
     QVERIFY(board->tmrClock().isActive());
     QCOMPARE(board->design().labels.value(QStringLiteral("lblTitle"))->text(),
         QStringLiteral("Cup Final"));
-    QSettings stored(m_dir.filePath(QStringLiteral("Varnelo.conf")), QSettings::IniFormat);
+    QSettings stored(SettingsPathIn(m_dir.path()), QSettings::IniFormat);
     QCOMPARE(stored.value(QStringLiteral("TextSettings/TitleText")).toString(),
         QStringLiteral("Cup Final"));
 }

@@ -3,6 +3,7 @@
 #include "board/modsoccer.h"
 #include "startup/application.h"
 #include "startup/frmsplash.h"
+#include "tests/support/programfolder.h"
 #include "tests/support/recordingui.h"
 
 #include <QAction>
@@ -52,13 +53,8 @@ void TestPlacement::cleanup()
 
 std::unique_ptr<Application> TestPlacement::open()
 {
-    auto app = std::make_unique<Application>(m_ui,
-        std::make_unique<QSettings>(
-            m_dir.filePath(QStringLiteral("Varnelo.conf")), QSettings::IniFormat),
-        nullptr, m_dir.filePath(QStringLiteral("journal.json")));
-    app->start();
-    app->splash()->GoScore();
-    m_board = app->board();
+    auto app = MakeApplication(m_ui, m_dir.path());
+    m_board = GoToBoard(*app);
     return app;
 }
 
@@ -78,7 +74,7 @@ void TestPlacement::f11TogglesFullScreenAndIsRemembered()
     QVERIFY(m_board->isFullScreen());
     press("actFullScreen");
     QVERIFY(!m_board->isFullScreen());
-    QSettings stored(m_dir.filePath(QStringLiteral("Varnelo.conf")), QSettings::IniFormat);
+    QSettings stored(SettingsPathIn(m_dir.path()), QSettings::IniFormat);
     QCOMPARE(
         stored.value(QStringLiteral("BoardWindow/FullScreen")).toString(), QStringLiteral("0"));
 }
@@ -103,7 +99,7 @@ void TestPlacement::screenKeysMoveTheBoardAndAreRemembered()
 void TestPlacement::aScreenNoLongerConnectedFallsBackToTheBoardsOwn()
 {
     m_app.reset();
-    QSettings stored(m_dir.filePath(QStringLiteral("Varnelo.conf")), QSettings::IniFormat);
+    QSettings stored(SettingsPathIn(m_dir.path()), QSettings::IniFormat);
     stored.setValue(QStringLiteral("BoardWindow/Screen"), QStringLiteral("Gone"));
     stored.sync();
     m_app = open();

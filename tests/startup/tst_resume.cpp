@@ -5,6 +5,7 @@
 #include "startup/fonts.h"
 #include "startup/frmsplash.h"
 #include "tests/support/fakes.h"
+#include "tests/support/programfolder.h"
 #include "tests/support/recordingui.h"
 #include "web/webstate.h"
 
@@ -24,12 +25,8 @@ namespace {
 int runGameUntilKilled(const QString &folder)
 {
     RecordingUi ui;
-    Application varnelo(ui,
-        std::make_unique<QSettings>(folder + QStringLiteral("/Varnelo.conf"), QSettings::IniFormat),
-        nullptr, folder + QStringLiteral("/journal.json"));
-    varnelo.start();
-    varnelo.splash()->GoScore();
-    frmScoreboard *board = varnelo.board();
+    const auto varnelo = MakeApplication(ui, folder);
+    frmScoreboard *board = GoToBoard(*varnelo);
     QTest::keyClicks(board->group(QStringLiteral("sgmScoreH")), QStringLiteral("3"));
     QTest::keyClick(board->group(QStringLiteral("sgmScoreH")), Qt::Key_Return);
     QTest::keyClick(board->group(QStringLiteral("sgmPeriod")), '2');
@@ -76,7 +73,7 @@ void TestResume::aKilledGameIsResumedAsItWas()
     QVERIFY(child.waitForFinished());
     QCOMPARE(child.exitStatus(), QProcess::CrashExit);
 
-    GameJournal journal(m_dir.filePath(QStringLiteral("journal.json")));
+    GameJournal journal(JournalPathIn(m_dir.path()));
     const auto record = journal.read();
     QVERIFY(record);
     QVERIFY(record->Running);
@@ -88,21 +85,18 @@ void TestResume::aKilledGameIsResumedAsItWas()
     time.wall = record->WrittenAt + 7000 - time.now;
     RecordingUi ui;
     ui.answers = {true};
-    Application varnelo(ui,
-        std::make_unique<QSettings>(
-            m_dir.filePath(QStringLiteral("Varnelo.conf")), QSettings::IniFormat),
-        &time, journal.path());
-    varnelo.start();
+    const auto varnelo = MakeApplication(ui, m_dir.path(), &time);
+    varnelo->start();
     QCOMPARE(ui.questions.size(), 1);
     QCOMPARE(ui.questions.at(0).text, QStringLiteral("Resume the last game?"));
-    frmScoreboard *board = varnelo.board();
+    frmScoreboard *board = varnelo->board();
     QVERIFY(board);
     QCOMPARE(board->group(QStringLiteral("sgmScoreH"))->caption(0), qint16(3));
     QCOMPARE(board->group(QStringLiteral("sgmPeriod"))->caption(0), qint16(2));
-    QCOMPARE(varnelo.web().WebSBValues[3], QStringLiteral("3"));
+    QCOMPARE(varnelo->web().WebSBValues[3], QStringLiteral("3"));
     const ClockValue expected = record->BaseValue - record->ElapsedTime - ClockSeconds(7);
-    QCOMPARE(varnelo.web().WebSBValues[4], ShowClock(expected).text);
-    QVERIFY(varnelo.game().Clock[0].Running);
+    QCOMPARE(varnelo->web().WebSBValues[4], ShowClock(expected).text);
+    QVERIFY(varnelo->game().Clock[0].Running);
     QVERIFY(board->tmrClock().isActive());
     board->close();
     QVERIFY(!journal.exists());
@@ -110,41 +104,35 @@ void TestResume::aKilledGameIsResumedAsItWas()
 
 void TestResume::noMeansTheGameIsDiscarded()
 {
-    GameJournal journal(m_dir.filePath(QStringLiteral("journal.json")));
+    GameJournal journal(JournalPathIn(m_dir.path()));
     JournalRecord record;
     record.BaseValue = ClockSeconds(600);
     record.Figures.insert(QStringLiteral("sgmScoreV"), {4, -1});
     QVERIFY(journal.write(record));
     RecordingUi ui;
     ui.answers = {false};
-    Application varnelo(ui,
-        std::make_unique<QSettings>(
-            m_dir.filePath(QStringLiteral("Varnelo.conf")), QSettings::IniFormat),
-        nullptr, journal.path());
-    varnelo.start();
+    const auto varnelo = MakeApplication(ui, m_dir.path());
+    varnelo->start();
     QCOMPARE(ui.questions.size(), 1);
     QVERIFY(!journal.exists());
-    QVERIFY(!varnelo.board());
-    varnelo.splash()->GoScore();
-    QCOMPARE(varnelo.board()->group(QStringLiteral("sgmScoreV"))->caption(0), qint16(0));
+    QVERIFY(!varnelo->board());
+    varnelo->splash()->GoScore();
+    QCOMPARE(varnelo->board()->group(QStringLiteral("sgmScoreV"))->caption(0), qint16(0));
 }
 
 void TestResume::aCorruptJournalIsDiscardedQuietly()
 {
-    const QString path = m_dir.filePath(QStringLiteral("journal.json"));
+    const QString path = JournalPathIn(m_dir.path());
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write("{\"format\":\"varnelo-game-journal\",\"version\":1,\"figures\":[");
     file.close();
     RecordingUi ui;
-    Application varnelo(ui,
-        std::make_unique<QSettings>(
-            m_dir.filePath(QStringLiteral("Varnelo.conf")), QSettings::IniFormat),
-        nullptr, path);
-    varnelo.start();
+    const auto varnelo = MakeApplication(ui, m_dir.path());
+    varnelo->start();
     QVERIFY(ui.questions.isEmpty());
     QVERIFY(!QFile::exists(path));
-    QVERIFY(varnelo.splash()->isVisible());
+    QVERIFY(varnelo->splash()->isVisible());
 }
 
 int main(int argc, char *argv[])

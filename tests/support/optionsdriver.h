@@ -6,6 +6,7 @@
 #include "settings/settingsstore.h"
 #include "tests/support/recordingui.h"
 #include "ui/colors.h"
+#include "web/httpclient.h"
 #include "web/webstate.h"
 
 #include <QApplication>
@@ -13,6 +14,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -84,21 +86,28 @@ inline void withKeyCapture(
 // What one test works on: an empty store, the default settings, publishing off.
 struct OptionsBench
 {
-    explicit OptionsBench(const QString &storePath)
-        : store(storePath, QSettings::IniFormat)
+    // The store at `storePath`; when empty, a new one in a folder of the bench's own.
+    explicit OptionsBench(const QString &storePath = QString())
+        : store(storePath.isEmpty() ? folder.filePath(QStringLiteral("Varnelo.conf")) : storePath,
+            QSettings::IniFormat)
         , settings(DefaultSettings(QStringLiteral("/opt/varnelo/buzzer.wav")))
     {
     }
 
     std::unique_ptr<frmOptions> open()
     {
-        auto dialog = std::make_unique<frmOptions>(settings, web, store, ui);
+        auto dialog
+            = std::make_unique<frmOptions>(settings, web, store, ui, nullptr, makeHttpClient);
         dialog->open();
         return dialog;
     }
 
+    QTemporaryDir folder;
     QSettings store;
     LiveSettings settings;
     WebState web;
     RecordingUi ui;
+    // The dialog's HTTP client for Start and Stop; a real one with the standard time-out when
+    // empty.
+    std::function<std::unique_ptr<HttpClient>()> makeHttpClient;
 };

@@ -3,7 +3,6 @@
 #include "web/httpclient.h"
 
 #include <QLineEdit>
-#include <QTemporaryDir>
 
 namespace {
 
@@ -48,17 +47,17 @@ private Q_SLOTS:
     void stopWithNoSendsNothing();
 
 private:
-    std::unique_ptr<frmOptions> open();
+    std::unique_ptr<frmOptions> open() { return m_bench->open(); }
     QString status(frmOptions &dialog) { return labelText(dialog, "lblWebSBStatus"); }
 
-    QTemporaryDir m_dir;
     std::unique_ptr<OptionsBench> m_bench;
     std::unique_ptr<ScriptedHttpServer> m_server;
 };
 
 void TestOptionsWeb::init()
 {
-    m_bench = std::make_unique<OptionsBench>(m_dir.filePath(QStringLiteral("Varnelo.conf")));
+    m_bench = std::make_unique<OptionsBench>();
+    m_bench->makeHttpClient = [] { return std::make_unique<QtHttpClient>(1000); };
     m_server = std::make_unique<ScriptedHttpServer>();
     m_bench->settings.ServiceAddress = QStringLiteral("http://127.0.0.1:1/web/");
     m_bench->settings.URL = QStringLiteral("stored-page");
@@ -69,14 +68,6 @@ void TestOptionsWeb::cleanup()
 {
     m_bench.reset();
     m_server.reset();
-}
-
-std::unique_ptr<frmOptions> TestOptionsWeb::open()
-{
-    auto dialog = std::make_unique<frmOptions>(m_bench->settings, m_bench->web, m_bench->store,
-        m_bench->ui, nullptr, [] { return std::make_unique<QtHttpClient>(1000); });
-    dialog->open();
-    return dialog;
 }
 
 void TestOptionsWeb::startTestsWhatIsTypedAndConnects()

@@ -1,0 +1,132 @@
+#include "board/boardlabel.h"
+#include "board/boardshape.h"
+#include "tests/support/boardfixture.h"
+
+#include <segmora/segmora.h>
+
+#include <QTest>
+
+// How the settings show on the board: its colours and texts, and the options command that
+// applies them anew.
+class TestBoardSettings : public QObject, private BoardFixture
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { resetBoard(QStringLiteral("/nowhere/missing.wav")); }
+    void cleanup() { closeBoard(); }
+    void eachColourReachesItsElements_data();
+    void eachColourReachesItsElements();
+    void textsAreShownAsStored();
+    void optionsCommandReappliesTheSettings();
+};
+
+void TestBoardSettings::eachColourReachesItsElements_data()
+{
+    QTest::addColumn<bool>("stored");
+    QTest::addColumn<qint32>("home");
+    QTest::addColumn<qint32>("guest");
+    QTest::addColumn<qint32>("form");
+    QTest::addColumn<qint32>("text");
+    QTest::addColumn<qint32>("led");
+    QTest::addColumn<qint32>("ledBack");
+    QTest::addColumn<QColor>("window");
+    QTest::newRow("defaults") << false << 16777215 << 16777215 << 0x008000 << 16777215 << 65535 << 0
+                              << QColor(0, 128, 0);
+    QTest::newRow("stored") << true << 0x0000FF << 0x00FF00 << 0x101010 << 0x202020 << 0x303030
+                            << 0x404040 << QColor(0x10, 0x10, 0x10);
+}
+
+void TestBoardSettings::eachColourReachesItsElements()
+{
+    QFETCH(bool, stored);
+    QFETCH(qint32, home);
+    QFETCH(qint32, guest);
+    QFETCH(qint32, form);
+    QFETCH(qint32, text);
+    QFETCH(qint32, led);
+    QFETCH(qint32, ledBack);
+    QFETCH(QColor, window);
+    if (stored) {
+        settings.HomeColor = home;
+        settings.GuestColor = guest;
+        settings.FormColor = form;
+        settings.TextColor = text;
+        settings.LEDColor = led;
+        settings.LEDBackColor = ledBack;
+    }
+    openBoard();
+    const BoardDesign &design = board->design();
+    QCOMPARE(board->palette().color(QPalette::Window), window);
+    QCOMPARE(design.labels.value(QStringLiteral("lblHomeName"))->foreColor(), home);
+    QCOMPARE(design.labels.value(QStringLiteral("lblGuestName"))->foreColor(), guest);
+    for (const char *name :
+        {"lblTitle", "lblPeriod", "lblShotsH", "lblCKH", "lblCKV", "lblSavesV"}) {
+        QCOMPARE(design.labels.value(QLatin1String(name))->foreColor(), text);
+    }
+    QCOMPARE(design.frame->borderColor(), text);
+    int digits = 0;
+    for (DigitGroup *g : design.groupList) {
+        QCOMPARE(g->backColor(), ledBack);
+        for (const Segmora *digit : g->digits()) {
+            QCOMPARE(digit->litColor(), led);
+            QCOMPARE(digit->backColor(), ledBack);
+            ++digits;
+        }
+    }
+    QCOMPARE(digits, 19);
+    QCOMPARE(design.colonDots[0]->fillColor(), text);
+    QCOMPARE(design.colonDots[1]->fillColor(), text);
+    // In the last minute only the lower dot shows, as a decimal point.
+    type("sgmTime", "45\r");
+    QCOMPARE(design.colonDots[0]->fillColor(), ledBack);
+    QCOMPARE(design.colonDots[1]->fillColor(), text);
+}
+
+void TestBoardSettings::textsAreShownAsStored()
+{
+    settings.TitleText = QString();
+    settings.HomeText = QStringLiteral("  a&b  ");
+    settings.GuestText = QStringLiteral("Zürich");
+    openBoard();
+    const BoardDesign &design = board->design();
+    QCOMPARE(design.labels.value(QStringLiteral("lblTitle"))->text(), QString());
+    QCOMPARE(design.labels.value(QStringLiteral("lblHomeName"))->text(), QStringLiteral("  a&b  "));
+    QCOMPARE(design.labels.value(QStringLiteral("lblGuestName"))->text(), QStringLiteral("Zürich"));
+}
+
+void TestBoardSettings::optionsCommandReappliesTheSettings()
+{
+    settings.BuzzerFile = QStringLiteral(VARNELO_TEST_WAV);
+    openBoard();
+    board->AllKeyPress('s');
+    bool wasWebTimerOn = true;
+    board->setOptionsCommand([&](QWidget *owner) {
+        QCOMPARE(owner, board.get());
+        wasWebTimerOn = board->tmrUpdateWeb().isActive();
+        settings.TitleText = QStringLiteral("Cup Final");
+        settings.LEDColor = 255;
+        settings.BuzzerFile = QStringLiteral("/elsewhere/horn.wav");
+    });
+    web.WebSBFailCount = 2;
+    board->tmrUpdateWeb().start();
+    player->commands.clear();
+    board->AllKeyPress('o');
+    QVERIFY(!wasWebTimerOn);
+    QVERIFY(board->tmrUpdateWeb().isActive());
+    QVERIFY(board->tmrClock().isActive()); // the game clock kept running
+    QCOMPARE(board->design().labels.value(QStringLiteral("lblTitle"))->text(),
+        QStringLiteral("Cup Final"));
+    QCOMPARE(group("sgmCKV")->digit(0)->litColor(), 255);
+    QCOMPARE(player->commands,
+        (QStringList{QStringLiteral("Close"), QStringLiteral("file:/elsewhere/horn.wav"),
+            QStringLiteral("Open")}));
+
+    // After too many refusals the web timer stays off.
+    web.WebSBFailCount = 6;
+    board->AllKeyPress('o');
+    QVERIFY(!board->tmrUpdateWeb().isActive());
+}
+
+QTEST_MAIN(TestBoardSettings)
+#include "tst_boardsettings.moc"
