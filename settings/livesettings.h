@@ -4,7 +4,8 @@
 #include <QtGlobal>
 
 // The persisted settings as the running program uses them: loaded once at start and replaced
-// only by Ok in the options dialog. Colours are 0x00BBGGRR; keys are 16-bit character codes.
+// by Ok in the options dialog, except the board's placement, which follows the board as the
+// operator moves it. Colours are 0x00BBGGRR; keys are 16-bit character codes.
 struct LiveSettings
 {
     qint16 StartStopClockKey = 0;
@@ -24,6 +25,9 @@ struct LiveSettings
     QString PassCode;
     // Base address of the web scoreboard service, in front of the page name.
     QString ServiceAddress;
+    // The screen the board was last shown on (empty for the primary one), and whether full.
+    QString BoardScreen;
+    qint16 BoardFullScreen = 0;
 
     bool operator==(const LiveSettings &) const = default;
 };

@@ -21,6 +21,9 @@ struct Setting
     std::variant<KeyField, ColorField, TextField> field;
 };
 
+// The board's placement is written as the board moves, not by Ok.
+constexpr const char *PlacementSection = "BoardWindow";
+
 // In the order in which they are written.
 const Setting Settings[] = {
     {"KeySettings", "StartStopClockKey", &LiveSettings::StartStopClockKey},
@@ -39,6 +42,8 @@ const Setting Settings[] = {
     {"WebSBSettings", "URL", &LiveSettings::URL},
     {"WebSBSettings", "PassCode", &LiveSettings::PassCode},
     {"WebSBSettings", "ServiceAddress", &LiveSettings::ServiceAddress},
+    {PlacementSection, "Screen", &LiveSettings::BoardScreen},
+    {PlacementSection, "FullScreen", &LiveSettings::BoardFullScreen},
 };
 
 QString pathOf(const Setting &setting)
@@ -148,9 +153,14 @@ void LoadSettings(LiveSettings &settings, const QSettings &store, const QString 
     }
 }
 
-bool SaveSettings(const LiveSettings &settings, QSettings &store)
+namespace {
+
+bool saveWhere(const LiveSettings &settings, QSettings &store, bool placement)
 {
     for (const Setting &setting : Settings) {
+        if ((setting.section == PlacementSection) != placement) {
+            continue;
+        }
         std::visit(
             [&](auto field) {
                 using T = std::remove_cvref_t<decltype(settings.*field)>;
@@ -164,6 +174,18 @@ bool SaveSettings(const LiveSettings &settings, QSettings &store)
     }
     store.sync();
     return store.status() == QSettings::NoError;
+}
+
+} // namespace
+
+bool SaveSettings(const LiveSettings &settings, QSettings &store)
+{
+    return saveWhere(settings, store, false);
+}
+
+bool SaveBoardPlacement(const LiveSettings &settings, QSettings &store)
+{
+    return saveWhere(settings, store, true);
 }
 
 std::unique_ptr<QSettings> OpenSettingsStore()

@@ -20,9 +20,11 @@ QString DefaultBuzzerFile();
 void LoadSettings(LiveSettings &settings, const QSettings &store,
     const QString &defaultBuzzerFile = DefaultBuzzerFile());
 
-// Writes every setting, changed or not, and makes sure they reached the disk; false when they
-// could not be written (a folder that cannot be written, a full disk).
+// Writes every setting of the options dialog, changed or not, and makes sure they reached the
+// disk; false when they could not be written (a folder that cannot be written, a full disk).
 bool SaveSettings(const LiveSettings &settings, QSettings &store);
+// Writes the board's placement alone, in the same way.
+bool SaveBoardPlacement(const LiveSettings &settings, QSettings &store);
 
 // The per-user store: organisation and application "Varnelo", native format (on Linux the INI
 // file $XDG_CONFIG_HOME/Varnelo/Varnelo.conf).

@@ -83,18 +83,13 @@ void Application::showBoard()
         m_resume.reset();
     }
     // The board goes where the operator last put it for the audience.
-    BoardPlacement placement;
-    placement.screenName = m_store->value(QStringLiteral("BoardWindow/Screen")).toString();
-    placement.fullScreen
-        = m_store->value(QStringLiteral("BoardWindow/FullScreen")).toString() == QLatin1String("1");
     QObject::connect(m_board, &frmScoreboard::placementChanged, m_board, [this] {
         const BoardPlacement now = m_board->placement();
-        m_store->setValue(QStringLiteral("BoardWindow/Screen"), now.screenName);
-        m_store->setValue(QStringLiteral("BoardWindow/FullScreen"),
-            now.fullScreen ? QStringLiteral("1") : QStringLiteral("0"));
-        m_store->sync();
+        m_settings.BoardScreen = now.screenName;
+        m_settings.BoardFullScreen = now.fullScreen ? 1 : 0;
+        SaveBoardPlacement(m_settings, *m_store);
     });
-    m_board->showPlaced(placement);
+    m_board->showPlaced({m_settings.BoardScreen, m_settings.BoardFullScreen == 1});
     m_board->setAttribute(Qt::WA_DeleteOnClose);
     m_board->setHelpCommand([this] { showHelp(); });
     m_board->setOptionsCommand([this](QWidget *owner) { showOptions(owner); });

@@ -23,6 +23,8 @@ private Q_SLOTS:
     void handWrittenCommasStayWhereTheyWere_data();
     void handWrittenCommasStayWhereTheyWere();
     void aStoreThatCannotBeWrittenSaysSo();
+    void thePlacementIsWrittenApart_data();
+    void thePlacementIsWrittenApart();
 
 private:
     QSettings *openStore();
@@ -237,6 +239,39 @@ void TestSettingsStore::aStoreThatCannotBeWrittenSaysSo()
         m_dir.filePath(QStringLiteral("not-a-folder/Varnelo.conf")), QSettings::IniFormat);
     QVERIFY(!SaveSettings(DefaultSettings(QString()), store));
     QVERIFY(SaveSettings(DefaultSettings(QString()), *openStore()));
+}
+
+void TestSettingsStore::thePlacementIsWrittenApart_data()
+{
+    QTest::addColumn<QString>("fullScreen");
+    QTest::addColumn<qint16>("read");
+    QTest::newRow("full") << "1" << qint16(1);
+    QTest::newRow("windowed") << "0" << qint16(0);
+    QTest::newRow("garbage") << "yes" << qint16(0);
+}
+
+void TestSettingsStore::thePlacementIsWrittenApart()
+{
+    QFile::remove(m_dir.filePath(QStringLiteral("Varnelo.conf")));
+    QSettings *store = openStore();
+    LiveSettings s = DefaultSettings(QStringLiteral("/x/buzzer.wav"));
+    s.BoardScreen = QStringLiteral("HDMI-1");
+    QVERIFY(SaveBoardPlacement(s, *store));
+    QCOMPARE(store->allKeys(),
+        (QStringList{
+            QStringLiteral("BoardWindow/FullScreen"), QStringLiteral("BoardWindow/Screen")}));
+    // Ok writes the dialog's settings and leaves the placement as the board last put it.
+    s.BoardScreen = QStringLiteral("Elsewhere");
+    QVERIFY(SaveSettings(s, *store));
+    QCOMPARE(
+        store->value(QStringLiteral("BoardWindow/Screen")).toString(), QStringLiteral("HDMI-1"));
+
+    QFETCH(QString, fullScreen);
+    store->setValue(QStringLiteral("BoardWindow/FullScreen"), fullScreen);
+    LiveSettings read;
+    LoadSettings(read, *store);
+    QCOMPARE(read.BoardScreen, QStringLiteral("HDMI-1"));
+    QTEST(read.BoardFullScreen, "read");
 }
 
 QTEST_GUILESS_MAIN(TestSettingsStore)
