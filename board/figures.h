@@ -15,21 +15,23 @@ struct FigureInfo
     // Its index in WebState::WebSBValues.
     int webSlot;
     std::string_view spokenName;
+    // Its name where other programs read or set it (the remote control's commands and state).
+    std::string_view key;
     // The clock is a figure too, but it is typed and shown by rules of its own.
     bool isClock = false;
 };
 
 inline constexpr std::array<FigureInfo, 10> Figures{{
-    {"sgmTime", 0, 3599, 4, "Game clock", true},
-    {"sgmScoreH", 0, 99, 3, "Home score"},
-    {"sgmScoreV", 0, 99, 5, "Visitor score"},
-    {"sgmPeriod", 1, 4, 6, "Period"},
-    {"sgmShotsH", 0, 99, 7, "Home shots"},
-    {"sgmCKH", 0, 9, 8, "Home corner kicks"},
-    {"sgmSavesH", 0, 99, 9, "Home saves"},
-    {"sgmShotsV", 0, 99, 10, "Visitor shots"},
-    {"sgmCKV", 0, 9, 11, "Visitor corner kicks"},
-    {"sgmSavesV", 0, 99, 12, "Visitor saves"},
+    {"sgmTime", 0, 3599, 4, "Game clock", "clock", true},
+    {"sgmScoreH", 0, 99, 3, "Home score", "homeScore"},
+    {"sgmScoreV", 0, 99, 5, "Visitor score", "visitorScore"},
+    {"sgmPeriod", 1, 4, 6, "Period", "period"},
+    {"sgmShotsH", 0, 99, 7, "Home shots", "homeShots"},
+    {"sgmCKH", 0, 9, 8, "Home corner kicks", "homeCornerKicks"},
+    {"sgmSavesH", 0, 99, 9, "Home saves", "homeSaves"},
+    {"sgmShotsV", 0, 99, 10, "Visitor shots", "visitorShots"},
+    {"sgmCKV", 0, 9, 11, "Visitor corner kicks", "visitorCornerKicks"},
+    {"sgmSavesV", 0, 99, 12, "Visitor saves", "visitorSaves"},
 }};
 
 // The figure shown by `ledArray`; nullptr for none.
@@ -51,6 +53,17 @@ constexpr int DigitCount(const FigureInfo &figure)
         ++digits;
     }
     return digits;
+}
+
+// The figure called `key` by other programs; nullptr for none.
+constexpr const FigureInfo *FigureKeyed(std::string_view key)
+{
+    for (const FigureInfo &figure : Figures) {
+        if (figure.key == key) {
+            return &figure;
+        }
+    }
+    return nullptr;
 }
 
 // Nine counters and the clock; every slot from 3 to 12 belongs to exactly one figure.

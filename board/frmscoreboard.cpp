@@ -53,6 +53,7 @@ frmScoreboard::frmScoreboard(Context context, std::unique_ptr<SoundPlayer> playe
     connect(&m_scoreboardGame, &ScoreboardGame::clockShown, this, &frmScoreboard::showClock);
     connect(&m_scoreboardGame, &ScoreboardGame::figureChanged, this, &frmScoreboard::showFigure);
     connect(&m_scoreboardGame, &ScoreboardGame::expired, this, &frmScoreboard::Buzzer);
+    connect(&m_scoreboardGame, &ScoreboardGame::buzzer, this, &frmScoreboard::Buzzer);
     connect(&m_scoreboardGame, &ScoreboardGame::tickingChanged, this, [this](bool ticking) {
         if (ticking) {
             m_tmrClock.start();

@@ -19,6 +19,12 @@ constexpr qint32 LongestGameSeconds = FigureNamed("sgmTime")->maximum;
 // Changes an operator can take back in one game.
 constexpr int UndoLimit = 100;
 
+const FigureInfo *infoOf(const QString &ledArray)
+{
+    const QByteArray name = ledArray.toLatin1();
+    return FigureNamed(std::string_view(name.constData(), size_t(name.size())));
+}
+
 QString nameOf(const FigureInfo &figure)
 {
     return QString::fromLatin1(figure.ledArray.data(), qsizetype(figure.ledArray.size()));
@@ -73,13 +79,10 @@ bool ScoreboardGame::typeKey(const QString &ledArray, short keyAscii)
     return beep;
 }
 
-void ScoreboardGame::enterFigureKey(FigureDigits &counter, short keyAscii)
+void ScoreboardGame::recordFigureChange(FigureDigits &counter, const std::function<void()> &change)
 {
-    const QByteArray name = counter.groupName().toLatin1();
-    const FigureInfo *info = FigureNamed(std::string_view(name.constData(), size_t(name.size())));
     const FigureState before = CaptureFigure(counter, m_web);
-    NumberEntryTarget target{m_game.NumberEntry, m_web, m_dispatch};
-    EnterNumberKey(target, counter, keyAscii, info->minimum, info->maximum);
+    change();
     const FigureState after = CaptureFigure(counter, m_web);
     if (after != before) {
         m_undo.push(new FigureChange(counter, m_web, before, after));
@@ -87,20 +90,54 @@ void ScoreboardGame::enterFigureKey(FigureDigits &counter, short keyAscii)
     }
 }
 
-bool ScoreboardGame::enterClockKey(short keyAscii)
+void ScoreboardGame::enterFigureKey(FigureDigits &counter, short keyAscii)
+{
+    const FigureInfo *info = infoOf(counter.groupName());
+    recordFigureChange(counter, [&] {
+        NumberEntryTarget target{m_game.NumberEntry, m_web, m_dispatch};
+        EnterNumberKey(target, counter, keyAscii, info->minimum, info->maximum);
+    });
+}
+
+bool ScoreboardGame::commitFigure(const QString &ledArray, const QString &text)
+{
+    FigureDigits *counter = m_byName.value(ledArray);
+    if (!counter) {
+        return false;
+    }
+    const FigureInfo *info = infoOf(ledArray);
+    recordFigureChange(
+        *counter, [&] { CommitNumber(*counter, text, info->minimum, info->maximum, m_web); });
+    saveJournal();
+    return true;
+}
+
+bool ScoreboardGame::setFigure(const QString &ledArray, qint64 value)
+{
+    const FigureInfo *info = infoOf(ledArray);
+    if (!info || info->isClock || value < info->minimum || value > info->maximum) {
+        return false;
+    }
+    return commitFigure(ledArray, QString::number(value));
+}
+
+bool ScoreboardGame::changeFigure(const QString &ledArray, qint64 delta)
+{
+    const FigureDigits *counter = m_byName.value(ledArray);
+    if (!counter) {
+        return false;
+    }
+    return setFigure(ledArray, ShownValue(*counter) + delta);
+}
+
+void ScoreboardGame::recordClockChange(const std::function<void()> &change)
 {
     // Read on a copy, so that the running clock's own measurements are left as the tick made
     // them.
     ClockSlots copy = m_game.Clock;
     const ClockEntryState before{ReadClock(copy, m_time, GameClockSlot), m_game.LastEnteredTime};
     const bool wasRunning = clockRunning();
-    ClockEntryTarget target{
-        m_game, m_time, m_dispatch, [this](ClockValue value) { showClock(value); }};
-    const bool beep = EnterClockKey(
-        target, QStringLiteral("sgmTime"), keyAscii, LongestGameSeconds, 0, GameClockSlot);
-    if (keyAscii != KeyCode::Enter) {
-        return beep;
-    }
+    change();
     copy = m_game.Clock;
     const ClockEntryState after{ReadClock(copy, m_time, GameClockSlot), m_game.LastEnteredTime};
     const bool stopped = wasRunning && !clockRunning();
@@ -112,17 +149,46 @@ bool ScoreboardGame::enterClockKey(short keyAscii)
         };
         m_undo.push(new ClockEntryChange(apply, before, after));
     }
+}
+
+bool ScoreboardGame::enterClockKey(short keyAscii)
+{
+    ClockEntryTarget target{
+        m_game, m_time, m_dispatch, [this](ClockValue value) { showClock(value); }};
+    if (keyAscii != KeyCode::Enter) {
+        return EnterClockKey(
+            target, QStringLiteral("sgmTime"), keyAscii, LongestGameSeconds, 0, GameClockSlot);
+    }
+    bool beep = false;
+    recordClockChange([&] {
+        beep = EnterClockKey(
+            target, QStringLiteral("sgmTime"), keyAscii, LongestGameSeconds, 0, GameClockSlot);
+    });
     return beep;
+}
+
+bool ScoreboardGame::setClock(qint32 seconds)
+{
+    if (seconds < 0 || seconds > LongestGameSeconds) {
+        return false;
+    }
+    recordClockChange([&] {
+        SetClock(m_game.Clock, ClockSeconds(seconds), 0, GameClockSlot);
+        m_game.LastEnteredTime = seconds;
+        showClock(ReadClock(m_game.Clock, m_time, GameClockSlot));
+    });
+    saveJournal();
+    return true;
 }
 
 void ScoreboardGame::startStopClock()
 {
     if (clockRunning()) {
         StopClock(m_game.Clock, GameClockSlot);
-        Q_EMIT tickingChanged(false);
+        setTicking(false);
     } else {
         StartClock(m_game.Clock, m_time, GameClockSlot);
-        Q_EMIT tickingChanged(true);
+        setTicking(true);
     }
     saveJournal();
 }
@@ -143,8 +209,14 @@ void ScoreboardGame::tick()
     showClock(value);
     if (value <= 0) {
         Q_EMIT expired();
-        Q_EMIT tickingChanged(false);
+        setTicking(false);
     }
+}
+
+void ScoreboardGame::setTicking(bool ticking)
+{
+    m_ticking = ticking;
+    Q_EMIT tickingChanged(ticking);
 }
 
 void ScoreboardGame::refreshClock()
@@ -219,7 +291,7 @@ void ScoreboardGame::resume(const JournalRecord &record)
     m_game.Clock[GameClockSlot] = ResumedClock(record, m_time.wallClockMilliseconds());
     if (record.Running) {
         StartClock(m_game.Clock, m_time, GameClockSlot);
-        Q_EMIT tickingChanged(true);
+        setTicking(true);
     }
     refreshClock();
     m_undo.clear();

@@ -39,6 +39,8 @@ public:
     // Measures the clock and shows it anew (a stop banks the time last measured).
     void refreshClock();
     bool clockRunning() const;
+    // Whether the clock is counting on the face (false once it has run out).
+    bool ticking() const { return m_ticking; }
     QUndoStack &undoStack() { return m_undo; }
 
     // Every key typed into a figure is a command first; the front end says who takes it.
@@ -47,8 +49,17 @@ public:
     // short beep of a well-formed clock time.
     bool typeKey(const QString &ledArray, short keyAscii);
 
+    // What another front end does with a figure: the same ranges, refusals and undo history as
+    // typing it. Each answers false, changing nothing, when refused.
+    bool setFigure(const QString &ledArray, qint64 value);
+    bool changeFigure(const QString &ledArray, qint64 delta);
+    // Sets the clock, stopped, as typing a time and Enter does; at most the longest game.
+    bool setClock(qint32 seconds);
+
     void startStopClock();
     void resetClock();
+    // The buzzer's command, as its key gives it.
+    void soundBuzzer() { Q_EMIT buzzer(); }
     // One tick of the running clock; at zero it stops ticking and asks for the buzzer.
     void tick();
     void undo();
@@ -71,11 +82,19 @@ Q_SIGNALS:
     void tickingChanged(bool ticking);
     // The clock reached zero: the buzzer sounds.
     void expired();
+    // Another front end sounds the buzzer.
+    void buzzer();
 
 private:
     void showClock(ClockValue value);
+    void setTicking(bool ticking);
     void enterFigureKey(FigureDigits &figure, short keyAscii);
     bool enterClockKey(short keyAscii);
+    // Runs `change` on `figure` and records it in the history when it changed something.
+    void recordFigureChange(FigureDigits &figure, const std::function<void()> &change);
+    bool commitFigure(const QString &ledArray, const QString &text);
+    // Runs `change` on the clock and records it when it changed the clock or stopped it.
+    void recordClockChange(const std::function<void()> &change);
     void saveJournal();
     void showEveryFigure();
 
@@ -89,4 +108,5 @@ private:
     QUndoStack m_undo;
     ClockFace m_face;
     bool m_ended = false;
+    bool m_ticking = false;
 };

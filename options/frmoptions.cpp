@@ -3,6 +3,9 @@
 #include "colorstab.h"
 #include "designhelpers.h"
 #include "keystab.h"
+#include "remote/pairingcode.h"
+#include "remote/remotecontrol.h"
+#include "remotetab.h"
 #include "settings/livesettings.h"
 #include "settings/settingsstore.h"
 #include "textstab.h"
@@ -23,6 +26,8 @@
 #include <QTabWidget>
 
 namespace {
+
+constexpr int RemotePage = 4;
 
 // Tabs with half the usual padding round their captions, so that all four fit in one row.
 class CompactTabStyle : public QProxyStyle
@@ -93,13 +98,19 @@ frmOptions::frmOptions(LiveSettings &settings, WebState &web, QSettings &store, 
     m_colorsTab = new ColorsTab(m_ui);
     m_textsTab = new TextsTab;
     m_webTab = new WebTab;
+    m_remoteTab = new RemoteTab;
     sstOptions->addTab(m_keysTab, QStringLiteral("Keyboard Controls"));
     sstOptions->addTab(m_colorsTab, QStringLiteral("Color Controls"));
     sstOptions->addTab(m_textsTab, QStringLiteral("Text Cotrols"));
     sstOptions->addTab(m_webTab, QStringLiteral("Web Scoreboard"));
+    // The four tabs fill their row, so the fifth has no tab of its own in it: a button beside Ok
+    // and Cancel opens its page.
+    sstOptions->addTab(m_remoteTab, QStringLiteral("Remote Control"));
+    sstOptions->setTabVisible(RemotePage, false);
     sstOptions->placePages();
     sstOptions->setCurrentIndex(0);
     connect(m_webTab, &WebTab::startStopClicked, this, &frmOptions::onStartStopWebSB);
+    connect(m_remoteTab, &RemoteTab::newCodeClicked, this, &frmOptions::newRemoteCode);
 
     auto *cmdOk = PlaceTwips<QPushButton>(this, 1477, 3360, 1095, 375, QStringLiteral("&Ok"));
     cmdOk->setObjectName(QStringLiteral("cmdOk"));
@@ -108,6 +119,11 @@ frmOptions::frmOptions(LiveSettings &settings, WebState &web, QSettings &store, 
         = PlaceTwips<QPushButton>(this, 2692, 3360, 1095, 375, QStringLiteral("&Cancel"));
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+    auto *cmdRemote
+        = PlaceTwips<QPushButton>(this, 120, 3360, 1215, 375, QStringLiteral("&Remote Control"));
+    cmdRemote->setObjectName(QStringLiteral("cmdRemote"));
+    connect(cmdRemote, &QPushButton::clicked, sstOptions,
+        [sstOptions] { sstOptions->setCurrentIndex(RemotePage); });
 
     // No button is the default: Enter in a text box must not confirm the dialog.
     for (QPushButton *button : findChildren<QPushButton *>()) {
@@ -124,7 +140,29 @@ void frmOptions::Load()
     m_colorsTab->load(m_settings);
     m_textsTab->load(m_settings);
     m_webTab->load(m_settings);
+    m_remoteTab->load(m_settings);
     UpdateWebSBStatus();
+}
+
+void frmOptions::setRemoteControl(RemoteControl *remote)
+{
+    m_remote = remote;
+    if (remote) {
+        m_remoteTab->showDevices(remote->devices());
+        connect(remote, &RemoteControl::devicesChanged, m_remoteTab, &RemoteTab::showDevices);
+    }
+}
+
+void frmOptions::newRemoteCode()
+{
+    // At once, not on Ok: every device paired with the old code is let go now.
+    if (m_remote) {
+        m_remote->renewCode();
+    } else {
+        m_settings.RemoteCode = MakePairingCode();
+        SavePairingCode(m_settings, m_store);
+    }
+    m_remoteTab->showCode(m_settings.RemoteCode);
 }
 
 void frmOptions::UpdateWebSBStatus()
@@ -178,6 +216,7 @@ void frmOptions::onOk()
     m_colorsTab->store(confirmed);
     m_textsTab->store(confirmed);
     m_webTab->store(confirmed);
+    m_remoteTab->store(confirmed);
     if (!SaveSettings(confirmed, m_store)) {
         // Nothing changes: the store object goes back to what is in force, so that no later
         // write of it brings the refused values in, and the dialog keeps the operator's.

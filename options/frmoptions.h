@@ -6,12 +6,13 @@
 
 #include <QDialog>
 
-class WindowPrompts;
-
 #include <functional>
 #include <memory>
 
 class ColorsTab;
+class RemoteControl;
+class RemoteTab;
+class WindowPrompts;
 class HttpClient;
 class KeysTab;
 class QSettings;
@@ -21,7 +22,7 @@ class WebTab;
 struct LiveSettings;
 struct WebState;
 
-// The modal options dialog: every setting on four tabs, held as pending values in its controls.
+// The modal options dialog: every setting on five tabs, held as pending values in its controls.
 // Ok copies them all into `settings` and saves them to `store`; Cancel and the close box throw
 // them away. Neither Enter nor Escape closes it. Open it with exec().
 class frmOptions : public QDialog
@@ -39,6 +40,9 @@ public:
     // Shows the state of web publishing on the web tab: the status and its colour, Start or
     // Stop, and whether the page name, passcode and server can be edited.
     void UpdateWebSBStatus();
+    // The running remote control, whose code and devices the remote tab shows; none while the
+    // board is not shown.
+    void setRemoteControl(RemoteControl *remote);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -52,6 +56,7 @@ private:
     void onOk();
     void startWebSB();
     void stopWebSB();
+    void newRemoteCode();
 
     LiveSettings &m_settings;
     WebState &m_web;
@@ -65,6 +70,8 @@ private:
     // A Start or Stop is waiting for the service: the dialog stays open until it is done.
     bool m_webBusy = false;
     WebPublisher m_publisher;
+    RemoteControl *m_remote = nullptr;
+    RemoteTab *m_remoteTab = nullptr;
     WindowPrompts *m_prompts;
     std::unique_ptr<HttpClient> m_inet1;
 };

@@ -28,6 +28,10 @@ struct LiveSettings
     // The screen the board was last shown on (empty for the primary one), and whether full.
     QString BoardScreen;
     qint16 BoardFullScreen = 0;
+    // The remote control: on (1) or off, the port it listens on, and the pairing code.
+    qint16 RemoteEnabled = 0;
+    qint32 RemotePort = 0;
+    QString RemoteCode;
 
     bool operator==(const LiveSettings &) const = default;
 };

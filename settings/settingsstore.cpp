@@ -14,15 +14,20 @@ using KeyField = qint16 LiveSettings::*;
 using ColorField = qint32 LiveSettings::*;
 using TextField = QString LiveSettings::*;
 
+// Who writes a setting: Ok in the options dialog, or the moment it changes.
+enum class Writer {
+    Ok,
+    Placement,
+    PairingCode,
+};
+
 struct Setting
 {
     const char *section;
     const char *key;
     std::variant<KeyField, ColorField, TextField> field;
+    Writer writer = Writer::Ok;
 };
-
-// The board's placement is written as the board moves, not by Ok.
-constexpr const char *PlacementSection = "BoardWindow";
 
 // In the order in which they are written.
 const Setting Settings[] = {
@@ -42,8 +47,11 @@ const Setting Settings[] = {
     {"WebSBSettings", "URL", &LiveSettings::URL},
     {"WebSBSettings", "PassCode", &LiveSettings::PassCode},
     {"WebSBSettings", "ServiceAddress", &LiveSettings::ServiceAddress},
-    {PlacementSection, "Screen", &LiveSettings::BoardScreen},
-    {PlacementSection, "FullScreen", &LiveSettings::BoardFullScreen},
+    {"BoardWindow", "Screen", &LiveSettings::BoardScreen, Writer::Placement},
+    {"BoardWindow", "FullScreen", &LiveSettings::BoardFullScreen, Writer::Placement},
+    {"RemoteControl", "Enabled", &LiveSettings::RemoteEnabled},
+    {"RemoteControl", "Port", &LiveSettings::RemotePort},
+    {"RemoteControl", "Code", &LiveSettings::RemoteCode, Writer::PairingCode},
 };
 
 QString pathOf(const Setting &setting)
@@ -120,6 +128,7 @@ LiveSettings DefaultSettings(const QString &defaultBuzzerFile)
     defaults.HomeText = QStringLiteral("Home");
     defaults.GuestText = QStringLiteral("Guest");
     defaults.ServiceAddress = QStringLiteral("http://localhost:8080/web/");
+    defaults.RemotePort = DefaultRemotePort;
     return defaults;
 }
 
@@ -155,10 +164,10 @@ void LoadSettings(LiveSettings &settings, const QSettings &store, const QString 
 
 namespace {
 
-bool saveWhere(const LiveSettings &settings, QSettings &store, bool placement)
+bool saveWhere(const LiveSettings &settings, QSettings &store, Writer writer)
 {
     for (const Setting &setting : Settings) {
-        if ((setting.section == PlacementSection) != placement) {
+        if (setting.writer != writer) {
             continue;
         }
         std::visit(
@@ -180,12 +189,23 @@ bool saveWhere(const LiveSettings &settings, QSettings &store, bool placement)
 
 bool SaveSettings(const LiveSettings &settings, QSettings &store)
 {
-    return saveWhere(settings, store, false);
+    return saveWhere(settings, store, Writer::Ok);
 }
 
 bool SaveBoardPlacement(const LiveSettings &settings, QSettings &store)
 {
-    return saveWhere(settings, store, true);
+    return saveWhere(settings, store, Writer::Placement);
+}
+
+bool SavePairingCode(const LiveSettings &settings, QSettings &store)
+{
+    return saveWhere(settings, store, Writer::PairingCode);
+}
+
+qint32 RemotePortOf(const LiveSettings &settings)
+{
+    return settings.RemotePort >= 1 && settings.RemotePort <= 65535 ? settings.RemotePort
+                                                                    : DefaultRemotePort;
 }
 
 std::unique_ptr<QSettings> OpenSettingsStore()

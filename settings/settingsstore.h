@@ -25,6 +25,13 @@ void LoadSettings(LiveSettings &settings, const QSettings &store,
 bool SaveSettings(const LiveSettings &settings, QSettings &store);
 // Writes the board's placement alone, in the same way.
 bool SaveBoardPlacement(const LiveSettings &settings, QSettings &store);
+// Writes the remote control's pairing code alone, in the same way.
+bool SavePairingCode(const LiveSettings &settings, QSettings &store);
+
+// The remote control's port when none is stored or the stored one is no port.
+inline constexpr qint32 DefaultRemotePort = 8765;
+// The stored port, or the default one when it is not a usable port.
+qint32 RemotePortOf(const LiveSettings &settings);
 
 // The per-user store: organisation and application "Varnelo", native format (on Linux the INI
 // file $XDG_CONFIG_HOME/Varnelo/Varnelo.conf).

@@ -3,6 +3,7 @@
 #include "board/frmscoreboard.h"
 #include "board/qtsoundplayer.h"
 #include "options/frmoptions.h"
+#include "remote/remotecontrol.h"
 #include "settings/settingsstore.h"
 #include "startup/frmhelp.h"
 #include "startup/frmsplash.h"
@@ -90,9 +91,19 @@ void Application::showBoard()
         SaveBoardPlacement(m_settings, *m_store);
     });
     m_board->showPlaced({m_settings.BoardScreen, m_settings.BoardFullScreen == 1});
+    // The remote control drives the board's game and goes with it.
+    m_remote = new RemoteControl(
+        m_board->scoreboardGame(), m_settings, [this] { SavePairingCode(m_settings, *m_store); },
+        m_board);
+    m_remote->apply();
     m_board->setAttribute(Qt::WA_DeleteOnClose);
     m_board->setHelpCommand([this] { showHelp(); });
     m_board->setOptionsCommand([this](QWidget *owner) { showOptions(owner); });
+}
+
+RemoteControl *Application::remote() const
+{
+    return m_remote;
 }
 
 void Application::showHelp()
@@ -108,5 +119,9 @@ void Application::showOptions(QWidget *owner)
         QObject::connect(m_board, &frmScoreboard::webPublishingStopped, &options,
             &frmOptions::UpdateWebSBStatus);
     }
+    options.setRemoteControl(m_remote);
     options.exec();
+    if (m_remote) {
+        m_remote->apply();
+    }
 }

@@ -14,6 +14,7 @@
 
 class QSettings;
 class QWidget;
+class RemoteControl;
 class UiServices;
 class frmHelp;
 class frmScoreboard;
@@ -40,6 +41,8 @@ public:
     frmSplash *splash() const;
     frmScoreboard *board() const;
     frmHelp *help() const;
+    // The remote control; none until the board is shown.
+    RemoteControl *remote() const;
 
 private:
     void showBoard();
@@ -60,4 +63,5 @@ private:
     QPointer<frmSplash> m_splash;
     QPointer<frmScoreboard> m_board;
     QPointer<frmHelp> m_help;
+    QPointer<RemoteControl> m_remote;
 };

@@ -55,16 +55,23 @@ void TestOptions::windowAndControls()
     QVERIFY(!(dialog->windowFlags() & Qt::WindowMaximizeButtonHint));
 
     auto *tabs = find<QTabWidget>(*dialog, "sstOptions");
-    QCOMPARE(tabs->count(), 4);
+    QCOMPARE(tabs->count(), 5);
     QCOMPARE(tabs->currentIndex(), 0);
-    const QStringList captions
-        = {QStringLiteral("Keyboard Controls"), QStringLiteral("Color Controls"),
-            QStringLiteral("Text Cotrols"), QStringLiteral("Web Scoreboard")};
-    for (int i = 0; i < 4; ++i) {
+    const QStringList captions = {QStringLiteral("Keyboard Controls"),
+        QStringLiteral("Color Controls"), QStringLiteral("Text Cotrols"),
+        QStringLiteral("Web Scoreboard"), QStringLiteral("Remote Control")};
+    for (int i = 0; i < 5; ++i) {
         QCOMPARE(tabs->tabText(i), captions.at(i));
+    }
+    for (int i = 0; i < 4; ++i) {
         // All four tabs in one row, none cut short.
         QVERIFY(tabs->tabBar()->tabRect(i).right() < tabs->width());
     }
+    // The fifth page is opened by its button; it has no tab in the full row.
+    QVERIFY(!tabs->isTabVisible(4));
+    press(*dialog, "cmdRemote");
+    QCOMPARE(tabs->currentIndex(), 4);
+    tabs->setCurrentIndex(0);
 
     QCOMPARE(find<QPushButton>(*dialog, "cmdOk")->text(), QStringLiteral("&Ok"));
     QCOMPARE(find<QPushButton>(*dialog, "cmdCancel")->text(), QStringLiteral("&Cancel"));
@@ -159,7 +166,7 @@ void TestOptions::okCommitsAndSavesEverySetting()
     QCOMPARE(m_bench->settings, expected);
 
     QSettings reread(m_bench->store.fileName(), QSettings::IniFormat);
-    QCOMPARE(reread.allKeys().size(), 16);
+    QCOMPARE(reread.allKeys().size(), 18); // the options of the five tabs
     LiveSettings stored;
     LoadSettings(stored, reread, QStringLiteral("/not/used.wav"));
     QCOMPARE(stored, expected);

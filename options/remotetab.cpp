@@ -1,0 +1,109 @@
+#include "remotetab.h"
+
+#include "designhelpers.h"
+#include "remote/pairingcode.h"
+#include "remote/qrcode.h"
+#include "remote/remotecontrol.h"
+#include "settings/livesettings.h"
+#include "settings/settingsstore.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QSpinBox>
+
+namespace {
+
+QLabel *caption(QWidget *parent, const QString &text, int left, int top, int width, int height)
+{
+    auto *label = PlaceTwips<QLabel>(parent, left, top, width, height, text);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+} // namespace
+
+RemoteTab::RemoteTab(QWidget *parent)
+    : QWidget(parent)
+{
+    m_chkRemote = PlaceTwips<QCheckBox>(
+        this, 240, 480, 3300, 300, QStringLiteral("Run the board from a phone or tablet"));
+    m_chkRemote->setObjectName(QStringLiteral("chkRemote"));
+
+    caption(this, QStringLiteral("Port:"), 240, 870, 600, 255);
+    m_txtPort = PlaceTwips<QSpinBox>(this, 840, 810, 1095, 375);
+    m_txtPort->setObjectName(QStringLiteral("txtRemotePort"));
+    m_txtPort->setRange(1024, 65535);
+    m_txtPort->setAccessibleName(QStringLiteral("Remote control port"));
+    connect(m_txtPort, &QSpinBox::valueChanged, this, &RemoteTab::showAddress);
+    caption(this, QStringLiteral("On and port take effect with Ok."), 2040, 870, 1560, 255)
+        ->setWordWrap(false);
+
+    caption(this, QStringLiteral("Open on the phone, or scan the code:"), 240, 1290, 3360, 255);
+    m_lblAddress = PlaceTwips<QLabel>(this, 240, 1530, 3360, 345);
+    m_lblAddress->setObjectName(QStringLiteral("lblRemoteAddress"));
+    m_lblAddress->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    StyleAsField(*m_lblAddress);
+
+    caption(this, QStringLiteral("Pairing code:"), 240, 2010, 1335, 255);
+    m_lblCode = PlaceTwips<QLabel>(this, 240, 2250, 2175, 345);
+    m_lblCode->setObjectName(QStringLiteral("lblRemoteCode"));
+    m_lblCode->setFont(DesignFont(DefaultFontFamily, DefaultFontPoints, true));
+    m_lblCode->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    StyleAsField(*m_lblCode);
+    m_cmdNewCode = PlaceTwips<QPushButton>(this, 2520, 2235, 1080, 375, QStringLiteral("New Code"));
+    m_cmdNewCode->setObjectName(QStringLiteral("cmdNewCode"));
+    m_cmdNewCode->setAccessibleName(QStringLiteral("New pairing code"));
+    connect(m_cmdNewCode, &QPushButton::clicked, this, &RemoteTab::newCodeClicked);
+
+    m_lblDevices = caption(this, QString(), 240, 2730, 3360, 255);
+    m_lblDevices->setObjectName(QStringLiteral("lblRemoteDevices"));
+
+    m_imgCode = PlaceTwips<QLabel>(this, 3720, 480, 1440, 1440);
+    m_imgCode->setObjectName(QStringLiteral("imgRemoteCode"));
+    m_imgCode->setAlignment(Qt::AlignCenter);
+    m_imgCode->setAccessibleName(QStringLiteral("QR code of the remote control's address"));
+    showDevices(0);
+}
+
+void RemoteTab::load(const LiveSettings &settings)
+{
+    m_chkRemote->setChecked(settings.RemoteEnabled == 1);
+    m_txtPort->setValue(RemotePortOf(settings));
+    showCode(settings.RemoteCode);
+}
+
+void RemoteTab::store(LiveSettings &settings) const
+{
+    settings.RemoteEnabled = m_chkRemote->isChecked() ? 1 : 0;
+    settings.RemotePort = m_txtPort->value();
+}
+
+void RemoteTab::showCode(const QString &code)
+{
+    m_code = code;
+    m_lblCode->setText(code.isEmpty() ? QStringLiteral("(made when it is switched on)")
+                                      : GroupedPairingCode(code));
+    showAddress();
+}
+
+void RemoteTab::showDevices(int devices)
+{
+    m_lblDevices->setText(devices == 1 ? QStringLiteral("1 device connected")
+                                       : QStringLiteral("%1 devices connected").arg(devices));
+}
+
+void RemoteTab::showAddress()
+{
+    const auto port = static_cast<quint16>(m_txtPort->value());
+    m_lblAddress->setText(RemoteAddress(port));
+    const QImage image = m_code.isEmpty() ? QImage() : QrCodeImage(PairingUrl(port, m_code), 1);
+    if (image.isNull()) {
+        m_imgCode->clear();
+        return;
+    }
+    // Whole pixels per module, as large as the box allows, so that a camera reads it crisply.
+    const int scale = std::max(1, m_imgCode->width() / image.width());
+    m_imgCode->setPixmap(QPixmap::fromImage(image.scaled(image.size() * scale)));
+}

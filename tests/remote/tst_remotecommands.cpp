@@ -1,0 +1,230 @@
+#include "board/digitdisplay.h"
+#include "board/modsoccer.h"
+#include "board/scoreboardgame.h"
+#include "remote/pairingcode.h"
+#include "remote/remotecommands.h"
+#include "settings/livesettings.h"
+#include "tests/support/fakes.h"
+#include "web/webstate.h"
+
+#include <QJsonDocument>
+#include <QSignalSpy>
+#include <QTest>
+
+// The remote control's commands against the game model, and its pairing code.
+class TestRemoteCommands : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup() { m_game.reset(); }
+
+    void commands_data();
+    void commands();
+    void aRemoteChangeIsUndoneLikeAKey();
+    void startAndStopAreIdempotent();
+    void theStateShowsEveryFigure();
+    void pairingCodes_data();
+    void pairingCodes();
+    void madeCodesAreRandomAndReadable();
+    void guessingIsSlowedDownPerAddress();
+
+private:
+    CommandResult run(const char *json)
+    {
+        return RunRemoteCommand(*m_game, QJsonDocument::fromJson(json).object());
+    }
+
+    FakeTime m_time;
+    GameState m_state;
+    WebState m_web;
+    LiveSettings m_settings;
+    std::unique_ptr<ScoreboardGame> m_game;
+};
+
+void TestRemoteCommands::init()
+{
+    m_state = {};
+    m_web = {};
+    m_game = std::make_unique<ScoreboardGame>(m_state, m_web, m_time, nullptr);
+}
+
+void TestRemoteCommands::commands_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("error"); // empty: accepted
+    QTest::addColumn<QString>("ledArray");
+    QTest::addColumn<qint64>("value"); // the figure's value afterwards
+
+    QTest::newRow("set") << R"({"command":"set","figure":"homeScore","value":7})"
+                         << ""
+                         << "sgmScoreH" << qint64(7);
+    QTest::newRow("add one") << R"({"command":"add","figure":"visitorShots"})"
+                             << ""
+                             << "sgmShotsV" << qint64(1);
+    QTest::newRow("add three") << R"({"command":"add","figure":"homeSaves","by":3})"
+                               << ""
+                               << "sgmSavesH" << qint64(3);
+    QTest::newRow("below the range") << R"({"command":"add","figure":"homeScore","by":-1})"
+                                     << "out of range"
+                                     << "sgmScoreH" << qint64(0);
+    QTest::newRow("above the range") << R"({"command":"set","figure":"homeCornerKicks","value":10})"
+                                     << "out of range"
+                                     << "sgmCKH" << qint64(0);
+    QTest::newRow("period 0") << R"({"command":"set","figure":"period","value":0})"
+                              << "out of range"
+                              << "sgmPeriod" << qint64(0);
+    QTest::newRow("a fraction") << R"({"command":"set","figure":"homeScore","value":1.5})"
+                                << "not a whole number"
+                                << "sgmScoreH" << qint64(0);
+    QTest::newRow("a text") << R"({"command":"set","figure":"homeScore","value":"3"})"
+                            << "not a whole number"
+                            << "sgmScoreH" << qint64(0);
+    QTest::newRow("huge") << R"({"command":"add","figure":"homeScore","by":1e300})"
+                          << "not a whole number"
+                          << "sgmScoreH" << qint64(0);
+    QTest::newRow("the clock is no counter") << R"({"command":"set","figure":"clock","value":1})"
+                                             << "unknown figure"
+                                             << "sgmScoreH" << qint64(0);
+    QTest::newRow("no figure") << R"({"command":"add"})"
+                               << "unknown figure"
+                               << "sgmScoreH" << qint64(0);
+    QTest::newRow("unknown") << R"({"command":"explode"})"
+                             << "unknown command"
+                             << "sgmScoreH" << qint64(0);
+    QTest::newRow("no command") << R"({"figure":"homeScore"})"
+                                << "unknown command"
+                                << "sgmScoreH" << qint64(0);
+}
+
+void TestRemoteCommands::commands()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, error);
+    QFETCH(QString, ledArray);
+    const CommandResult result
+        = RunRemoteCommand(*m_game, QJsonDocument::fromJson(command.toUtf8()).object());
+    QCOMPARE(result.ok, error.isEmpty());
+    QCOMPARE(result.error, error);
+    QTEST(ShownValue(*m_game->figure(ledArray)), "value");
+    QCOMPARE(m_game->undoStack().count(), error.isEmpty() ? 1 : 0);
+}
+
+void TestRemoteCommands::aRemoteChangeIsUndoneLikeAKey()
+{
+    run(R"({"command":"set","figure":"visitorScore","value":4})");
+    const auto clock = run(R"({"command":"clock","minutes":45,"seconds":0})");
+    QVERIFY(clock.ok);
+    QCOMPARE(m_web.WebSBValues[4], QStringLiteral("45:00"));
+    QCOMPARE(m_state.LastEnteredTime, 45 * 60);
+    QVERIFY(!run(R"({"command":"clock","minutes":60,"seconds":0})").ok);
+    QVERIFY(!run(R"({"command":"clock","minutes":1,"seconds":60})").ok);
+    m_game->undo();
+    QCOMPARE(m_web.WebSBValues[4], QStringLiteral("10:00"));
+    m_game->undo();
+    QCOMPARE(m_web.WebSBValues[5], QStringLiteral("0"));
+    QCOMPARE(ShownValue(*m_game->figure(QStringLiteral("sgmScoreV"))), 0);
+}
+
+void TestRemoteCommands::startAndStopAreIdempotent()
+{
+    QSignalSpy buzzer(m_game.get(), &ScoreboardGame::buzzer);
+    for (const char *name : {"start", "start"}) {
+        QVERIFY(RunRemoteCommand(*m_game, {{QStringLiteral("command"), QLatin1String(name)}}).ok);
+    }
+    QVERIFY(m_game->ticking());
+    m_time.advance(2000);
+    m_game->tick();
+    for (const char *name : {"stop", "stop"}) {
+        QVERIFY(RunRemoteCommand(*m_game, {{QStringLiteral("command"), QLatin1String(name)}}).ok);
+    }
+    QVERIFY(!m_game->ticking());
+    QCOMPARE(m_game->clockFace().text, QStringLiteral("9:58"));
+    QVERIFY(run(R"({"command":"reset"})").ok);
+    QCOMPARE(m_game->clockFace().text, QStringLiteral("10:00"));
+    QVERIFY(run(R"({"command":"buzzer"})").ok);
+    QCOMPARE(buzzer.count(), 1);
+}
+
+void TestRemoteCommands::theStateShowsEveryFigure()
+{
+    m_settings.TitleText = QStringLiteral("Cup final");
+    m_settings.GuestText = QStringLiteral("Rovers");
+    run(R"({"command":"set","figure":"period","value":2})");
+    const QJsonObject state = RemoteState(*m_game, m_settings);
+    QCOMPARE(state.value(u"title").toString(), QStringLiteral("Cup final"));
+    QCOMPARE(state.value(u"guest").toString(), QStringLiteral("Rovers"));
+    QCOMPARE(state.value(u"clock").toString(), QStringLiteral("10:00"));
+    QCOMPARE(state.value(u"running").toBool(), false);
+    const QJsonObject figures = state.value(u"figures").toObject();
+    QCOMPARE(figures.size(), 9);
+    QCOMPARE(figures.value(u"period").toInt(), 2);
+    QCOMPARE(figures.value(u"visitorCornerKicks").toInt(), 0);
+}
+
+void TestRemoteCommands::pairingCodes_data()
+{
+    QTest::addColumn<QString>("offered");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("as made") << "ABCD1234EFGHJ" << true;
+    QTest::newRow("as shown") << "ABCD-1234-EFGHJ" << true;
+    QTest::newRow("typed small") << "abcd 1234 efghj" << true;
+    QTest::newRow("one wrong") << "ABCD1234EFGHK" << false;
+    QTest::newRow("short") << "ABCD1234EFGH" << false;
+    QTest::newRow("long") << "ABCD1234EFGHJJ" << false;
+    QTest::newRow("empty") << "" << false;
+    QTest::newRow("not latin") << "ÄBCD1234EFGHJ" << false;
+}
+
+void TestRemoteCommands::pairingCodes()
+{
+    QFETCH(QString, offered);
+    QTEST(IsPairingCode(offered, QStringLiteral("ABCD1234EFGHJ")), "accepted");
+    QVERIFY(!IsPairingCode(offered, QString())); // no code is never paired
+}
+
+void TestRemoteCommands::madeCodesAreRandomAndReadable()
+{
+    QSet<QString> codes;
+    for (int i = 0; i < 200; ++i) {
+        const QString code = MakePairingCode();
+        QCOMPARE(code.size(), 13);
+        for (const QChar c : code) {
+            QVERIFY2(
+                QStringLiteral("0123456789ABCDEFGHJKMNPQRSTVWXYZ").contains(c), qPrintable(code));
+        }
+        codes.insert(code);
+    }
+    QCOMPARE(codes.size(), 200);
+    QCOMPARE(
+        GroupedPairingCode(QStringLiteral("ABCD1234EFGHJ")), QStringLiteral("ABCD-1234-EFGHJ"));
+}
+
+void TestRemoteCommands::guessingIsSlowedDownPerAddress()
+{
+    qint64 now = 0;
+    PairingGuard guard([&] { return now; });
+    const QHostAddress guesser(QStringLiteral("192.0.2.7"));
+    const QHostAddress other(QStringLiteral("192.0.2.8"));
+    for (int i = 0; i < PairingGuard::ForgivenFailures; ++i) {
+        QCOMPARE(guard.retryAfter(guesser), std::nullopt);
+        guard.failed(guesser);
+    }
+    QCOMPARE(guard.retryAfter(guesser), std::nullopt);
+    guard.failed(guesser);
+    QCOMPARE(guard.retryAfter(guesser), std::optional<int>(1));
+    QCOMPARE(guard.retryAfter(other), std::nullopt);
+    now += 1000;
+    guard.failed(guesser);
+    QCOMPARE(guard.retryAfter(guesser), std::optional<int>(2)); // it doubles
+    for (int i = 0; i < 30; ++i) {
+        guard.failed(guesser);
+    }
+    QCOMPARE(guard.retryAfter(guesser), std::optional<int>(300)); // up to five minutes
+    guard.succeeded(guesser);
+    QCOMPARE(guard.retryAfter(guesser), std::nullopt);
+}
+
+QTEST_GUILESS_MAIN(TestRemoteCommands)
+#include "tst_remotecommands.moc"

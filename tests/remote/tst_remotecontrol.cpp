@@ -1,0 +1,245 @@
+#include "board/digitdisplay.h"
+#include "board/modsoccer.h"
+#include "board/scoreboardgame.h"
+#include "remote/remotecontrol.h"
+#include "settings/livesettings.h"
+#include "tests/support/fakes.h"
+#include "web/webstate.h"
+
+#include <QElapsedTimer>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QSignalSpy>
+#include <QTest>
+#include <QWebSocket>
+
+// The remote control over the network on 127.0.0.1: the page, the HTTP API and the push channel.
+class TestRemoteControl : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void thePageIsServedWithItsGuards();
+    void theApiWantsTheCode_data();
+    void theApiWantsTheCode();
+    void guessersAreToldToWait();
+    void everyDeviceSeesEveryChange();
+    void aNewCodeLetsEveryDeviceGo();
+    void switchedOffItListensNowhere();
+
+private:
+    struct Answer
+    {
+        int status = 0;
+        QByteArray body;
+        QNetworkReply *reply = nullptr;
+    };
+    Answer request(const QByteArray &method, const QString &path, const QByteArray &code,
+        const QByteArray &body = {});
+    QUrl url(const QString &path) const
+    {
+        return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(m_remote->port()).arg(path));
+    }
+    // A paired WebSocket device; its messages are collected in `messages`.
+    std::unique_ptr<QWebSocket> pair(QList<QJsonObject> &messages, const QString &code);
+
+    FakeTime m_time;
+    GameState m_state;
+    WebState m_web;
+    LiveSettings m_settings;
+    int m_saves = 0;
+    std::unique_ptr<ScoreboardGame> m_game;
+    std::unique_ptr<RemoteControl> m_remote;
+    QNetworkAccessManager m_network;
+    std::vector<std::unique_ptr<QNetworkReply>> m_replies;
+};
+
+void TestRemoteControl::init()
+{
+    m_state = {};
+    m_web = {};
+    m_settings = {};
+    m_settings.RemoteCode = QStringLiteral("ABCD1234EFGHJ");
+    m_saves = 0;
+    m_game = std::make_unique<ScoreboardGame>(m_state, m_web, m_time, nullptr);
+    m_remote = std::make_unique<RemoteControl>(*m_game, m_settings, [this] { ++m_saves; });
+    QVERIFY(m_remote->listen({QHostAddress(QHostAddress::LocalHost)}, 0));
+    QVERIFY(m_remote->port() != 0);
+}
+
+void TestRemoteControl::cleanup()
+{
+    m_replies.clear();
+    m_remote.reset();
+    m_game.reset();
+}
+
+TestRemoteControl::Answer TestRemoteControl::request(
+    const QByteArray &method, const QString &path, const QByteArray &code, const QByteArray &body)
+{
+    QNetworkRequest request(url(path));
+    if (!code.isEmpty()) {
+        request.setRawHeader("Authorization", "Bearer " + code);
+    }
+    request.setHeader(QNetworkRequest::ContentTypeHeader, QByteArrayLiteral("application/json"));
+    QNetworkReply *reply = m_network.sendCustomRequest(request, method, body);
+    m_replies.emplace_back(reply);
+    QSignalSpy finished(reply, &QNetworkReply::finished);
+    [&] { QVERIFY(finished.wait(5000)); }();
+    return {reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(), reply->readAll(),
+        reply};
+}
+
+std::unique_ptr<QWebSocket> TestRemoteControl::pair(
+    QList<QJsonObject> &messages, const QString &code)
+{
+    auto socket = std::make_unique<QWebSocket>();
+    connect(socket.get(), &QWebSocket::textMessageReceived, this, [&messages](const QString &text) {
+        messages.append(QJsonDocument::fromJson(text.toUtf8()).object());
+    });
+    QSignalSpy connected(socket.get(), &QWebSocket::connected);
+    socket->open(QUrl(QStringLiteral("ws://127.0.0.1:%1/").arg(m_remote->pushPort())));
+    [&] { QVERIFY(connected.wait(5000)); }();
+    socket->sendTextMessage(QStringLiteral(R"({"command":"hello","code":"%1"})").arg(code));
+    return socket;
+}
+
+void TestRemoteControl::thePageIsServedWithItsGuards()
+{
+    const Answer page = request("GET", QStringLiteral("/"), {});
+    QCOMPARE(page.status, 200);
+    QVERIFY(page.body.contains("<script src=\"/remote.js\"></script>"));
+    QVERIFY(page.reply->rawHeader("Content-Security-Policy").contains("default-src 'none'"));
+    QCOMPARE(page.reply->rawHeader("X-Content-Type-Options"), QByteArrayLiteral("nosniff"));
+    const Answer script = request("GET", QStringLiteral("/remote.js"), {});
+    QCOMPARE(script.status, 200);
+    QVERIFY(script.reply->rawHeader("Content-Type").startsWith("text/javascript"));
+    QCOMPARE(request("GET", QStringLiteral("/nothing"), {}).status, 404);
+}
+
+void TestRemoteControl::theApiWantsTheCode_data()
+{
+    QTest::addColumn<QByteArray>("code");
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<int>("homeScore");
+
+    const QByteArray set = R"({"command":"set","figure":"homeScore","value":3})";
+    QTest::newRow("right") << QByteArray("ABCD-1234-EFGHJ") << set << 200 << 3;
+    QTest::newRow("wrong") << QByteArray("ABCD-1234-EFGHK") << set << 401 << 0;
+    QTest::newRow("none") << QByteArray() << set << 401 << 0;
+    QTest::newRow("malformed") << QByteArray("ABCD1234EFGHJ") << QByteArray("{\"command\":") << 400
+                               << 0;
+    QTest::newRow("refused") << QByteArray("ABCD1234EFGHJ")
+                             << QByteArray(R"({"command":"set","figure":"homeScore","value":100})")
+                             << 400 << 0;
+    QTest::newRow("oversized") << QByteArray("ABCD1234EFGHJ")
+                               << QByteArray(
+                                      R"({"command":"set","figure":"homeScore","value":3,"x":")")
+            + QByteArray(RemoteControl::MaximumMessageBytes, 'x') + "\"}"
+                               << 413 << 0;
+}
+
+void TestRemoteControl::theApiWantsTheCode()
+{
+    QFETCH(QByteArray, code);
+    QFETCH(QByteArray, body);
+    const Answer answer = request("POST", QStringLiteral("/api/command"), code, body);
+    QTEST(answer.status, "status");
+    const QJsonObject reply = QJsonDocument::fromJson(answer.body).object();
+    QCOMPARE(reply.value(u"ok").toBool(), answer.status == 200);
+    QVERIFY(answer.status == 200 || !reply.value(u"error").toString().isEmpty());
+    QTEST(int(ShownValue(*m_game->figure(QStringLiteral("sgmScoreH")))), "homeScore");
+    // The state reads back with the same code.
+    const Answer state = request("GET", QStringLiteral("/api/state"), "ABCD1234EFGHJ");
+    QCOMPARE(state.status, 200);
+    QTEST(QJsonDocument::fromJson(state.body)[u"figures"][u"homeScore"].toInt(), "homeScore");
+}
+
+void TestRemoteControl::guessersAreToldToWait()
+{
+    for (int i = 0; i < 6; ++i) {
+        QCOMPARE(request("GET", QStringLiteral("/api/state"), "WRONG").status, 401);
+    }
+    const Answer locked = request("GET", QStringLiteral("/api/state"), "ABCD1234EFGHJ");
+    QCOMPARE(locked.status, 429);
+    QVERIFY(locked.reply->rawHeader("Retry-After").toInt() >= 1);
+}
+
+void TestRemoteControl::everyDeviceSeesEveryChange()
+{
+    QSignalSpy devices(m_remote.get(), &RemoteControl::devicesChanged);
+    QList<QJsonObject> first;
+    QList<QJsonObject> second;
+    QList<QJsonObject> stranger;
+    auto a = pair(first, QStringLiteral("abcd-1234-efghj"));
+    auto b = pair(second, QStringLiteral("ABCD1234EFGHJ"));
+    auto c = pair(stranger, QStringLiteral("NOPE"));
+    QTRY_COMPARE(m_remote->devices(), 2);
+    QTRY_VERIFY(!second.isEmpty() && !stranger.isEmpty());
+    QCOMPARE(second.first().value(u"type").toString(), QStringLiteral("state"));
+    QCOMPARE(stranger.first().value(u"error").toString(), QStringLiteral("wrong code"));
+
+    // A command from one device, a key on the board: both reach the other device at once.
+    const auto lastState = [](const QList<QJsonObject> &messages) {
+        for (auto it = messages.crbegin(); it != messages.crend(); ++it) {
+            if (it->value(u"type").toString() == QLatin1String("state")) {
+                return it->value(u"state").toObject();
+            }
+        }
+        return QJsonObject();
+    };
+    QElapsedTimer took;
+    took.start();
+    a->sendTextMessage(
+        QStringLiteral(R"({"command":"add","figure":"homeShots","code":"ABCD1234EFGHJ","id":7})"));
+    QTRY_COMPARE_WITH_TIMEOUT(lastState(second)[u"figures"][u"homeShots"].toInt(), 1, 2000);
+    QVERIFY2(took.elapsed() < 500, qPrintable(QString::number(took.elapsed())));
+    QTRY_VERIFY(std::any_of(first.cbegin(), first.cend(), [](const QJsonObject &m) {
+        return m.value(u"type").toString() == QLatin1String("reply") && m.value(u"id").toInt() == 7
+            && m.value(u"ok").toBool();
+    }));
+    m_game->typeKey(QStringLiteral("sgmCKV"), '4');
+    QTRY_COMPARE(lastState(first)[u"figures"][u"visitorCornerKicks"].toInt(), 4);
+    QCOMPARE(int(stranger.size()), 1); // nothing is pushed to a device that did not pair
+
+    b->close();
+    QTRY_COMPARE(m_remote->devices(), 1);
+    QVERIFY(devices.size() >= 3);
+    QCOMPARE(devices.last().at(0).toInt(), 1);
+}
+
+void TestRemoteControl::aNewCodeLetsEveryDeviceGo()
+{
+    QList<QJsonObject> messages;
+    auto device = pair(messages, QStringLiteral("ABCD1234EFGHJ"));
+    QTRY_COMPARE(m_remote->devices(), 1);
+    QSignalSpy gone(device.get(), &QWebSocket::disconnected);
+    m_remote->renewCode();
+    QCOMPARE(m_saves, 1);
+    QVERIFY(m_settings.RemoteCode != QLatin1String("ABCD1234EFGHJ"));
+    QVERIFY(gone.wait(5000));
+    QTRY_COMPARE(m_remote->devices(), 0);
+    QCOMPARE(request("GET", QStringLiteral("/api/state"), "ABCD1234EFGHJ").status, 401);
+    QCOMPARE(
+        request("GET", QStringLiteral("/api/state"), m_settings.RemoteCode.toLatin1()).status, 200);
+}
+
+void TestRemoteControl::switchedOffItListensNowhere()
+{
+    const quint16 port = m_remote->port();
+    m_settings.RemoteEnabled = 0;
+    m_remote->apply();
+    QVERIFY(!m_remote->isListening());
+    QTcpSocket probe;
+    probe.connectToHost(QHostAddress::LocalHost, port);
+    QVERIFY(!probe.waitForConnected(1000));
+}
+
+QTEST_GUILESS_MAIN(TestRemoteControl)
+#include "tst_remotecontrol.moc"
