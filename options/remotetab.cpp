@@ -37,8 +37,7 @@ RemoteTab::RemoteTab(QWidget *parent)
     m_txtPort->setRange(1024, 65535);
     m_txtPort->setAccessibleName(QStringLiteral("Remote control port"));
     connect(m_txtPort, &QSpinBox::valueChanged, this, &RemoteTab::showAddress);
-    caption(this, QStringLiteral("On and port take effect with Ok."), 2040, 870, 1560, 255)
-        ->setWordWrap(false);
+    caption(this, QStringLiteral("Applies on Ok."), 2040, 870, 1560, 255)->setWordWrap(false);
 
     caption(this, QStringLiteral("Open on the phone, or scan the code:"), 240, 1290, 3360, 255);
     m_lblAddress = PlaceTwips<QLabel>(this, 240, 1530, 3360, 345);

@@ -146,6 +146,16 @@ QJsonValue ChromiumSession::evaluate(const QString &session, const QString &expr
     return answer.value(QStringLiteral("result")).toObject().value(QStringLiteral("value"));
 }
 
+void ChromiumSession::emulatePhone(const QString &session, int width, int height)
+{
+    call(QStringLiteral("Emulation.setDeviceMetricsOverride"),
+        {{QStringLiteral("width"), width}, {QStringLiteral("height"), height},
+            {QStringLiteral("deviceScaleFactor"), 2}, {QStringLiteral("mobile"), true}},
+        session);
+    call(QStringLiteral("Emulation.setTouchEmulationEnabled"), {{QStringLiteral("enabled"), true}},
+        session);
+}
+
 QString ChromiumSession::log() const
 {
     QFile file(m_profile.filePath(QStringLiteral("stderr.log")));

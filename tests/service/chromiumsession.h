@@ -25,6 +25,9 @@ public:
     // Opens `url` in a new tab and returns the session to talk to it, or an empty string.
     QString openTab(const QString &url);
 
+    // Gives the tab a phone's screen: `width` x `height` CSS pixels, touch, mobile layout.
+    void emulatePhone(const QString &session, int width, int height);
+
     // Evaluates `expression` in the tab and returns its value (which must be JSON-able).
     QJsonValue evaluate(const QString &session, const QString &expression);
 

@@ -1,0 +1,165 @@
+#include "board/modsoccer.h"
+#include "board/scoreboardgame.h"
+#include "board/timesource.h"
+#include "remote/remotecontrol.h"
+#include "settings/livesettings.h"
+#include "tests/service/chromiumsession.h"
+#include "web/webstate.h"
+
+#include <QElapsedTimer>
+#include <QTest>
+#include <QThread>
+
+#include <atomic>
+#include <functional>
+
+namespace {
+
+// The board's side, on a thread of its own with its own event loop, since the browser is
+// driven by blocking calls: the game, ticked as the board's clock timer does, and its remote.
+class BoardThread final : public QThread
+{
+public:
+    std::atomic<quint16> port{0};
+    std::atomic<int> devices{0};
+
+protected:
+    void run() override
+    {
+        MonotonicTimeSource time;
+        GameState state;
+        WebState web;
+        LiveSettings settings;
+        settings.TitleText = QStringLiteral("Cup final");
+        settings.HomeText = QStringLiteral("Rovers");
+        settings.GuestText = QStringLiteral("United");
+        settings.RemoteCode = QStringLiteral("ABCD1234EFGHJ");
+        ScoreboardGame game(state, web, time, nullptr);
+        QTimer ticks;
+        ticks.setInterval(50);
+        QObject::connect(&ticks, &QTimer::timeout, &game, &ScoreboardGame::tick);
+        QObject::connect(&game, &ScoreboardGame::tickingChanged, &ticks,
+            [&ticks](bool on) { on ? ticks.start() : ticks.stop(); });
+        RemoteControl remote(game, settings, [] {});
+        QObject::connect(&remote, &RemoteControl::devicesChanged, &remote,
+            [this](int count) { devices = count; });
+        if (remote.listen({QHostAddress(QHostAddress::LocalHost)}, 0)) {
+            port = remote.port();
+        }
+        exec();
+    }
+};
+
+} // namespace
+
+// The remote page in headless Chromium at a phone's size: pairing, running the clock, two
+// devices at once, and a wrong code.
+class TestRemotePage : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void cleanupTestCase();
+    void twoPhonesRunOneGame();
+    void aWrongCodeIsRefused();
+
+private:
+    QString open(const QString &code);
+    // Evaluates `expression` in `tab` until it gives `expected`, for up to five seconds.
+    bool waitFor(const QString &tab, const QString &expression, const QJsonValue &expected);
+
+    BoardThread m_board;
+    ChromiumSession m_browser;
+    bool m_haveBrowser = false;
+};
+
+void TestRemotePage::initTestCase()
+{
+    m_board.start();
+    QTRY_VERIFY(m_board.port != 0);
+    QString error;
+    m_haveBrowser = m_browser.start(error);
+    if (!m_haveBrowser) {
+        QSKIP(qPrintable(QStringLiteral("no headless Chromium here: ") + error));
+    }
+}
+
+void TestRemotePage::cleanupTestCase()
+{
+    m_board.quit();
+    m_board.wait();
+}
+
+QString TestRemotePage::open(const QString &code)
+{
+    const QString tab = m_browser.openTab(
+        QStringLiteral("http://127.0.0.1:%1/#code=%2").arg(m_board.port.load()).arg(code));
+    m_browser.emulatePhone(tab, 360, 740);
+    return tab;
+}
+
+bool TestRemotePage::waitFor(
+    const QString &tab, const QString &expression, const QJsonValue &expected)
+{
+    QElapsedTimer waited;
+    waited.start();
+    while (waited.elapsed() < 5000) {
+        if (m_browser.evaluate(tab, expression) == expected) {
+            return true;
+        }
+        QThread::msleep(50);
+    }
+    qWarning() << expression << "gave" << m_browser.evaluate(tab, expression) << m_browser.log();
+    return false;
+}
+
+void TestRemotePage::twoPhonesRunOneGame()
+{
+    const QString first = open(QStringLiteral("ABCD-1234-EFGHJ"));
+    const QString second = open(QStringLiteral("abcd1234efghj"));
+    QVERIFY(!first.isEmpty() && !second.isEmpty());
+    const QString status = QStringLiteral("document.getElementById('status').textContent");
+    QVERIFY(waitFor(first, status, QStringLiteral("Connected")));
+    QVERIFY(waitFor(second, status, QStringLiteral("Connected")));
+    QTRY_COMPARE(m_board.devices.load(), 2);
+    // The code has left the address bar, and the page fits a phone's width.
+    QCOMPARE(m_browser.evaluate(first, QStringLiteral("location.hash")).toString(), QString());
+    QVERIFY(m_browser.evaluate(first, QStringLiteral("document.documentElement.scrollWidth <= 360"))
+                .toBool());
+    QCOMPARE(
+        m_browser.evaluate(second, QStringLiteral("document.getElementById('guest').textContent"))
+            .toString(),
+        QStringLiteral("United"));
+
+    // Start on one phone: the clock runs on the other.
+    m_browser.evaluate(first, QStringLiteral("document.getElementById('startStop').click()"));
+    const QString clock = QStringLiteral("document.getElementById('clock').textContent");
+    QVERIFY(waitFor(second, QStringLiteral("document.getElementById('startStop').textContent"),
+        QStringLiteral("Stop")));
+    QVERIFY(waitFor(second, clock + QStringLiteral(" !== '10:00'"), true));
+
+    // A shot counted on the second phone shows on the first.
+    m_browser.evaluate(second,
+        QStringLiteral("document.querySelector('[data-figure=homeShots] .row button:nth-child(2)')"
+                       ".click()"));
+    QVERIFY(waitFor(first,
+        QStringLiteral("document.querySelector('[data-figure=homeShots] .value').textContent"),
+        QStringLiteral("1")));
+    m_browser.evaluate(first, QStringLiteral("document.getElementById('startStop').click()"));
+    QVERIFY(waitFor(second, QStringLiteral("document.getElementById('startStop').textContent"),
+        QStringLiteral("Start")));
+}
+
+void TestRemotePage::aWrongCodeIsRefused()
+{
+    const QString tab = open(QStringLiteral("WRONG"));
+    QVERIFY(waitFor(tab, QStringLiteral("document.getElementById('message').textContent"),
+        QStringLiteral("wrong code")));
+    QVERIFY(waitFor(tab, QStringLiteral("document.getElementById('pair').hidden"), false));
+    QCOMPARE(m_browser.evaluate(tab, QStringLiteral("document.getElementById('board').hidden")),
+        QJsonValue(true));
+}
+
+QTEST_GUILESS_MAIN(TestRemotePage)
+#include "tst_remotepage.moc"
