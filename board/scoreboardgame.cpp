@@ -85,7 +85,10 @@ void ScoreboardGame::recordFigureChange(FigureDigits &counter, const std::functi
     change();
     const FigureState after = CaptureFigure(counter, m_web);
     if (after != before) {
+        // Recording a change moves the history's index; only this figure needs showing.
+        m_recording = true;
         m_undo.push(new FigureChange(counter, m_web, before, after));
+        m_recording = false;
         Q_EMIT figureChanged(counter.groupName());
     }
 }
@@ -245,6 +248,9 @@ void ScoreboardGame::redo()
 
 void ScoreboardGame::showEveryFigure()
 {
+    if (m_recording) {
+        return;
+    }
     for (const auto &counter : m_figures) {
         Q_EMIT figureChanged(counter->groupName());
     }

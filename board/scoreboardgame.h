@@ -39,8 +39,10 @@ public:
     // Measures the clock and shows it anew (a stop banks the time last measured).
     void refreshClock();
     bool clockRunning() const;
-    // Whether the clock is counting on the face (false once it has run out).
+    // Whether the clock is ticked (false once it has run out).
     bool ticking() const { return m_ticking; }
+    // Whether the clock counts down on the face: it runs and is ticked.
+    bool counting() const { return clockRunning() && m_ticking; }
     QUndoStack &undoStack() { return m_undo; }
 
     // Every key typed into a figure is a command first; the front end says who takes it.
@@ -109,4 +111,5 @@ private:
     ClockFace m_face;
     bool m_ended = false;
     bool m_ticking = false;
+    bool m_recording = false;
 };

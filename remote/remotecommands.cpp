@@ -85,7 +85,7 @@ CommandResult RunRemoteCommand(ScoreboardGame &game, const QJsonObject &command)
     if (name == QLatin1String("startStop")) {
         game.startStopClock();
     } else if (name == QLatin1String("start") || name == QLatin1String("stop")) {
-        if (game.ticking() != (name == QLatin1String("start"))) {
+        if (game.counting() != (name == QLatin1String("start"))) {
             game.startStopClock();
         }
     } else if (name == QLatin1String("reset")) {
@@ -116,7 +116,7 @@ QJsonObject RemoteState(const ScoreboardGame &game, const LiveSettings &settings
         {QStringLiteral("home"), settings.HomeText},
         {QStringLiteral("guest"), settings.GuestText},
         {QStringLiteral("clock"), game.clockFace().text},
-        {QStringLiteral("running"), game.ticking()},
+        {QStringLiteral("running"), game.counting()},
         {QStringLiteral("figures"), figures},
     };
 }

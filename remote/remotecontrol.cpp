@@ -1,5 +1,6 @@
 #include "remotecontrol.h"
 
+#include "board/modcount.h"
 #include "board/scoreboardgame.h"
 #include "remote/remotecommands.h"
 #include "settings/livesettings.h"
@@ -68,7 +69,13 @@ RemoteControl::RemoteControl(
     m_pushSoon.setInterval(0);
     connect(&m_pushSoon, &QTimer::timeout, this, &RemoteControl::push);
     connect(&game, &ScoreboardGame::figureChanged, this, &RemoteControl::stateChanged);
-    connect(&game, &ScoreboardGame::clockShown, this, &RemoteControl::stateChanged);
+    // The clock is shown on every tick; phones hear of it when its face changes.
+    connect(&game, &ScoreboardGame::clockShown, this, [this](const ClockFace &face) {
+        if (face.text != m_lastClock) {
+            m_lastClock = face.text;
+            stateChanged();
+        }
+    });
     connect(&game, &ScoreboardGame::tickingChanged, this, &RemoteControl::stateChanged);
 }
 

@@ -81,6 +81,7 @@ private:
     QList<QWebSocket *> m_paired;
     QTimer m_pushSoon;
     QByteArray m_lastState;
+    QString m_lastClock;
 };
 
 // The addresses the remote control listens on: the loopback and the IPv4 address of every

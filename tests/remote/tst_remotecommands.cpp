@@ -133,16 +133,26 @@ void TestRemoteCommands::startAndStopAreIdempotent()
     for (const char *name : {"start", "start"}) {
         QVERIFY(RunRemoteCommand(*m_game, {{QStringLiteral("command"), QLatin1String(name)}}).ok);
     }
-    QVERIFY(m_game->ticking());
+    QVERIFY(m_game->counting());
     m_time.advance(2000);
     m_game->tick();
     for (const char *name : {"stop", "stop"}) {
         QVERIFY(RunRemoteCommand(*m_game, {{QStringLiteral("command"), QLatin1String(name)}}).ok);
     }
-    QVERIFY(!m_game->ticking());
+    QVERIFY(!m_game->counting());
     QCOMPARE(m_game->clockFace().text, QStringLiteral("9:58"));
-    QVERIFY(run(R"({"command":"reset"})").ok);
-    QCOMPARE(m_game->clockFace().text, QStringLiteral("10:00"));
+    // A clock that was set stands still, though the board still ticks it: it is started anew.
+    QVERIFY(run(R"({"command":"start"})").ok);
+    QVERIFY(run(R"({"command":"clock","minutes":5,"seconds":0})").ok);
+    QVERIFY(!m_game->counting());
+    QCOMPARE(RemoteState(*m_game, m_settings).value(u"running").toBool(), false);
+    QVERIFY(run(R"({"command":"start"})").ok);
+    QVERIFY(m_game->counting());
+    QVERIFY(run(R"({"command":"stop"})").ok);
+    m_time.advance(3000);
+    m_game->tick();
+    QVERIFY(run(R"({"command":"reset"})").ok); // back to the time last set
+    QCOMPARE(m_game->clockFace().text, QStringLiteral("5:00"));
     QVERIFY(run(R"({"command":"buzzer"})").ok);
     QCOMPARE(buzzer.count(), 1);
 }
