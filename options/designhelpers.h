@@ -4,6 +4,7 @@
 
 #include <QFont>
 #include <QFrame>
+#include <QLabel>
 #include <QString>
 #include <QWidget>
 
@@ -36,6 +37,15 @@ W *PlaceTwips(QWidget *parent, int left, int top, int width, int height, Args &&
     auto *widget = new W(std::forward<Args>(args)..., parent);
     widget->setGeometry(TwipsRect(left, top, width, height));
     return widget;
+}
+
+// A plain-text label at a designed position.
+inline QLabel *PlaceCaption(
+    QWidget *parent, const QString &text, int left, int top, int width, int height)
+{
+    auto *label = PlaceTwips<QLabel>(parent, left, top, width, height, text);
+    label->setTextFormat(Qt::PlainText);
+    return label;
 }
 
 // A fixed-size window with a title and a close box but no minimise or maximise button.

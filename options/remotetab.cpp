@@ -13,17 +13,6 @@
 #include <QPushButton>
 #include <QSpinBox>
 
-namespace {
-
-QLabel *caption(QWidget *parent, const QString &text, int left, int top, int width, int height)
-{
-    auto *label = PlaceTwips<QLabel>(parent, left, top, width, height, text);
-    label->setTextFormat(Qt::PlainText);
-    return label;
-}
-
-} // namespace
-
 RemoteTab::RemoteTab(QWidget *parent)
     : QWidget(parent)
 {
@@ -31,21 +20,22 @@ RemoteTab::RemoteTab(QWidget *parent)
         this, 240, 480, 3300, 300, QStringLiteral("Run the board from a phone or tablet"));
     m_chkRemote->setObjectName(QStringLiteral("chkRemote"));
 
-    caption(this, QStringLiteral("Port:"), 240, 870, 600, 255);
+    PlaceCaption(this, QStringLiteral("Port:"), 240, 870, 600, 255);
     m_txtPort = PlaceTwips<QSpinBox>(this, 840, 810, 1095, 375);
     m_txtPort->setObjectName(QStringLiteral("txtRemotePort"));
     m_txtPort->setRange(1024, 65535);
     m_txtPort->setAccessibleName(QStringLiteral("Remote control port"));
     connect(m_txtPort, &QSpinBox::valueChanged, this, &RemoteTab::showAddress);
-    caption(this, QStringLiteral("Applies on Ok."), 2040, 870, 1560, 255)->setWordWrap(false);
+    PlaceCaption(this, QStringLiteral("Applies on Ok."), 2040, 870, 1560, 255)->setWordWrap(false);
 
-    caption(this, QStringLiteral("Open on the phone, or scan the code:"), 240, 1290, 3360, 255);
+    PlaceCaption(
+        this, QStringLiteral("Open on the phone, or scan the code:"), 240, 1290, 3360, 255);
     m_lblAddress = PlaceTwips<QLabel>(this, 240, 1530, 3360, 345);
     m_lblAddress->setObjectName(QStringLiteral("lblRemoteAddress"));
     m_lblAddress->setTextInteractionFlags(Qt::TextSelectableByMouse);
     StyleAsField(*m_lblAddress);
 
-    caption(this, QStringLiteral("Pairing code:"), 240, 2010, 1335, 255);
+    PlaceCaption(this, QStringLiteral("Pairing code:"), 240, 2010, 1335, 255);
     m_lblCode = PlaceTwips<QLabel>(this, 240, 2250, 2175, 345);
     m_lblCode->setObjectName(QStringLiteral("lblRemoteCode"));
     m_lblCode->setFont(DesignFont(DefaultFontFamily, DefaultFontPoints, true));
@@ -56,7 +46,7 @@ RemoteTab::RemoteTab(QWidget *parent)
     m_cmdNewCode->setAccessibleName(QStringLiteral("New pairing code"));
     connect(m_cmdNewCode, &QPushButton::clicked, this, &RemoteTab::newCodeClicked);
 
-    m_lblDevices = caption(this, QString(), 240, 2730, 3360, 255);
+    m_lblDevices = PlaceCaption(this, QString(), 240, 2730, 3360, 255);
     m_lblDevices->setObjectName(QStringLiteral("lblRemoteDevices"));
 
     m_imgCode = PlaceTwips<QLabel>(this, 3720, 480, 1440, 1440);

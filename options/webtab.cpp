@@ -13,19 +13,12 @@ namespace {
 // The boxes have no limit of their own; this only keeps QLineEdit's default from cutting text.
 constexpr int UnlimitedLength = 32767;
 
-QLabel *caption(QWidget *parent, const QString &text, int left, int top, int width, int height)
-{
-    auto *label = PlaceTwips<QLabel>(parent, left, top, width, height, text);
-    label->setTextFormat(Qt::PlainText);
-    return label;
-}
-
 } // namespace
 
 WebTab::WebTab(QWidget *parent)
     : QWidget(parent)
 {
-    QLabel *info = caption(this,
+    QLabel *info = PlaceCaption(this,
         QStringLiteral("The web scoreboard is an optional service that shows "
                        "this board live in any web browser. Varnelo ships "
                        "one, varnelo-websb, installed beside the program."),
@@ -39,24 +32,24 @@ WebTab::WebTab(QWidget *parent)
     connect(m_cmdStartStopWebSB, &QPushButton::clicked, this, &WebTab::startStopClicked);
 
     const QFont bold = DesignFont(DefaultFontFamily, DefaultFontPoints, true);
-    QLabel *status = caption(this, QStringLiteral("Status:"), 1800, 1200, 855, 375);
+    QLabel *status = PlaceCaption(this, QStringLiteral("Status:"), 1800, 1200, 855, 375);
     status->setFont(bold);
     status->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    m_lblWebSBStatus = caption(this, QString(), 2760, 1200, 2175, 375);
+    m_lblWebSBStatus = PlaceCaption(this, QString(), 2760, 1200, 2175, 375);
     m_lblWebSBStatus->setObjectName(QStringLiteral("lblWebSBStatus"));
     m_lblWebSBStatus->setFont(bold);
     m_lblWebSBStatus->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
-    caption(this, QStringLiteral("Web Scoreboard URL:"), 240, 1680, 1815, 255);
+    PlaceCaption(this, QStringLiteral("Web Scoreboard URL:"), 240, 1680, 1815, 255);
     m_txtWebSBURL = PlaceTwips<QLineEdit>(this, 240, 1920, 4815, 375);
     m_txtWebSBURL->setObjectName(QStringLiteral("txtWebSBURL"));
 
-    caption(this, QStringLiteral("Web Scoreboard Passcode:"), 240, 2400, 2175, 255);
+    PlaceCaption(this, QStringLiteral("Web Scoreboard Passcode:"), 240, 2400, 2175, 255);
     m_txtWebSBPassCode = PlaceTwips<QLineEdit>(this, 240, 2640, 1455, 375);
     m_txtWebSBPassCode->setObjectName(QStringLiteral("txtWebSBPassCode"));
 
     // Beside the passcode, clear of its caption, up to the page name's right edge.
-    caption(this, QStringLiteral("Web Scoreboard Server:"), 2400, 2400, 2655, 255);
+    PlaceCaption(this, QStringLiteral("Web Scoreboard Server:"), 2400, 2400, 2655, 255);
     m_txtWebSBServer = PlaceTwips<QLineEdit>(this, 2400, 2640, 2655, 375);
     m_txtWebSBServer->setObjectName(QStringLiteral("txtWebSBServer"));
 }
