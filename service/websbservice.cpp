@@ -20,6 +20,8 @@ namespace websb {
 
 namespace {
 
+namespace refusal = websbprotocol::refusal;
+
 // Slow checks waiting at most; beyond, a board is told to come back (a guesser is refused
 // sooner, by the guess limits).
 constexpr std::size_t MaxQueuedChecks = 256;
@@ -296,8 +298,8 @@ void WebScoreboardService::handleUpdate(const std::string &page, std::string_vie
         const GuessLimiter::Decision decision = m_guesses->refuseKnownWrong(client, page);
         exchange->reply(decision.retryAfter > 0
                 ? updateReply(
-                    page, client, {429, "too many wrong passcodes, wait"}, decision.retryAfter)
-                : updateReply(page, client, {403, "wrong passcode"}));
+                    page, client, {429, std::string(refusal::TooManyGuesses)}, decision.retryAfter)
+                : updateReply(page, client, {403, std::string(refusal::WrongPasscode)}));
         return;
     }
     // The same passcode already being checked for this page (a board with several requests in
@@ -307,7 +309,7 @@ void WebScoreboardService::handleUpdate(const std::string &page, std::string_vie
         if (right) {
             finishUpdate(page, client, exchange, m_handler->accept(page, update));
         } else {
-            exchange->reply(updateReply(page, client, {403, "wrong passcode"}));
+            exchange->reply(updateReply(page, client, {403, std::string(refusal::WrongPasscode)}));
         }
     };
     {
@@ -321,7 +323,7 @@ void WebScoreboardService::handleUpdate(const std::string &page, std::string_vie
     const GuessLimiter::Decision decision = m_guesses->admit(client, page);
     if (!decision.admitted) {
         exchange->reply(updateReply(
-            page, client, {429, "too many wrong passcodes, wait"}, decision.retryAfter));
+            page, client, {429, std::string(refusal::TooManyGuesses)}, decision.retryAfter));
         return;
     }
     {
@@ -342,23 +344,23 @@ void WebScoreboardService::handleUpdate(const std::string &page, std::string_vie
             answer(right);
         }
     };
-    auto check = [this, page, client, exchange, key, answerAll,
-                     passcode = prepared.update.passcode] {
-        // Guesses spread over several instances are counted together.
-        if (m_redis && !m_redis->countGuess(client, m_config.guesses.perAddress)) {
-            m_guesses->settle(client, page, false);
-            exchange->reply(updateReply(page, client, {429, "too many wrong passcodes, wait"}, 60));
-            answerAll(false); // the others that waited on this check; this one has its answer
-            return;
-        }
-        const bool right = m_gate->slowCheck(page, passcode);
-        m_guesses->settle(client, page, right);
-        answerAll(right);
-    };
+    auto check
+        = [this, page, client, exchange, key, answerAll, passcode = prepared.update.passcode] {
+              // Guesses spread over several instances are counted together.
+              if (m_redis && !m_redis->countGuess(client, m_config.guesses.perAddress)) {
+                  m_guesses->settle(client, page, false);
+                  exchange->reply(
+                      updateReply(page, client, {429, std::string(refusal::TooManyGuesses)}, 60));
+                  answerAll(false); // the others that waited on this check; this one has its answer
+                  return;
+              }
+              const bool right = m_gate->slowCheck(page, passcode);
+              m_guesses->settle(client, page, right);
+              answerAll(right);
+          };
     if (!m_pool->submit(decision.suspect, std::move(check))) {
         m_guesses->withdraw(client, page);
-        exchange->reply(
-            updateReply(page, client, {503, "too many passcodes to check, try again"}, 1));
+        exchange->reply(updateReply(page, client, {503, std::string(refusal::TooManyChecks)}, 1));
         answerAll(false);
     }
 }
@@ -376,7 +378,7 @@ void WebScoreboardService::finishUpdate(const std::string &page, const std::stri
         [this, page, client, exchange, reply = std::move(reply)](bool stored) mutable {
             exchange->reply(stored
                     ? updateReply(page, client, std::move(reply))
-                    : updateReply(page, client, {503, "the shared state is unavailable"}, 1));
+                    : updateReply(page, client, {503, std::string(refusal::SharedStateDown)}, 1));
         });
 }
 
