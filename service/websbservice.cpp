@@ -1,6 +1,7 @@
 #include "websbservice.h"
 
 #include "addresscounter.h"
+#include "boardaddresses.h"
 #include "guesslimiter.h"
 #include "livefeed.h"
 #include "pagestore.h"
@@ -73,6 +74,8 @@ WebScoreboardService::WebScoreboardService(ServiceConfig config, UpdateHandler::
     }
     m_store = std::make_unique<PageStore>(pages);
     m_gate = std::make_unique<PasscodeGate>(m_config.pages);
+    m_boards = std::make_unique<BoardAddresses>(
+        QDir(m_config.dataFolder).filePath(QStringLiteral("board-addresses")));
     m_guesses = std::make_unique<GuessLimiter>(m_config.guesses);
     m_handler
         = std::make_unique<UpdateHandler>(*m_store, *m_gate, m_config.interval, std::move(clock));
@@ -95,6 +98,7 @@ bool WebScoreboardService::start(QString &error)
     for (const QString &problem : restorePages(*m_store, m_config.dataFolder)) {
         qWarning().noquote() << QStringLiteral("varnelo-websb: ") + problem;
     }
+    m_boards->load(m_store->pages());
     if (m_config.redis && !startRedis(error)) {
         return false;
     }
@@ -320,7 +324,10 @@ void WebScoreboardService::handleUpdate(const std::string &page, std::string_vie
             return;
         }
     }
-    const GuessLimiter::Decision decision = m_guesses->admit(client, page);
+    // The addresses this page's board published from go first and past the page's cap: after a
+    // restart, guessers from many addresses cannot make its first update wait or be refused.
+    const bool board = m_boards->contains(page, client);
+    const GuessLimiter::Decision decision = m_guesses->admit(client, page, board);
     if (!decision.admitted) {
         exchange->reply(updateReply(
             page, client, {429, std::string(refusal::TooManyGuesses)}, decision.retryAfter));
@@ -358,7 +365,10 @@ void WebScoreboardService::handleUpdate(const std::string &page, std::string_vie
               m_guesses->settle(client, page, right);
               answerAll(right);
           };
-    if (!m_pool->submit(decision.suspect, std::move(check))) {
+    const PasscodePool::Lane lane = board ? PasscodePool::Lane::Board
+        : decision.suspect                ? PasscodePool::Lane::Suspect
+                                          : PasscodePool::Lane::First;
+    if (!m_pool->submit(lane, std::move(check))) {
         m_guesses->withdraw(client, page);
         exchange->reply(updateReply(page, client, {503, std::string(refusal::TooManyChecks)}, 1));
         answerAll(false);
@@ -368,6 +378,9 @@ void WebScoreboardService::handleUpdate(const std::string &page, std::string_vie
 void WebScoreboardService::finishUpdate(const std::string &page, const std::string &client,
     std::shared_ptr<HttpExchange> exchange, Reply reply)
 {
+    if (reply.accepted()) {
+        m_boards->note(page, client); // writes its small file only when the board has moved
+    }
     if (!m_redis || !reply.accepted()) {
         exchange->reply(updateReply(page, client, std::move(reply)));
         return;
