@@ -100,9 +100,14 @@ void HttpSession::onRequest(beast::error_code error)
     HttpRequest request;
     request.method = message.method_string();
     request.target = message.target();
-    request.client = clientAddress(m_peer,
-        message.count("X-Forwarded-For") ? message["X-Forwarded-For"] : beast::string_view(),
-        m_server.m_trustedProxies);
+    // Several header lines are one comma-separated list: a proxy that adds its own line after
+    // the client's (haproxy's forwardfor) must not leave the client's first.
+    std::string forwarded;
+    for (auto [field, end] = message.equal_range("X-Forwarded-For"); field != end; ++field) {
+        forwarded += forwarded.empty() ? "" : ", ";
+        forwarded += field->value();
+    }
+    request.client = clientAddress(m_peer, forwarded, m_server.m_trustedProxies);
     if (message.count("Last-Event-ID")) {
         request.lastEventId = std::string(message["Last-Event-ID"]);
     }

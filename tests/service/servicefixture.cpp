@@ -25,11 +25,12 @@ void ServiceFixture::tearDownService()
     m_dir.reset();
 }
 
-void ServiceFixture::startService(int maxConnections)
+void ServiceFixture::startService(int maxConnections, const std::vector<QString> &trustedProxies)
 {
     ServiceConfig config = websbtest::serviceConfig(
         m_dir->path(), {{"main", QStringLiteral("s3cret")}, {"second", QStringLiteral("two")}});
     config.maxConnections = maxConnections;
+    config.trustedProxies = trustedProxies;
     m_service = std::make_unique<WebScoreboardService>(config);
     QString error;
     QVERIFY2(m_service->start(error), qPrintable(error));
@@ -69,14 +70,15 @@ QJsonObject ServiceFixture::api(const QString &page)
     return QJsonDocument::fromJson(answer.body).object();
 }
 
-ServiceFixture::Answer ServiceFixture::rawGet(const QByteArray &target)
+ServiceFixture::Answer ServiceFixture::rawGet(const QByteArray &target, const QByteArray &headers)
 {
     QTcpSocket socket;
     socket.connectToHost(QStringLiteral("127.0.0.1"), static_cast<quint16>(m_service->port()));
     if (!socket.waitForConnected(5000)) {
         return {};
     }
-    socket.write("GET " + target + " HTTP/1.1\r\nHost: 127.0.0.1\r\nConnection: close\r\n\r\n");
+    socket.write("GET " + target + " HTTP/1.1\r\nHost: 127.0.0.1\r\nConnection: close\r\n" + headers
+        + "\r\n");
     // Read up to the end of the body: the library keeps some connections open after an error.
     QByteArray response;
     qsizetype headerEnd = -1;

@@ -37,9 +37,11 @@ protected:
     Answer publish(const QString &page, const websbtest::Values &values, const QString &passcode,
         bool final = false);
     QJsonObject api(const QString &page);
-    // Sends `target` byte for byte, for requests no well-behaved client would make.
-    Answer rawGet(const QByteArray &target);
-    void startService(int maxConnections = websb::ServiceConfig().maxConnections);
+    // Sends `target` byte for byte, for requests no well-behaved client would make; `headers`
+    // are whole lines, each ending in CRLF.
+    Answer rawGet(const QByteArray &target, const QByteArray &headers = {});
+    void startService(int maxConnections = websb::ServiceConfig().maxConnections,
+        const std::vector<QString> &trustedProxies = {});
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<websb::WebScoreboardService> m_service;

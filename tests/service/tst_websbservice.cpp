@@ -27,6 +27,7 @@ private Q_SLOTS:
     void malformedRequestsGetA4xx();
     void boardsPublishingAtOnce();
     void logsNeverHoldThePasscode();
+    void forwardedLinesAreOneList();
 };
 
 namespace {
@@ -183,6 +184,33 @@ void TestWebsbService::logsNeverHoldThePasscode()
             !line.contains(QStringLiteral("s3cret")) && !line.contains(QStringLiteral("guessed")),
             qPrintable(line));
     }
+}
+
+void TestWebsbService::forwardedLinesAreOneList()
+{
+    // A proxy that adds its own line after the client's (haproxy's forwardfor): the client's
+    // forged line must not be taken for its address.
+    m_network.reset();
+    m_service.reset();
+    startService(ServiceConfig().maxConnections, {QStringLiteral("127.0.0.1")});
+    m_network = std::make_unique<QNetworkAccessManager>();
+    {
+        std::lock_guard lock(logMutex);
+        logged.clear();
+    }
+    previousHandler = qInstallMessageHandler(recordMessage);
+    const QByteArray query = QByteArray::fromStdString(
+        websbtest::rawBoardQuery(websbtest::sampleValues(), QStringLiteral("wrong")));
+    const Answer answer = rawGet(
+        "/web/main?" + query, "X-Forwarded-For: 203.0.113.9\r\nX-Forwarded-For: 198.51.100.7\r\n");
+    m_network.reset();
+    m_service.reset();
+    qInstallMessageHandler(previousHandler);
+
+    QCOMPARE(answer.status, 403);
+    std::lock_guard lock(logMutex);
+    QCOMPARE(logged.filter(QStringLiteral("from 198.51.100.7:")).size(), 1);
+    QVERIFY(logged.filter(QStringLiteral("203.0.113.9")).isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestWebsbService)
