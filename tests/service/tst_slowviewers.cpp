@@ -57,8 +57,8 @@ void TestSlowViewers::slowAndStalledViewers()
 {
     QTemporaryDir dir;
     ServiceConfig config = websbtest::serviceConfig(dir.path(), {{"main", Passcode}});
-    config.limits.writeTimeout = 1s;
-    config.limits.streamSendBuffer = 4096; // a stalled viewer's writes stop within a second
+    config.limits.writeTimeout = 3s;
+    config.limits.streamSendBuffer = 4096; // a stalled viewer stops taking writes at once
     WebScoreboardService service(config);
     QString error;
     QVERIFY2(service.start(error), qPrintable(error));
