@@ -211,14 +211,14 @@ QueryResult parseBoardQuery(std::string_view query)
             }
             seen[*index] = true;
             target = &result.update.values[*index];
-        } else if (name == "passcode") {
+        } else if (name == websbprotocol::PasscodeKey) {
             if (seenPasscode) {
                 return refusal(400, "passcode appears twice");
             }
             seenPasscode = true;
             target = &result.update.passcode;
-        } else if (name == "final") {
-            if (seenFinal || *value != "1") {
+        } else if (name == websbprotocol::FinalKey) {
+            if (seenFinal || *value != websbprotocol::FinalValue) {
                 return refusal(400, "final must appear once, as final=1");
             }
             seenFinal = true;
@@ -248,7 +248,8 @@ QueryResult parseBoardQuery(std::string_view query)
         }
     }
     if (!seenPasscode) {
-        missing += missing.empty() ? "passcode" : ", passcode";
+        missing += missing.empty() ? "" : ", ";
+        missing += websbprotocol::PasscodeKey;
     }
     if (!missing.empty()) {
         return refusal(400, "missing " + missing);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "protocol/websbprotocol.h"
+
 #include <array>
 #include <cstddef>
 #include <optional>
@@ -7,41 +9,19 @@
 #include <string_view>
 
 // The board's update request as it arrives in the query: thirteen figures in a fixed order, the
-// passcode and the final flag. Decoding is strict so that the echo is exactly what the board sent.
+// passcode and the final flag, as protocol/websbprotocol.h names them. Decoding is strict so that
+// the echo is exactly what the board sent.
 namespace websb {
 
-enum class FieldKind { Text, Number, Clock };
+using FieldKind = websbprotocol::FieldKind;
+using BoardField = websbprotocol::Field;
 
-struct BoardField
-{
-    std::string_view key;
-    FieldKind kind;
-    int maximum; // numbers only; a number may also be empty before the board is opened
-};
-
-inline constexpr std::size_t BoardFieldCount = 13;
-
+inline constexpr std::size_t BoardFieldCount = websbprotocol::FieldCount;
 // In wire order, which is also the order of the echo.
-inline constexpr std::array<BoardField, BoardFieldCount> BoardFields = {{
-    {"ttl", FieldKind::Text, 0},
-    {"ht", FieldKind::Text, 0},
-    {"vt", FieldKind::Text, 0},
-    {"hs", FieldKind::Number, 99},
-    {"gt", FieldKind::Clock, 0},
-    {"vs", FieldKind::Number, 99},
-    {"per", FieldKind::Number, 4},
-    {"hsh", FieldKind::Number, 99},
-    {"hck", FieldKind::Number, 9},
-    {"hsa", FieldKind::Number, 99},
-    {"vsh", FieldKind::Number, 99},
-    {"vck", FieldKind::Number, 9},
-    {"vsa", FieldKind::Number, 99},
-}};
+inline constexpr const auto &BoardFields = websbprotocol::Fields;
 
-// Raw query bytes; the longest query of a real board is a few hundred.
-inline constexpr std::size_t MaxQueryLength = 8000;
-// Characters (code points) of one decoded value, the passcode included.
-inline constexpr std::size_t MaxValueLength = 200;
+inline constexpr std::size_t MaxQueryLength = websbprotocol::MaxQueryLength;
+inline constexpr std::size_t MaxValueLength = websbprotocol::MaxValueLength;
 
 using BoardValues = std::array<std::string, BoardFieldCount>;
 

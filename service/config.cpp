@@ -52,6 +52,7 @@ const Bound Bounds[] = {
     {"retry-after", 1, 3600, [](ServiceConfig &c, int v) { c.limits.retryAfter = v; }},
     {"guesses-per-address", 1, 10000, [](ServiceConfig &c, int v) { c.guesses.perAddress = v; }},
     {"guesses-per-page", 1, 100000, [](ServiceConfig &c, int v) { c.guesses.perPage = v; }},
+    {"checks-per-page", 1, 10000, [](ServiceConfig &c, int v) { c.guesses.inFlightPerPage = v; }},
 };
 
 const Bound *findBound(const QString &key)

@@ -29,6 +29,9 @@ struct ConnectionLimits
     int streamsPerAddress = 128;
     int maxStreams = 0; // event streams in all; 0 is 7/8 of the connections
     int retryAfter = 5; // seconds, in a 503 beyond a cap
+    // Kernel send buffer of an event stream: without a bound, Linux grows it to megabytes for a
+    // viewer that stopped reading. 64 KiB is several seconds of events, then the write deadline.
+    int streamSendBuffer = 64 * 1024;
 };
 
 // Where the optional Redis is: "redis://HOST:PORT/DB" or "unix:///PATH".

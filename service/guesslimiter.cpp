@@ -52,7 +52,8 @@ int GuessLimiter::refusal(Budget &entry, int perMinute)
         std::ceil(std::min(grown, static_cast<double>(m_limits.longestWait.count()))));
 }
 
-GuessLimiter::Decision GuessLimiter::admit(const std::string &address, const std::string &page)
+GuessLimiter::Decision GuessLimiter::admit(
+    const std::string &address, const std::string &page, bool board)
 {
     const auto now = m_clock();
     std::lock_guard lock(m_mutex);
@@ -61,7 +62,8 @@ GuessLimiter::Decision GuessLimiter::admit(const std::string &address, const std
     Budget &atPage = budget(m_pages, page, m_limits.perPage, now);
     Decision decision;
     decision.suspect = fromAddress.failed;
-    if (fromAddress.inFlight >= m_limits.inFlightPerAddress) {
+    if (fromAddress.inFlight >= m_limits.inFlightPerAddress
+        || (!board && atPage.inFlight >= m_limits.inFlightPerPage)) {
         decision.retryAfter = 1;
         return decision;
     }
@@ -77,6 +79,7 @@ GuessLimiter::Decision GuessLimiter::admit(const std::string &address, const std
     fromAddress.tokens -= 1.0;
     atPage.tokens = std::max(0.0, atPage.tokens - 1.0);
     ++fromAddress.inFlight;
+    ++atPage.inFlight;
     decision.admitted = true;
     return decision;
 }
@@ -86,7 +89,9 @@ void GuessLimiter::settle(const std::string &address, const std::string &page, b
     const auto now = m_clock();
     std::lock_guard lock(m_mutex);
     Budget &fromAddress = budget(m_addresses, address, m_limits.perAddress, now);
+    Budget &atPage = budget(m_pages, page, m_limits.perPage, now);
     fromAddress.inFlight = std::max(0, fromAddress.inFlight - 1);
+    atPage.inFlight = std::max(0, atPage.inFlight - 1);
     if (!right) {
         fromAddress.failed = true;
         return;
@@ -94,7 +99,6 @@ void GuessLimiter::settle(const std::string &address, const std::string &page, b
     fromAddress.tokens = std::min<double>(m_limits.perAddress, fromAddress.tokens + 1.0);
     fromAddress.failed = false;
     fromAddress.strikes = 0;
-    Budget &atPage = budget(m_pages, page, m_limits.perPage, now);
     atPage.tokens = std::min<double>(m_limits.perPage, atPage.tokens + 1.0);
 }
 
@@ -106,6 +110,7 @@ void GuessLimiter::withdraw(const std::string &address, const std::string &page)
     fromAddress.inFlight = std::max(0, fromAddress.inFlight - 1);
     fromAddress.tokens = std::min<double>(m_limits.perAddress, fromAddress.tokens + 1.0);
     Budget &atPage = budget(m_pages, page, m_limits.perPage, now);
+    atPage.inFlight = std::max(0, atPage.inFlight - 1);
     atPage.tokens = std::min<double>(m_limits.perPage, atPage.tokens + 1.0);
 }
 

@@ -20,6 +20,10 @@ struct GuessLimits
     int perPage = 30; // wrong attempts a minute at one page, from everywhere
     int inFlightPerAddress = 2; // slow checks one address may have waiting or running
     std::chrono::seconds longestWait = std::chrono::hours(1);
+    // Slow checks one page may have waiting or running; beyond them only the addresses of its
+    // board are checked, so guessers from many addresses, each within its own budget, cannot
+    // queue more than these.
+    int inFlightPerPage = 8;
 };
 
 class GuessLimiter
@@ -37,7 +41,8 @@ public:
     explicit GuessLimiter(GuessLimits limits = {}, Clock clock = {});
 
     // Before a passcode that only the slow digest can judge; an admitted one must be settled.
-    Decision admit(const std::string &address, const std::string &page);
+    // `board` (the address the page's board published from) is not held to the page's cap.
+    Decision admit(const std::string &address, const std::string &page, bool board = false);
     // The outcome of an admitted check. A right passcode clears the address's record.
     void settle(const std::string &address, const std::string &page, bool right);
     // An admitted check that could not run: its budget is given back, nothing else changes.

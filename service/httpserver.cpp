@@ -28,8 +28,9 @@ HttpServer::HttpServer(HttpHandler &handler, const ServiceConfig &config)
     , m_maxConnections(config.maxConnections)
     , m_threadCount(std::max(1, config.threads))
     , m_context(m_threadCount)
-    , m_acceptor(m_context)
-    , m_retryAccept(m_context)
+    , m_acceptContext(1)
+    , m_acceptor(m_acceptContext)
+    , m_retryAccept(m_acceptContext)
     , m_trimTimer(m_context)
 {
     for (const QString &proxy : config.trustedProxies) {
@@ -78,6 +79,7 @@ void HttpServer::start()
     for (int i = 0; i < m_threadCount; ++i) {
         m_threads.emplace_back([this] { m_context.run(); });
     }
+    m_acceptThread = std::thread([this] { m_acceptContext.run(); });
 }
 
 void HttpServer::stop()
@@ -85,12 +87,17 @@ void HttpServer::stop()
     if (m_stopping.exchange(true)) {
         return;
     }
-    asio::post(m_context, [this] {
+    asio::post(m_acceptContext, [this] {
         boost::system::error_code ignored;
         m_acceptor.close(ignored);
         m_retryAccept.cancel();
-        m_trimTimer.cancel();
     });
+    if (m_acceptThread.joinable()) {
+        m_acceptThread.join();
+    } else {
+        m_acceptContext.run();
+    }
+    asio::post(m_context, [this] { m_trimTimer.cancel(); });
     std::vector<std::shared_ptr<HttpSession>> open;
     {
         std::lock_guard lock(m_sessionsMutex);
@@ -160,6 +167,10 @@ void HttpServer::onAccepted(tcp::socket socket)
     auto session = std::make_shared<HttpSession>(std::move(socket), *this, peer, !isProxy);
     {
         std::lock_guard lock(m_sessionsMutex);
+        // Accepted as the server stops, after it closed the connections it had: closed here.
+        if (m_stopping) {
+            return;
+        }
         m_sessions.emplace(session.get(), session);
         m_peak = std::max(m_peak, static_cast<int>(m_sessions.size()));
     }

@@ -102,6 +102,11 @@ private:
     const int m_threadCount;
     std::vector<std::string> m_trustedProxies;
     boost::asio::io_context m_context;
+    // Accepting runs on a thread of its own, and with it what Asio keeps of every socket it has
+    // seen and never frees. Spread among the buffers and operations that the network threads
+    // allocate, those few bytes per socket would keep every page of them from going back to the
+    // system after a crowd has left.
+    boost::asio::io_context m_acceptContext;
     boost::asio::ip::tcp::acceptor m_acceptor;
     boost::asio::steady_timer m_retryAccept;
     boost::asio::steady_timer m_trimTimer;
@@ -112,6 +117,7 @@ private:
     std::unordered_map<HttpSession *, std::weak_ptr<HttpSession>> m_sessions;
     std::atomic<bool> m_stopping = false;
     std::vector<std::thread> m_threads;
+    std::thread m_acceptThread;
     int m_port = -1;
 };
 

@@ -100,9 +100,14 @@ void HttpSession::onRequest(beast::error_code error)
     HttpRequest request;
     request.method = message.method_string();
     request.target = message.target();
-    request.client = clientAddress(m_peer,
-        message.count("X-Forwarded-For") ? message["X-Forwarded-For"] : beast::string_view(),
-        m_server.m_trustedProxies);
+    // Several header lines are one comma-separated list: a proxy that adds its own line after
+    // the client's (haproxy's forwardfor) must not leave the client's first.
+    std::string forwarded;
+    for (auto [field, end] = message.equal_range("X-Forwarded-For"); field != end; ++field) {
+        forwarded += forwarded.empty() ? "" : ", ";
+        forwarded += field->value();
+    }
+    request.client = clientAddress(m_peer, forwarded, m_server.m_trustedProxies);
     if (message.count("Last-Event-ID")) {
         request.lastEventId = std::string(message["Last-Event-ID"]);
     }
@@ -211,6 +216,12 @@ std::shared_ptr<StreamSink> HttpSession::openStream(std::string first, std::func
             }
             self->m_busy = false;
             self->m_streaming = true;
+            // Stream writes are tried at once and never block the thread (see writeStream).
+            beast::error_code ignored;
+            self->m_stream.socket().non_blocking(true, ignored);
+            self->m_stream.socket().set_option(
+                asio::socket_base::send_buffer_size(self->m_server.m_limits.streamSendBuffer),
+                ignored);
             self->m_buffer.clear();
             self->m_buffer.shrink_to_fit();
             self->watchStream();
@@ -253,9 +264,20 @@ void HttpSession::send(std::shared_ptr<const std::string> bytes, bool ifIdle)
 
 void HttpSession::writeStream(std::shared_ptr<const std::string> bytes)
 {
+    // An event nearly always fits in the socket's buffer: one write then, with no operation to
+    // allocate and no deadline to arm. Only what is left waits, under the write deadline.
+    beast::error_code error;
+    const std::size_t written = m_stream.socket().write_some(asio::buffer(*bytes), error);
+    if (error && error != asio::error::would_block && error != asio::error::try_again) {
+        endStream();
+        return;
+    }
+    if (!error && written == bytes->size()) {
+        return;
+    }
     m_writing = true;
     m_stream.expires_after(m_server.m_limits.writeTimeout);
-    asio::async_write(m_stream, asio::buffer(*bytes),
+    asio::async_write(m_stream, asio::buffer(*bytes) + written,
         [self = shared_from_this(), bytes](beast::error_code error, std::size_t) {
             self->m_writing = false;
             if (error) {

@@ -10,6 +10,8 @@ namespace {
 
 // How soon a browser reconnects after the stream breaks (a restart of the service).
 constexpr int RetryMs = 2000;
+// Viewers one network thread sends an event to in one go.
+constexpr std::size_t SliceSize = 512;
 
 } // namespace
 
@@ -153,7 +155,7 @@ void LiveFeed::pageChanged(const std::string &name)
 
 void LiveFeed::broadcast(const std::string &name, Page &page)
 {
-    std::vector<std::weak_ptr<StreamSink>> viewers;
+    std::shared_ptr<const std::vector<std::weak_ptr<StreamSink>>> viewers;
     std::shared_ptr<const std::string> bytes;
     {
         std::lock_guard lock(page.mutex);
@@ -166,13 +168,22 @@ void LiveFeed::broadcast(const std::string &name, Page &page)
         page.lastSent = Clock::now();
         page.lastActivity = page.lastSent;
         bytes = std::make_shared<const std::string>(chunk(event(snapshot)));
-        viewers = page.viewers;
+        viewers = std::make_shared<const std::vector<std::weak_ptr<StreamSink>>>(page.viewers);
     }
-    for (const auto &weak : viewers) {
-        if (const auto viewer = weak.lock()) {
-            viewer->send(bytes);
+    // In slices, so that every network thread takes a share of a large crowd's writes at once
+    // rather than one thread handing all of them out.
+    const auto sendSlice = [viewers, bytes](std::size_t from) {
+        const std::size_t to = std::min(viewers->size(), from + SliceSize);
+        for (std::size_t i = from; i < to; ++i) {
+            if (const auto viewer = (*viewers)[i].lock()) {
+                viewer->send(bytes);
+            }
         }
+    };
+    for (std::size_t from = SliceSize; from < viewers->size(); from += SliceSize) {
+        boost::asio::post(m_context, [sendSlice, from] { sendSlice(from); });
     }
+    sendSlice(0);
 }
 
 void LiveFeed::beat()

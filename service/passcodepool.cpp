@@ -17,6 +17,7 @@ PasscodePool::~PasscodePool()
     {
         std::lock_guard lock(m_mutex);
         m_stopping = true;
+        m_boards.clear();
         m_first.clear();
         m_suspects.clear();
     }
@@ -26,14 +27,18 @@ PasscodePool::~PasscodePool()
     }
 }
 
-bool PasscodePool::submit(bool suspect, std::function<void()> task)
+bool PasscodePool::submit(Lane lane, std::function<void()> task)
 {
     {
         std::lock_guard lock(m_mutex);
-        if (m_stopping || m_first.size() + m_suspects.size() >= m_maxQueued) {
+        if (m_stopping
+            || (lane != Lane::Board && m_first.size() + m_suspects.size() >= m_maxQueued)) {
             return false;
         }
-        (suspect ? m_suspects : m_first).push_back(std::move(task));
+        (lane == Lane::Board          ? m_boards
+                : lane == Lane::First ? m_first
+                                      : m_suspects)
+            .push_back(std::move(task));
     }
     m_wake.notify_one();
     return true;
@@ -43,8 +48,12 @@ void PasscodePool::work()
 {
     std::unique_lock lock(m_mutex);
     for (;;) {
-        m_wake.wait(lock, [this] { return m_stopping || !m_first.empty() || !m_suspects.empty(); });
-        std::deque<std::function<void()>> &queue = !m_first.empty() ? m_first : m_suspects;
+        m_wake.wait(lock, [this] {
+            return m_stopping || !m_boards.empty() || !m_first.empty() || !m_suspects.empty();
+        });
+        std::deque<std::function<void()>> &queue = !m_boards.empty() ? m_boards
+            : !m_first.empty()                                       ? m_first
+                                                                     : m_suspects;
         if (queue.empty()) {
             return; // stopping with nothing left
         }

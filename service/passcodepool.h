@@ -8,9 +8,11 @@
 #include <thread>
 #include <vector>
 
-// A fixed set of threads for the slow passcode digests, off the network threads. Two queues:
-// checks from addresses that never failed go first, so a guesser's backlog never stands between
-// a board and its first accepted update. Both queues together hold at most `maxQueued`.
+// A fixed set of threads for the slow passcode digests, off the network threads. Three queues:
+// checks from a page's known board addresses first, then from addresses that never failed, then
+// the rest, so that a guesser's backlog never stands between a board and its first accepted
+// update. The last two together hold at most `maxQueued`; the boards' queue is bounded by the
+// few addresses known per page and by the per-address limits.
 namespace websb {
 
 class PasscodePool
@@ -23,8 +25,10 @@ public:
     PasscodePool(const PasscodePool &) = delete;
     PasscodePool &operator=(const PasscodePool &) = delete;
 
-    // False, with nothing queued, when the queues are full.
-    bool submit(bool suspect, std::function<void()> task);
+    enum class Lane { Board, First, Suspect };
+
+    // False, with nothing queued, when the queues are full (never for a board).
+    bool submit(Lane lane, std::function<void()> task);
 
     std::size_t workerCount() const { return m_workers.size(); }
 
@@ -34,6 +38,7 @@ private:
     const std::size_t m_maxQueued;
     std::mutex m_mutex;
     std::condition_variable m_wake;
+    std::deque<std::function<void()>> m_boards;
     std::deque<std::function<void()>> m_first;
     std::deque<std::function<void()>> m_suspects;
     bool m_stopping = false;

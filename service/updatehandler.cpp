@@ -10,7 +10,7 @@ namespace websb {
 UpdateHandler::UpdateHandler(PageStore &store, PasscodeGate &gate, int interval, Clock clock)
     : m_store(store)
     , m_gate(gate)
-    , m_prefix(std::to_string(interval) + '|')
+    , m_interval(interval)
     , m_clock(std::move(clock))
 {
 }
@@ -22,7 +22,7 @@ Reply UpdateHandler::handle(std::string_view page, std::string_view query)
         return std::move(*prepared.refusal);
     }
     if (!m_gate.check(page, prepared.update.passcode)) {
-        return {403, "wrong passcode"};
+        return {403, std::string(websbprotocol::refusal::WrongPasscode)};
     }
     return accept(page, prepared.update);
 }
@@ -31,7 +31,7 @@ UpdateHandler::Prepared UpdateHandler::prepare(std::string_view page, std::strin
 {
     Prepared prepared;
     if (!m_store.contains(page)) {
-        prepared.refusal = Reply{403, "unknown page"};
+        prepared.refusal = Reply{403, std::string(websbprotocol::refusal::UnknownPage)};
         return prepared;
     }
     QueryResult parsed = parseBoardQuery(query);
@@ -49,14 +49,14 @@ Reply UpdateHandler::accept(std::string_view page, const BoardUpdate &update)
     // The board cannot accept an empty echo, and an empty board is nothing to show. Checked
     // after the passcode, so that the answer tells a guesser nothing.
     if (std::all_of(values.begin(), values.end(), [](const auto &v) { return v.empty(); })) {
-        return {400, "every value is empty"};
+        return {400, std::string(websbprotocol::refusal::EveryValueEmpty)};
     }
     PageState state;
     state.values = values;
     state.final = update.final;
     state.updatedMs = m_clock();
     m_store.update(page, state);
-    return {200, m_prefix + echoOf(values)};
+    return {200, websbprotocol::acceptedReply(m_interval, echoOf(values))};
 }
 
 } // namespace websb

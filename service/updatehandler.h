@@ -48,7 +48,7 @@ public:
 private:
     PageStore &m_store;
     PasscodeGate &m_gate;
-    std::string m_prefix; // "<interval>|"
+    int m_interval;
     Clock m_clock;
 };
 

@@ -1,6 +1,7 @@
 #include "websbservice.h"
 
 #include "addresscounter.h"
+#include "boardaddresses.h"
 #include "guesslimiter.h"
 #include "livefeed.h"
 #include "pagestore.h"
@@ -19,6 +20,8 @@
 namespace websb {
 
 namespace {
+
+namespace refusal = websbprotocol::refusal;
 
 // Slow checks waiting at most; beyond, a board is told to come back (a guesser is refused
 // sooner, by the guess limits).
@@ -71,6 +74,8 @@ WebScoreboardService::WebScoreboardService(ServiceConfig config, UpdateHandler::
     }
     m_store = std::make_unique<PageStore>(pages);
     m_gate = std::make_unique<PasscodeGate>(m_config.pages);
+    m_boards = std::make_unique<BoardAddresses>(
+        QDir(m_config.dataFolder).filePath(QStringLiteral("board-addresses")));
     m_guesses = std::make_unique<GuessLimiter>(m_config.guesses);
     m_handler
         = std::make_unique<UpdateHandler>(*m_store, *m_gate, m_config.interval, std::move(clock));
@@ -93,6 +98,7 @@ bool WebScoreboardService::start(QString &error)
     for (const QString &problem : restorePages(*m_store, m_config.dataFolder)) {
         qWarning().noquote() << QStringLiteral("varnelo-websb: ") + problem;
     }
+    m_boards->load(m_store->pages());
     if (m_config.redis && !startRedis(error)) {
         return false;
     }
@@ -296,8 +302,8 @@ void WebScoreboardService::handleUpdate(const std::string &page, std::string_vie
         const GuessLimiter::Decision decision = m_guesses->refuseKnownWrong(client, page);
         exchange->reply(decision.retryAfter > 0
                 ? updateReply(
-                    page, client, {429, "too many wrong passcodes, wait"}, decision.retryAfter)
-                : updateReply(page, client, {403, "wrong passcode"}));
+                    page, client, {429, std::string(refusal::TooManyGuesses)}, decision.retryAfter)
+                : updateReply(page, client, {403, std::string(refusal::WrongPasscode)}));
         return;
     }
     // The same passcode already being checked for this page (a board with several requests in
@@ -307,7 +313,7 @@ void WebScoreboardService::handleUpdate(const std::string &page, std::string_vie
         if (right) {
             finishUpdate(page, client, exchange, m_handler->accept(page, update));
         } else {
-            exchange->reply(updateReply(page, client, {403, "wrong passcode"}));
+            exchange->reply(updateReply(page, client, {403, std::string(refusal::WrongPasscode)}));
         }
     };
     {
@@ -318,10 +324,13 @@ void WebScoreboardService::handleUpdate(const std::string &page, std::string_vie
             return;
         }
     }
-    const GuessLimiter::Decision decision = m_guesses->admit(client, page);
+    // The addresses this page's board published from go first and past the page's cap: after a
+    // restart, guessers from many addresses cannot make its first update wait or be refused.
+    const bool board = m_boards->contains(page, client);
+    const GuessLimiter::Decision decision = m_guesses->admit(client, page, board);
     if (!decision.admitted) {
         exchange->reply(updateReply(
-            page, client, {429, "too many wrong passcodes, wait"}, decision.retryAfter));
+            page, client, {429, std::string(refusal::TooManyGuesses)}, decision.retryAfter));
         return;
     }
     {
@@ -342,23 +351,26 @@ void WebScoreboardService::handleUpdate(const std::string &page, std::string_vie
             answer(right);
         }
     };
-    auto check = [this, page, client, exchange, key, answerAll,
-                     passcode = prepared.update.passcode] {
-        // Guesses spread over several instances are counted together.
-        if (m_redis && !m_redis->countGuess(client, m_config.guesses.perAddress)) {
-            m_guesses->settle(client, page, false);
-            exchange->reply(updateReply(page, client, {429, "too many wrong passcodes, wait"}, 60));
-            answerAll(false); // the others that waited on this check; this one has its answer
-            return;
-        }
-        const bool right = m_gate->slowCheck(page, passcode);
-        m_guesses->settle(client, page, right);
-        answerAll(right);
-    };
-    if (!m_pool->submit(decision.suspect, std::move(check))) {
+    auto check
+        = [this, page, client, exchange, key, answerAll, passcode = prepared.update.passcode] {
+              // Guesses spread over several instances are counted together.
+              if (m_redis && !m_redis->countGuess(client, m_config.guesses.perAddress)) {
+                  m_guesses->settle(client, page, false);
+                  exchange->reply(
+                      updateReply(page, client, {429, std::string(refusal::TooManyGuesses)}, 60));
+                  answerAll(false); // the others that waited on this check; this one has its answer
+                  return;
+              }
+              const bool right = m_gate->slowCheck(page, passcode);
+              m_guesses->settle(client, page, right);
+              answerAll(right);
+          };
+    const PasscodePool::Lane lane = board ? PasscodePool::Lane::Board
+        : decision.suspect                ? PasscodePool::Lane::Suspect
+                                          : PasscodePool::Lane::First;
+    if (!m_pool->submit(lane, std::move(check))) {
         m_guesses->withdraw(client, page);
-        exchange->reply(
-            updateReply(page, client, {503, "too many passcodes to check, try again"}, 1));
+        exchange->reply(updateReply(page, client, {503, std::string(refusal::TooManyChecks)}, 1));
         answerAll(false);
     }
 }
@@ -366,6 +378,9 @@ void WebScoreboardService::handleUpdate(const std::string &page, std::string_vie
 void WebScoreboardService::finishUpdate(const std::string &page, const std::string &client,
     std::shared_ptr<HttpExchange> exchange, Reply reply)
 {
+    if (reply.accepted()) {
+        m_boards->note(page, client); // writes its small file only when the board has moved
+    }
     if (!m_redis || !reply.accepted()) {
         exchange->reply(updateReply(page, client, std::move(reply)));
         return;
@@ -376,7 +391,7 @@ void WebScoreboardService::finishUpdate(const std::string &page, const std::stri
         [this, page, client, exchange, reply = std::move(reply)](bool stored) mutable {
             exchange->reply(stored
                     ? updateReply(page, client, std::move(reply))
-                    : updateReply(page, client, {503, "the shared state is unavailable"}, 1));
+                    : updateReply(page, client, {503, std::string(refusal::SharedStateDown)}, 1));
         });
 }
 

@@ -20,6 +20,7 @@
 namespace websb {
 
 class AddressCounter;
+class BoardAddresses;
 class GuessLimiter;
 class LiveFeed;
 class PageStore;
@@ -70,6 +71,7 @@ private:
     ServiceConfig m_config;
     std::unique_ptr<PageStore> m_store;
     std::unique_ptr<PasscodeGate> m_gate;
+    std::unique_ptr<BoardAddresses> m_boards;
     std::unique_ptr<GuessLimiter> m_guesses;
     std::unique_ptr<UpdateHandler> m_handler;
     std::unique_ptr<RefusalLog> m_refusals;

@@ -1,5 +1,6 @@
 #include "modwebsb.h"
 
+#include "protocol/websbprotocol.h"
 #include "settings/livesettings.h"
 #include "web/httpclient.h"
 #include "web/webprompts.h"
@@ -14,9 +15,6 @@
 #include <memory>
 
 namespace {
-
-const char *const FieldNames[]
-    = {"ttl", "ht", "vt", "hs", "gt", "vs", "per", "hsh", "hck", "hsa", "vsh", "vck", "vsa"};
 
 bool isBlank(QChar c)
 {
@@ -77,19 +75,22 @@ QUrl BuildWebSBUrl(const QString &serviceAddress, const QString &page, const QSt
     QUrl url(base + QString::fromLatin1(QUrl::toPercentEncoding(page)), QUrl::StrictMode);
     // Built by hand from fully encoded parts: QUrlQuery would drop the "=" of an empty value.
     QString query;
-    const auto add = [&query](const char *name, const QString &value) {
+    const auto add = [&query](std::string_view name, const QString &value) {
         if (!query.isEmpty()) {
             query += QLatin1Char('&');
         }
-        query += QLatin1String(name) + QLatin1Char('=')
+        query += QLatin1String(name.data(), qsizetype(name.size())) + QLatin1Char('=')
             + QString::fromLatin1(QUrl::toPercentEncoding(value));
     };
-    for (qsizetype i = 0; i < values.size() && i < qsizetype(std::size(FieldNames)); ++i) {
-        add(FieldNames[i], values.at(i));
+    const auto &fields = websbprotocol::Fields;
+    for (qsizetype i = 0; i < values.size() && i < qsizetype(fields.size()); ++i) {
+        add(fields[std::size_t(i)].key, values.at(i));
     }
-    add("passcode", passcode);
+    add(websbprotocol::PasscodeKey, passcode);
     if (final) {
-        add("final", QStringLiteral("1"));
+        add(websbprotocol::FinalKey,
+            QString::fromLatin1(
+                websbprotocol::FinalValue.data(), qsizetype(websbprotocol::FinalValue.size())));
     }
     url.setQuery(query, QUrl::StrictMode);
     return url;
@@ -152,7 +153,7 @@ qint16 LeadingInterval(const QString &text)
 WebSBReply ParseWebSBReply(const QString &reply, const QString &echo)
 {
     WebSBReply result;
-    const qsizetype bar = reply.indexOf(QLatin1Char('|'));
+    const qsizetype bar = reply.indexOf(QLatin1Char(websbprotocol::ReplySeparator));
     if (bar < 0 || echo.isEmpty() || reply.mid(bar + 1) != echo) {
         return result;
     }

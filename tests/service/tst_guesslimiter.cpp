@@ -1,6 +1,9 @@
+#include "service/boardaddresses.h"
 #include "service/guesslimiter.h"
 #include "service/httpmessage.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace websb;
@@ -17,6 +20,9 @@ private Q_SLOTS:
     void rightPasscodeClearsTheRecord();
     void pageBudgetStillHearsNewAddresses();
     void parallelGuessesCannotOverdraw();
+    void pageCapHoldsManyAddressesButNotTheBoard();
+    void boardAddressesSurviveARestart();
+    void boardAddressesFileIsReadWarily();
     void forwardedAddress_data();
     void forwardedAddress();
     void headersCannotBeSplit();
@@ -115,6 +121,82 @@ void TestGuessLimiter::parallelGuessesCannotOverdraw()
         QCOMPARE(limiter.refuseKnownWrong("a", "main").retryAfter, 0);
     }
     QVERIFY(limiter.refuseKnownWrong("a", "main").retryAfter > 0);
+}
+
+void TestGuessLimiter::pageCapHoldsManyAddressesButNotTheBoard()
+{
+    FakeClock time;
+    GuessLimits limits{5, 1000, 2, 1h};
+    limits.inFlightPerPage = 3;
+    GuessLimiter limiter(limits, time.clock());
+    // Three clean addresses fill the page's checks; a fourth waits, whatever its own budget.
+    for (const char *address : {"10.0.1.1", "10.0.1.2", "10.0.1.3"}) {
+        QVERIFY(limiter.admit(address, "main").admitted);
+    }
+    const GuessLimiter::Decision fourth = limiter.admit("10.0.1.4", "main");
+    QVERIFY(!fourth.admitted);
+    QCOMPARE(fourth.retryAfter, 1);
+    // Another page has checks of its own, and the page's board is never held by the cap.
+    QVERIFY(limiter.admit("10.0.1.4", "other").admitted);
+    QVERIFY(limiter.admit("10.0.0.9", "main", true).admitted);
+    limiter.settle("10.0.0.9", "main", true);
+    // Each settled or withdrawn check makes room again.
+    limiter.settle("10.0.1.1", "main", false);
+    QVERIFY(limiter.admit("10.0.1.5", "main").admitted);
+    QVERIFY(!limiter.admit("10.0.1.6", "main").admitted);
+    limiter.withdraw("10.0.1.2", "main");
+    QVERIFY(limiter.admit("10.0.1.6", "main").admitted);
+}
+
+void TestGuessLimiter::boardAddressesSurviveARestart()
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("board-addresses"));
+    {
+        BoardAddresses boards(file);
+        boards.load({"main", "second"});
+        QVERIFY(!boards.contains("main", "127.0.0.1"));
+        boards.note("main", "127.0.0.1");
+        boards.note("second", "2001:db8::1");
+        for (int i = 2; i <= 6; ++i) {
+            boards.note("main", "192.0.2." + std::to_string(i));
+        }
+        boards.note("main", "192.0.2.4"); // seen again: the most recent, not twice
+    }
+    BoardAddresses restarted(file);
+    restarted.load({"main", "second"});
+    QCOMPARE(restarted.addresses("main"),
+        (std::vector<std::string>{"192.0.2.4", "192.0.2.6", "192.0.2.5", "192.0.2.3"}));
+    QVERIFY(!restarted.contains("main", "127.0.0.1")); // the oldest of five is forgotten
+    QVERIFY(restarted.contains("second", "2001:db8::1"));
+    QVERIFY(!restarted.contains("main", "2001:db8::1"));
+    // A page no longer configured is not read back.
+    BoardAddresses fewer(file);
+    fewer.load({"main"});
+    QVERIFY(fewer.addresses("second").empty());
+}
+
+void TestGuessLimiter::boardAddressesFileIsReadWarily()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("board-addresses"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("# comment\nmain 192.0.2.1\nmain\nmain 192.0.2.2 extra\nmain not/an-address\n"
+               "main 192.0.2.1\nnowhere 192.0.2.3\n\xff\xfe\n");
+    file.close();
+    BoardAddresses boards(path);
+    boards.load({"main"});
+    QCOMPARE(boards.addresses("main"), std::vector<std::string>{"192.0.2.1"});
+    // Not an address: never kept, so never written to the file.
+    boards.note("main", "x\nmain 1.2.3.4");
+    QCOMPARE(boards.addresses("main"), std::vector<std::string>{"192.0.2.1"});
+    // A missing file is an empty start, and an unwritable one does not stop the service.
+    BoardAddresses nowhere(dir.filePath(QStringLiteral("missing/board-addresses")));
+    nowhere.load({"main"});
+    QVERIFY(nowhere.addresses("main").empty());
+    nowhere.note("main", "192.0.2.9");
+    QVERIFY(nowhere.contains("main", "192.0.2.9"));
 }
 
 void TestGuessLimiter::forwardedAddress_data()

@@ -37,7 +37,8 @@ void TestWebsbConfig::fullConfig()
                                         "  interval=5  \n"
                                         "\n"
                                         "data = state\n"
-                                        "connections = 3000\r\n")
+                                        "connections = 3000\r\n"
+                                        "checks-per-page = 3\n")
         + pageConfigLine(QStringLiteral("north-pitch"), *parsePasscodeHash(m_digest))
         + QStringLiteral("\npage = south_2   ") + m_digest + QLatin1Char('\n');
     ServiceConfig config;
@@ -47,6 +48,7 @@ void TestWebsbConfig::fullConfig()
     QCOMPARE(config.port, 9090);
     QCOMPARE(config.interval, 5);
     QCOMPARE(config.maxConnections, 3000);
+    QCOMPARE(config.guesses.inFlightPerPage, 3);
     QCOMPARE(config.dataFolder, QStringLiteral("/etc/varnelo/state"));
     QCOMPARE(config.pages.size(), std::size_t(2));
     QVERIFY(passcodeMatches(config.pages.at("north-pitch"), QByteArrayLiteral("s3cret")));
@@ -86,6 +88,8 @@ void TestWebsbConfig::mistakesNameTheLine_data()
     QTest::newRow("empty data") << QStringLiteral("data =") << QStringLiteral("line 1: data");
     QTest::newRow("too few connections")
         << QStringLiteral("connections = 2") << QStringLiteral("line 1: connections");
+    QTest::newRow("no checks at all")
+        << QStringLiteral("checks-per-page = 0") << QStringLiteral("line 1: checks-per-page");
     QTest::newRow("passcode in clear")
         << QStringLiteral("page = main s3cret") << QStringLiteral("line 1: a passcode digest");
     QTest::newRow("page without digest")

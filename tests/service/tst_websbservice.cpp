@@ -1,13 +1,9 @@
-#include "service/websbservice.h"
-#include "websbtesting.h"
+#include "servicefixture.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QSignalSpy>
-#include <QTcpSocket>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -15,50 +11,23 @@
 
 using namespace websb;
 
-// The service on 127.0.0.1 with an ephemeral port, driven by a real HTTP client that builds the
-// board's request the way the board does.
-class TestWebsbService : public QObject
+// The board's side of the service: updates echoed, stored and served, refusals, and logs.
+class TestWebsbService : public websbtest::ServiceFixture
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init();
-    void cleanup();
+    void init() { setUpService(); }
+    void cleanup() { tearDownService(); }
     void boardUpdateIsEchoedAndServed();
     void testRequestOfAnUnopenedBoard();
     void finalUpdateShows();
     void refusalsCarryNoBar();
     void malformedRequestsGetA4xx_data();
     void malformedRequestsGetA4xx();
-    void livePageAndItsFiles();
-    void eventStreamPushesEachUpdate();
-    void stateSurvivesARestart();
     void boardsPublishingAtOnce();
     void logsNeverHoldThePasscode();
-    void secondInstanceCannotTakeThePort();
-    void stopRightAfterStart();
-    void viewersCannotCrowdOutBoards();
-
-private:
-    struct Answer
-    {
-        int status = 0;
-        QByteArray body;
-        QString contentType;
-    };
-
-    QUrl url(const QString &path) const;
-    Answer get(const QUrl &url);
-    Answer publish(const QString &page, const websbtest::Values &values, const QString &passcode,
-        bool final = false);
-    QJsonObject api(const QString &page);
-    // Sends `target` byte for byte, for requests no well-behaved client would make.
-    Answer rawGet(const QByteArray &target);
-    void startService(int maxConnections = ServiceConfig().maxConnections);
-
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<WebScoreboardService> m_service;
-    std::unique_ptr<QNetworkAccessManager> m_network;
+    void forwardedLinesAreOneList();
 };
 
 namespace {
@@ -77,98 +46,6 @@ void recordMessage(QtMsgType type, const QMessageLogContext &context, const QStr
 }
 
 } // namespace
-
-void TestWebsbService::startService(int maxConnections)
-{
-    ServiceConfig config = websbtest::serviceConfig(
-        m_dir->path(), {{"main", QStringLiteral("s3cret")}, {"second", QStringLiteral("two")}});
-    config.maxConnections = maxConnections;
-    m_service = std::make_unique<WebScoreboardService>(config);
-    QString error;
-    QVERIFY2(m_service->start(error), qPrintable(error));
-    QVERIFY(m_service->port() > 0);
-}
-
-void TestWebsbService::init()
-{
-    m_dir = std::make_unique<QTemporaryDir>();
-    startService();
-    m_network = std::make_unique<QNetworkAccessManager>();
-}
-
-void TestWebsbService::cleanup()
-{
-    // The client first: its idle connections would hold up the server's stop.
-    m_network.reset();
-    m_service.reset();
-    m_dir.reset();
-}
-
-QUrl TestWebsbService::url(const QString &path) const
-{
-    return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(m_service->port()).arg(path));
-}
-
-TestWebsbService::Answer TestWebsbService::get(const QUrl &target)
-{
-    std::unique_ptr<QNetworkReply> reply(m_network->get(QNetworkRequest(target)));
-    QSignalSpy finished(reply.get(), &QNetworkReply::finished);
-    if (!reply->isFinished() && !finished.wait(10000)) {
-        return {};
-    }
-    Answer answer;
-    answer.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    answer.body = reply->readAll();
-    answer.contentType = reply->header(QNetworkRequest::ContentTypeHeader).toString();
-    return answer;
-}
-
-TestWebsbService::Answer TestWebsbService::publish(
-    const QString &page, const websbtest::Values &values, const QString &passcode, bool final)
-{
-    QUrl target = url(QStringLiteral("/web/") + page);
-    target.setQuery(websbtest::boardQuery(values, passcode, final));
-    return get(target);
-}
-
-QJsonObject TestWebsbService::api(const QString &page)
-{
-    const Answer answer = get(url(QStringLiteral("/api/") + page));
-    return QJsonDocument::fromJson(answer.body).object();
-}
-
-TestWebsbService::Answer TestWebsbService::rawGet(const QByteArray &target)
-{
-    QTcpSocket socket;
-    socket.connectToHost(QStringLiteral("127.0.0.1"), static_cast<quint16>(m_service->port()));
-    if (!socket.waitForConnected(5000)) {
-        return {};
-    }
-    socket.write("GET " + target + " HTTP/1.1\r\nHost: 127.0.0.1\r\nConnection: close\r\n\r\n");
-    // Read up to the end of the body: the library keeps some connections open after an error.
-    QByteArray response;
-    qsizetype headerEnd = -1;
-    qsizetype length = -1;
-    while (length < 0 || response.size() < headerEnd + 4 + length) {
-        if (!socket.waitForReadyRead(5000)) {
-            return {};
-        }
-        response += socket.readAll();
-        headerEnd = response.indexOf("\r\n\r\n");
-        if (headerEnd >= 0 && length < 0) {
-            const qsizetype field = response.toLower().indexOf("content-length:");
-            length = field >= 0 && field < headerEnd
-                ? response.mid(field + 15, response.indexOf('\r', field) - field - 15)
-                      .trimmed()
-                      .toInt()
-                : 0;
-        }
-    }
-    Answer answer;
-    answer.status = response.mid(9, 3).toInt(); // "HTTP/1.1 414 ..."
-    answer.body = response.mid(headerEnd + 4, length);
-    return answer;
-}
 
 void TestWebsbService::boardUpdateIsEchoedAndServed()
 {
@@ -257,86 +134,6 @@ void TestWebsbService::malformedRequestsGetA4xx()
     QCOMPARE(get(url(QStringLiteral("/api/main"))).status, 200);
 }
 
-void TestWebsbService::livePageAndItsFiles()
-{
-    for (const QString &path : {QStringLiteral("/main"), QStringLiteral("/main?overlay=1")}) {
-        const Answer page = get(url(path));
-        QCOMPARE(page.status, 200);
-        QVERIFY(page.contentType.startsWith(QStringLiteral("text/html")));
-        QVERIFY(page.body.contains("static/live.js"));
-    }
-    const Answer script = get(url(QStringLiteral("/static/live.js")));
-    QCOMPARE(script.status, 200);
-    QVERIFY(script.body.contains("EventSource"));
-    const Answer style = get(url(QStringLiteral("/static/live.css")));
-    QCOMPARE(style.status, 200);
-    QVERIFY(style.contentType.startsWith(QStringLiteral("text/css")));
-    QCOMPARE(get(url(QStringLiteral("/static/other.js"))).status, 404);
-}
-
-void TestWebsbService::eventStreamPushesEachUpdate()
-{
-    std::unique_ptr<QNetworkReply> stream(
-        m_network->get(QNetworkRequest(url(QStringLiteral("/api/main/events")))));
-    QByteArray received;
-    const auto nextEvent = [&]() -> QJsonObject {
-        QSignalSpy more(stream.get(), &QIODevice::readyRead);
-        for (;;) {
-            received += stream->readAll();
-            const qsizetype end = received.indexOf("\n\n");
-            if (end >= 0) {
-                const QByteArray event = received.left(end);
-                received.remove(0, end + 2);
-                const qsizetype data = event.indexOf("data: ");
-                if (data >= 0) {
-                    return QJsonDocument::fromJson(event.mid(data + 6)).object();
-                }
-                continue;
-            }
-            if (!more.wait(5000)) {
-                return {};
-            }
-        }
-    };
-
-    // The current state comes at once, before any update.
-    const QJsonObject first = nextEvent();
-    QCOMPARE(first.value(QStringLiteral("page")).toString(), QStringLiteral("main"));
-    QVERIFY(first.value(QStringLiteral("updated")).isNull());
-
-    websbtest::Values values = websbtest::sampleValues();
-    for (const QString &score : {QStringLiteral("4"), QStringLiteral("5")}) {
-        values[3] = score;
-        QCOMPARE(publish(QStringLiteral("main"), values, QStringLiteral("s3cret")).status, 200);
-        const QJsonObject event = nextEvent();
-        QCOMPARE(event.value(QStringLiteral("values")).toObject().value(QStringLiteral("hs")),
-            QJsonValue(score));
-    }
-    QVERIFY(stream->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() == 200);
-    QVERIFY(stream->header(QNetworkRequest::ContentTypeHeader)
-                .toString()
-                .startsWith(QStringLiteral("text/event-stream")));
-    stream->abort();
-}
-
-void TestWebsbService::stateSurvivesARestart()
-{
-    const websbtest::Values values = websbtest::sampleValues();
-    QCOMPARE(publish(QStringLiteral("main"), values, QStringLiteral("s3cret"), true).status, 200);
-    const QJsonObject before = api(QStringLiteral("main"));
-
-    m_network.reset();
-    m_service.reset();
-    startService();
-    m_network = std::make_unique<QNetworkAccessManager>();
-
-    const QJsonObject after = api(QStringLiteral("main"));
-    QCOMPARE(after, before);
-    QVERIFY(after.value(QStringLiteral("final")).toBool());
-    QCOMPARE(after.value(QStringLiteral("values")).toObject().value(QStringLiteral("ht")),
-        QJsonValue(values[1]));
-}
-
 void TestWebsbService::boardsPublishingAtOnce()
 {
     // Two boards, many requests in flight over several connections at once.
@@ -389,66 +186,31 @@ void TestWebsbService::logsNeverHoldThePasscode()
     }
 }
 
-void TestWebsbService::secondInstanceCannotTakeThePort()
+void TestWebsbService::forwardedLinesAreOneList()
 {
-    QTemporaryDir otherDir;
-    ServiceConfig config
-        = websbtest::serviceConfig(otherDir.path(), {{"main", QStringLiteral("x")}});
-    config.port = m_service->port();
-    WebScoreboardService second(config);
-    QString error;
-    QVERIFY(!second.start(error));
-    QVERIFY2(error.contains(QString::number(config.port)), qPrintable(error));
-    // The first one still has every request.
-    for (int i = 0; i < 5; ++i) {
-        QCOMPARE(
-            publish(QStringLiteral("main"), websbtest::sampleValues(), QStringLiteral("s3cret"))
-                .status,
-            200);
-    }
-}
-
-void TestWebsbService::stopRightAfterStart()
-{
-    // A stop that comes before the server thread is up must still end it (a hang fails here
-    // by the test's time-out).
-    for (int i = 0; i < 20; ++i) {
-        QTemporaryDir dir;
-        WebScoreboardService quick(
-            websbtest::serviceConfig(dir.path(), {{"main", QStringLiteral("x")}}));
-        QString error;
-        QVERIFY2(quick.start(error), qPrintable(error));
-        quick.stop();
-    }
-}
-
-void TestWebsbService::viewersCannotCrowdOutBoards()
-{
+    // A proxy that adds its own line after the client's (haproxy's forwardfor): the client's
+    // forged line must not be taken for its address.
     m_network.reset();
     m_service.reset();
-    startService(16); // an eighth, 2 threads, stays for the boards
+    startService(ServiceConfig().maxConnections, {QStringLiteral("127.0.0.1")});
     m_network = std::make_unique<QNetworkAccessManager>();
-
-    std::vector<std::unique_ptr<QTcpSocket>> viewers;
-    const auto openStream = [&]() -> QByteArray {
-        auto socket = std::make_unique<QTcpSocket>();
-        socket->connectToHost(QStringLiteral("127.0.0.1"), static_cast<quint16>(m_service->port()));
-        socket->write("GET /api/main/events HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n");
-        QByteArray head;
-        while (!head.contains("\r\n\r\n") && socket->waitForReadyRead(5000)) {
-            head += socket->readAll();
-        }
-        viewers.push_back(std::move(socket));
-        return head.left(12);
-    };
-    for (int i = 0; i < 14; ++i) {
-        QCOMPARE(openStream(), QByteArray("HTTP/1.1 200"));
+    {
+        std::lock_guard lock(logMutex);
+        logged.clear();
     }
-    QCOMPARE(openStream(), QByteArray("HTTP/1.1 503"));
-    QCOMPARE(
-        publish(QStringLiteral("main"), websbtest::sampleValues(), QStringLiteral("s3cret")).status,
-        200);
-    viewers.clear();
+    previousHandler = qInstallMessageHandler(recordMessage);
+    const QByteArray query = QByteArray::fromStdString(
+        websbtest::rawBoardQuery(websbtest::sampleValues(), QStringLiteral("wrong")));
+    const Answer answer = rawGet(
+        "/web/main?" + query, "X-Forwarded-For: 203.0.113.9\r\nX-Forwarded-For: 198.51.100.7\r\n");
+    m_network.reset();
+    m_service.reset();
+    qInstallMessageHandler(previousHandler);
+
+    QCOMPARE(answer.status, 403);
+    std::lock_guard lock(logMutex);
+    QCOMPARE(logged.filter(QStringLiteral("from 198.51.100.7:")).size(), 1);
+    QVERIFY(logged.filter(QStringLiteral("203.0.113.9")).isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestWebsbService)

@@ -38,9 +38,11 @@ inline QUrlQuery boardQuery(const Values &values, const QString &passcode, bool 
     for (std::size_t i = 0; i < values.size(); ++i) {
         add(websb::BoardFields[i].key, values[i]);
     }
-    add("passcode", passcode);
+    add(websbprotocol::PasscodeKey, passcode);
     if (final) {
-        query.addQueryItem(QStringLiteral("final"), QStringLiteral("1"));
+        add(websbprotocol::FinalKey,
+            QString::fromLatin1(
+                websbprotocol::FinalValue.data(), qsizetype(websbprotocol::FinalValue.size())));
     }
     return query;
 }

@@ -1,0 +1,102 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+// The one wire format between the board and the web scoreboard service, for both programs: the
+// update query's fields in their order and range, and the texts of the reply. Header-only and
+// free of Qt, so that the board (Qt) and the service (Asio) read the same definitions.
+//
+//   GET <service address><page>?ttl=…&ht=…&…&vsa=…&passcode=…[&final=1]
+//   accepted:  "<interval>|<echo>"   the echo being the thirteen values as received, joined
+//   refused:   a 4xx with one of the texts below, none of which holds a "|"
+namespace websbprotocol {
+
+enum class FieldKind {
+    Text, // any UTF-8 up to MaxValueLength code points
+    Number, // "0" to `maximum`, no leading zero, or empty before the board is opened
+    Clock, // "M:SS" or "MM:SS" while a minute or more is left, then "S.T" or "SS.T"; or empty
+};
+
+struct Field
+{
+    std::string_view key;
+    FieldKind kind;
+    int maximum; // numbers only
+};
+
+inline constexpr std::size_t FieldCount = 13;
+
+// In wire order, which is also the order of the echo.
+inline constexpr std::array<Field, FieldCount> Fields = {{
+    {"ttl", FieldKind::Text, 0}, // title
+    {"ht", FieldKind::Text, 0}, // home team
+    {"vt", FieldKind::Text, 0}, // visitors
+    {"hs", FieldKind::Number, 99}, // home score
+    {"gt", FieldKind::Clock, 0}, // game time
+    {"vs", FieldKind::Number, 99}, // visitors' score
+    {"per", FieldKind::Number, 4}, // period
+    {"hsh", FieldKind::Number, 99}, // home shots
+    {"hck", FieldKind::Number, 9}, // home corner kicks
+    {"hsa", FieldKind::Number, 99}, // home saves
+    {"vsh", FieldKind::Number, 99},
+    {"vck", FieldKind::Number, 9},
+    {"vsa", FieldKind::Number, 99},
+}};
+
+inline constexpr std::string_view PasscodeKey = "passcode";
+// Sent only with the last update of a game, and then only as "final=1".
+inline constexpr std::string_view FinalKey = "final";
+inline constexpr std::string_view FinalValue = "1";
+
+// The clock's extremes that the service accepts.
+inline constexpr std::string_view LongestClock = "99:59";
+inline constexpr std::string_view ShortestClock = "0.0";
+
+// Raw query bytes; the longest query of a real board is a few hundred.
+inline constexpr std::size_t MaxQueryLength = 8000;
+// Characters (code points) of one decoded value, the passcode included.
+inline constexpr std::size_t MaxValueLength = 200;
+
+// Between the interval and the echo of an accepted update; never in a refusal.
+inline constexpr char ReplySeparator = '|';
+
+inline std::string acceptedReply(int interval, std::string_view echo)
+{
+    std::string reply = std::to_string(interval);
+    reply += ReplySeparator;
+    reply += echo;
+    return reply;
+}
+
+// The refusals' texts, beside their statuses.
+namespace refusal {
+inline constexpr std::string_view WrongPasscode = "wrong passcode"; // 403
+inline constexpr std::string_view UnknownPage = "unknown page"; // 403
+inline constexpr std::string_view EveryValueEmpty = "every value is empty"; // 400
+inline constexpr std::string_view TooManyGuesses = "too many wrong passcodes, wait"; // 429
+inline constexpr std::string_view TooManyChecks = "too many passcodes to check, try again"; // 503
+inline constexpr std::string_view SharedStateDown = "the shared state is unavailable"; // 503
+inline constexpr std::array<std::string_view, 6> All
+    = {WrongPasscode, UnknownPage, EveryValueEmpty, TooManyGuesses, TooManyChecks, SharedStateDown};
+} // namespace refusal
+
+constexpr bool holdsNoSeparator(std::string_view text)
+{
+    return text.find(ReplySeparator) == std::string_view::npos;
+}
+
+constexpr bool refusalsHoldNoSeparator()
+{
+    for (std::string_view text : refusal::All) {
+        if (!holdsNoSeparator(text)) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(refusalsHoldNoSeparator(), "the board would read a refusal as accepted");
+
+} // namespace websbprotocol

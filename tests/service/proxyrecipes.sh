@@ -1,0 +1,160 @@
+#!/usr/bin/env bash
+# The proxy recipes of service/README.md, tried as written: each config block is taken from the
+# README, with only the ports and certificate paths moved into a temporary folder, the way the
+# README tells to try them without root. Two instances share a Redis behind nginx, then behind
+# haproxy; a board publishes and a viewer follows through the proxy, a forged X-Forwarded-For is
+# not believed, and no passcode reaches any proxy log, also with the instances down.
+#   proxyrecipes.sh PROGRAM README
+# Exits 77 (skipped) when nginx, haproxy or redis-server is not installed.
+set -euo pipefail
+program="$1"
+readme="$2"
+for tool in nginx haproxy redis-server curl openssl; do
+    if ! command -v "$tool" >/dev/null && ! [ -x "/usr/sbin/$tool" ]; then
+        echo "SKIP: $tool is not installed (scripts/setup installs it)"
+        exit 77
+    fi
+done
+PATH="$PATH:/usr/sbin"
+
+dir="$(mktemp -d)"
+pids=()
+haproxy_pid=""
+cleanup() {
+    for pid in "${pids[@]}" $haproxy_pid; do kill "$pid" 2>/dev/null || true; done
+    [ -f "$dir/nginx.pid" ] && kill "$(cat "$dir/nginx.pid")" 2>/dev/null || true
+    wait 2>/dev/null || true
+    rm -rf "$dir"
+}
+trap cleanup EXIT
+fail() {
+    echo "FAIL: $*"
+    exit 1
+}
+
+# The fenced block of the README that holds `$1` (after the fence's language, if any).
+block() {
+    awk -v needle="$1" '
+        /^```/ { if (inside) { if (found) { printf "%s", text; exit } inside = 0; text = "" }
+                 else { inside = 1 } next }
+        inside { text = text $0 "\n"; if (index($0, needle)) found = 1 }
+    ' "$readme"
+}
+free_port() {
+    python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])'
+}
+
+passcode="Pr0xy-Secret-$RANDOM"
+redis-server --port 0 --unixsocket "$dir/redis.sock" --save "" --appendonly no \
+    >"$dir/redis.log" 2>&1 &
+pids+=($!)
+for _ in $(seq 1 100); do [ -S "$dir/redis.sock" ] && break; sleep 0.05; done
+
+ports=()
+start_instances() {
+    for name in a b; do
+        local port
+        port="$(free_port)"
+        mkdir -p "$dir/$name"
+        {
+            echo "listen = 127.0.0.1:$port"
+            echo "data = $dir/$name/state"
+            echo "redis = unix://$dir/redis.sock"
+            block "trusted-proxy ="
+            echo "$passcode" | "$program" --hash-passcode main
+        } >"$dir/$name/websb.conf"
+        "$program" --config "$dir/$name/websb.conf" >>"$dir/$name/service.log" 2>&1 &
+        pids+=($!)
+        ports+=("$port")
+        for _ in $(seq 1 100); do grep -q serving "$dir/$name/service.log" && break; sleep 0.05; done
+    done
+}
+stop_instances() {
+    for pid in "${pids[@]:1}"; do kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; done
+    pids=("${pids[0]}")
+}
+start_instances
+
+openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj /CN=localhost \
+    -keyout "$dir/privkey.pem" -out "$dir/fullchain.pem" 2>/dev/null
+cat "$dir/fullchain.pem" "$dir/privkey.pem" >"$dir/scores.pem"
+
+query="ttl=Proxy&ht=Home&vt=Away&hs=1&gt=10:00&vs=0&per=1&hsh=&hck=&hsa=&vsh=&vck=&vsa="
+echo_text="ProxyHomeAway110:0001"
+
+# Publishes and follows through the proxy at $1; $2 names it in messages.
+check_through() {
+    local base="$1" what="$2" answer events
+    curl -sk -N --max-time 4 "$base/api/main/events" >"$dir/events" &
+    local viewer=$!
+    sleep 1
+    answer="$(curl -sk --max-time 5 "$base/web/main?$query&passcode=$passcode")"
+    [ "$answer" = "2|$echo_text" ] || fail "$what: the board got '$answer'"
+    wait "$viewer" || true
+    grep -q '"ttl":"Proxy"' "$dir/events" || fail "$what: the viewer did not get the update"
+    # A wrong passcode from 127.0.0.2 with a forged address: refused, and counted against the
+    # client's real address, not the forged one nor the proxy's.
+    answer="$(curl -sk --interface 127.0.0.2 -o /dev/null -w '%{http_code}' \
+        -H 'X-Forwarded-For: 203.0.113.9' "$base/web/main?$query&passcode=wrong-$passcode")"
+    [ "$answer" = 403 ] || fail "$what: a wrong passcode got $answer"
+    local refusals
+    refusals="$(cat "$dir"/a/service.log "$dir"/b/service.log | grep refused || true)"
+    if ! grep -q "from 127.0.0.2:" <<<"$refusals" || grep -q 203.0.113.9 <<<"$refusals"; then
+        fail "$what: the service did not take the client's address: $refusals"
+    fi
+    : >"$dir/a/service.log"
+    : >"$dir/b/service.log"
+    stop_instances
+    answer="$(curl -sk -o /dev/null -w '%{http_code}' "$base/web/main?$query&passcode=$passcode")"
+    [ "$answer" = 502 ] || [ "$answer" = 503 ] || fail "$what: with the instances down, got $answer"
+    echo "ok: $what"
+}
+no_passcode_in() {
+    local found
+    found="$(grep -l -- "$passcode" "$@" 2>/dev/null || true)"
+    [ -z "$found" ] || fail "the passcode is in $found"
+}
+
+# nginx: the main config's lines and the site, as the README has them.
+nginx_port="$(free_port)"
+{
+    echo "pid nginx.pid;"
+    echo "error_log error.log;"
+    block "worker_connections"
+    echo "http { access_log access.log; include websb; }"
+} >"$dir/nginx.conf"
+upstreams="$(printf '    server 127.0.0.1:%s;\\n' "${ports[@]}")"
+block "upstream websb" | sed \
+    -e "s|listen 443 |listen 127.0.0.1:$nginx_port |" \
+    -e "s|/etc/letsencrypt/live/scores.example.org/||" \
+    -e "s|^    server 127.0.0.1:8080;|$upstreams|" >"$dir/websb"
+grep -q "127.0.0.1:$nginx_port" "$dir/websb" || fail "the nginx site has no listen line to move"
+nginx -p "$dir" -c nginx.conf -e error.log
+check_through "https://127.0.0.1:$nginx_port" nginx
+kill "$(cat "$dir/nginx.pid")"
+rm -f "$dir/nginx.pid"
+no_passcode_in "$dir/error.log" "$dir/access.log"
+
+# haproxy: the whole file as the README has it.
+start_instances
+haproxy_port="$(free_port)"
+# As the README tells where the open-file limit cannot be raised: maxconn under half of it.
+maxconn=40000
+if [ "$(ulimit -Hn)" != unlimited ] && [ "$(ulimit -Hn)" -lt 80100 ]; then
+    maxconn=$(($(ulimit -Hn) / 2 - 100))
+fi
+block "frontend scores" | sed \
+    -e "s|^    maxconn 40000 |    maxconn $maxconn |" \
+    -e "s|bind :443 ssl crt /etc/haproxy/scores.pem|bind 127.0.0.1:$haproxy_port ssl crt $dir/scores.pem|" \
+    -e "s|server a 127.0.0.1:8081|server a 127.0.0.1:${ports[2]}|" \
+    -e "s|server b 127.0.0.1:8082|server b 127.0.0.1:${ports[3]}|" >"$dir/haproxy.cfg"
+grep -q "127.0.0.1:$haproxy_port" "$dir/haproxy.cfg" || fail "the haproxy config has no bind line to move"
+haproxy -f "$dir/haproxy.cfg" >"$dir/haproxy.log" 2>&1 &
+haproxy_pid=$!
+sleep 0.5
+check_through "https://127.0.0.1:$haproxy_port" haproxy
+kill "$haproxy_pid"
+wait "$haproxy_pid" 2>/dev/null || true
+haproxy_pid=""
+no_passcode_in "$dir/haproxy.log"
+echo "PASS: both recipes"
