@@ -5,8 +5,8 @@
 #include <string_view>
 
 // The board's ten figures in one table: the LED array that shows each, the values it takes,
-// its slot among the web values, and how a screen reader names it. Every loop over figures
-// reads this table.
+// its slot among the web values, and the labels a screen reader names it by. Every loop over
+// figures reads this table.
 struct FigureInfo
 {
     std::string_view ledArray;
@@ -14,22 +14,26 @@ struct FigureInfo
     int maximum;
     // Its index in WebState::WebSBValues.
     int webSlot;
+    // Named as the board shows it: the team's name label, then the caption label over the
+    // figure, or these words where the board shows none.
+    std::string_view teamLabel;
+    std::string_view captionLabel;
     std::string_view spokenName;
     // The clock is a figure too, but it is typed and shown by rules of its own.
     bool isClock = false;
 };
 
 inline constexpr std::array<FigureInfo, 10> Figures{{
-    {"sgmTime", 0, 3599, 4, "Game clock", true},
-    {"sgmScoreH", 0, 99, 3, "Home score"},
-    {"sgmScoreV", 0, 99, 5, "Visitor score"},
-    {"sgmPeriod", 1, 4, 6, "Period"},
-    {"sgmShotsH", 0, 99, 7, "Home shots"},
-    {"sgmCKH", 0, 9, 8, "Home corner kicks"},
-    {"sgmSavesH", 0, 99, 9, "Home saves"},
-    {"sgmShotsV", 0, 99, 10, "Visitor shots"},
-    {"sgmCKV", 0, 9, 11, "Visitor corner kicks"},
-    {"sgmSavesV", 0, 99, 12, "Visitor saves"},
+    {"sgmTime", 0, 3599, 4, "", "", "Game clock", true},
+    {"sgmScoreH", 0, 99, 3, "lblHomeName", "", "score"},
+    {"sgmScoreV", 0, 99, 5, "lblGuestName", "", "score"},
+    {"sgmPeriod", 1, 4, 6, "", "lblPeriod", ""},
+    {"sgmShotsH", 0, 99, 7, "lblHomeName", "lblShotsH", ""},
+    {"sgmCKH", 0, 9, 8, "lblHomeName", "lblCKH", ""},
+    {"sgmSavesH", 0, 99, 9, "lblHomeName", "lblSavesH", ""},
+    {"sgmShotsV", 0, 99, 10, "lblGuestName", "lblShotsV", ""},
+    {"sgmCKV", 0, 9, 11, "lblGuestName", "lblCKV", ""},
+    {"sgmSavesV", 0, 99, 12, "lblGuestName", "lblSavesV", ""},
 }};
 
 // The figure shown by `ledArray`; nullptr for none.

@@ -4,6 +4,7 @@
 #include "board/boardshape.h"
 #include "board/digitgroup.h"
 #include "board/figures.h"
+#include "board/focusmarker.h"
 #include "board/journalwriter.h"
 #include "board/modshowdigits.h"
 #include "board/modsoccer.h"
@@ -22,6 +23,7 @@
 #include <segmora/segmora.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFile>
 #include <QKeyEvent>
@@ -34,6 +36,7 @@ frmScoreboard::frmScoreboard(Context context, std::unique_ptr<SoundPlayer> playe
     , m_mmcBuzzer(std::move(player))
     , m_publisher(context.settings, context.web)
     , m_prompts(new WindowPrompts(context.ui, this))
+    , m_marker(new FocusMarker(this))
 {
     setObjectName(QStringLiteral("frmScoreboard"));
     setAttribute(Qt::WA_OpaquePaintEvent, false);
@@ -73,6 +76,16 @@ frmScoreboard::frmScoreboard(Context context, std::unique_ptr<SoundPlayer> playe
         connect(group, &DigitGroup::keyTyped, this,
             [this, group](short keyAscii) { onGroupKey(group, keyAscii); });
     }
+    for (const FigureInfo &figure : Figures) {
+        DigitGroup *shown
+            = group(QString::fromLatin1(figure.ledArray.data(), qsizetype(figure.ledArray.size())));
+        shown->setValueRange(figure.minimum, figure.maximum);
+        if (figure.isClock) {
+            shown->setAccessibleRole(QAccessible::Clock);
+        }
+    }
+    connect(&m_scoreboardGame, &ScoreboardGame::tickingChanged, this,
+        [this] { showClock(m_scoreboardGame.clockFace()); });
     for (qsizetype i = 1; i < m_design.tabOrder.size(); ++i) {
         setTabOrder(m_design.tabOrder.at(i - 1), m_design.tabOrder.at(i));
     }
@@ -100,7 +113,42 @@ void frmScoreboard::Load()
     }
     setUpHistory();
     setUpPlacementKeys();
-    updateAccessibleNames();
+    setUpFocusMarker();
+}
+
+void frmScoreboard::setUpFocusMarker()
+{
+    // A key that types no character, so that no binding and no figure can take it.
+    auto *action = new QAction(QStringLiteral("Mark the focused figure"), this);
+    action->setObjectName(QStringLiteral("actFocusMarker"));
+    action->setShortcut(QKeySequence(Qt::Key_F7));
+    action->setShortcutContext(Qt::WindowShortcut);
+    connect(action, &QAction::triggered, this, [this] {
+        qint16 &shown = m_context.settings.ShowFocusMarker;
+        shown = shown ? 0 : 1;
+        refreshMarker();
+    });
+    addAction(action);
+    connect(qApp, &QApplication::focusChanged, this, &frmScoreboard::refreshMarker);
+    refreshMarker();
+}
+
+void frmScoreboard::refreshMarker()
+{
+    auto *focused = qobject_cast<DigitGroup *>(focusWidget());
+    if (!m_context.settings.ShowFocusMarker || !focused) {
+        m_marker->mark(nullptr, QString(), 0, 0);
+        return;
+    }
+    QString entry;
+    for (const EntryRecord *record : {&m_context.game.ClockEntry, &m_context.game.NumberEntry}) {
+        if (record->owner == focused->groupName()) {
+            entry = record->text;
+            break;
+        }
+    }
+    const LiveSettings &settings = m_context.settings;
+    m_marker->mark(focused, entry, settings.TextColor, settings.FormColor);
 }
 
 void frmScoreboard::setUpPlacementKeys()
@@ -197,9 +245,13 @@ void frmScoreboard::showClock(const ClockFace &face)
     m_design.colonDots[0]->setFillColor(
         face.minutesMode ? settings.TextColor : settings.LEDBackColor);
     m_design.colonDots[1]->setFillColor(settings.TextColor);
-    const QString name = QStringLiteral("Game clock ") + face.text;
-    if (clock->accessibleName() != name) {
-        clock->setAccessibleName(name);
+    // The reader finds the clock as shown at any time, but hears of it only now and then.
+    const bool running = m_scoreboardGame.clockRunning();
+    clock->setAccessibleValue(double(face.value) / double(ClockSeconds(1)));
+    clock->setSpokenValue(
+        SpokenClock(face) + (running ? QStringLiteral(", running") : QStringLiteral(", stopped")));
+    if (m_clockAnnouncer.shouldAnnounce(face.value, running)) {
+        clock->announceName();
     }
 }
 
@@ -207,8 +259,17 @@ void frmScoreboard::showFigure(const QString &ledArray)
 {
     const FigureDigits *figure = m_scoreboardGame.figure(ledArray);
     DigitGroup *shown = group(ledArray);
-    for (int i = 0; figure && shown && i < shown->digitCount(); ++i) {
+    if (!figure || !shown) {
+        return;
+    }
+    for (int i = 0; i < shown->digitCount(); ++i) {
         shown->setCaption(i, figure->caption(i));
+    }
+    // Undo shows every figure again; only those whose value moved are announced.
+    const auto value = static_cast<double>(ShownValue(*figure));
+    if (value != shown->accessibleValue()) {
+        shown->setAccessibleValue(value);
+        shown->announceValue();
     }
 }
 
@@ -249,6 +310,7 @@ void frmScoreboard::UpdateLabels()
     m_design.labels.value(QStringLiteral("lblTitle"))->setText(settings.TitleText);
     m_design.labels.value(QStringLiteral("lblHomeName"))->setText(settings.HomeText);
     m_design.labels.value(QStringLiteral("lblGuestName"))->setText(settings.GuestText);
+    nameFigures();
 }
 
 void frmScoreboard::UpdateFormColors()
@@ -268,6 +330,7 @@ void frmScoreboard::UpdateFormColors()
     home->setForeColor(settings.HomeColor);
     guest->setForeColor(settings.GuestColor);
     ApplyFormColors(*this, {home, guest}, settings);
+    refreshMarker();
 }
 
 void frmScoreboard::onGroupKey(DigitGroup *digitGroup, short keyAscii)
@@ -275,13 +338,12 @@ void frmScoreboard::onGroupKey(DigitGroup *digitGroup, short keyAscii)
     if (m_scoreboardGame.typeKey(digitGroup->groupName(), keyAscii)) {
         m_context.ui.beep();
     }
-    updateAccessibleNames();
+    refreshMarker();
 }
 
 void frmScoreboard::ResumeGame(const JournalRecord &record)
 {
     m_scoreboardGame.resume(record);
-    updateAccessibleNames();
 }
 
 JournalRecord frmScoreboard::journalRecord() const
@@ -309,22 +371,30 @@ void frmScoreboard::setUpHistory()
         action->setShortcutContext(Qt::WindowShortcut);
         connect(action, &QAction::triggered, this, [this, act = command.act] {
             (m_scoreboardGame.*act)();
-            updateAccessibleNames();
+            refreshMarker();
         });
         addAction(action);
     }
 }
 
-void frmScoreboard::updateAccessibleNames()
+void frmScoreboard::nameFigures()
 {
-    // The clock names itself as it is shown.
-    for (const FigureInfo &known : Figures) {
-        const QLatin1String name(known.ledArray.data(), qsizetype(known.ledArray.size()));
-        const FigureDigits *figure = m_scoreboardGame.figure(name);
-        if (DigitGroup *shown = group(name); figure && shown) {
-            shown->setAccessibleName(
-                QLatin1String(known.spokenName.data(), qsizetype(known.spokenName.size()))
-                + QLatin1Char(' ') + QString::number(ShownValue(*figure)));
+    // By the words the board shows round each figure, team names as configured.
+    const auto textOf = [this](std::string_view label) {
+        const BoardLabel *shown
+            = m_design.labels.value(QLatin1String(label.data(), qsizetype(label.size())));
+        return shown ? shown->text() : QString();
+    };
+    for (const FigureInfo &figure : Figures) {
+        QStringList words;
+        words << textOf(figure.teamLabel) << textOf(figure.captionLabel)
+              << QLatin1String(figure.spokenName.data(), qsizetype(figure.spokenName.size()));
+        words.removeAll(QString());
+        const QString name = words.join(QLatin1Char(' '));
+        DigitGroup *shown
+            = group(QLatin1String(figure.ledArray.data(), qsizetype(figure.ledArray.size())));
+        if (shown && shown->accessibleName() != name) {
+            shown->setAccessibleName(name);
         }
     }
 }
@@ -345,6 +415,7 @@ void frmScoreboard::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     StretchLayout(m_layout, *this);
+    refreshMarker();
 }
 
 void frmScoreboard::closeEvent(QCloseEvent *event)

@@ -2,6 +2,7 @@
 
 #include "board/boarddesign.h"
 #include "board/boardplacement.h"
+#include "board/clockannouncer.h"
 #include "board/modcount.h"
 #include "board/scoreboardgame.h"
 #include "layout/modstretch.h"
@@ -14,6 +15,7 @@
 #include <memory>
 
 class DigitGroup;
+class FocusMarker;
 class JournalWriter;
 class HttpClient;
 class SoundPlayer;
@@ -81,6 +83,7 @@ public:
     qint16 WebSBTicks() const { return m_publisher.ticks(); }
     const BoardDesign &design() const { return m_design; }
     DigitGroup *group(const QString &ledArrayName) const;
+    FocusMarker *focusMarker() const { return m_marker; }
 
 Q_SIGNALS:
     // The operator moved the board to another screen or in or out of full screen.
@@ -103,7 +106,9 @@ private:
     void setUpPlacementKeys();
     void moveToNeighbourScreen(int step);
     void setUpHistory();
-    void updateAccessibleNames();
+    void nameFigures();
+    void setUpFocusMarker();
+    void refreshMarker();
 
     Context m_context;
     ScoreboardGame m_scoreboardGame;
@@ -116,6 +121,8 @@ private:
     std::function<void(QWidget *)> m_showOptions;
     WebPublisher m_publisher;
     WindowPrompts *m_prompts;
+    ClockAnnouncer m_clockAnnouncer;
+    FocusMarker *m_marker;
     // The board is closing.
     bool m_closing = false;
     // Declared last, so it is gone before anything its callbacks use.

@@ -43,6 +43,15 @@ inline constexpr Qt::WindowFlags FixedDialogFlags = Qt::Dialog | Qt::MSWindowsFi
     | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
     | Qt::WindowCloseButtonHint;
 
+// What a frame's controls are about, from its caption: "Home Color:" gives "Home Color".
+inline QString FrameSubject(QString caption)
+{
+    if (caption.endsWith(QLatin1Char(':'))) {
+        caption.chop(1);
+    }
+    return caption.trimmed();
+}
+
 // A bordered label that shows a value, drawn like a read-only text box.
 inline void StyleAsField(QFrame &frame)
 {

@@ -28,6 +28,9 @@ struct LiveSettings
     // The screen the board was last shown on (empty for the primary one), and whether full.
     QString BoardScreen;
     qint16 BoardFullScreen = 0;
+    // Whether the board frames the figure that has the focus (0 off, anything else on); off
+    // by default, since the audience watches the same window.
+    qint16 ShowFocusMarker = 0;
 
     bool operator==(const LiveSettings &) const = default;
 };

@@ -104,8 +104,9 @@ void TestHelp::labels_data()
     QTest::newRow("14") << "Label7" << true << "Other";
     QTest::newRow("15") << "Label11" << false
                         << "To sound the buzzer press the Buzzer key (default is 'b' ).";
-    QTest::newRow("16") << "Label8" << false
-                        << "To return to the splash screen from the program press 'Esc'.";
+    QTest::newRow("16")
+        << "Label8" << false
+        << "To show which number has the focus press 'F7'.  'Esc' closes this help.";
     QTest::newRow("17") << "Label9" << true << "Options";
     QTest::newRow("18") << "Label10" << false
                         << "To go to the options press 'o' from the program, or click on "

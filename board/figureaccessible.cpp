@@ -1,0 +1,63 @@
+#include "figureaccessible.h"
+
+#include "board/digitgroup.h"
+
+FigureAccessible::FigureAccessible(DigitGroup *group)
+    : QAccessibleWidget(group, group->accessibleRole())
+{
+}
+
+const DigitGroup *FigureAccessible::group() const
+{
+    return static_cast<const DigitGroup *>(widget());
+}
+
+QString FigureAccessible::text(QAccessible::Text t) const
+{
+    if (t != QAccessible::Name) {
+        return QAccessibleWidget::text(t);
+    }
+    const QString spoken = group()->spokenValue();
+    const QString name = group()->accessibleName();
+    if (spoken.isEmpty()) {
+        return name;
+    }
+    return name.isEmpty() ? spoken : name + QLatin1Char(' ') + spoken;
+}
+
+void *FigureAccessible::interface_cast(QAccessible::InterfaceType type)
+{
+    if (type == QAccessible::ValueInterface) {
+        return static_cast<QAccessibleValueInterface *>(this);
+    }
+    return QAccessibleWidget::interface_cast(type);
+}
+
+QVariant FigureAccessible::currentValue() const
+{
+    return group()->accessibleValue();
+}
+
+QVariant FigureAccessible::maximumValue() const
+{
+    return group()->maximumValue();
+}
+
+QVariant FigureAccessible::minimumValue() const
+{
+    return group()->minimumValue();
+}
+
+QVariant FigureAccessible::minimumStepSize() const
+{
+    return 1;
+}
+
+QAccessibleInterface *FigureAccessibleFactory(const QString &className, QObject *object)
+{
+    auto *group = qobject_cast<DigitGroup *>(object);
+    if (className != QLatin1String("DigitGroup") || !group) {
+        return nullptr;
+    }
+    return new FigureAccessible(group);
+}
