@@ -88,6 +88,12 @@ bool frmChooseKey::handleKey(const QKeyEvent &event)
     return true;
 }
 
+void frmChooseKey::showEvent(QShowEvent *event)
+{
+    CentreOverOwner(*this);
+    QDialog::showEvent(event);
+}
+
 void frmChooseKey::keyPressEvent(QKeyEvent *event)
 {
     // Not handed to QDialog: its Enter and Escape handling is replaced by pressing Cancel.

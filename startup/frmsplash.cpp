@@ -157,6 +157,13 @@ void frmSplash::GoScore()
     }
 }
 
+void frmSplash::showEvent(QShowEvent *event)
+{
+    // Again as it is shown: the screen, and with it the scale, is known for certain only now.
+    CentreOnScreen(*this);
+    QWidget::showEvent(event);
+}
+
 void frmSplash::mousePressEvent(QMouseEvent *event)
 {
     // Presses on the frame, the labels and the logo come here too: they take no mouse input.
