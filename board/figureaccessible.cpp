@@ -12,6 +12,11 @@ const DigitGroup *FigureAccessible::group() const
     return static_cast<const DigitGroup *>(widget());
 }
 
+QAccessible::Role FigureAccessible::role() const
+{
+    return group()->accessibleRole();
+}
+
 QString FigureAccessible::text(QAccessible::Text t) const
 {
     if (t != QAccessible::Name) {

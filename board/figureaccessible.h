@@ -13,6 +13,8 @@ public:
     explicit FigureAccessible(DigitGroup *group);
 
     QString text(QAccessible::Text t) const override;
+    // Read from the group each time: the interface may be made before the board sets it.
+    QAccessible::Role role() const override;
     int childCount() const override { return 0; }
     QAccessibleInterface *child(int) const override { return nullptr; }
     int indexOfChild(const QAccessibleInterface *) const override { return -1; }

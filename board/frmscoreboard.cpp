@@ -93,7 +93,11 @@ frmScoreboard::frmScoreboard(Context context, std::unique_ptr<SoundPlayer> playe
     Load();
 }
 
-frmScoreboard::~frmScoreboard() = default;
+frmScoreboard::~frmScoreboard()
+{
+    // The window's own teardown moves the focus; by then the marker is gone.
+    disconnect(m_focusWatch);
+}
 
 void frmScoreboard::Load()
 {
@@ -129,12 +133,20 @@ void frmScoreboard::setUpFocusMarker()
         refreshMarker();
     });
     addAction(action);
-    connect(qApp, &QApplication::focusChanged, this, &frmScoreboard::refreshMarker);
+    m_focusWatch = connect(qApp, &QApplication::focusChanged, this, &frmScoreboard::refreshMarker);
     refreshMarker();
+}
+
+FocusMarker *frmScoreboard::focusMarker() const
+{
+    return m_marker;
 }
 
 void frmScoreboard::refreshMarker()
 {
+    if (!m_marker) {
+        return;
+    }
     auto *focused = qobject_cast<DigitGroup *>(focusWidget());
     if (!m_context.settings.ShowFocusMarker || !focused) {
         m_marker->mark(nullptr, QString(), 0, 0);

@@ -8,6 +8,7 @@
 #include "layout/modstretch.h"
 #include "web/webpublisher.h"
 
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 
@@ -83,7 +84,7 @@ public:
     qint16 WebSBTicks() const { return m_publisher.ticks(); }
     const BoardDesign &design() const { return m_design; }
     DigitGroup *group(const QString &ledArrayName) const;
-    FocusMarker *focusMarker() const { return m_marker; }
+    FocusMarker *focusMarker() const;
 
 Q_SIGNALS:
     // The operator moved the board to another screen or in or out of full screen.
@@ -122,7 +123,8 @@ private:
     WebPublisher m_publisher;
     WindowPrompts *m_prompts;
     ClockAnnouncer m_clockAnnouncer;
-    FocusMarker *m_marker;
+    QPointer<FocusMarker> m_marker;
+    QMetaObject::Connection m_focusWatch;
     // The board is closing.
     bool m_closing = false;
     // Declared last, so it is gone before anything its callbacks use.
