@@ -61,6 +61,8 @@ private:
     QList<Segmora *> m_digits;
     QString m_groupName;
     qint32 m_backColor = 0;
+    // A figure is typed, raised and lowered like a spin box; the clock too, for the Linux
+    // bridge says "unknown" for Qt's clock role.
     QAccessible::Role m_role = QAccessible::SpinBox;
     double m_minimum = 0;
     double m_maximum = 0;

@@ -79,10 +79,8 @@ frmScoreboard::frmScoreboard(Context context, std::unique_ptr<SoundPlayer> playe
     for (const FigureInfo &figure : Figures) {
         DigitGroup *shown
             = group(QString::fromLatin1(figure.ledArray.data(), qsizetype(figure.ledArray.size())));
-        shown->setValueRange(figure.minimum, figure.maximum);
-        if (figure.isClock) {
-            shown->setAccessibleRole(QAccessible::Clock);
-        }
+        // The period shows 0 until one is typed, below the lowest it takes.
+        shown->setValueRange(qMin(figure.minimum, 0), figure.maximum);
     }
     connect(&m_scoreboardGame, &ScoreboardGame::tickingChanged, this,
         [this] { showClock(m_scoreboardGame.clockFace()); });

@@ -61,7 +61,7 @@ void TestBoardAccessibility::figuresAreNamedAsTheBoardShowsThem_data()
 
     const int spin = QAccessible::SpinBox;
     QTest::newRow("clock") << "sgmTime"
-                           << "Game clock 10:00, stopped" << int(QAccessible::Clock) << 3599.0;
+                           << "Game clock 10:00, stopped" << spin << 3599.0;
     QTest::newRow("home score") << "sgmScoreH"
                                 << "Rovers score" << spin << 99.0;
     QTest::newRow("guest score") << "sgmScoreV"
@@ -91,6 +91,8 @@ void TestBoardAccessibility::figuresAreNamedAsTheBoardShowsThem()
     QCOMPARE(int(shown->role()), role);
     QVERIFY(shown->valueInterface());
     QCOMPARE(shown->valueInterface()->maximumValue().toDouble(), maximum);
+    // The value shown lies in the range, the period's 0 at the start included.
+    QCOMPARE(shown->valueInterface()->minimumValue().toDouble(), 0.0);
     QCOMPARE(shown->valueInterface()->currentValue().toDouble(),
         ledArray == QLatin1String("sgmTime") ? 600.0 : 0.0);
     QVERIFY(shown->state().focusable);
