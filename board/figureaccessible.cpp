@@ -1,6 +1,9 @@
 #include "figureaccessible.h"
 
+#include "board/boarddesign.h"
+#include "board/boardlabel.h"
 #include "board/digitgroup.h"
+#include "board/figures.h"
 
 FigureAccessible::FigureAccessible(DigitGroup *group)
     : QAccessibleWidget(group, group->accessibleRole())
@@ -65,4 +68,25 @@ QAccessibleInterface *FigureAccessibleFactory(const QString &className, QObject 
         return nullptr;
     }
     return new FigureAccessible(group);
+}
+
+void NameFigures(const BoardDesign &design)
+{
+    const auto textOf = [&design](std::string_view label) {
+        const BoardLabel *shown
+            = design.labels.value(QLatin1String(label.data(), qsizetype(label.size())));
+        return shown ? shown->text() : QString();
+    };
+    for (const FigureInfo &figure : Figures) {
+        QStringList words;
+        words << textOf(figure.teamLabel) << textOf(figure.captionLabel)
+              << QLatin1String(figure.spokenName.data(), qsizetype(figure.spokenName.size()));
+        words.removeAll(QString());
+        const QString name = words.join(QLatin1Char(' '));
+        DigitGroup *shown = design.groups.value(
+            QLatin1String(figure.ledArray.data(), qsizetype(figure.ledArray.size())));
+        if (shown && shown->accessibleName() != name) {
+            shown->setAccessibleName(name);
+        }
+    }
 }

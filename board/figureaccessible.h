@@ -3,6 +3,7 @@
 #include <QAccessibleWidget>
 
 class DigitGroup;
+struct BoardDesign;
 
 // What a screen reader finds in a figure of the board: one object with the figure's name and
 // its value, not one unnamed object per LED digit. Its events are sent by the digit group when
@@ -34,3 +35,7 @@ private:
 
 // Gives every digit group its FigureAccessible; installed by the first group made.
 QAccessibleInterface *FigureAccessibleFactory(const QString &className, QObject *object);
+
+// Names every figure of `design` by the words the board shows round it, team names as
+// configured ("Guest SHOTS"); a name that stays the same is not set again, so no event is sent.
+void NameFigures(const BoardDesign &design);

@@ -1,5 +1,8 @@
 #include "focusmarker.h"
 
+#include "board/digitgroup.h"
+#include "board/modsoccer.h"
+#include "settings/livesettings.h"
 #include "ui/colors.h"
 
 #include <QPainter>
@@ -65,4 +68,22 @@ void FocusMarker::paintEvent(QPaintEvent *)
         painter.setPen(ToQColor(m_textColor));
         painter.drawText(label, Qt::AlignCenter, shown);
     }
+}
+
+void MarkFocusedFigure(
+    FocusMarker &marker, QWidget *focused, const GameState &game, const LiveSettings &settings)
+{
+    auto *figure = qobject_cast<DigitGroup *>(focused);
+    if (!settings.ShowFocusMarker || !figure) {
+        marker.mark(nullptr, QString(), 0, 0);
+        return;
+    }
+    QString entry;
+    for (const EntryRecord *record : {&game.ClockEntry, &game.NumberEntry}) {
+        if (record->owner == figure->groupName()) {
+            entry = record->text;
+            break;
+        }
+    }
+    marker.mark(figure, entry, settings.TextColor, settings.FormColor);
 }

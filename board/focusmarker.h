@@ -3,6 +3,9 @@
 #include <QPointer>
 #include <QWidget>
 
+struct GameState;
+struct LiveSettings;
+
 // A frame round the figure that has the keyboard focus, with what has been typed into it
 // before Enter, so that the operator sees where the typing goes. It lies over the board and
 // takes no input; while switched off it is hidden and the board looks exactly as without it.
@@ -27,3 +30,8 @@ private:
     qint32 m_lineColor = 0;
     qint32 m_textColor = 0;
 };
+
+// Marks `focused` when it is a figure and the settings ask for the marker, with the entry the
+// game holds for it; hides the marker otherwise.
+void MarkFocusedFigure(
+    FocusMarker &marker, QWidget *focused, const GameState &game, const LiveSettings &settings);

@@ -3,6 +3,7 @@
 #include "board/boardlabel.h"
 #include "board/boardshape.h"
 #include "board/digitgroup.h"
+#include "board/figureaccessible.h"
 #include "board/figures.h"
 #include "board/focusmarker.h"
 #include "board/journalwriter.h"
@@ -145,20 +146,7 @@ void frmScoreboard::refreshMarker()
     if (!m_marker) {
         return;
     }
-    auto *focused = qobject_cast<DigitGroup *>(focusWidget());
-    if (!m_context.settings.ShowFocusMarker || !focused) {
-        m_marker->mark(nullptr, QString(), 0, 0);
-        return;
-    }
-    QString entry;
-    for (const EntryRecord *record : {&m_context.game.ClockEntry, &m_context.game.NumberEntry}) {
-        if (record->owner == focused->groupName()) {
-            entry = record->text;
-            break;
-        }
-    }
-    const LiveSettings &settings = m_context.settings;
-    m_marker->mark(focused, entry, settings.TextColor, settings.FormColor);
+    MarkFocusedFigure(*m_marker, focusWidget(), m_context.game, m_context.settings);
 }
 
 void frmScoreboard::setUpPlacementKeys()
@@ -320,7 +308,7 @@ void frmScoreboard::UpdateLabels()
     m_design.labels.value(QStringLiteral("lblTitle"))->setText(settings.TitleText);
     m_design.labels.value(QStringLiteral("lblHomeName"))->setText(settings.HomeText);
     m_design.labels.value(QStringLiteral("lblGuestName"))->setText(settings.GuestText);
-    nameFigures();
+    NameFigures(m_design);
 }
 
 void frmScoreboard::UpdateFormColors()
@@ -384,28 +372,6 @@ void frmScoreboard::setUpHistory()
             refreshMarker();
         });
         addAction(action);
-    }
-}
-
-void frmScoreboard::nameFigures()
-{
-    // By the words the board shows round each figure, team names as configured.
-    const auto textOf = [this](std::string_view label) {
-        const BoardLabel *shown
-            = m_design.labels.value(QLatin1String(label.data(), qsizetype(label.size())));
-        return shown ? shown->text() : QString();
-    };
-    for (const FigureInfo &figure : Figures) {
-        QStringList words;
-        words << textOf(figure.teamLabel) << textOf(figure.captionLabel)
-              << QLatin1String(figure.spokenName.data(), qsizetype(figure.spokenName.size()));
-        words.removeAll(QString());
-        const QString name = words.join(QLatin1Char(' '));
-        DigitGroup *shown
-            = group(QLatin1String(figure.ledArray.data(), qsizetype(figure.ledArray.size())));
-        if (shown && shown->accessibleName() != name) {
-            shown->setAccessibleName(name);
-        }
     }
 }
 

@@ -107,7 +107,6 @@ private:
     void setUpPlacementKeys();
     void moveToNeighbourScreen(int step);
     void setUpHistory();
-    void nameFigures();
     void setUpFocusMarker();
     void refreshMarker();
 
