@@ -1,5 +1,6 @@
 #include "digitgroup.h"
 
+#include "board/figureaccessible.h"
 #include "settings/typedkeys.h"
 #include "ui/colors.h"
 
@@ -13,6 +14,25 @@ DigitGroup::DigitGroup(QWidget *parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
+    QAccessible::installFactory(&FigureAccessibleFactory);
+}
+
+void DigitGroup::setValueRange(double minimum, double maximum)
+{
+    m_minimum = minimum;
+    m_maximum = maximum;
+}
+
+void DigitGroup::announceValue()
+{
+    QAccessibleValueChangeEvent event(this, m_value);
+    QAccessible::updateAccessibility(&event);
+}
+
+void DigitGroup::announceName()
+{
+    QAccessibleEvent event(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
 }
 
 void DigitGroup::addDigit(Segmora *digit, int index)

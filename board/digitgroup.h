@@ -2,6 +2,7 @@
 
 #include "board/digitdisplay.h"
 
+#include <QAccessible>
 #include <QList>
 #include <QWidget>
 
@@ -9,7 +10,8 @@ class Segmora;
 
 // A figure of the board: a container in the LED background colour holding the LED digits that
 // together show one number. Every character typed while the group or one of its digits has the
-// focus is reported once by `keyTyped`.
+// focus is reported once by `keyTyped`. To a screen reader it is one object with a role, a name
+// and a value (see FigureAccessible); the board says when a change is announced.
 class DigitGroup final : public QWidget, public DigitDisplay
 {
     Q_OBJECT
@@ -33,6 +35,21 @@ public:
     qint16 caption(int index) const override;
     void setCaption(int index, qint16 caption) override;
 
+    // What a screen reader reads; setting any of these sends no event.
+    void setAccessibleRole(QAccessible::Role role) { m_role = role; }
+    QAccessible::Role accessibleRole() const { return m_role; }
+    void setValueRange(double minimum, double maximum);
+    double minimumValue() const { return m_minimum; }
+    double maximumValue() const { return m_maximum; }
+    void setAccessibleValue(double value) { m_value = value; }
+    double accessibleValue() const { return m_value; }
+    // Said after the accessible name, for a figure whose name carries its value (the clock).
+    void setSpokenValue(const QString &spoken) { m_spoken = spoken; }
+    QString spokenValue() const { return m_spoken; }
+    // Tells a screen reader that the value (or, for the clock, the name) has changed.
+    void announceValue();
+    void announceName();
+
 Q_SIGNALS:
     void keyTyped(short keyAscii);
 
@@ -44,4 +61,11 @@ private:
     QList<Segmora *> m_digits;
     QString m_groupName;
     qint32 m_backColor = 0;
+    // A figure is typed, raised and lowered like a spin box; the clock too, for the Linux
+    // bridge says "unknown" for Qt's clock role.
+    QAccessible::Role m_role = QAccessible::SpinBox;
+    double m_minimum = 0;
+    double m_maximum = 0;
+    double m_value = 0;
+    QString m_spoken;
 };

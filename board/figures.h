@@ -5,8 +5,8 @@
 #include <string_view>
 
 // The board's ten figures in one table: the LED array that shows each, the values it takes,
-// its slot among the web values, and how a screen reader names it. Every loop over figures
-// reads this table.
+// its slot among the web values, and the labels a screen reader names it by. Every loop over
+// figures reads this table.
 struct FigureInfo
 {
     std::string_view ledArray;
@@ -14,6 +14,10 @@ struct FigureInfo
     int maximum;
     // Its index in WebState::WebSBValues.
     int webSlot;
+    // Named as the board shows it: the team's name label, then the caption label over the
+    // figure, or these words where the board shows none.
+    std::string_view teamLabel;
+    std::string_view captionLabel;
     std::string_view spokenName;
     // Its name where other programs read or set it (the remote control's commands and state).
     std::string_view key;
@@ -22,16 +26,16 @@ struct FigureInfo
 };
 
 inline constexpr std::array<FigureInfo, 10> Figures{{
-    {"sgmTime", 0, 3599, 4, "Game clock", "clock", true},
-    {"sgmScoreH", 0, 99, 3, "Home score", "homeScore"},
-    {"sgmScoreV", 0, 99, 5, "Visitor score", "visitorScore"},
-    {"sgmPeriod", 1, 4, 6, "Period", "period"},
-    {"sgmShotsH", 0, 99, 7, "Home shots", "homeShots"},
-    {"sgmCKH", 0, 9, 8, "Home corner kicks", "homeCornerKicks"},
-    {"sgmSavesH", 0, 99, 9, "Home saves", "homeSaves"},
-    {"sgmShotsV", 0, 99, 10, "Visitor shots", "visitorShots"},
-    {"sgmCKV", 0, 9, 11, "Visitor corner kicks", "visitorCornerKicks"},
-    {"sgmSavesV", 0, 99, 12, "Visitor saves", "visitorSaves"},
+    {"sgmTime", 0, 3599, 4, "", "", "Game clock", "clock", true},
+    {"sgmScoreH", 0, 99, 3, "lblHomeName", "", "score", "homeScore"},
+    {"sgmScoreV", 0, 99, 5, "lblGuestName", "", "score", "visitorScore"},
+    {"sgmPeriod", 1, 4, 6, "", "lblPeriod", "", "period"},
+    {"sgmShotsH", 0, 99, 7, "lblHomeName", "lblShotsH", "", "homeShots"},
+    {"sgmCKH", 0, 9, 8, "lblHomeName", "lblCKH", "", "homeCornerKicks"},
+    {"sgmSavesH", 0, 99, 9, "lblHomeName", "lblSavesH", "", "homeSaves"},
+    {"sgmShotsV", 0, 99, 10, "lblGuestName", "lblShotsV", "", "visitorShots"},
+    {"sgmCKV", 0, 9, 11, "lblGuestName", "lblCKV", "", "visitorCornerKicks"},
+    {"sgmSavesV", 0, 99, 12, "lblGuestName", "lblSavesV", "", "visitorSaves"},
 }};
 
 // The figure shown by `ledArray`; nullptr for none.

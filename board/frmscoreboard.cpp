@@ -3,7 +3,9 @@
 #include "board/boardlabel.h"
 #include "board/boardshape.h"
 #include "board/digitgroup.h"
+#include "board/figureaccessible.h"
 #include "board/figures.h"
+#include "board/focusmarker.h"
 #include "board/journalwriter.h"
 #include "board/modshowdigits.h"
 #include "board/modsoccer.h"
@@ -22,6 +24,7 @@
 #include <segmora/segmora.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFile>
 #include <QKeyEvent>
@@ -34,6 +37,7 @@ frmScoreboard::frmScoreboard(Context context, std::unique_ptr<SoundPlayer> playe
     , m_mmcBuzzer(std::move(player))
     , m_publisher(context.settings, context.web)
     , m_prompts(new WindowPrompts(context.ui, this))
+    , m_marker(new FocusMarker(this))
 {
     setObjectName(QStringLiteral("frmScoreboard"));
     setAttribute(Qt::WA_OpaquePaintEvent, false);
@@ -74,6 +78,14 @@ frmScoreboard::frmScoreboard(Context context, std::unique_ptr<SoundPlayer> playe
         connect(group, &DigitGroup::keyTyped, this,
             [this, group](short keyAscii) { onGroupKey(group, keyAscii); });
     }
+    for (const FigureInfo &figure : Figures) {
+        DigitGroup *shown
+            = group(QString::fromLatin1(figure.ledArray.data(), qsizetype(figure.ledArray.size())));
+        // The period shows 0 until one is typed, below the lowest it takes.
+        shown->setValueRange(qMin(figure.minimum, 0), figure.maximum);
+    }
+    connect(&m_scoreboardGame, &ScoreboardGame::tickingChanged, this,
+        [this] { showClock(m_scoreboardGame.clockFace()); });
     for (qsizetype i = 1; i < m_design.tabOrder.size(); ++i) {
         setTabOrder(m_design.tabOrder.at(i - 1), m_design.tabOrder.at(i));
     }
@@ -81,7 +93,11 @@ frmScoreboard::frmScoreboard(Context context, std::unique_ptr<SoundPlayer> playe
     Load();
 }
 
-frmScoreboard::~frmScoreboard() = default;
+frmScoreboard::~frmScoreboard()
+{
+    // The window's own teardown moves the focus; by then the marker is gone.
+    disconnect(m_focusWatch);
+}
 
 void frmScoreboard::Load()
 {
@@ -101,7 +117,37 @@ void frmScoreboard::Load()
     }
     setUpHistory();
     setUpPlacementKeys();
-    updateAccessibleNames();
+    setUpFocusMarker();
+}
+
+void frmScoreboard::setUpFocusMarker()
+{
+    // A key that types no character, so that no binding and no figure can take it.
+    auto *action = new QAction(QStringLiteral("Mark the focused figure"), this);
+    action->setObjectName(QStringLiteral("actFocusMarker"));
+    action->setShortcut(QKeySequence(Qt::Key_F7));
+    action->setShortcutContext(Qt::WindowShortcut);
+    connect(action, &QAction::triggered, this, [this] {
+        qint16 &shown = m_context.settings.ShowFocusMarker;
+        shown = shown ? 0 : 1;
+        refreshMarker();
+    });
+    addAction(action);
+    m_focusWatch = connect(qApp, &QApplication::focusChanged, this, &frmScoreboard::refreshMarker);
+    refreshMarker();
+}
+
+FocusMarker *frmScoreboard::focusMarker() const
+{
+    return m_marker;
+}
+
+void frmScoreboard::refreshMarker()
+{
+    if (!m_marker) {
+        return;
+    }
+    MarkFocusedFigure(*m_marker, focusWidget(), m_context.game, m_context.settings);
 }
 
 void frmScoreboard::setUpPlacementKeys()
@@ -198,9 +244,13 @@ void frmScoreboard::showClock(const ClockFace &face)
     m_design.colonDots[0]->setFillColor(
         face.minutesMode ? settings.TextColor : settings.LEDBackColor);
     m_design.colonDots[1]->setFillColor(settings.TextColor);
-    const QString name = QStringLiteral("Game clock ") + face.text;
-    if (clock->accessibleName() != name) {
-        clock->setAccessibleName(name);
+    // The reader finds the clock as shown at any time, but hears of it only now and then.
+    const bool running = m_scoreboardGame.clockRunning();
+    clock->setAccessibleValue(double(face.value) / double(ClockSeconds(1)));
+    clock->setSpokenValue(
+        SpokenClock(face) + (running ? QStringLiteral(", running") : QStringLiteral(", stopped")));
+    if (m_clockAnnouncer.shouldAnnounce(face.value, running)) {
+        clock->announceName();
     }
 }
 
@@ -208,8 +258,17 @@ void frmScoreboard::showFigure(const QString &ledArray)
 {
     const FigureDigits *figure = m_scoreboardGame.figure(ledArray);
     DigitGroup *shown = group(ledArray);
-    for (int i = 0; figure && shown && i < shown->digitCount(); ++i) {
+    if (!figure || !shown) {
+        return;
+    }
+    for (int i = 0; i < shown->digitCount(); ++i) {
         shown->setCaption(i, figure->caption(i));
+    }
+    // Undo shows every figure again; only those whose value moved are announced.
+    const auto value = static_cast<double>(ShownValue(*figure));
+    if (value != shown->accessibleValue()) {
+        shown->setAccessibleValue(value);
+        shown->announceValue();
     }
 }
 
@@ -250,6 +309,7 @@ void frmScoreboard::UpdateLabels()
     m_design.labels.value(QStringLiteral("lblTitle"))->setText(settings.TitleText);
     m_design.labels.value(QStringLiteral("lblHomeName"))->setText(settings.HomeText);
     m_design.labels.value(QStringLiteral("lblGuestName"))->setText(settings.GuestText);
+    NameFigures(m_design);
 }
 
 void frmScoreboard::UpdateFormColors()
@@ -269,6 +329,7 @@ void frmScoreboard::UpdateFormColors()
     home->setForeColor(settings.HomeColor);
     guest->setForeColor(settings.GuestColor);
     ApplyFormColors(*this, {home, guest}, settings);
+    refreshMarker();
 }
 
 void frmScoreboard::onGroupKey(DigitGroup *digitGroup, short keyAscii)
@@ -276,13 +337,12 @@ void frmScoreboard::onGroupKey(DigitGroup *digitGroup, short keyAscii)
     if (m_scoreboardGame.typeKey(digitGroup->groupName(), keyAscii)) {
         m_context.ui.beep();
     }
-    updateAccessibleNames();
+    refreshMarker();
 }
 
 void frmScoreboard::ResumeGame(const JournalRecord &record)
 {
     m_scoreboardGame.resume(record);
-    updateAccessibleNames();
 }
 
 JournalRecord frmScoreboard::journalRecord() const
@@ -310,23 +370,9 @@ void frmScoreboard::setUpHistory()
         action->setShortcutContext(Qt::WindowShortcut);
         connect(action, &QAction::triggered, this, [this, act = command.act] {
             (m_scoreboardGame.*act)();
-            updateAccessibleNames();
+            refreshMarker();
         });
         addAction(action);
-    }
-}
-
-void frmScoreboard::updateAccessibleNames()
-{
-    // The clock names itself as it is shown.
-    for (const FigureInfo &known : Figures) {
-        const QLatin1String name(known.ledArray.data(), qsizetype(known.ledArray.size()));
-        const FigureDigits *figure = m_scoreboardGame.figure(name);
-        if (DigitGroup *shown = group(name); figure && shown) {
-            shown->setAccessibleName(
-                QLatin1String(known.spokenName.data(), qsizetype(known.spokenName.size()))
-                + QLatin1Char(' ') + QString::number(ShownValue(*figure)));
-        }
     }
 }
 
@@ -346,6 +392,7 @@ void frmScoreboard::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     StretchLayout(m_layout, *this);
+    refreshMarker();
 }
 
 void frmScoreboard::closeEvent(QCloseEvent *event)

@@ -2,11 +2,13 @@
 
 #include "board/boarddesign.h"
 #include "board/boardplacement.h"
+#include "board/clockannouncer.h"
 #include "board/modcount.h"
 #include "board/scoreboardgame.h"
 #include "layout/modstretch.h"
 #include "web/webpublisher.h"
 
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 
@@ -14,6 +16,7 @@
 #include <memory>
 
 class DigitGroup;
+class FocusMarker;
 class JournalWriter;
 class HttpClient;
 class SoundPlayer;
@@ -81,6 +84,7 @@ public:
     qint16 WebSBTicks() const { return m_publisher.ticks(); }
     const BoardDesign &design() const { return m_design; }
     DigitGroup *group(const QString &ledArrayName) const;
+    FocusMarker *focusMarker() const;
 
 Q_SIGNALS:
     // The operator moved the board to another screen or in or out of full screen.
@@ -103,7 +107,8 @@ private:
     void setUpPlacementKeys();
     void moveToNeighbourScreen(int step);
     void setUpHistory();
-    void updateAccessibleNames();
+    void setUpFocusMarker();
+    void refreshMarker();
 
     Context m_context;
     ScoreboardGame m_scoreboardGame;
@@ -116,6 +121,9 @@ private:
     std::function<void(QWidget *)> m_showOptions;
     WebPublisher m_publisher;
     WindowPrompts *m_prompts;
+    ClockAnnouncer m_clockAnnouncer;
+    QPointer<FocusMarker> m_marker;
+    QMetaObject::Connection m_focusWatch;
     // The board is closing.
     bool m_closing = false;
     // Declared last, so it is gone before anything its callbacks use.

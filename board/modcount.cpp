@@ -119,6 +119,7 @@ qint16 IntQuotient(ClockValue a, ClockValue b)
 ClockFace ShowClock(ClockValue value)
 {
     ClockFace face;
+    face.value = value;
     // P[1..5]: tens of minutes, minutes, tens of seconds, seconds, tenths.
     std::array<qint64, 6> p{};
     const ClockValue lastMinute = ClockTenths(599); // 59.9 s

@@ -62,6 +62,8 @@ struct ClockFace
     bool minutesMode = false;
     // The clock as shown, e.g. "10:00", "9:59", "59.9", "0.0".
     QString text;
+    // The value shown, to a tenth of a second.
+    ClockValue value = 0;
 };
 
 ClockFace ShowClock(ClockValue value);

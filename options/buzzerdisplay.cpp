@@ -1,5 +1,6 @@
 #include "buzzerdisplay.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace {
@@ -18,7 +19,8 @@ QString BuzzerDisplayText(const QString &path)
 {
     if (path.size() > LongestShownWhole) {
         const QString name = IsExistingFile(path) ? QFileInfo(path).fileName() : QString();
-        return path.left(ShortenedHead) + QStringLiteral(" ...\\") + name;
+        // The separator of this platform: a backslash on Windows only.
+        return path.left(ShortenedHead) + QStringLiteral(" ...") + QDir::separator() + name;
     }
     if (!path.isEmpty()) {
         return path;

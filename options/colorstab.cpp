@@ -23,6 +23,30 @@ void ColorSwatch::setColor(qint32 color)
     QPalette patch = palette();
     patch.setColor(QPalette::Window, ToQColor(color));
     setPalette(patch);
+    nameColor();
+}
+
+void ColorSwatch::setSubject(const QString &subject)
+{
+    m_subject = subject;
+    nameColor();
+}
+
+void ColorSwatch::nameColor()
+{
+    const QString name = m_subject + QStringLiteral(": ") + SpokenColor(m_color);
+    if (accessibleName() != name) {
+        setAccessibleName(name);
+    }
+}
+
+QString SpokenColor(qint32 bgr)
+{
+    const QColor color = ToQColor(bgr);
+    return QStringLiteral("red %1, green %2, blue %3")
+        .arg(color.red())
+        .arg(color.green())
+        .arg(color.blue());
 }
 
 ColorsTab::ColorsTab(UiServices &ui, QWidget *parent)
@@ -51,9 +75,12 @@ ColorsTab::ColorsTab(UiServices &ui, QWidget *parent)
             this, frame.left, frame.top, 1455, 735, QLatin1String(frame.title));
         ColorSwatch *swatch = PlaceTwips<ColorSwatch>(box, 120, 240, 495, 375);
         swatch->setObjectName(QLatin1String(frame.swatchName));
+        const QString what = FrameSubject(QLatin1String(frame.title));
+        swatch->setSubject(what);
         this->*frame.swatch = swatch;
         auto *change = PlaceTwips<QPushButton>(box, 600, 240, 735, 375, QStringLiteral("Change"));
         change->setObjectName(QLatin1String(frame.buttonName));
+        change->setAccessibleName(QStringLiteral("Change ") + what);
         connect(change, &QPushButton::clicked, this, [this, swatch] { changeColor(swatch); });
     }
 

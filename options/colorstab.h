@@ -15,10 +15,18 @@ public:
 
     qint32 color() const { return m_color; }
     void setColor(qint32 color);
+    // What the colour is for ("Home Color"); a screen reader hears it with the colour.
+    void setSubject(const QString &subject);
 
 private:
+    void nameColor();
+
     qint32 m_color = 0;
+    QString m_subject;
 };
+
+// A colour (0x00BBGGRR) in words a screen reader can say: "red 255, green 128, blue 0".
+QString SpokenColor(qint32 bgr);
 
 // The "Color Controls" tab: six colour swatches, each with a Change button that opens the colour
 // picker at the swatch's colour, and Reset Colors.

@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QFrame>
 #include <QLabel>
+#include <QScreen>
 #include <QString>
 #include <QWidget>
 
@@ -52,6 +53,33 @@ inline QLabel *PlaceCaption(
 inline constexpr Qt::WindowFlags FixedDialogFlags = Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint
     | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
     | Qt::WindowCloseButtonHint;
+
+// What a frame's controls are about, from its caption: "Home Color:" gives "Home Color".
+inline QString FrameSubject(QString caption)
+{
+    if (caption.endsWith(QLatin1Char(':'))) {
+        caption.chop(1);
+    }
+    return caption.trimmed();
+}
+
+// Puts a dialog over the middle of the window that owns it, kept on that window's screen. Done
+// as the dialog is shown: Qt's own placement guesses the frame and, at scale factors other than
+// 1, can put a dialog in the screen's corner.
+inline void CentreOverOwner(QWidget &dialog)
+{
+    const QWidget *owner = dialog.parentWidget() ? dialog.parentWidget()->window() : nullptr;
+    const QScreen *screen = owner ? owner->screen() : dialog.screen();
+    if (screen == nullptr) {
+        return;
+    }
+    const QRect area = screen->availableGeometry();
+    QRect placed = dialog.geometry();
+    placed.moveCenter(owner ? owner->geometry().center() : area.center());
+    placed.moveLeft(qBound(area.left(), placed.left(), area.right() + 1 - placed.width()));
+    placed.moveTop(qBound(area.top(), placed.top(), area.bottom() + 1 - placed.height()));
+    dialog.move(placed.topLeft());
+}
 
 // A bordered label that shows a value, drawn like a read-only text box.
 inline void StyleAsField(QFrame &frame)

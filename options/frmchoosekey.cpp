@@ -3,6 +3,7 @@
 #include "designhelpers.h"
 #include "ui/uiservices.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -75,6 +76,9 @@ bool frmChooseKey::handleKey(const QKeyEvent &event)
     const qint16 code = TypedKeyCodes(text).front();
     if (!MayBindKey(code, m_shared.ChooseKeyCurrent, m_shownKeys)) {
         m_lblUsed->show();
+        // Seen in red and heard as a beep; a screen reader is told the words as well.
+        QAccessibleEvent alert(m_lblUsed, QAccessible::Alert);
+        QAccessible::updateAccessibility(&alert);
         m_ui.beep();
         return true;
     }
@@ -82,6 +86,12 @@ bool frmChooseKey::handleKey(const QKeyEvent &event)
     m_shared.ChooseKeyResult = QString::number(code);
     accept();
     return true;
+}
+
+void frmChooseKey::showEvent(QShowEvent *event)
+{
+    CentreOverOwner(*this);
+    QDialog::showEvent(event);
 }
 
 void frmChooseKey::keyPressEvent(QKeyEvent *event)

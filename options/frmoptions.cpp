@@ -170,6 +170,12 @@ void frmOptions::UpdateWebSBStatus()
     m_webTab->showStatus(m_web.WebSBFailCount);
 }
 
+void frmOptions::showEvent(QShowEvent *event)
+{
+    CentreOverOwner(*this);
+    QDialog::showEvent(event);
+}
+
 frmOptions::~frmOptions() = default;
 
 void frmOptions::onStartStopWebSB()

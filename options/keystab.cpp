@@ -8,6 +8,7 @@
 #include "settings/settingsstore.h"
 #include "ui/uiservices.h"
 
+#include <QCheckBox>
 #include <QPushButton>
 
 #include <limits>
@@ -53,8 +54,12 @@ KeysTab::KeysTab(ChooseKey &shared, UiServices &ui, QWidget *parent)
             this, frame.left, 480, 1455, 975, QLatin1String(frame.title));
         auto *change = PlaceTwips<QPushButton>(box, 120, 240, 1215, 375, QStringLiteral("Change"));
         change->setObjectName(QLatin1String(frame.buttonName));
+        // Ten buttons say "Change"; a screen reader says which.
+        const QString what = FrameSubject(QLatin1String(frame.title));
+        change->setAccessibleName(QStringLiteral("Change ") + what);
         KeyLabel *label = PlaceTwips<KeyLabel>(box, 120, 600, 1215, 255);
         label->setObjectName(QLatin1String(frame.labelName));
+        label->setAccessibleName(what);
         this->*frame.label = label;
         const QString action = QLatin1String(frame.action);
         connect(change, &QPushButton::clicked, this,
@@ -66,9 +71,11 @@ KeysTab::KeysTab(ChooseKey &shared, UiServices &ui, QWidget *parent)
     auto *cmdBuzzerSound
         = PlaceTwips<QPushButton>(sound, 120, 240, 735, 375, QStringLiteral("Change"));
     cmdBuzzerSound->setObjectName(QStringLiteral("cmdBuzzerSound"));
+    cmdBuzzerSound->setAccessibleName(QStringLiteral("Change Buzzer Sound"));
     connect(cmdBuzzerSound, &QPushButton::clicked, this, &KeysTab::chooseBuzzerSound);
     m_lblBuzzerSound = PlaceTwips<QLabel>(sound, 840, 240, 3855, 375);
     m_lblBuzzerSound->setObjectName(QStringLiteral("lblBuzzerSound"));
+    m_lblBuzzerSound->setAccessibleName(QStringLiteral("Buzzer Sound"));
     StyleAsField(*m_lblBuzzerSound);
     m_lblBuzzerSound->setAlignment(Qt::AlignCenter);
     m_lblBuzzerSound->setTextFormat(Qt::PlainText);
@@ -76,6 +83,11 @@ KeysTab::KeysTab(ChooseKey &shared, UiServices &ui, QWidget *parent)
     auto *cmdResetKeys
         = PlaceTwips<QPushButton>(this, 3840, 2460, 1215, 375, QStringLiteral("Reset Keys"));
     cmdResetKeys->setObjectName(QStringLiteral("cmdResetKeys"));
+
+    // Off unless the operator asks: the audience sees the same board.
+    m_chkFocusMarker = PlaceTwips<QCheckBox>(
+        this, 240, 2460, 3480, 375, QStringLiteral("&Mark the focused figure (F7)"));
+    m_chkFocusMarker->setObjectName(QStringLiteral("chkFocusMarker"));
     connect(cmdResetKeys, &QPushButton::clicked, this, &KeysTab::resetKeys);
 }
 
@@ -85,6 +97,7 @@ void KeysTab::load(const LiveSettings &settings)
     m_lblResetK->setCode(settings.ResetClockKey);
     m_lblBuzzerK->setCode(settings.BuzzerKey);
     setBuzzerTemp(settings.BuzzerFile);
+    m_chkFocusMarker->setChecked(settings.ShowFocusMarker != 0);
 }
 
 void KeysTab::store(LiveSettings &settings) const
@@ -93,6 +106,10 @@ void KeysTab::store(LiveSettings &settings) const
     settings.ResetClockKey = m_lblResetK->code();
     settings.BuzzerKey = m_lblBuzzerK->code();
     settings.BuzzerFile = m_BuzzerTemp;
+    // An unchanged choice is kept as it was stored.
+    if (m_chkFocusMarker->isChecked() != (settings.ShowFocusMarker != 0)) {
+        settings.ShowFocusMarker = m_chkFocusMarker->isChecked() ? 1 : 0;
+    }
 }
 
 KeyBindings KeysTab::shownKeys() const
@@ -141,4 +158,5 @@ void KeysTab::setBuzzerTemp(const QString &path)
     m_lblBuzzerSound->setText(BuzzerDisplayText(path));
     // The label shows at most 50 characters; the whole path is one hover away.
     m_lblBuzzerSound->setToolTip(path);
+    m_lblBuzzerSound->setAccessibleDescription(path);
 }

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QWidget>
 
+class QCheckBox;
 class QPushButton;
 class UiServices;
 struct ChooseKey;
@@ -50,6 +51,7 @@ private:
     KeyLabel *m_lblResetK = nullptr;
     KeyLabel *m_lblBuzzerK = nullptr;
     QLabel *m_lblBuzzerSound = nullptr;
+    QCheckBox *m_chkFocusMarker = nullptr;
     // The pending buzzer file, full path; the label shows it shortened.
     QString m_BuzzerTemp;
 };

@@ -44,6 +44,7 @@ TextsTab::TextsTab(QWidget *parent)
             = PlaceTwips<CaptionFrame>(this, 240, frame.top, 4815, 735, QLatin1String(frame.title));
         auto *box = PlaceTwips<QLineEdit>(group, 120, 240, 4575, frame.boxHeight);
         box->setObjectName(QLatin1String(frame.boxName));
+        box->setAccessibleName(FrameSubject(QLatin1String(frame.title)));
         box->setAlignment(Qt::AlignCenter);
         box->setFont(DesignFont(DefaultFontFamily, 9.75));
         this->*frame.box = box;

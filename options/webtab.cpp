@@ -43,15 +43,18 @@ WebTab::WebTab(QWidget *parent)
     PlaceCaption(this, QStringLiteral("Web Scoreboard URL:"), 240, 1680, 1815, 255);
     m_txtWebSBURL = PlaceTwips<QLineEdit>(this, 240, 1920, 4815, 375);
     m_txtWebSBURL->setObjectName(QStringLiteral("txtWebSBURL"));
+    m_txtWebSBURL->setAccessibleName(QStringLiteral("Web Scoreboard URL"));
 
     PlaceCaption(this, QStringLiteral("Web Scoreboard Passcode:"), 240, 2400, 2175, 255);
     m_txtWebSBPassCode = PlaceTwips<QLineEdit>(this, 240, 2640, 1455, 375);
     m_txtWebSBPassCode->setObjectName(QStringLiteral("txtWebSBPassCode"));
+    m_txtWebSBPassCode->setAccessibleName(QStringLiteral("Web Scoreboard Passcode"));
 
     // Beside the passcode, clear of its caption, up to the page name's right edge.
     PlaceCaption(this, QStringLiteral("Web Scoreboard Server:"), 2400, 2400, 2655, 255);
     m_txtWebSBServer = PlaceTwips<QLineEdit>(this, 2400, 2640, 2655, 375);
     m_txtWebSBServer->setObjectName(QStringLiteral("txtWebSBServer"));
+    m_txtWebSBServer->setAccessibleName(QStringLiteral("Web Scoreboard Server"));
 }
 
 void WebTab::load(const LiveSettings &settings)

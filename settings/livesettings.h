@@ -32,6 +32,9 @@ struct LiveSettings
     qint16 RemoteEnabled = 0;
     qint32 RemotePort = 0;
     QString RemoteCode;
+    // Whether the board frames the figure that has the focus (0 off, anything else on); off
+    // by default, since the audience watches the same window.
+    qint16 ShowFocusMarker = 0;
 
     bool operator==(const LiveSettings &) const = default;
 };

@@ -35,6 +35,7 @@ const Setting Settings[] = {
     {"KeySettings", "ResetClockKey", &LiveSettings::ResetClockKey},
     {"KeySettings", "BuzzerKey", &LiveSettings::BuzzerKey},
     {"KeySettings", "BuzzerFile", &LiveSettings::BuzzerFile},
+    {"KeySettings", "ShowFocusMarker", &LiveSettings::ShowFocusMarker},
     {"ColorSettings", "HomeColor", &LiveSettings::HomeColor},
     {"ColorSettings", "FormColor", &LiveSettings::FormColor},
     {"ColorSettings", "LEDColor", &LiveSettings::LEDColor},

@@ -1,9 +1,11 @@
 #include "frmhelp.h"
 
 #include "artwork.h"
+#include "helpheading.h"
 #include "options/designhelpers.h"
 #include "placement.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 
 namespace {
@@ -50,8 +52,9 @@ const HelpLine HelpLines[] = {
     {"Label7", true, 120, 4440, 3135, 375, "Other"},
     {"Label11", false, 600, 4800, 6735, 315,
         "To sound the buzzer press the Buzzer key (default is 'b' )."},
+    // Esc leads nowhere from the board; this line says what it does do, and names the marker.
     {"Label8", false, 600, 5040, 6735, 255,
-        "To return to the splash screen from the program press 'Esc'."},
+        "To show which number has the focus press 'F7'.  'Esc' closes this help."},
     {"Label9", true, 120, 5280, 1095, 375, "Options"},
     {"Label10", false, 600, 5640, 6735, 255,
         "To go to the options press 'o' from the program, or click on 'Options' from the splash "
@@ -82,8 +85,10 @@ frmHelp::frmHelp(QWidget *parent)
 
     const QFont heading = DesignFont(DefaultFontFamily, 13.5);
     for (const HelpLine &line : HelpLines) {
-        auto *label = PlaceTwips<QLabel>(
-            this, line.left, line.top, line.width, line.height, QString::fromUtf8(line.text));
+        const QString text = QString::fromUtf8(line.text);
+        QLabel *label = line.heading
+            ? PlaceTwips<HelpHeading>(this, line.left, line.top, line.width, line.height, text)
+            : PlaceTwips<QLabel>(this, line.left, line.top, line.width, line.height, text);
         label->setObjectName(QLatin1String(line.name));
         label->setTextFormat(Qt::PlainText);
         label->setWordWrap(true);
@@ -93,6 +98,15 @@ frmHelp::frmHelp(QWidget *parent)
         }
     }
     CentreOnScreen(*this);
+}
+
+void frmHelp::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void ShowHelpWindow(QPointer<frmHelp> &instance)

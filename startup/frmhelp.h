@@ -11,6 +11,10 @@ class frmHelp : public QWidget
 
 public:
     explicit frmHelp(QWidget *parent = nullptr);
+
+protected:
+    // Esc closes the window, as it does a dialog.
+    void keyPressEvent(QKeyEvent *event) override;
 };
 
 // Shows the one help window: creates it in `instance` when there is none, otherwise brings the

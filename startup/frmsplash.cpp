@@ -102,7 +102,17 @@ frmSplash::frmSplash(LiveSettings &settings, WebState &web, QSettings &store, Ui
     auto *cmdOptions
         = PlaceTwips<QPushButton>(this, 4680, 2160, 1215, 375, QStringLiteral("&Options"));
     cmdOptions->setObjectName(QStringLiteral("cmdOptions"));
-    for (QPushButton *button : {cmdHelp, cmdOptions}) {
+    // The keyboard's way on, where a click would go: under "Click to continue.", and the next
+    // stop after Options.
+    auto *cmdContinue
+        = PlaceTwips<QPushButton>(this, 2520, 1290, 900, 375, QStringLiteral("&Continue"));
+    cmdContinue->setObjectName(QStringLiteral("cmdContinue"));
+    cmdContinue->setAccessibleName(QStringLiteral("Continue to the scoreboard"));
+    setAccessibleName(QStringLiteral("Varnelo"));
+    setAccessibleDescription(
+        QStringLiteral("Press Alt+C, or Tab to Continue and press Enter, to open the scoreboard."));
+    connect(cmdContinue, &QPushButton::clicked, this, &frmSplash::GoScore);
+    for (QPushButton *button : {cmdHelp, cmdOptions, cmdContinue}) {
         // Enter presses the focused button, as Space does.
         button->setAutoDefault(true);
     }
@@ -117,6 +127,7 @@ frmSplash::frmSplash(LiveSettings &settings, WebState &web, QSettings &store, Ui
         }
     });
     setTabOrder(cmdHelp, cmdOptions);
+    setTabOrder(cmdOptions, cmdContinue);
     cmdHelp->setFocus();
 
     Load();
@@ -144,6 +155,13 @@ void frmSplash::GoScore()
     if (showBoard) {
         showBoard();
     }
+}
+
+void frmSplash::showEvent(QShowEvent *event)
+{
+    // Again as it is shown: the screen, and with it the scale, is known for certain only now.
+    CentreOnScreen(*this);
+    QWidget::showEvent(event);
 }
 
 void frmSplash::mousePressEvent(QMouseEvent *event)

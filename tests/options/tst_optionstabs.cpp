@@ -152,14 +152,16 @@ void TestOptionsTabs::buzzerDisplayRule_data()
     const QString whole = pathOfLength(50, true);
     QTest::newRow("50 characters, shown whole") << whole << whole;
     const QString longer = pathOfLength(51, true);
-    QTest::newRow("51 characters, shortened")
-        << longer << longer.left(10) + QStringLiteral(" ...\\") + QFileInfo(longer).fileName();
+    QTest::newRow("51 characters, shortened") << longer
+                                              << longer.left(10) + QStringLiteral(" ...")
+            + QDir::separator() + QFileInfo(longer).fileName();
     const QString missing = pathOfLength(52, false);
     QTest::newRow("long and missing: no name")
-        << missing << missing.left(10) + QStringLiteral(" ...\\");
+        << missing << missing.left(10) + QStringLiteral(" ...") + QDir::separator();
     const QString folder = m_dir.path() + QLatin1Char('/') + QString(60, QLatin1Char('d'));
     QDir().mkpath(folder);
-    QTest::newRow("long folder: no name") << folder << folder.left(10) + QStringLiteral(" ...\\");
+    QTest::newRow("long folder: no name")
+        << folder << folder.left(10) + QStringLiteral(" ...") + QDir::separator();
     QTest::newRow("short and missing: the path") << "/x/y.wav"
                                                  << "/x/y.wav";
     QTest::newRow("empty") << QString() << QStringLiteral("[No File Selected]");

@@ -1,6 +1,7 @@
 #include "startup/fonts.h"
 #include "startup/frmhelp.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QPointer>
@@ -42,6 +43,8 @@ private Q_SLOTS:
     void everyLabelFitsItsText();
     void showingTwiceKeepsOneWindowInFront();
     void closingDeletesAndShowingCreatesAnew();
+    void escCloses_data();
+    void escCloses();
 };
 
 void TestHelp::initTestCase()
@@ -104,8 +107,9 @@ void TestHelp::labels_data()
     QTest::newRow("14") << "Label7" << true << "Other";
     QTest::newRow("15") << "Label11" << false
                         << "To sound the buzzer press the Buzzer key (default is 'b' ).";
-    QTest::newRow("16") << "Label8" << false
-                        << "To return to the splash screen from the program press 'Esc'.";
+    QTest::newRow("16")
+        << "Label8" << false
+        << "To show which number has the focus press 'F7'.  'Esc' closes this help.";
     QTest::newRow("17") << "Label9" << true << "Options";
     QTest::newRow("18") << "Label10" << false
                         << "To go to the options press 'o' from the program, or click on "
@@ -131,6 +135,10 @@ void TestHelp::labels()
     QVERIFY(!label->font().bold());
     QVERIFY(label->wordWrap());
     QVERIFY(label->alignment() & Qt::AlignLeft);
+    // A screen reader finds the sections by their headings, and reads every line as shown.
+    QAccessibleInterface *read = QAccessible::queryAccessibleInterface(label);
+    QCOMPARE(int(read->role()), int(heading ? QAccessible::Heading : QAccessible::StaticText));
+    QCOMPARE(read->text(QAccessible::Name), text);
 }
 
 void TestHelp::everyLabelFitsItsText()
@@ -181,6 +189,26 @@ void TestHelp::closingDeletesAndShowingCreatesAnew()
     QCOMPARE(openHelpWindows(), 1);
     closeAndWait(help);
     QCOMPARE(openHelpWindows(), 0);
+}
+
+void TestHelp::escCloses_data()
+{
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<bool>("closes");
+    QTest::newRow("Esc") << int(Qt::NoModifier) << true;
+    QTest::newRow("Shift+Esc") << int(Qt::ShiftModifier) << false;
+}
+
+void TestHelp::escCloses()
+{
+    QFETCH(int, modifiers);
+    QFETCH(bool, closes);
+    QPointer<frmHelp> help;
+    ShowHelpWindow(help);
+    QVERIFY(QTest::qWaitForWindowExposed(help));
+    QTest::keyClick(help, Qt::Key_Escape, Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(help->isVisible(), !closes);
+    closeAndWait(help);
 }
 
 QTEST_MAIN(TestHelp)
