@@ -9,12 +9,12 @@
 #include "passcodepool.h"
 #include "redislink.h"
 #include "refusallog.h"
+#include "serviceresponses.h"
 #include "statewriter.h"
 
 #include <QDateTime>
 #include <QDebug>
 #include <QDir>
-#include <QFile>
 #include <QRandomGenerator>
 
 namespace websb {
@@ -26,37 +26,6 @@ namespace refusal = websbprotocol::refusal;
 // Slow checks waiting at most; beyond, a board is told to come back (a guesser is refused
 // sooner, by the guess limits).
 constexpr std::size_t MaxQueuedChecks = 256;
-
-std::shared_ptr<const std::string> resource(const QString &name)
-{
-    QFile file(QStringLiteral(":/websb/") + name);
-    return std::make_shared<const std::string>(
-        file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string());
-}
-
-HttpResponse unknownPage()
-{
-    return textResponse(404, "unknown page");
-}
-
-HttpResponse withRetryAfter(HttpResponse response, int seconds)
-{
-    response.headers.emplace_back("Retry-After", std::to_string(seconds));
-    return response;
-}
-
-// A page name from a path segment: decoded, and only when it is a plain name.
-std::optional<std::string> pageName(std::string_view segment)
-{
-    if (segment.empty() || segment.find('/') != std::string_view::npos) {
-        return std::nullopt;
-    }
-    std::optional<std::string> decoded = percentDecode(segment);
-    if (!decoded || decoded->empty() || decoded->find('/') != std::string::npos) {
-        return std::nullopt;
-    }
-    return decoded;
-}
 
 } // namespace
 
