@@ -97,6 +97,8 @@ frmScoreboard::~frmScoreboard()
 {
     // The window's own teardown moves the focus; by then the marker is gone.
     disconnect(m_focusWatch);
+    // The game outlives the controls that show it, as members go in reverse order.
+    m_scoreboardGame.disconnect(this);
 }
 
 void frmScoreboard::Load()

@@ -55,7 +55,11 @@ ScoreboardGame::ScoreboardGame(
     showClock(ClockSeconds(DefaultGameSeconds));
 }
 
-ScoreboardGame::~ScoreboardGame() = default;
+ScoreboardGame::~ScoreboardGame()
+{
+    // The history clears itself as it goes; nobody is shown that any more.
+    m_undo.disconnect(this);
+}
 
 const FigureDigits *ScoreboardGame::figure(const QString &ledArray) const
 {
