@@ -8,11 +8,22 @@
 #include <segmora/propertybag.h>
 #include <segmora/segmora.h>
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 
 namespace {
+
+// The captions of the design data, shown in the operator's language; listed here for lupdate.
+[[maybe_unused]] const char *const Captions[] = {
+    QT_TRANSLATE_NOOP("BoardDesign", "HOME"),
+    QT_TRANSLATE_NOOP("BoardDesign", "VISITOR"),
+    QT_TRANSLATE_NOOP("BoardDesign", "PERIOD"),
+    QT_TRANSLATE_NOOP("BoardDesign", "SHOTS"),
+    QT_TRANSLATE_NOOP("BoardDesign", "C/K"),
+    QT_TRANSLATE_NOOP("BoardDesign", "SAVES"),
+};
 
 QRect geometryOf(const QJsonObject &control)
 {
@@ -77,7 +88,8 @@ private:
         label->setObjectName(nameOf(control));
         label->setFont(m_font);
         label->setFontSize(control.value(QLatin1String("fontSize")).toDouble());
-        label->setText(control.value(QLatin1String("caption")).toString());
+        label->setText(QCoreApplication::translate("BoardDesign",
+            control.value(QLatin1String("caption")).toString().toUtf8().constData()));
         label->setGeometry(geometryOf(control));
         m_design.labels.insert(label->objectName(), label);
         m_design.controls.append(label);

@@ -1,5 +1,7 @@
 #include "clockannouncer.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 constexpr ClockValue LastSecondsTold = ClockSeconds(10);
@@ -56,5 +58,8 @@ bool ClockAnnouncer::shouldAnnounce(ClockValue value, bool running)
 
 QString SpokenClock(const ClockFace &face)
 {
-    return face.minutesMode ? face.text : face.text + QStringLiteral(" seconds");
+    //: A clock in its last minute as a screen reader says it: %1 is "42.5".
+    return face.minutesMode
+        ? face.text
+        : QCoreApplication::translate("BoardDesign", "%1 seconds").arg(face.text);
 }

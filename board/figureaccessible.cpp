@@ -5,6 +5,8 @@
 #include "board/digitgroup.h"
 #include "board/figures.h"
 
+#include <QCoreApplication>
+
 FigureAccessible::FigureAccessible(DigitGroup *group)
     : QAccessibleWidget(group, group->accessibleRole())
 {
@@ -80,7 +82,7 @@ void NameFigures(const BoardDesign &design)
     for (const FigureInfo &figure : Figures) {
         QStringList words;
         words << textOf(figure.teamLabel) << textOf(figure.captionLabel)
-              << QLatin1String(figure.spokenName.data(), qsizetype(figure.spokenName.size()));
+              << QCoreApplication::translate("BoardDesign", std::string(figure.spokenName).c_str());
         words.removeAll(QString());
         const QString name = words.join(QLatin1Char(' '));
         DigitGroup *shown = design.groups.value(

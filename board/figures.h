@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 #include <array>
 #include <cstddef>
 #include <string_view>
@@ -15,7 +17,7 @@ struct FigureInfo
     // Its index in WebState::WebSBValues.
     int webSlot;
     // Named as the board shows it: the team's name label, then the caption label over the
-    // figure, or these words where the board shows none.
+    // figure, or these words (translated in the BoardDesign context) where the board shows none.
     std::string_view teamLabel;
     std::string_view captionLabel;
     std::string_view spokenName;
@@ -26,9 +28,11 @@ struct FigureInfo
 };
 
 inline constexpr std::array<FigureInfo, 10> Figures{{
-    {"sgmTime", 0, 3599, 4, "", "", "Game clock", "clock", true},
-    {"sgmScoreH", 0, 99, 3, "lblHomeName", "", "score", "homeScore"},
-    {"sgmScoreV", 0, 99, 5, "lblGuestName", "", "score", "visitorScore"},
+    {"sgmTime", 0, 3599, 4, "", "", QT_TRANSLATE_NOOP("BoardDesign", "Game clock"), "clock", true},
+    {"sgmScoreH", 0, 99, 3, "lblHomeName", "", QT_TRANSLATE_NOOP("BoardDesign", "score"),
+        "homeScore"},
+    {"sgmScoreV", 0, 99, 5, "lblGuestName", "", QT_TRANSLATE_NOOP("BoardDesign", "score"),
+        "visitorScore"},
     {"sgmPeriod", 1, 4, 6, "", "lblPeriod", "", "period"},
     {"sgmShotsH", 0, 99, 7, "lblHomeName", "lblShotsH", "", "homeShots"},
     {"sgmCKH", 0, 9, 8, "lblHomeName", "lblCKH", "", "homeCornerKicks"},

@@ -125,7 +125,7 @@ void frmScoreboard::Load()
 void frmScoreboard::setUpFocusMarker()
 {
     // A key that types no character, so that no binding and no figure can take it.
-    auto *action = new QAction(QStringLiteral("Mark the focused figure"), this);
+    auto *action = new QAction(tr("Mark the focused figure"), this);
     action->setObjectName(QStringLiteral("actFocusMarker"));
     action->setShortcut(QKeySequence(Qt::Key_F7));
     action->setShortcutContext(Qt::WindowShortcut);
@@ -250,7 +250,9 @@ void frmScoreboard::showClock(const ClockFace &face)
     const bool running = m_scoreboardGame.clockRunning();
     clock->setAccessibleValue(double(face.value) / double(ClockSeconds(1)));
     clock->setSpokenValue(
-        SpokenClock(face) + (running ? QStringLiteral(", running") : QStringLiteral(", stopped")));
+        //: The clock as a screen reader hears it: %1 is the time, "9:58" or "42.5 seconds".
+        running ? tr("%1, running").arg(SpokenClock(face))
+                : tr("%1, stopped").arg(SpokenClock(face)));
     if (m_clockAnnouncer.shouldAnnounce(face.value, running)) {
         clock->announceName();
     }
@@ -362,11 +364,12 @@ void frmScoreboard::setUpHistory()
         QKeySequence keys;
         void (ScoreboardGame::*act)();
     } commands[] = {
-        {"actUndo", "Undo", QKeySequence(Qt::CTRL | Qt::Key_Z), &ScoreboardGame::undo},
-        {"actRedo", "Redo", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), &ScoreboardGame::redo},
+        {"actUndo", QT_TR_NOOP("Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z), &ScoreboardGame::undo},
+        {"actRedo", QT_TR_NOOP("Redo"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
+            &ScoreboardGame::redo},
     };
     for (const auto &command : commands) {
-        auto *action = new QAction(QLatin1String(command.text), this);
+        auto *action = new QAction(tr(command.text), this);
         action->setObjectName(QLatin1String(command.name));
         action->setShortcut(command.keys);
         action->setShortcutContext(Qt::WindowShortcut);

@@ -1,5 +1,6 @@
 #include "buzzerdisplay.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -25,5 +26,5 @@ QString BuzzerDisplayText(const QString &path)
     if (!path.isEmpty()) {
         return path;
     }
-    return QStringLiteral("[No File Selected]");
+    return QCoreApplication::translate("KeysTab", "[No File Selected]");
 }

@@ -7,6 +7,7 @@
 #include "ui/colors.h"
 #include "ui/uiservices.h"
 
+#include <QCoreApplication>
 #include <QPushButton>
 
 ColorSwatch::ColorSwatch(QWidget *parent)
@@ -43,7 +44,7 @@ void ColorSwatch::nameColor()
 QString SpokenColor(qint32 bgr)
 {
     const QColor color = ToQColor(bgr);
-    return QStringLiteral("red %1, green %2, blue %3")
+    return QCoreApplication::translate("ColorsTab", "red %1, green %2, blue %3")
         .arg(color.red())
         .arg(color.green())
         .arg(color.blue());
@@ -63,29 +64,31 @@ ColorsTab::ColorsTab(UiServices &ui, QWidget *parent)
         ColorSwatch *ColorsTab::*swatch;
     };
     const ColorFrame frames[] = {
-        {"Home Color:", 240, 480, "picHomeC", "cmdHomeC", &ColorsTab::m_picHomeC},
-        {"Background:", 1920, 480, "picBackC", "cmdBackC", &ColorsTab::m_picBackC},
-        {"LED Color:", 3600, 480, "picLedForeC", "cmdLedForeC", &ColorsTab::m_picLedForeC},
-        {"Guest Color:", 240, 1440, "picGuestC", "cmdGuestC", &ColorsTab::m_picGuestC},
-        {"Text Color:", 1920, 1440, "picTextC", "cmdTextC", &ColorsTab::m_picTextC},
-        {"LED Back Color:", 3600, 1440, "picLedBackC", "cmdLedBackC", &ColorsTab::m_picLedBackC},
+        {QT_TR_NOOP("Home Color:"), 240, 480, "picHomeC", "cmdHomeC", &ColorsTab::m_picHomeC},
+        {QT_TR_NOOP("Background:"), 1920, 480, "picBackC", "cmdBackC", &ColorsTab::m_picBackC},
+        {QT_TR_NOOP("LED Color:"), 3600, 480, "picLedForeC", "cmdLedForeC",
+            &ColorsTab::m_picLedForeC},
+        {QT_TR_NOOP("Guest Color:"), 240, 1440, "picGuestC", "cmdGuestC", &ColorsTab::m_picGuestC},
+        {QT_TR_NOOP("Text Color:"), 1920, 1440, "picTextC", "cmdTextC", &ColorsTab::m_picTextC},
+        {QT_TR_NOOP("LED Back Color:"), 3600, 1440, "picLedBackC", "cmdLedBackC",
+            &ColorsTab::m_picLedBackC},
     };
     for (const ColorFrame &frame : frames) {
-        auto *box = PlaceTwips<CaptionFrame>(
-            this, frame.left, frame.top, 1455, 735, QLatin1String(frame.title));
+        auto *box
+            = PlaceTwips<CaptionFrame>(this, frame.left, frame.top, 1455, 735, tr(frame.title));
         ColorSwatch *swatch = PlaceTwips<ColorSwatch>(box, 120, 240, 495, 375);
         swatch->setObjectName(QLatin1String(frame.swatchName));
-        const QString what = FrameSubject(QLatin1String(frame.title));
+        const QString what = FrameSubject(tr(frame.title));
         swatch->setSubject(what);
         this->*frame.swatch = swatch;
-        auto *change = PlaceTwips<QPushButton>(box, 600, 240, 735, 375, QStringLiteral("Change"));
+        auto *change = PlaceTwips<QPushButton>(box, 600, 240, 735, 375, tr("Change"));
         change->setObjectName(QLatin1String(frame.buttonName));
-        change->setAccessibleName(QStringLiteral("Change ") + what);
+        //: What a screen reader says for a colour's Change button, %1 naming the colour.
+        change->setAccessibleName(tr("Change %1").arg(what));
         connect(change, &QPushButton::clicked, this, [this, swatch] { changeColor(swatch); });
     }
 
-    auto *cmdResetColors
-        = PlaceTwips<QPushButton>(this, 3840, 2340, 1215, 375, QStringLiteral("Reset Colors"));
+    auto *cmdResetColors = PlaceTwips<QPushButton>(this, 3840, 2340, 1215, 375, tr("Reset Colors"));
     cmdResetColors->setObjectName(QStringLiteral("cmdResetColors"));
     connect(cmdResetColors, &QPushButton::clicked, this, &ColorsTab::resetColors);
 }
@@ -124,8 +127,8 @@ void ColorsTab::changeColor(ColorSwatch *swatch)
 
 void ColorsTab::resetColors()
 {
-    if (m_ui.askYesNo(window(), QStringLiteral("Reset Colors"),
-            QStringLiteral("Are you sure you want to reset the colors?"))) {
+    if (m_ui.askYesNo(
+            window(), tr("Reset Colors"), tr("Are you sure you want to reset the colors?"))) {
         setColors(DefaultSettings(QString()));
     }
 }

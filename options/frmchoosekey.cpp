@@ -15,7 +15,7 @@ frmChooseKey::frmChooseKey(
     , m_shownKeys(shownKeys)
     , m_ui(ui)
 {
-    setWindowTitle(QStringLiteral("Choose Key"));
+    setWindowTitle(tr("Choose Key"));
     setFont(DefaultDesignFont());
     setFixedSize(TwipsToPixels(4680), TwipsToPixels(2625));
 
@@ -25,9 +25,8 @@ frmChooseKey::frmChooseKey(
     m_lblChoose->setWordWrap(true);
     m_lblChoose->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    m_lblUsed = PlaceTwips<QLabel>(this, 53, 1080, 4575, 855,
-        QStringLiteral("This key is already in use, please choose "
-                       "another."));
+    m_lblUsed = PlaceTwips<QLabel>(
+        this, 53, 1080, 4575, 855, tr("This key is already in use, please choose another."));
     m_lblUsed->setObjectName(QStringLiteral("lblUsed"));
     m_lblUsed->setFont(DesignFont(QStringLiteral("Arial"), 18));
     m_lblUsed->setWordWrap(true);
@@ -37,7 +36,7 @@ frmChooseKey::frmChooseKey(
     m_lblUsed->setPalette(warning);
     m_lblUsed->hide();
 
-    m_cmdCancel = PlaceTwips<QPushButton>(this, 1733, 2160, 1215, 375, QStringLiteral("&Cancel"));
+    m_cmdCancel = PlaceTwips<QPushButton>(this, 1733, 2160, 1215, 375, tr("&Cancel"));
     m_cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     m_cmdCancel->setDefault(true);
     connect(m_cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -49,8 +48,8 @@ frmChooseKey::frmChooseKey(
 
 void frmChooseKey::Load()
 {
-    m_lblChoose->setText(QStringLiteral("Press the key you would like to ")
-        + m_shared.ChooseKeyAction + QLatin1Char('.'));
+    //: %1 is what the key will do, as the options' Change button says it ("sound the buzzer").
+    m_lblChoose->setText(tr("Press the key you would like to %1.").arg(m_shared.ChooseKeyAction));
     m_shared.ChooseKeyResult = QStringLiteral("0");
 }
 

@@ -3,6 +3,7 @@
 #include "colorstab.h"
 #include "designhelpers.h"
 #include "keystab.h"
+#include "languagetab.h"
 #include "remote/pairingcode.h"
 #include "remote/remotecontrol.h"
 #include "remotetab.h"
@@ -28,6 +29,7 @@
 namespace {
 
 constexpr int RemotePage = 4;
+constexpr int LanguagePage = 5;
 
 // Tabs with half the usual padding round their captions, so that all four fit in one row.
 class CompactTabStyle : public QProxyStyle
@@ -88,7 +90,7 @@ frmOptions::frmOptions(LiveSettings &settings, WebState &web, QSettings &store, 
     , m_inet1(makeHttpClient ? makeHttpClient() : std::make_unique<QtHttpClient>())
 {
     m_inet1->setObjectName(QStringLiteral("Inet1"));
-    setWindowTitle(QStringLiteral("Options"));
+    setWindowTitle(tr("Options"));
     setFont(DefaultDesignFont());
     setFixedSize(TwipsToPixels(5550), TwipsToPixels(3840));
 
@@ -99,31 +101,36 @@ frmOptions::frmOptions(LiveSettings &settings, WebState &web, QSettings &store, 
     m_textsTab = new TextsTab;
     m_webTab = new WebTab;
     m_remoteTab = new RemoteTab;
-    sstOptions->addTab(m_keysTab, QStringLiteral("Keyboard Controls"));
-    sstOptions->addTab(m_colorsTab, QStringLiteral("Color Controls"));
-    sstOptions->addTab(m_textsTab, QStringLiteral("Text Cotrols"));
-    sstOptions->addTab(m_webTab, QStringLiteral("Web Scoreboard"));
-    // The four tabs fill their row, so the fifth has no tab of its own in it: a button beside Ok
-    // and Cancel opens its page.
-    sstOptions->addTab(m_remoteTab, QStringLiteral("Remote Control"));
+    m_languageTab = new LanguageTab;
+    sstOptions->addTab(m_keysTab, tr("Keyboard Controls"));
+    sstOptions->addTab(m_colorsTab, tr("Color Controls"));
+    sstOptions->addTab(m_textsTab, tr("Text Cotrols"));
+    sstOptions->addTab(m_webTab, tr("Web Scoreboard"));
+    // The four tabs fill their row, so the later pages have no tab of their own in it: buttons
+    // beside Ok and Cancel open them.
+    sstOptions->addTab(m_remoteTab, tr("Remote Control"));
+    sstOptions->addTab(m_languageTab, tr("Language"));
     sstOptions->setTabVisible(RemotePage, false);
+    sstOptions->setTabVisible(LanguagePage, false);
     sstOptions->placePages();
     sstOptions->setCurrentIndex(0);
     connect(m_webTab, &WebTab::startStopClicked, this, &frmOptions::onStartStopWebSB);
     connect(m_remoteTab, &RemoteTab::newCodeClicked, this, &frmOptions::newRemoteCode);
 
-    auto *cmdOk = PlaceTwips<QPushButton>(this, 1477, 3360, 1095, 375, QStringLiteral("&Ok"));
+    auto *cmdOk = PlaceTwips<QPushButton>(this, 1477, 3360, 1095, 375, tr("&Ok"));
     cmdOk->setObjectName(QStringLiteral("cmdOk"));
     connect(cmdOk, &QPushButton::clicked, this, &frmOptions::onOk);
-    auto *cmdCancel
-        = PlaceTwips<QPushButton>(this, 2692, 3360, 1095, 375, QStringLiteral("&Cancel"));
+    auto *cmdCancel = PlaceTwips<QPushButton>(this, 2692, 3360, 1095, 375, tr("&Cancel"));
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto *cmdRemote
-        = PlaceTwips<QPushButton>(this, 120, 3360, 1215, 375, QStringLiteral("&Remote Control"));
+    auto *cmdRemote = PlaceTwips<QPushButton>(this, 120, 3360, 1215, 375, tr("&Remote Control"));
     cmdRemote->setObjectName(QStringLiteral("cmdRemote"));
     connect(cmdRemote, &QPushButton::clicked, sstOptions,
         [sstOptions] { sstOptions->setCurrentIndex(RemotePage); });
+    auto *cmdLanguage = PlaceTwips<QPushButton>(this, 4230, 3360, 1215, 375, tr("&Language"));
+    cmdLanguage->setObjectName(QStringLiteral("cmdLanguage"));
+    connect(cmdLanguage, &QPushButton::clicked, sstOptions,
+        [sstOptions] { sstOptions->setCurrentIndex(LanguagePage); });
 
     // No button is the default: Enter in a text box must not confirm the dialog.
     for (QPushButton *button : findChildren<QPushButton *>()) {
@@ -141,6 +148,7 @@ void frmOptions::Load()
     m_textsTab->load(m_settings);
     m_webTab->load(m_settings);
     m_remoteTab->load(m_settings);
+    m_languageTab->load(m_settings);
     UpdateWebSBStatus();
 }
 
@@ -223,13 +231,14 @@ void frmOptions::onOk()
     m_textsTab->store(confirmed);
     m_webTab->store(confirmed);
     m_remoteTab->store(confirmed);
+    m_languageTab->store(confirmed);
     if (!SaveSettings(confirmed, m_store)) {
         // Nothing changes: the store object goes back to what is in force, so that no later
         // write of it brings the refused values in, and the dialog keeps the operator's.
         SaveSettings(m_settings, m_store);
         m_ui.showMessage(this, QStringLiteral("Varnelo"),
-            QStringLiteral("The settings could not be saved to %1. Check that its folder can be "
-                           "written and that the disk is not full; nothing has been changed.")
+            tr("The settings could not be saved to %1. Check that its folder can be "
+               "written and that the disk is not full; nothing has been changed.")
                 .arg(QDir::toNativeSeparators(m_store.fileName())));
         return;
     }

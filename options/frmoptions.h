@@ -12,6 +12,7 @@
 class ColorsTab;
 class RemoteControl;
 class RemoteTab;
+class LanguageTab;
 class WindowPrompts;
 class HttpClient;
 class KeysTab;
@@ -73,6 +74,7 @@ private:
     WebPublisher m_publisher;
     RemoteControl *m_remote = nullptr;
     RemoteTab *m_remoteTab = nullptr;
+    LanguageTab *m_languageTab = nullptr;
     WindowPrompts *m_prompts;
     std::unique_ptr<HttpClient> m_inet1;
 };

@@ -42,51 +42,48 @@ KeysTab::KeysTab(ChooseKey &shared, UiServices &ui, QWidget *parent)
         const char *action;
     };
     const KeyFrame frames[] = {
-        {"Start / Stop Key:", 240, "cmdStartStopK", "lblStartStopK", &KeysTab::m_lblStartStopK,
-            "start / stop the clock"},
-        {"Reset Clock Key:", 1920, "cmdResetK", "lblResetK", &KeysTab::m_lblResetK,
-            "reset the clock"},
-        {"Buzzer Key:", 3600, "cmdBuzzerK", "lblBuzzerK", &KeysTab::m_lblBuzzerK,
-            "sound the buzzer"},
+        {QT_TR_NOOP("Start / Stop Key:"), 240, "cmdStartStopK", "lblStartStopK",
+            &KeysTab::m_lblStartStopK, QT_TR_NOOP("start / stop the clock")},
+        {QT_TR_NOOP("Reset Clock Key:"), 1920, "cmdResetK", "lblResetK", &KeysTab::m_lblResetK,
+            QT_TR_NOOP("reset the clock")},
+        {QT_TR_NOOP("Buzzer Key:"), 3600, "cmdBuzzerK", "lblBuzzerK", &KeysTab::m_lblBuzzerK,
+            QT_TR_NOOP("sound the buzzer")},
     };
     for (const KeyFrame &frame : frames) {
-        auto *box = PlaceTwips<CaptionFrame>(
-            this, frame.left, 480, 1455, 975, QLatin1String(frame.title));
-        auto *change = PlaceTwips<QPushButton>(box, 120, 240, 1215, 375, QStringLiteral("Change"));
+        auto *box = PlaceTwips<CaptionFrame>(this, frame.left, 480, 1455, 975, tr(frame.title));
+        auto *change = PlaceTwips<QPushButton>(box, 120, 240, 1215, 375, tr("Change"));
         change->setObjectName(QLatin1String(frame.buttonName));
         // Ten buttons say "Change"; a screen reader says which.
-        const QString what = FrameSubject(QLatin1String(frame.title));
-        change->setAccessibleName(QStringLiteral("Change ") + what);
+        const QString what = FrameSubject(tr(frame.title));
+        //: What a screen reader says for a key's Change button, %1 naming the key.
+        change->setAccessibleName(tr("Change %1").arg(what));
         KeyLabel *label = PlaceTwips<KeyLabel>(box, 120, 600, 1215, 255);
         label->setObjectName(QLatin1String(frame.labelName));
         label->setAccessibleName(what);
         this->*frame.label = label;
-        const QString action = QLatin1String(frame.action);
+        const QString action = tr(frame.action);
         connect(change, &QPushButton::clicked, this,
             [this, label, action] { chooseKey(label, action); });
     }
 
-    auto *sound
-        = PlaceTwips<CaptionFrame>(this, 240, 1620, 4815, 735, QStringLiteral("Buzzer Sound"));
-    auto *cmdBuzzerSound
-        = PlaceTwips<QPushButton>(sound, 120, 240, 735, 375, QStringLiteral("Change"));
+    auto *sound = PlaceTwips<CaptionFrame>(this, 240, 1620, 4815, 735, tr("Buzzer Sound"));
+    auto *cmdBuzzerSound = PlaceTwips<QPushButton>(sound, 120, 240, 735, 375, tr("Change"));
     cmdBuzzerSound->setObjectName(QStringLiteral("cmdBuzzerSound"));
-    cmdBuzzerSound->setAccessibleName(QStringLiteral("Change Buzzer Sound"));
+    cmdBuzzerSound->setAccessibleName(tr("Change Buzzer Sound"));
     connect(cmdBuzzerSound, &QPushButton::clicked, this, &KeysTab::chooseBuzzerSound);
     m_lblBuzzerSound = PlaceTwips<QLabel>(sound, 840, 240, 3855, 375);
     m_lblBuzzerSound->setObjectName(QStringLiteral("lblBuzzerSound"));
-    m_lblBuzzerSound->setAccessibleName(QStringLiteral("Buzzer Sound"));
+    m_lblBuzzerSound->setAccessibleName(tr("Buzzer Sound"));
     StyleAsField(*m_lblBuzzerSound);
     m_lblBuzzerSound->setAlignment(Qt::AlignCenter);
     m_lblBuzzerSound->setTextFormat(Qt::PlainText);
 
-    auto *cmdResetKeys
-        = PlaceTwips<QPushButton>(this, 3840, 2460, 1215, 375, QStringLiteral("Reset Keys"));
+    auto *cmdResetKeys = PlaceTwips<QPushButton>(this, 3840, 2460, 1215, 375, tr("Reset Keys"));
     cmdResetKeys->setObjectName(QStringLiteral("cmdResetKeys"));
 
     // Off unless the operator asks: the audience sees the same board.
-    m_chkFocusMarker = PlaceTwips<QCheckBox>(
-        this, 240, 2460, 3480, 375, QStringLiteral("&Mark the focused figure (F7)"));
+    m_chkFocusMarker
+        = PlaceTwips<QCheckBox>(this, 240, 2460, 3480, 375, tr("&Mark the focused figure (F7)"));
     m_chkFocusMarker->setObjectName(QStringLiteral("chkFocusMarker"));
     connect(cmdResetKeys, &QPushButton::clicked, this, &KeysTab::resetKeys);
 }
@@ -133,8 +130,9 @@ void KeysTab::chooseKey(KeyLabel *label, const QString &action)
 
 void KeysTab::chooseBuzzerSound()
 {
-    const QString chosen
-        = m_ui.chooseFile(window(), QStringLiteral("Sounds *.wav (*.wav)"), m_BuzzerTemp);
+    const QString chosen = m_ui.chooseFile(window(),
+        //: The file chooser's filter: keep "(*.wav)" as it is.
+        tr("Sounds *.wav (*.wav)"), m_BuzzerTemp);
     if (IsExistingFile(chosen)) {
         setBuzzerTemp(chosen);
     }
@@ -142,8 +140,8 @@ void KeysTab::chooseBuzzerSound()
 
 void KeysTab::resetKeys()
 {
-    if (!m_ui.askYesNo(window(), QStringLiteral("Reset Keys"),
-            QStringLiteral("Are you sure you want to reset the keys?"))) {
+    if (!m_ui.askYesNo(
+            window(), tr("Reset Keys"), tr("Are you sure you want to reset the keys?"))) {
         return;
     }
     const LiveSettings defaults = DefaultSettings(QString());

@@ -17,33 +17,32 @@ RemoteTab::RemoteTab(QWidget *parent)
     : QWidget(parent)
 {
     m_chkRemote = PlaceTwips<QCheckBox>(
-        this, 240, 480, 3300, 300, QStringLiteral("Run the board from a phone or tablet"));
+        this, 240, 480, 3300, 300, tr("Run the board from a phone or tablet"));
     m_chkRemote->setObjectName(QStringLiteral("chkRemote"));
 
-    PlaceCaption(this, QStringLiteral("Port:"), 240, 870, 600, 255);
+    PlaceCaption(this, tr("Port:"), 240, 870, 600, 255);
     m_txtPort = PlaceTwips<QSpinBox>(this, 840, 810, 1095, 375);
     m_txtPort->setObjectName(QStringLiteral("txtRemotePort"));
     m_txtPort->setRange(1024, 65535);
-    m_txtPort->setAccessibleName(QStringLiteral("Remote control port"));
+    m_txtPort->setAccessibleName(tr("Remote control port"));
     connect(m_txtPort, &QSpinBox::valueChanged, this, &RemoteTab::showAddress);
-    PlaceCaption(this, QStringLiteral("Applies on Ok."), 2040, 870, 1560, 255)->setWordWrap(false);
+    PlaceCaption(this, tr("Applies on Ok."), 2040, 870, 1560, 255)->setWordWrap(false);
 
-    PlaceCaption(
-        this, QStringLiteral("Open on the phone, or scan the code:"), 240, 1290, 3360, 255);
+    PlaceCaption(this, tr("Open on the phone, or scan the code:"), 240, 1290, 3360, 255);
     m_lblAddress = PlaceTwips<QLabel>(this, 240, 1530, 3360, 345);
     m_lblAddress->setObjectName(QStringLiteral("lblRemoteAddress"));
     m_lblAddress->setTextInteractionFlags(Qt::TextSelectableByMouse);
     StyleAsField(*m_lblAddress);
 
-    PlaceCaption(this, QStringLiteral("Pairing code:"), 240, 2010, 1335, 255);
+    PlaceCaption(this, tr("Pairing code:"), 240, 2010, 1335, 255);
     m_lblCode = PlaceTwips<QLabel>(this, 240, 2250, 2175, 345);
     m_lblCode->setObjectName(QStringLiteral("lblRemoteCode"));
     m_lblCode->setFont(DesignFont(DefaultFontFamily, DefaultFontPoints, true));
     m_lblCode->setTextInteractionFlags(Qt::TextSelectableByMouse);
     StyleAsField(*m_lblCode);
-    m_cmdNewCode = PlaceTwips<QPushButton>(this, 2520, 2235, 1080, 375, QStringLiteral("New Code"));
+    m_cmdNewCode = PlaceTwips<QPushButton>(this, 2520, 2235, 1080, 375, tr("New Code"));
     m_cmdNewCode->setObjectName(QStringLiteral("cmdNewCode"));
-    m_cmdNewCode->setAccessibleName(QStringLiteral("New pairing code"));
+    m_cmdNewCode->setAccessibleName(tr("New pairing code"));
     connect(m_cmdNewCode, &QPushButton::clicked, this, &RemoteTab::newCodeClicked);
 
     m_lblDevices = PlaceCaption(this, QString(), 240, 2730, 3360, 255);
@@ -52,7 +51,7 @@ RemoteTab::RemoteTab(QWidget *parent)
     m_imgCode = PlaceTwips<QLabel>(this, 3720, 480, 1440, 1440);
     m_imgCode->setObjectName(QStringLiteral("imgRemoteCode"));
     m_imgCode->setAlignment(Qt::AlignCenter);
-    m_imgCode->setAccessibleName(QStringLiteral("QR code of the remote control's address"));
+    m_imgCode->setAccessibleName(tr("QR code of the remote control's address"));
     showDevices(0);
 }
 
@@ -72,15 +71,14 @@ void RemoteTab::store(LiveSettings &settings) const
 void RemoteTab::showCode(const QString &code)
 {
     m_code = code;
-    m_lblCode->setText(code.isEmpty() ? QStringLiteral("(made when it is switched on)")
-                                      : GroupedPairingCode(code));
+    m_lblCode->setText(code.isEmpty() ? tr("(made when switched on)") : GroupedPairingCode(code));
     showAddress();
 }
 
 void RemoteTab::showDevices(int devices)
 {
-    m_lblDevices->setText(devices == 1 ? QStringLiteral("1 device connected")
-                                       : QStringLiteral("%1 devices connected").arg(devices));
+    m_lblDevices->setText(
+        devices == 1 ? tr("1 device connected") : tr("%1 devices connected").arg(devices));
 }
 
 void RemoteTab::showAddress()

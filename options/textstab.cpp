@@ -35,16 +35,15 @@ TextsTab::TextsTab(QWidget *parent)
         QLineEdit *TextsTab::*box;
     };
     const TextFrame frames[] = {
-        {"Title:", 480, "txtTitleText", 360, &TextsTab::m_txtTitleText},
-        {"Home Team Name:", 1320, "txtHomeText", 375, &TextsTab::m_txtHomeText},
-        {"Guest Team Name:", 2160, "txtGuestText", 375, &TextsTab::m_txtGuestText},
+        {QT_TR_NOOP("Title:"), 480, "txtTitleText", 360, &TextsTab::m_txtTitleText},
+        {QT_TR_NOOP("Home Team Name:"), 1320, "txtHomeText", 375, &TextsTab::m_txtHomeText},
+        {QT_TR_NOOP("Guest Team Name:"), 2160, "txtGuestText", 375, &TextsTab::m_txtGuestText},
     };
     for (const TextFrame &frame : frames) {
-        auto *group
-            = PlaceTwips<CaptionFrame>(this, 240, frame.top, 4815, 735, QLatin1String(frame.title));
+        auto *group = PlaceTwips<CaptionFrame>(this, 240, frame.top, 4815, 735, tr(frame.title));
         auto *box = PlaceTwips<QLineEdit>(group, 120, 240, 4575, frame.boxHeight);
         box->setObjectName(QLatin1String(frame.boxName));
-        box->setAccessibleName(FrameSubject(QLatin1String(frame.title)));
+        box->setAccessibleName(FrameSubject(tr(frame.title)));
         box->setAlignment(Qt::AlignCenter);
         box->setFont(DesignFont(DefaultFontFamily, 9.75));
         this->*frame.box = box;

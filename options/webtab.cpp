@@ -19,20 +19,19 @@ WebTab::WebTab(QWidget *parent)
     : QWidget(parent)
 {
     QLabel *info = PlaceCaption(this,
-        QStringLiteral("The web scoreboard is an optional service that shows "
-                       "this board live in any web browser. Varnelo ships "
-                       "one, varnelo-websb, installed beside the program."),
+        tr("The web scoreboard is an optional service that shows "
+           "this board live in any web browser. Varnelo ships "
+           "one, varnelo-websb, installed beside the program."),
         240, 480, 4935, 615);
     info->setWordWrap(true);
     info->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    m_cmdStartStopWebSB
-        = PlaceTwips<QPushButton>(this, 240, 1140, 1335, 375, QStringLiteral("Start"));
+    m_cmdStartStopWebSB = PlaceTwips<QPushButton>(this, 240, 1140, 1335, 375, tr("Start"));
     m_cmdStartStopWebSB->setObjectName(QStringLiteral("cmdStartStopWebSB"));
     connect(m_cmdStartStopWebSB, &QPushButton::clicked, this, &WebTab::startStopClicked);
 
     const QFont bold = DesignFont(DefaultFontFamily, DefaultFontPoints, true);
-    QLabel *status = PlaceCaption(this, QStringLiteral("Status:"), 1800, 1200, 855, 375);
+    QLabel *status = PlaceCaption(this, tr("Status:"), 1800, 1200, 855, 375);
     status->setFont(bold);
     status->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_lblWebSBStatus = PlaceCaption(this, QString(), 2760, 1200, 2175, 375);
@@ -40,21 +39,21 @@ WebTab::WebTab(QWidget *parent)
     m_lblWebSBStatus->setFont(bold);
     m_lblWebSBStatus->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
-    PlaceCaption(this, QStringLiteral("Web Scoreboard URL:"), 240, 1680, 1815, 255);
+    PlaceCaption(this, tr("Web Scoreboard URL:"), 240, 1680, 1815, 255);
     m_txtWebSBURL = PlaceTwips<QLineEdit>(this, 240, 1920, 4815, 375);
     m_txtWebSBURL->setObjectName(QStringLiteral("txtWebSBURL"));
-    m_txtWebSBURL->setAccessibleName(QStringLiteral("Web Scoreboard URL"));
+    m_txtWebSBURL->setAccessibleName(tr("Web Scoreboard URL"));
 
-    PlaceCaption(this, QStringLiteral("Web Scoreboard Passcode:"), 240, 2400, 2175, 255);
+    PlaceCaption(this, tr("Web Scoreboard Passcode:"), 240, 2400, 2175, 255);
     m_txtWebSBPassCode = PlaceTwips<QLineEdit>(this, 240, 2640, 1455, 375);
     m_txtWebSBPassCode->setObjectName(QStringLiteral("txtWebSBPassCode"));
-    m_txtWebSBPassCode->setAccessibleName(QStringLiteral("Web Scoreboard Passcode"));
+    m_txtWebSBPassCode->setAccessibleName(tr("Web Scoreboard Passcode"));
 
     // Beside the passcode, clear of its caption, up to the page name's right edge.
-    PlaceCaption(this, QStringLiteral("Web Scoreboard Server:"), 2400, 2400, 2655, 255);
+    PlaceCaption(this, tr("Web Scoreboard Server:"), 2400, 2400, 2655, 255);
     m_txtWebSBServer = PlaceTwips<QLineEdit>(this, 2400, 2640, 2655, 375);
     m_txtWebSBServer->setObjectName(QStringLiteral("txtWebSBServer"));
-    m_txtWebSBServer->setAccessibleName(QStringLiteral("Web Scoreboard Server"));
+    m_txtWebSBServer->setAccessibleName(tr("Web Scoreboard Server"));
 }
 
 void WebTab::load(const LiveSettings &settings)
@@ -77,21 +76,21 @@ void WebTab::showStatus(qint16 failCount)
     QColor color;
     bool publishing = false;
     if (failCount >= 0 && failCount <= 5) {
-        text = QStringLiteral("Connected");
+        text = tr("Connected");
         color = QColor(0, 128, 0);
         publishing = true;
     } else if (failCount >= 6) {
-        text = QStringLiteral("Error Connecting");
+        text = tr("Error Connecting");
         color = QColor(255, 0, 0);
     } else {
-        text = QStringLiteral("Disabled");
+        text = tr("Disabled");
         color = QColor(0, 0, 0);
     }
     m_lblWebSBStatus->setText(text);
     QPalette palette = m_lblWebSBStatus->palette();
     palette.setColor(QPalette::WindowText, color);
     m_lblWebSBStatus->setPalette(palette);
-    m_cmdStartStopWebSB->setText(publishing ? QStringLiteral("Stop") : QStringLiteral("Start"));
+    m_cmdStartStopWebSB->setText(publishing ? tr("Stop") : tr("Start"));
     setEntriesEnabled(!publishing);
 }
 

@@ -3,6 +3,7 @@
 #include "board/modcount.h"
 #include "board/scoreboardgame.h"
 #include "remote/remotecommands.h"
+#include "remote/remotepage.h"
 #include "settings/livesettings.h"
 #include "settings/settingsstore.h"
 
@@ -106,6 +107,8 @@ bool RemoteControl::listen(const QList<QHostAddress> &addresses, quint16 port)
     auto server = std::make_unique<QHttpServer>();
     server->route(QStringLiteral("/remote.js"), QHttpServerRequest::Method::Get,
         [this] { return page(":/remote/remote.js", "text/javascript; charset=utf-8"); });
+    server->route(QStringLiteral("/texts.js"), QHttpServerRequest::Method::Get,
+        [this] { return page(RemotePageTextsScript(), "text/javascript; charset=utf-8"); });
     server->route(QStringLiteral("/api/state"), QHttpServerRequest::Method::Get,
         [this](const QHttpServerRequest &request) { return api(request, false); });
     server->route(QStringLiteral("/api/command"), QHttpServerRequest::Method::Post,
@@ -187,13 +190,18 @@ void RemoteControl::renewCode()
     }
 }
 
-QHttpServerResponse RemoteControl::page(const QByteArray &file, const QByteArray &type) const
+QHttpServerResponse RemoteControl::page(const char *file, const QByteArray &type) const
 {
     QFile resource(QString::fromLatin1(file));
     if (!resource.open(QIODevice::ReadOnly)) {
         return QHttpServerResponse(Status::NotFound);
     }
-    QHttpServerResponse response(type, resource.readAll());
+    return page(resource.readAll(), type);
+}
+
+QHttpServerResponse RemoteControl::page(const QByteArray &body, const QByteArray &type) const
+{
+    QHttpServerResponse response(type, body);
     response.setHeader("Content-Security-Policy",
         "default-src 'none'; script-src 'self'; style-src 'self' 'unsafe-inline'; "
         "connect-src 'self' ws:; img-src 'self'; base-uri 'none'; form-action 'none'; "

@@ -60,7 +60,8 @@ Q_SIGNALS:
     void devicesChanged(int devices);
 
 private:
-    QHttpServerResponse page(const QByteArray &file, const QByteArray &type) const;
+    QHttpServerResponse page(const char *file, const QByteArray &type) const;
+    QHttpServerResponse page(const QByteArray &body, const QByteArray &type) const;
     QHttpServerResponse api(const QHttpServerRequest &request, bool command);
     void onWebSocket(QWebSocketServer *server);
     void onMessage(QWebSocket *socket, const QString &message);

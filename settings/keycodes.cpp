@@ -1,5 +1,7 @@
 #include "keycodes.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 bool IsReservedKey(qint16 code)
@@ -22,17 +24,17 @@ QString KeyCaption(qint16 code)
     const auto unit = static_cast<char16_t>(static_cast<quint16>(code));
     switch (unit) {
     case 8:
-        return QStringLiteral("Backspace");
+        return QCoreApplication::translate("KeyNames", "Backspace");
     case 9:
-        return QStringLiteral("Tab");
+        return QCoreApplication::translate("KeyNames", "Tab");
     case 13:
-        return QStringLiteral("Enter");
+        return QCoreApplication::translate("KeyNames", "Enter");
     case 27:
-        return QStringLiteral("Esc");
+        return QCoreApplication::translate("KeyNames", "Esc");
     case 32:
-        return QStringLiteral("Space");
+        return QCoreApplication::translate("KeyNames", "Space");
     case 127:
-        return QStringLiteral("Delete");
+        return QCoreApplication::translate("KeyNames", "Delete");
     default:
         break;
     }

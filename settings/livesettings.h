@@ -35,6 +35,8 @@ struct LiveSettings
     // Whether the board frames the figure that has the focus (0 off, anything else on); off
     // by default, since the audience watches the same window.
     qint16 ShowFocusMarker = 0;
+    // The language the program starts in: a code such as "de", or empty to follow the system.
+    QString Language;
 
     bool operator==(const LiveSettings &) const = default;
 };

@@ -53,6 +53,7 @@ const Setting Settings[] = {
     {"RemoteControl", "Enabled", &LiveSettings::RemoteEnabled},
     {"RemoteControl", "Port", &LiveSettings::RemotePort},
     {"RemoteControl", "Code", &LiveSettings::RemoteCode, Writer::PairingCode},
+    {"LanguageSettings", "Language", &LiveSettings::Language},
 };
 
 QString pathOf(const Setting &setting)
@@ -125,9 +126,10 @@ LiveSettings DefaultSettings(const QString &defaultBuzzerFile)
     defaults.TextColor = 16777215;
     defaults.LEDColor = 65535;
     defaults.LEDBackColor = 0;
-    defaults.TitleText = QStringLiteral("Home");
-    defaults.HomeText = QStringLiteral("Home");
-    defaults.GuestText = QStringLiteral("Guest");
+    // The board's texts until the operator types others: in the operator's language.
+    defaults.TitleText = QCoreApplication::translate("DefaultSettings", "Home");
+    defaults.HomeText = QCoreApplication::translate("DefaultSettings", "Home");
+    defaults.GuestText = QCoreApplication::translate("DefaultSettings", "Guest");
     defaults.ServiceAddress = QStringLiteral("http://localhost:8080/web/");
     defaults.RemotePort = DefaultRemotePort;
     return defaults;
@@ -213,4 +215,11 @@ std::unique_ptr<QSettings> OpenSettingsStore()
 {
     return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
         QStringLiteral("Varnelo"), QStringLiteral("Varnelo"));
+}
+
+QString StoredLanguage(const QSettings &store)
+{
+    LiveSettings settings;
+    LoadSettings(settings, store, QString());
+    return settings.Language;
 }

@@ -33,6 +33,10 @@ inline constexpr qint32 DefaultRemotePort = 8765;
 // The stored port, or the default one when it is not a usable port.
 qint32 RemotePortOf(const LiveSettings &settings);
 
+// The stored language setting alone, read before any window is made: the texts of every window
+// depend on it.
+QString StoredLanguage(const QSettings &store);
+
 // The per-user store: organisation and application "Varnelo", native format (on Linux the INI
 // file $XDG_CONFIG_HOME/Varnelo/Varnelo.conf).
 std::unique_ptr<QSettings> OpenSettingsStore();

@@ -9,6 +9,7 @@
 #include "startup/frmsplash.h"
 #include "ui/uiservices.h"
 
+#include <QCoreApplication>
 #include <QSettings>
 
 Application::Application(UiServices &ui, std::unique_ptr<QSettings> store, const TimeSource *time,
@@ -63,8 +64,8 @@ void Application::offerToResume()
         m_journal.remove();
         return;
     }
-    if (!m_ui.askYesNo(
-            m_splash, QStringLiteral("Varnelo"), QStringLiteral("Resume the last game?"))) {
+    if (!m_ui.askYesNo(m_splash, QStringLiteral("Varnelo"),
+            QCoreApplication::translate("Application", "Resume the last game?"))) {
         m_journal.remove();
         return;
     }

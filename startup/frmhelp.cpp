@@ -23,46 +23,66 @@ struct HelpLine
 
 // Top to bottom. The texts are fixed: they name the default keys whatever is bound.
 const HelpLine HelpLines[] = {
-    {"Label15", true, 120, 120, 3255, 375, "Viewing Help"},
-    {"Label17", false, 600, 480, 6735, 255, "To view help from the scoreboard press 'h'."},
-    {"Label1", true, 120, 720, 3255, 375, "Setting the Clock"},
+    {"Label15", true, 120, 120, 3255, 375, QT_TRANSLATE_NOOP("frmHelp", "Viewing Help")},
+    {"Label17", false, 600, 480, 6735, 255,
+        QT_TRANSLATE_NOOP("frmHelp", "To view help from the scoreboard press 'h'.")},
+    {"Label1", true, 120, 720, 3255, 375, QT_TRANSLATE_NOOP("frmHelp", "Setting the Clock")},
     {"Label2", false, 600, 1080, 6735, 495,
-        "To set the clock, click on the clock and type the number of minutes, a period ( . ), the "
-        "seconds, and press 'Enter'."},
+        QT_TRANSLATE_NOOP("frmHelp",
+            "To set the clock, click on the clock and type the number of minutes, a period ( . ), "
+            "the "
+            "seconds, and press 'Enter'.")},
     {"Label20", false, 840, 1560, 6495, 255,
-        "Examples: '25.3' = 25 minutes and 30 seconds, '6.05' = 6 minutes and 5 seconds."},
+        QT_TRANSLATE_NOOP("frmHelp",
+            "Examples: '25.3' = 25 minutes and 30 seconds, '6.05' = 6 minutes and 5 seconds.")},
     {"Label12", false, 600, 1800, 6735, 255,
-        "If you mistype and need to start over, press the 'space bar'."},
-    {"Label3", true, 120, 2040, 2775, 375, "Controlling the Clock"},
+        QT_TRANSLATE_NOOP(
+            "frmHelp", "If you mistype and need to start over, press the 'space bar'.")},
+    {"Label3", true, 120, 2040, 2775, 375, QT_TRANSLATE_NOOP("frmHelp", "Controlling the Clock")},
     {"Label4", false, 600, 2400, 6735, 255,
-        "To start or stop the clock press the Start/Stop Clock Key (default is 's' )."},
+        QT_TRANSLATE_NOOP("frmHelp",
+            "To start or stop the clock press the Start/Stop Clock Key (default is 's' ).")},
     {"Label14", false, 600, 2640, 6495, 255,
-        "To reset the clock back to the last entered time press the Reset Clock Key (default is "
-        "'r' )."},
-    {"Label5", true, 120, 2880, 4935, 375, "Changing Scores and Other Numbers"},
+        QT_TRANSLATE_NOOP("frmHelp",
+            "To reset the clock back to the last entered time press the Reset Clock Key (default "
+            "is "
+            "'r' ).")},
+    {"Label5", true, 120, 2880, 4935, 375,
+        QT_TRANSLATE_NOOP("frmHelp", "Changing Scores and Other Numbers")},
     {"Label6", false, 600, 3240, 6735, 495,
-        "To change any of the numbers, click on the object you want to set, type in the number, "
-        "and "
-        "press 'Enter'.  For single digit boxes simply press the new number."},
+        QT_TRANSLATE_NOOP("frmHelp",
+            "To change any of the numbers, click on the object you want to set, type in the "
+            "number, "
+            "and "
+            "press 'Enter'.  For single digit boxes simply press the new number.")},
     {"Label16", false, 600, 3720, 6735, 495,
-        "To increase or decrease one of the numbers, click on the number, press '+' or '-', and "
-        "type a single digit number to add or subtract."},
+        QT_TRANSLATE_NOOP("frmHelp",
+            "To increase or decrease one of the numbers, click on the number, press '+' or '-', "
+            "and "
+            "type a single digit number to add or subtract.")},
     {"Label18", false, 600, 4200, 6735, 255,
-        "If you mistype and need to start over, press the 'space bar'."},
-    {"Label7", true, 120, 4440, 3135, 375, "Other"},
+        QT_TRANSLATE_NOOP(
+            "frmHelp", "If you mistype and need to start over, press the 'space bar'.")},
+    {"Label7", true, 120, 4440, 3135, 375, QT_TRANSLATE_NOOP("frmHelp", "Other")},
     {"Label11", false, 600, 4800, 6735, 315,
-        "To sound the buzzer press the Buzzer key (default is 'b' )."},
+        QT_TRANSLATE_NOOP(
+            "frmHelp", "To sound the buzzer press the Buzzer key (default is 'b' ).")},
     // Esc leads nowhere from the board; this line says what it does do, and names the marker.
     {"Label8", false, 600, 5040, 6735, 255,
-        "To show which number has the focus press 'F7'.  'Esc' closes this help."},
-    {"Label9", true, 120, 5280, 1095, 375, "Options"},
+        QT_TRANSLATE_NOOP(
+            "frmHelp", "To show which number has the focus press 'F7'.  'Esc' closes this help.")},
+    {"Label9", true, 120, 5280, 1095, 375, QT_TRANSLATE_NOOP("frmHelp", "Options")},
     {"Label10", false, 600, 5640, 6735, 255,
-        "To go to the options press 'o' from the program, or click on 'Options' from the splash "
-        "screen."},
+        QT_TRANSLATE_NOOP("frmHelp",
+            "To go to the options press 'o' from the program, or click on 'Options' from the "
+            "splash "
+            "screen.")},
     {"Label13", false, 600, 5880, 6735, 735,
-        "In the options you can change control keys, the buzzer sound file, and colors of the "
-        "scoreboard.  You can also change the home, visitor, and title text, and enable the web "
-        "scoreboard."},
+        QT_TRANSLATE_NOOP("frmHelp",
+            "In the options you can change control keys, the buzzer sound file, and colors of the "
+            "scoreboard.  You can also change the home, visitor, and title text, and enable the "
+            "web "
+            "scoreboard.")},
 };
 
 } // namespace
@@ -74,7 +94,7 @@ frmHelp::frmHelp(QWidget *parent)
             | Qt::WindowCloseButtonHint)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Varnelo Help"));
+    setWindowTitle(tr("Varnelo Help"));
     setWindowIcon(VarneloIcon());
     setFont(DefaultDesignFont());
     setFixedSize(TwipsToPixels(7470), TwipsToPixels(6765));
@@ -85,7 +105,7 @@ frmHelp::frmHelp(QWidget *parent)
 
     const QFont heading = DesignFont(DefaultFontFamily, 13.5);
     for (const HelpLine &line : HelpLines) {
-        const QString text = QString::fromUtf8(line.text);
+        const QString text = tr(line.text);
         QLabel *label = line.heading
             ? PlaceTwips<HelpHeading>(this, line.left, line.top, line.width, line.height, text)
             : PlaceTwips<QLabel>(this, line.left, line.top, line.width, line.height, text);

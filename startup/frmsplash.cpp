@@ -7,6 +7,7 @@
 #include "startup/version.h"
 #include "web/webstate.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
@@ -45,7 +46,7 @@ QString PlatformName()
 
 QString VersionText()
 {
-    return QStringLiteral("Version %1.%2.%3")
+    return QCoreApplication::translate("frmSplash", "Version %1.%2.%3")
         .arg(VarneloVersionMajor)
         .arg(VarneloVersionMinor)
         .arg(VarneloVersionPatch);
@@ -80,16 +81,16 @@ frmSplash::frmSplash(LiveSettings &settings, WebState &web, QSettings &store, Ui
     QLabel *lblName = splashLabel(
         frameSplash, "lblName", QStringLiteral("Varnelo"), 653, 240, 4935, 735, Qt::AlignHCenter);
     lblName->setFont(DesignFont(serif, 27.75));
-    splashLabel(frameSplash, "lblClick", QStringLiteral("Click to continue."), 2520, 960, 1335, 255,
-        Qt::AlignLeft);
+    splashLabel(
+        frameSplash, "lblClick", tr("Click to continue."), 2520, 960, 1335, 255, Qt::AlignLeft);
     QLabel *lblSystem = splashLabel(
         frameSplash, "lblSystem", PlatformName(), 4200, 960, 1455, 375, Qt::AlignRight);
     lblSystem->setFont(DesignFont(serif, 15.75));
     m_lblVersion
         = splashLabel(frameSplash, "lblVersion", QString(), 3480, 1440, 2175, 375, Qt::AlignRight);
     m_lblVersion->setFont(DesignFont(serif, 15.75));
-    splashLabel(frameSplash, "lblMadeBy", QStringLiteral("© 2026 The Varnelo developers"), 3120,
-        2760, 2655, 255, Qt::AlignRight);
+    splashLabel(frameSplash, "lblMadeBy", tr("© 2026 The Varnelo developers"), 3120, 2760, 2655,
+        255, Qt::AlignRight);
 
     const QPixmap logo = VarneloLogo(140, devicePixelRatioF());
     auto *picLogo = new QLabel(this);
@@ -97,20 +98,19 @@ frmSplash::frmSplash(LiveSettings &settings, WebState &web, QSettings &store, Ui
     picLogo->setPixmap(logo);
     picLogo->setGeometry(QRect(TwipsRect(360, 900, 2100, 2100).topLeft(), QSize(140, 140)));
 
-    auto *cmdHelp = PlaceTwips<QPushButton>(this, 3120, 2160, 1215, 375, QStringLiteral("&Help"));
+    auto *cmdHelp = PlaceTwips<QPushButton>(this, 3120, 2160, 1215, 375, tr("&Help"));
     cmdHelp->setObjectName(QStringLiteral("cmdHelp"));
-    auto *cmdOptions
-        = PlaceTwips<QPushButton>(this, 4680, 2160, 1215, 375, QStringLiteral("&Options"));
+    auto *cmdOptions = PlaceTwips<QPushButton>(this, 4680, 2160, 1215, 375, tr("&Options"));
     cmdOptions->setObjectName(QStringLiteral("cmdOptions"));
     // The keyboard's way on, where a click would go: under "Click to continue.", and the next
     // stop after Options.
-    auto *cmdContinue
-        = PlaceTwips<QPushButton>(this, 2520, 1290, 900, 375, QStringLiteral("&Continue"));
+    auto *cmdContinue = PlaceTwips<QPushButton>(this, 2520, 1290, 900, 375, tr("&Continue"));
     cmdContinue->setObjectName(QStringLiteral("cmdContinue"));
-    cmdContinue->setAccessibleName(QStringLiteral("Continue to the scoreboard"));
+    cmdContinue->setAccessibleName(tr("Continue to the scoreboard"));
     setAccessibleName(QStringLiteral("Varnelo"));
     setAccessibleDescription(
-        QStringLiteral("Press Alt+C, or Tab to Continue and press Enter, to open the scoreboard."));
+        //: Name the access key of the Continue button as the translation marks it.
+        tr("Press Alt+C, or Tab to Continue and press Enter, to open the scoreboard."));
     connect(cmdContinue, &QPushButton::clicked, this, &frmSplash::GoScore);
     for (QPushButton *button : {cmdHelp, cmdOptions, cmdContinue}) {
         // Enter presses the focused button, as Space does.

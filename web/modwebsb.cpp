@@ -6,6 +6,7 @@
 #include "web/webprompts.h"
 #include "web/webstate.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QPointer>
 #include <QTimer>
@@ -195,7 +196,8 @@ void SendWebSBUpdate(WebSBContext context, const QString &page, const QString &p
             if (!result.transferred) {
                 if (prompts) {
                     prompts->tell(QStringLiteral("Varnelo"),
-                        QStringLiteral("Error sending information to server!"));
+                        QCoreApplication::translate(
+                            "WebPublisher", "Error sending information to server!"));
                 }
                 if (done) {
                     done(0);

@@ -34,9 +34,9 @@ void WebPublisher::tick(HttpClient &client, WebPrompts &prompts)
             }
             Q_EMIT stoppedAfterRefusals();
             if (over) {
-                over->alert(QStringLiteral("Web Scoreboard Error"),
-                    QStringLiteral("Connection to web scoreboard unsuccessful.  "
-                                   "Please check settings and try again."));
+                over->alert(tr("Web Scoreboard Error"),
+                    tr("Connection to web scoreboard unsuccessful.  "
+                       "Please check settings and try again."));
             }
         });
 }
@@ -53,8 +53,8 @@ bool WebPublisher::start(const QString &page, const QString &passcode,
     if (result == 1) {
         return true;
     }
-    prompts.tell(QStringLiteral("Fail"),
-        QStringLiteral("Connection Failed. Check the URL and passcode you entered and try again."));
+    prompts.tell(
+        tr("Fail"), tr("Connection Failed. Check the URL and passcode you entered and try again."));
     m_web.switchPublishing(-1);
     return false;
 }
@@ -84,9 +84,8 @@ void WebPublisher::close(
 
 bool WebPublisher::askToStop(WebPrompts &prompts)
 {
-    const bool yes = prompts.ask(QStringLiteral("Web Scoreboard"),
-        QStringLiteral("Would you like to stop client updating?  This is recommended when the "
-                       "game is over."));
+    const bool yes = prompts.ask(tr("Web Scoreboard"),
+        tr("Would you like to stop client updating?  This is recommended when the game is over."));
     // Whatever the answer, an update still on its way belongs to publishing that ends here: its
     // reply can neither count nor start updating again.
     m_web.endSession();

@@ -2,6 +2,22 @@
 // The remote page: pairs with the board, shows its state as it is pushed, and sends commands.
 (function () {
   const $ = (id) => document.getElementById(id);
+  // The board's language, served beside the page; English where it has none.
+  const served = window.varneloTexts || {};
+  const texts = served.texts || {};
+  const t = (text) => texts[text] || text;
+
+  function translatePage() {
+    if (served.lang) { document.documentElement.lang = served.lang; }
+    for (const element of document.querySelectorAll('[data-t]')) {
+      element.textContent = t(element.textContent.trim());
+    }
+    for (const name of ['aria-label', 'placeholder']) {
+      for (const element of document.querySelectorAll('[' + name + ']')) {
+        element.setAttribute(name, t(element.getAttribute(name)));
+      }
+    }
+  }
   let code = '';
   let socket = null;
   let nextId = 1;
@@ -20,7 +36,7 @@
   function say(text) { $('message').textContent = text || ''; }
 
   function send(command) {
-    if (!socket || socket.readyState !== WebSocket.OPEN) { say('Not connected'); return; }
+    if (!socket || socket.readyState !== WebSocket.OPEN) { say(t('Not connected')); return; }
     command.code = code;
     command.id = nextId++;
     socket.send(JSON.stringify(command));
@@ -31,7 +47,7 @@
     $('home').textContent = state.home;
     $('guest').textContent = state.guest;
     $('clock').textContent = state.clock;
-    $('startStop').textContent = state.running ? 'Stop' : 'Start';
+    $('startStop').textContent = t(state.running ? 'Stop' : 'Start');
     for (const box of document.querySelectorAll('[data-figure]')) {
       const value = state.figures[box.dataset.figure];
       box.querySelector('.value').textContent = value;
@@ -41,7 +57,7 @@
   function buildFigures() {
     for (const box of document.querySelectorAll('[data-figure]')) {
       const figure = box.dataset.figure;
-      const label = box.dataset.label || 'Period';
+      const label = t(box.dataset.label || 'Period');
       box.innerHTML = '';
       const name = document.createElement('div');
       name.className = 'label';
@@ -52,16 +68,16 @@
       value.textContent = '-';
       const row = document.createElement('div');
       row.className = 'row';
-      for (const [text, by, spoken] of [['−', -1, 'minus one'], ['+', 1, 'plus one']]) {
+      for (const [text, by, spoken] of [['−', -1, '%1 minus one'], ['+', 1, '%1 plus one']]) {
         const button = document.createElement('button');
         button.textContent = text;
-        button.setAttribute('aria-label', label + ' ' + spoken);
+        button.setAttribute('aria-label', t(spoken).replace('%1', label));
         button.addEventListener('click', () => send({command: 'add', figure: figure, by: by}));
         row.appendChild(button);
       }
       const set = document.createElement('button');
       set.textContent = '#';
-      set.setAttribute('aria-label', 'Type ' + label);
+      set.setAttribute('aria-label', t('Type %1').replace('%1', label));
       set.addEventListener('click', () => {
         const typed = prompt(label, value.textContent);
         if (typed !== null && typed.trim() !== '') {
@@ -85,16 +101,16 @@
     socket.onmessage = (event) => {
       const message = JSON.parse(event.data);
       if (message.type === 'state') {
-        $('status').textContent = 'Connected';
+        $('status').textContent = t('Connected');
         show(message.state);
       } else if (message.type === 'reply') {
         if (message.ok) { say(''); return; }
-        say(message.error);
+        say(t(message.error));
         if (message.error === 'wrong code') { unpair(); }
       }
     };
     socket.onclose = () => {
-      $('status').textContent = 'Reconnecting…';
+      $('status').textContent = t('Reconnecting…');
       if (code) { setTimeout(connect, retry); retry = Math.min(retry * 2, 8000); }
     };
   }
@@ -113,6 +129,7 @@
     connect();
   }
 
+  translatePage();
   buildFigures();
   for (const button of document.querySelectorAll('[data-command]')) {
     button.addEventListener('click', () => send({command: button.dataset.command}));

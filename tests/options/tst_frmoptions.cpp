@@ -55,22 +55,26 @@ void TestOptions::windowAndControls()
     QVERIFY(!(dialog->windowFlags() & Qt::WindowMaximizeButtonHint));
 
     auto *tabs = find<QTabWidget>(*dialog, "sstOptions");
-    QCOMPARE(tabs->count(), 5);
+    QCOMPARE(tabs->count(), 6);
     QCOMPARE(tabs->currentIndex(), 0);
-    const QStringList captions = {QStringLiteral("Keyboard Controls"),
-        QStringLiteral("Color Controls"), QStringLiteral("Text Cotrols"),
-        QStringLiteral("Web Scoreboard"), QStringLiteral("Remote Control")};
-    for (int i = 0; i < 5; ++i) {
+    const QStringList captions
+        = {QStringLiteral("Keyboard Controls"), QStringLiteral("Color Controls"),
+            QStringLiteral("Text Cotrols"), QStringLiteral("Web Scoreboard"),
+            QStringLiteral("Remote Control"), QStringLiteral("Language")};
+    for (int i = 0; i < 6; ++i) {
         QCOMPARE(tabs->tabText(i), captions.at(i));
     }
     for (int i = 0; i < 4; ++i) {
         // All four tabs in one row, none cut short.
         QVERIFY(tabs->tabBar()->tabRect(i).right() < tabs->width());
     }
-    // The fifth page is opened by its button; it has no tab in the full row.
+    // The fifth and sixth pages are opened by their buttons; they have no tab in the full row.
     QVERIFY(!tabs->isTabVisible(4));
+    QVERIFY(!tabs->isTabVisible(5));
     press(*dialog, "cmdRemote");
     QCOMPARE(tabs->currentIndex(), 4);
+    press(*dialog, "cmdLanguage");
+    QCOMPARE(tabs->currentIndex(), 5);
     tabs->setCurrentIndex(0);
 
     QCOMPARE(find<QPushButton>(*dialog, "cmdOk")->text(), QStringLiteral("&Ok"));
@@ -85,6 +89,10 @@ void TestOptions::windowAndControls()
         QWidget *page = tabs->widget(i);
         QVERIFY(page->isVisible());
         for (const QWidget *child : page->findChildren<QWidget *>()) {
+            // A combo box's list is a window of its own.
+            if (child->window() != dialog.get()) {
+                continue;
+            }
             const QRect onPage(child->mapTo(page, QPoint(0, 0)), child->size());
             QVERIFY2(page->rect().contains(onPage),
                 qPrintable(tabs->tabText(i) + QLatin1Char(' ') + child->objectName()));
@@ -166,8 +174,8 @@ void TestOptions::okCommitsAndSavesEverySetting()
     QCOMPARE(m_bench->settings, expected);
 
     QSettings reread(m_bench->store.fileName(), QSettings::IniFormat);
-    // Every setting the dialog edits on its five pages, the focus marker's switch among them.
-    QCOMPARE(reread.allKeys().size(), 19);
+    // Every setting the dialog edits on its six pages, the focus marker's switch among them.
+    QCOMPARE(reread.allKeys().size(), 20);
     LiveSettings stored;
     LoadSettings(stored, reread, QStringLiteral("/not/used.wav"));
     QCOMPARE(stored, expected);

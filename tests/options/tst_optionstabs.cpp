@@ -2,6 +2,7 @@
 #include "startup/fonts.h"
 #include "tests/support/optionsdriver.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -33,6 +34,8 @@ private Q_SLOTS:
     void colourKeepsItsHighByte();
     void typingLimits();
     void longStoredTextsKeptUnlessEdited();
+    void languageChoice_data();
+    void languageChoice();
 
 private:
     QString pathOfLength(int length, bool create);
@@ -285,6 +288,48 @@ void TestOptionsTabs::longStoredTextsKeptUnlessEdited()
     QCOMPARE(m_bench->settings.TitleText, QString(44, QLatin1Char('T')) + QLatin1Char('x'));
     QCOMPARE(m_bench->settings.HomeText, QStringLiteral("Borussia Mönchengladbach"));
     QCOMPARE(m_bench->settings.GuestText.size(), 40000);
+}
+
+void TestOptionsTabs::languageChoice_data()
+{
+    QTest::addColumn<QString>("stored");
+    // The choice's code; "-" leaves the box as it opened.
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<int>("shown");
+    QTest::addColumn<QString>("saved");
+    QTest::newRow("system, untouched") << QString() << QStringLiteral("-") << 0 << QString();
+    QTest::newRow("German, untouched")
+        << QStringLiteral("de") << QStringLiteral("-") << 2 << QStringLiteral("de");
+    // A value the program does not know shows as the system's and is kept unless changed.
+    QTest::newRow("unknown, untouched")
+        << QStringLiteral("tlh") << QStringLiteral("-") << 0 << QStringLiteral("tlh");
+    QTest::newRow("unknown, French chosen")
+        << QStringLiteral("tlh") << QStringLiteral("fr") << 0 << QStringLiteral("fr");
+    QTest::newRow("German, back to the system")
+        << QStringLiteral("de") << QString() << 2 << QString();
+    QTest::newRow("system, English chosen")
+        << QString() << QStringLiteral("en") << 0 << QStringLiteral("en");
+}
+
+void TestOptionsTabs::languageChoice()
+{
+    QFETCH(QString, stored);
+    QFETCH(QString, chosen);
+    QFETCH(int, shown);
+    QFETCH(QString, saved);
+    m_bench->settings.Language = stored;
+    auto dialog = m_bench->open();
+    press(*dialog, "cmdLanguage");
+    auto *box = find<QComboBox>(*dialog, "cboLanguage");
+    QCOMPARE(box->currentIndex(), shown);
+    QVERIFY(box->isVisible());
+    if (chosen != u"-") {
+        box->setCurrentIndex(box->findData(chosen));
+    }
+    press(*dialog, "cmdOk");
+    QCOMPARE(m_bench->settings.Language, saved);
+    QSettings reread(m_bench->store.fileName(), QSettings::IniFormat);
+    QCOMPARE(reread.value(QStringLiteral("LanguageSettings/Language")).toString(), saved);
 }
 
 QTEST_MAIN(TestOptionsTabs)

@@ -1,11 +1,13 @@
 #include "board/modsoccer.h"
 #include "board/scoreboardgame.h"
 #include "board/timesource.h"
+#include "languages/languages.h"
 #include "remote/remotecontrol.h"
 #include "settings/livesettings.h"
 #include "tests/service/chromiumsession.h"
 #include "web/webstate.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTest>
 #include <QThread>
@@ -63,6 +65,8 @@ private Q_SLOTS:
     void cleanupTestCase();
     void twoPhonesRunOneGame();
     void aWrongCodeIsRefused();
+    void thePageSpeaksTheBoardsLanguage_data();
+    void thePageSpeaksTheBoardsLanguage();
 
 private:
     QString open(const QString &code);
@@ -159,6 +163,42 @@ void TestRemotePage::aWrongCodeIsRefused()
     QVERIFY(waitFor(tab, QStringLiteral("document.getElementById('pair').hidden"), false));
     QCOMPARE(m_browser.evaluate(tab, QStringLiteral("document.getElementById('board').hidden")),
         QJsonValue(true));
+}
+
+void TestRemotePage::thePageSpeaksTheBoardsLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    for (const LanguageInfo &language : Languages()) {
+        QTest::newRow(qPrintable(language.code)) << language.code;
+    }
+}
+
+// In the board's language, and still a phone's width wide.
+void TestRemotePage::thePageSpeaksTheBoardsLanguage()
+{
+    QFETCH(QString, language);
+    Translations translations;
+    QVERIFY(translations.install(language));
+    const QString tab = open(QStringLiteral("ABCD1234EFGHJ"));
+    QVERIFY(waitFor(tab, QStringLiteral("document.documentElement.lang"), language));
+    const auto shown = [&](const char *selector) {
+        return m_browser
+            .evaluate(tab,
+                QStringLiteral("document.querySelector('%1').textContent")
+                    .arg(QLatin1String(selector)))
+            .toString();
+    };
+    const char *reset = "Reset";
+    QCOMPARE(shown("[data-command=reset]"), QCoreApplication::translate("RemotePage", reset));
+    QCOMPARE(shown("[data-figure=homeCornerKicks] .label"),
+        QCoreApplication::translate("RemotePage", "Corner kicks"));
+    QVERIFY(waitFor(tab, QStringLiteral("document.getElementById('status').textContent"),
+        QCoreApplication::translate("RemotePage", "Connected")));
+    if (language != u"en") {
+        QVERIFY(shown("[data-figure=homeCornerKicks] .label") != u"Corner kicks");
+    }
+    QVERIFY(m_browser.evaluate(tab, QStringLiteral("document.documentElement.scrollWidth <= 360"))
+                .toBool());
 }
 
 QTEST_GUILESS_MAIN(TestRemotePage)

@@ -1,0 +1,78 @@
+#include "remotepage.h"
+
+#include <QCoreApplication>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace {
+
+constexpr const char *Context = "RemotePage";
+
+// The page's texts, and the refusals of the board's commands, which the page shows as they come.
+const char *const Texts[] = {
+    QT_TRANSLATE_NOOP("RemotePage", "Varnelo Remote"),
+    QT_TRANSLATE_NOOP("RemotePage",
+        "Type the pairing code shown in the board's options, tab \"Remote Control\"."),
+    QT_TRANSLATE_NOOP("RemotePage", "Pairing code"),
+    QT_TRANSLATE_NOOP("RemotePage", "Pair"),
+    QT_TRANSLATE_NOOP("RemotePage", "Connecting…"),
+    QT_TRANSLATE_NOOP("RemotePage", "Connected"),
+    QT_TRANSLATE_NOOP("RemotePage", "Reconnecting…"),
+    QT_TRANSLATE_NOOP("RemotePage", "Not connected"),
+    QT_TRANSLATE_NOOP("RemotePage", "Start / Stop"),
+    QT_TRANSLATE_NOOP("RemotePage", "Start"),
+    QT_TRANSLATE_NOOP("RemotePage", "Stop"),
+    QT_TRANSLATE_NOOP("RemotePage", "Reset"),
+    QT_TRANSLATE_NOOP("RemotePage", "Buzzer"),
+    QT_TRANSLATE_NOOP("RemotePage", "Set the clock"),
+    QT_TRANSLATE_NOOP("RemotePage", "min"),
+    QT_TRANSLATE_NOOP("RemotePage", "sec"),
+    QT_TRANSLATE_NOOP("RemotePage", "Minutes"),
+    QT_TRANSLATE_NOOP("RemotePage", "Seconds"),
+    QT_TRANSLATE_NOOP("RemotePage", "Set clock"),
+    QT_TRANSLATE_NOOP("RemotePage", "Period"),
+    QT_TRANSLATE_NOOP("RemotePage", "Score"),
+    QT_TRANSLATE_NOOP("RemotePage", "Shots"),
+    QT_TRANSLATE_NOOP("RemotePage", "Corner kicks"),
+    QT_TRANSLATE_NOOP("RemotePage", "Saves"),
+    QT_TRANSLATE_NOOP("RemotePage", "%1 minus one"),
+    QT_TRANSLATE_NOOP("RemotePage", "%1 plus one"),
+    QT_TRANSLATE_NOOP("RemotePage", "Type %1"),
+    QT_TRANSLATE_NOOP("RemotePage", "wrong code"),
+    QT_TRANSLATE_NOOP("RemotePage", "too many wrong codes"),
+    QT_TRANSLATE_NOOP("RemotePage", "not a JSON object"),
+    QT_TRANSLATE_NOOP("RemotePage", "unknown command"),
+    QT_TRANSLATE_NOOP("RemotePage", "unknown figure"),
+    QT_TRANSLATE_NOOP("RemotePage", "out of range"),
+    QT_TRANSLATE_NOOP("RemotePage", "not a whole number"),
+    QT_TRANSLATE_NOOP("RemotePage", "minutes and seconds are whole numbers from 0 to 59"),
+};
+
+} // namespace
+
+QStringList RemotePageTexts()
+{
+    QStringList texts;
+    for (const char *text : Texts) {
+        texts << QString::fromUtf8(text);
+    }
+    return texts;
+}
+
+QByteArray RemotePageTextsScript()
+{
+    QJsonObject translated;
+    for (const char *text : Texts) {
+        const QString english = QString::fromUtf8(text);
+        const QString shown = QCoreApplication::translate(Context, text);
+        if (shown != english) {
+            translated.insert(english, shown);
+        }
+    }
+    //: The code of this catalogue's language (de, fr, ...), for the remote page's lang attribute.
+    const QString language = QCoreApplication::translate(Context, "en");
+    const QJsonObject all{
+        {QStringLiteral("lang"), language}, {QStringLiteral("texts"), translated}};
+    return "'use strict';\nwindow.varneloTexts = "
+        + QJsonDocument(all).toJson(QJsonDocument::Compact) + ";\n";
+}
