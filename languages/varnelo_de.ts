@@ -5,719 +5,724 @@
     <name>Application</name>
     <message>
         <source>Resume the last game?</source>
-        <translation type="unfinished"></translation>
+        <translation>Das letzte Spiel fortsetzen?</translation>
     </message>
 </context>
 <context>
     <name>BoardDesign</name>
     <message>
         <source>HOME</source>
-        <translation type="unfinished"></translation>
+        <translation>HEIM</translation>
     </message>
     <message>
         <source>VISITOR</source>
-        <translation type="unfinished"></translation>
+        <translation>GAST</translation>
     </message>
     <message>
         <source>PERIOD</source>
-        <translation type="unfinished"></translation>
+        <translation>HALBZ.</translation>
     </message>
     <message>
         <source>SHOTS</source>
-        <translation type="unfinished"></translation>
+        <translation>SCHÜS.</translation>
     </message>
     <message>
         <source>C/K</source>
-        <translation type="unfinished"></translation>
+        <translation>ECK</translation>
     </message>
     <message>
         <source>SAVES</source>
-        <translation type="unfinished"></translation>
+        <translation>PARAD.</translation>
     </message>
     <message>
         <source>%1 seconds</source>
         <extracomment>A clock in its last minute as a screen reader says it: %1 is &quot;42.5&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Sekunden</translation>
     </message>
     <message>
         <source>Game clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieluhr</translation>
     </message>
     <message>
         <source>score</source>
-        <translation type="unfinished"></translation>
+        <translation>Tore</translation>
     </message>
 </context>
 <context>
     <name>ColorsTab</name>
     <message>
         <source>red %1, green %2, blue %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Rot %1, Grün %2, Blau %3</translation>
     </message>
     <message>
         <source>Home Color:</source>
-        <translation type="unfinished"></translation>
+        <translation>Heimfarbe:</translation>
     </message>
     <message>
         <source>Background:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrund:</translation>
     </message>
     <message>
         <source>LED Color:</source>
-        <translation type="unfinished"></translation>
+        <translation>LED-Farbe:</translation>
     </message>
     <message>
         <source>Guest Color:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gastfarbe:</translation>
     </message>
     <message>
         <source>Text Color:</source>
-        <translation type="unfinished"></translation>
+        <translation>Textfarbe:</translation>
     </message>
     <message>
         <source>LED Back Color:</source>
-        <translation type="unfinished"></translation>
+        <translation>LED-Hintergrund:</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Ändern</translation>
     </message>
     <message>
         <source>Change %1</source>
         <extracomment>What a screen reader says for a colour&apos;s Change button, %1 naming the colour.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ändern</translation>
     </message>
     <message>
         <source>Reset Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Standardfarben</translation>
     </message>
     <message>
         <source>Are you sure you want to reset the colors?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie die Farben wirklich zurücksetzen?</translation>
     </message>
 </context>
 <context>
     <name>DefaultSettings</name>
     <message>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Heim</translation>
     </message>
     <message>
         <source>Guest</source>
-        <translation type="unfinished"></translation>
+        <translation>Gast</translation>
     </message>
 </context>
 <context>
     <name>KeyNames</name>
     <message>
         <source>Backspace</source>
-        <translation type="unfinished"></translation>
+        <translation>Rücktaste</translation>
     </message>
     <message>
         <source>Tab</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab</translation>
     </message>
     <message>
         <source>Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter</translation>
     </message>
     <message>
         <source>Esc</source>
-        <translation type="unfinished"></translation>
+        <translation>Esc</translation>
     </message>
     <message>
         <source>Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Leertaste</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Entf</translation>
     </message>
 </context>
 <context>
     <name>KeysTab</name>
     <message>
         <source>[No File Selected]</source>
-        <translation type="unfinished"></translation>
+        <translation>[Keine Datei ausgewählt]</translation>
     </message>
     <message>
         <source>Start / Stop Key:</source>
-        <translation type="unfinished"></translation>
+        <translation>Start/Stopp:</translation>
     </message>
     <message>
         <source>start / stop the clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Start/Stopp der Uhr</translation>
     </message>
     <message>
         <source>Reset Clock Key:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurücksetzen:</translation>
     </message>
     <message>
         <source>reset the clock</source>
-        <translation type="unfinished"></translation>
+        <translation>das Zurücksetzen der Uhr</translation>
     </message>
     <message>
         <source>Buzzer Key:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hupe:</translation>
     </message>
     <message>
         <source>sound the buzzer</source>
-        <translation type="unfinished"></translation>
+        <translation>die Hupe</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Ändern</translation>
     </message>
     <message>
         <source>Change %1</source>
         <extracomment>What a screen reader says for a key&apos;s Change button, %1 naming the key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Taste „%1“ ändern</translation>
     </message>
     <message>
         <source>Buzzer Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Hupenton</translation>
     </message>
     <message>
         <source>Change Buzzer Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Hupenton ändern</translation>
     </message>
     <message>
         <source>Reset Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Standardtasten</translation>
     </message>
     <message>
         <source>&amp;Mark the focused figure (F7)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahl mit Fokus &amp;markieren (F7)</translation>
     </message>
     <message>
         <source>Sounds *.wav (*.wav)</source>
         <extracomment>The file chooser&apos;s filter: keep &quot;(*.wav)&quot; as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Klangdateien *.wav (*.wav)</translation>
     </message>
     <message>
         <source>Are you sure you want to reset the keys?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie die Tasten wirklich zurücksetzen?</translation>
     </message>
 </context>
 <context>
     <name>LanguageTab</name>
     <message>
         <source>Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache:</translation>
     </message>
     <message>
         <source>System (%1)</source>
         <extracomment>The first choice: whatever language the desktop uses; %1 names it (&quot;Deutsch&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Systemsprache (%1)</translation>
     </message>
     <message>
         <source>The new language is shown from the next start of Varnelo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die neue Sprache wird ab dem nächsten Start von Varnelo angezeigt.</translation>
     </message>
 </context>
 <context>
     <name>RemotePage</name>
     <message>
+        <source>en</source>
+        <extracomment>The code of this catalogue&apos;s language (de, fr, ...), for the remote page&apos;s lang attribute.</extracomment>
+        <translation>de</translation>
+    </message>
+    <message>
         <source>Varnelo Remote</source>
-        <translation type="unfinished"></translation>
+        <translation>Varnelo-Fernbedienung</translation>
     </message>
     <message>
         <source>Type the pairing code shown in the board&apos;s options, tab &quot;Remote Control&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie den Kopplungscode ein, der in den Optionen der Anzeigetafel im Reiter „Fernbedienung“ steht.</translation>
     </message>
     <message>
         <source>Pairing code</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopplungscode</translation>
     </message>
     <message>
         <source>Pair</source>
-        <translation type="unfinished"></translation>
+        <translation>Koppeln</translation>
     </message>
     <message>
         <source>Connecting…</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindung wird hergestellt…</translation>
     </message>
     <message>
         <source>Connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbunden</translation>
     </message>
     <message>
         <source>Reconnecting…</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindung wird wiederhergestellt…</translation>
     </message>
     <message>
         <source>Not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht verbunden</translation>
     </message>
     <message>
         <source>Start / Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Start / Stopp</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Stopp</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurücksetzen</translation>
     </message>
     <message>
         <source>Buzzer</source>
-        <translation type="unfinished"></translation>
+        <translation>Hupe</translation>
     </message>
     <message>
         <source>Set the clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhr stellen</translation>
     </message>
     <message>
         <source>min</source>
-        <translation type="unfinished"></translation>
+        <translation>Min.</translation>
     </message>
     <message>
         <source>sec</source>
-        <translation type="unfinished"></translation>
+        <translation>Sek.</translation>
     </message>
     <message>
         <source>Minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuten</translation>
     </message>
     <message>
         <source>Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekunden</translation>
     </message>
     <message>
         <source>Set clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhr stellen</translation>
     </message>
     <message>
         <source>Period</source>
-        <translation type="unfinished"></translation>
+        <translation>Halbzeit</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Tore</translation>
     </message>
     <message>
         <source>Shots</source>
-        <translation type="unfinished"></translation>
+        <translation>Schüsse</translation>
     </message>
     <message>
         <source>Corner kicks</source>
-        <translation type="unfinished"></translation>
+        <translation>Ecken</translation>
     </message>
     <message>
         <source>Saves</source>
-        <translation type="unfinished"></translation>
+        <translation>Paraden</translation>
     </message>
     <message>
         <source>%1 minus one</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 um eins verringern</translation>
     </message>
     <message>
         <source>%1 plus one</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 um eins erhöhen</translation>
     </message>
     <message>
         <source>Type %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 eingeben</translation>
     </message>
     <message>
         <source>wrong code</source>
-        <translation type="unfinished"></translation>
+        <translation>falscher Code</translation>
     </message>
     <message>
         <source>too many wrong codes</source>
-        <translation type="unfinished"></translation>
+        <translation>zu viele falsche Codes</translation>
     </message>
     <message>
         <source>not a JSON object</source>
-        <translation type="unfinished"></translation>
+        <translation>kein JSON-Objekt</translation>
     </message>
     <message>
         <source>unknown command</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannter Befehl</translation>
     </message>
     <message>
         <source>unknown figure</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Anzeige</translation>
     </message>
     <message>
         <source>out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>außerhalb des zulässigen Bereichs</translation>
     </message>
     <message>
         <source>not a whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>keine ganze Zahl</translation>
     </message>
     <message>
         <source>minutes and seconds are whole numbers from 0 to 59</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuten und Sekunden sind ganze Zahlen von 0 bis 59</translation>
     </message>
 </context>
 <context>
     <name>RemoteTab</name>
     <message>
         <source>Run the board from a phone or tablet</source>
-        <translation type="unfinished"></translation>
+        <translation>Per Smartphone oder Tablet steuern</translation>
     </message>
     <message>
         <source>Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>Port:</translation>
     </message>
     <message>
         <source>Remote control port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port der Fernbedienung</translation>
     </message>
     <message>
         <source>Applies on Ok.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gilt ab OK.</translation>
     </message>
     <message>
         <source>Open on the phone, or scan the code:</source>
-        <translation type="unfinished"></translation>
+        <translation>Am Smartphone öffnen oder scannen:</translation>
     </message>
     <message>
         <source>Pairing code:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopplungscode:</translation>
     </message>
     <message>
         <source>New Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Code</translation>
     </message>
     <message>
         <source>New pairing code</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Kopplungscode</translation>
     </message>
     <message>
         <source>QR code of the remote control&apos;s address</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>(made when switched on)</source>
-        <translation type="unfinished"></translation>
+        <translation>QR-Code mit der Adresse der Fernbedienung</translation>
     </message>
     <message>
         <source>1 device connected</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Gerät verbunden</translation>
     </message>
     <message>
         <source>%1 devices connected</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Geräte verbunden</translation>
+    </message>
+    <message>
+        <source>(made when switched on)</source>
+        <translation>(folgt beim Einschalten)</translation>
     </message>
 </context>
 <context>
     <name>TextsTab</name>
     <message>
         <source>Title:</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel:</translation>
     </message>
     <message>
         <source>Home Team Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name der Heimmannschaft:</translation>
     </message>
     <message>
         <source>Guest Team Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name der Gastmannschaft:</translation>
     </message>
 </context>
 <context>
     <name>WebPublisher</name>
     <message>
         <source>Error sending information to server!</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Senden der Daten an den Server!</translation>
     </message>
     <message>
         <source>Web Scoreboard Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler der Web-Anzeigetafel</translation>
     </message>
     <message>
         <source>Connection to web scoreboard unsuccessful.  Please check settings and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Verbindung zur Web-Anzeigetafel ist fehlgeschlagen. Bitte prüfen Sie die Einstellungen und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>Fail</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlgeschlagen</translation>
     </message>
     <message>
         <source>Connection Failed. Check the URL and passcode you entered and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindung fehlgeschlagen. Prüfen Sie die eingegebene URL und den Zugangscode und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>Web Scoreboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Web-Anzeigetafel</translation>
     </message>
     <message>
         <source>Would you like to stop client updating?  This is recommended when the game is over.</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie die Aktualisierung der Clients beenden? Das empfiehlt sich nach Spielende.</translation>
     </message>
 </context>
 <context>
     <name>WebTab</name>
     <message>
         <source>The web scoreboard is an optional service that shows this board live in any web browser. Varnelo ships one, varnelo-websb, installed beside the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Web-Anzeigetafel ist ein optionaler Dienst, der diese Tafel live in jedem Webbrowser zeigt. Varnelo liefert einen mit: varnelo-websb, neben dem Programm installiert.</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Starten</translation>
     </message>
     <message>
         <source>Status:</source>
-        <translation type="unfinished"></translation>
+        <translation>Status:</translation>
     </message>
     <message>
         <source>Web Scoreboard URL:</source>
-        <translation type="unfinished"></translation>
+        <translation>URL:</translation>
     </message>
     <message>
         <source>Web Scoreboard URL</source>
-        <translation type="unfinished"></translation>
+        <translation>URL der Web-Anzeigetafel</translation>
     </message>
     <message>
         <source>Web Scoreboard Passcode:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zugangscode:</translation>
     </message>
     <message>
         <source>Web Scoreboard Passcode</source>
-        <translation type="unfinished"></translation>
+        <translation>Zugangscode der Web-Anzeigetafel</translation>
     </message>
     <message>
         <source>Web Scoreboard Server:</source>
-        <translation type="unfinished"></translation>
+        <translation>Server:</translation>
     </message>
     <message>
         <source>Web Scoreboard Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Server der Web-Anzeigetafel</translation>
     </message>
     <message>
         <source>Connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbunden</translation>
     </message>
     <message>
         <source>Error Connecting</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindungsfehler</translation>
     </message>
     <message>
         <source>Disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Deaktiviert</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Stoppen</translation>
     </message>
 </context>
 <context>
     <name>frmChooseKey</name>
     <message>
         <source>Choose Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Taste wählen</translation>
     </message>
     <message>
         <source>This key is already in use, please choose another.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Taste ist belegt. Bitte wählen Sie eine andere.</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source>Press the key you would like to %1.</source>
         <extracomment>%1 is what the key will do, as the options&apos; Change button says it (&quot;sound the buzzer&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Drücken Sie die Taste für %1.</translation>
     </message>
 </context>
 <context>
     <name>frmHelp</name>
     <message>
         <source>Viewing Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe anzeigen</translation>
     </message>
     <message>
         <source>To view help from the scoreboard press &apos;h&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Drücken Sie auf der Anzeigetafel &apos;h&apos;, um die Hilfe anzuzeigen.</translation>
     </message>
     <message>
         <source>Setting the Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhr stellen</translation>
     </message>
     <message>
         <source>To set the clock, click on the clock and type the number of minutes, a period ( . ), the seconds, and press &apos;Enter&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um die Uhr zu stellen, klicken Sie auf die Uhr, geben Sie die Minuten, einen Punkt ( . ) und die Sekunden ein und drücken Sie &apos;Enter&apos;.</translation>
     </message>
     <message>
         <source>Examples: &apos;25.3&apos; = 25 minutes and 30 seconds, &apos;6.05&apos; = 6 minutes and 5 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beispiele: &apos;25.3&apos; = 25 Minuten und 30 Sekunden, &apos;6.05&apos; = 6 Minuten und 5 Sekunden.</translation>
     </message>
     <message>
         <source>If you mistype and need to start over, press the &apos;space bar&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn Sie sich vertippt haben und neu beginnen möchten, drücken Sie die &apos;Leertaste&apos;.</translation>
     </message>
     <message>
         <source>Controlling the Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhr steuern</translation>
     </message>
     <message>
         <source>To start or stop the clock press the Start/Stop Clock Key (default is &apos;s&apos; ).</source>
-        <translation type="unfinished"></translation>
+        <translation>Drücken Sie zum Starten oder Anhalten der Uhr die Taste „Start/Stopp“ (Standard: &apos;s&apos;).</translation>
     </message>
     <message>
         <source>To reset the clock back to the last entered time press the Reset Clock Key (default is &apos;r&apos; ).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Taste „Zurücksetzen“ (Standard: &apos;r&apos;) stellt die zuletzt eingegebene Zeit wieder her.</translation>
     </message>
     <message>
         <source>Changing Scores and Other Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielstand und andere Zahlen ändern</translation>
     </message>
     <message>
         <source>To change any of the numbers, click on the object you want to set, type in the number, and press &apos;Enter&apos;.  For single digit boxes simply press the new number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um eine Zahl zu ändern, klicken Sie darauf, geben Sie die Zahl ein und drücken Sie &apos;Enter&apos;. Bei einstelligen Feldern drücken Sie einfach die neue Ziffer.</translation>
     </message>
     <message>
         <source>To increase or decrease one of the numbers, click on the number, press &apos;+&apos; or &apos;-&apos;, and type a single digit number to add or subtract.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um eine Zahl zu erhöhen oder zu verringern, klicken Sie darauf, drücken Sie &apos;+&apos; oder &apos;-&apos; und geben Sie die einstellige Zahl ein, die addiert oder abgezogen werden soll.</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonstiges</translation>
     </message>
     <message>
         <source>To sound the buzzer press the Buzzer key (default is &apos;b&apos; ).</source>
-        <translation type="unfinished"></translation>
+        <translation>Drücken Sie die Taste „Hupe“ (Standard: &apos;b&apos;), um die Hupe ertönen zu lassen.</translation>
     </message>
     <message>
         <source>To show which number has the focus press &apos;F7&apos;.  &apos;Esc&apos; closes this help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Drücken Sie &apos;F7&apos;, um zu zeigen, welche Zahl den Fokus hat. &apos;Esc&apos; schließt diese Hilfe.</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen</translation>
     </message>
     <message>
         <source>To go to the options press &apos;o&apos; from the program, or click on &apos;Options&apos; from the splash screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Optionen öffnen Sie im Programm mit &apos;o&apos; oder im Startbildschirm mit &apos;Optionen&apos;.</translation>
     </message>
     <message>
         <source>In the options you can change control keys, the buzzer sound file, and colors of the scoreboard.  You can also change the home, visitor, and title text, and enable the web scoreboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>In den Optionen können Sie die Steuertasten, die Tondatei der Hupe und die Farben der Anzeigetafel ändern. Außerdem können Sie die Texte für Heim, Gast und Titel ändern und die Web-Anzeigetafel aktivieren.</translation>
     </message>
     <message>
         <source>Varnelo Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Varnelo-Hilfe</translation>
     </message>
 </context>
 <context>
     <name>frmOptions</name>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen</translation>
     </message>
     <message>
         <source>Keyboard Controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastatur</translation>
     </message>
     <message>
         <source>Color Controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Farben</translation>
     </message>
     <message>
         <source>Text Cotrols</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte</translation>
     </message>
     <message>
         <source>Web Scoreboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Web-Anzeigetafel</translation>
     </message>
     <message>
         <source>Remote Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Fernbedienung</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source>&amp;Remote Control</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fernbedienung</translation>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sprache</translation>
     </message>
     <message>
         <source>The settings could not be saved to %1. Check that its folder can be written and that the disk is not full; nothing has been changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen konnten nicht in %1 gespeichert werden. Prüfen Sie, ob der Ordner beschreibbar und der Datenträger nicht voll ist; es wurde nichts geändert.</translation>
     </message>
 </context>
 <context>
     <name>frmScoreboard</name>
     <message>
         <source>Mark the focused figure</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahl mit Fokus markieren</translation>
     </message>
     <message>
         <source>%1, running</source>
         <extracomment>The clock as a screen reader hears it: %1 is the time, &quot;9:58&quot; or &quot;42.5 seconds&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, läuft</translation>
     </message>
     <message>
         <source>%1, stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, angehalten</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückgängig</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholen</translation>
     </message>
 </context>
 <context>
     <name>frmSplash</name>
     <message>
         <source>Version %1.%2.%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1.%2.%3</translation>
     </message>
     <message>
         <source>Click to continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiter per Klick.</translation>
     </message>
     <message>
         <source>© 2026 The Varnelo developers</source>
-        <translation type="unfinished"></translation>
+        <translation>© 2026 Die Varnelo-Entwickler</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Optionen</translation>
     </message>
     <message>
         <source>&amp;Continue</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Weiter</translation>
     </message>
     <message>
         <source>Continue to the scoreboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiter zur Anzeigetafel</translation>
     </message>
     <message>
         <source>Press Alt+C, or Tab to Continue and press Enter, to open the scoreboard.</source>
         <extracomment>Name the access key of the Continue button as the translation marks it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Drücken Sie Alt+W oder wechseln Sie mit Tab zu „Weiter“ und drücken Sie Enter, um die Anzeigetafel zu öffnen.</translation>
     </message>
 </context>
 </TS>

@@ -5,719 +5,724 @@
     <name>Application</name>
     <message>
         <source>Resume the last game?</source>
-        <translation type="unfinished"></translation>
+        <translation>Reprendre le dernier match&#xa0;?</translation>
     </message>
 </context>
 <context>
     <name>BoardDesign</name>
     <message>
         <source>HOME</source>
-        <translation type="unfinished"></translation>
+        <translation>LOCAUX</translation>
     </message>
     <message>
         <source>VISITOR</source>
-        <translation type="unfinished"></translation>
+        <translation>VISITEURS</translation>
     </message>
     <message>
         <source>PERIOD</source>
-        <translation type="unfinished"></translation>
+        <translation>PÉR.</translation>
     </message>
     <message>
         <source>SHOTS</source>
-        <translation type="unfinished"></translation>
+        <translation>TIRS</translation>
     </message>
     <message>
         <source>C/K</source>
-        <translation type="unfinished"></translation>
+        <translation>CR.</translation>
     </message>
     <message>
         <source>SAVES</source>
-        <translation type="unfinished"></translation>
+        <translation>ARR.</translation>
     </message>
     <message>
         <source>%1 seconds</source>
         <extracomment>A clock in its last minute as a screen reader says it: %1 is &quot;42.5&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 secondes</translation>
     </message>
     <message>
         <source>Game clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Chronomètre du match</translation>
     </message>
     <message>
         <source>score</source>
-        <translation type="unfinished"></translation>
+        <translation>score</translation>
     </message>
 </context>
 <context>
     <name>ColorsTab</name>
     <message>
         <source>red %1, green %2, blue %3</source>
-        <translation type="unfinished"></translation>
+        <translation>rouge %1, vert %2, bleu %3</translation>
     </message>
     <message>
         <source>Home Color:</source>
-        <translation type="unfinished"></translation>
+        <translation>Locaux&#xa0;:</translation>
     </message>
     <message>
         <source>Background:</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrière-plan&#xa0;:</translation>
     </message>
     <message>
         <source>LED Color:</source>
-        <translation type="unfinished"></translation>
+        <translation>LED&#xa0;:</translation>
     </message>
     <message>
         <source>Guest Color:</source>
-        <translation type="unfinished"></translation>
+        <translation>Visiteurs&#xa0;:</translation>
     </message>
     <message>
         <source>Text Color:</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte&#xa0;:</translation>
     </message>
     <message>
         <source>LED Back Color:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fond des LED&#xa0;:</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier</translation>
     </message>
     <message>
         <source>Change %1</source>
         <extracomment>What a screen reader says for a colour&apos;s Change button, %1 naming the colour.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Modifier la couleur %1</translation>
     </message>
     <message>
         <source>Reset Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Réinitialiser</translation>
     </message>
     <message>
         <source>Are you sure you want to reset the colors?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment rétablir les couleurs par défaut&#xa0;?</translation>
     </message>
 </context>
 <context>
     <name>DefaultSettings</name>
     <message>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Locaux</translation>
     </message>
     <message>
         <source>Guest</source>
-        <translation type="unfinished"></translation>
+        <translation>Visiteurs</translation>
     </message>
 </context>
 <context>
     <name>KeyNames</name>
     <message>
         <source>Backspace</source>
-        <translation type="unfinished"></translation>
+        <translation>Retour arrière</translation>
     </message>
     <message>
         <source>Tab</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab</translation>
     </message>
     <message>
         <source>Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrée</translation>
     </message>
     <message>
         <source>Esc</source>
-        <translation type="unfinished"></translation>
+        <translation>Échap</translation>
     </message>
     <message>
         <source>Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Espace</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Suppr</translation>
     </message>
 </context>
 <context>
     <name>KeysTab</name>
     <message>
         <source>[No File Selected]</source>
-        <translation type="unfinished"></translation>
+        <translation>[Aucun fichier sélectionné]</translation>
     </message>
     <message>
         <source>Start / Stop Key:</source>
-        <translation type="unfinished"></translation>
+        <translation>Marche / Arrêt&#xa0;:</translation>
     </message>
     <message>
         <source>start / stop the clock</source>
-        <translation type="unfinished"></translation>
+        <translation>démarrer / arrêter le chrono</translation>
     </message>
     <message>
         <source>Reset Clock Key:</source>
-        <translation type="unfinished"></translation>
+        <translation>Réinitialiser&#xa0;:</translation>
     </message>
     <message>
         <source>reset the clock</source>
-        <translation type="unfinished"></translation>
+        <translation>réinitialiser le chrono</translation>
     </message>
     <message>
         <source>Buzzer Key:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sirène&#xa0;:</translation>
     </message>
     <message>
         <source>sound the buzzer</source>
-        <translation type="unfinished"></translation>
+        <translation>faire retentir la sirène</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier</translation>
     </message>
     <message>
         <source>Change %1</source>
         <extracomment>What a screen reader says for a key&apos;s Change button, %1 naming the key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Modifier la touche %1</translation>
     </message>
     <message>
         <source>Buzzer Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Son de la sirène</translation>
     </message>
     <message>
         <source>Change Buzzer Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Changer le son de la sirène</translation>
     </message>
     <message>
         <source>Reset Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Réinitialiser</translation>
     </message>
     <message>
         <source>&amp;Mark the focused figure (F7)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Marquer le nombre actif (F7)</translation>
     </message>
     <message>
         <source>Sounds *.wav (*.wav)</source>
         <extracomment>The file chooser&apos;s filter: keep &quot;(*.wav)&quot; as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sons *.wav (*.wav)</translation>
     </message>
     <message>
         <source>Are you sure you want to reset the keys?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment rétablir les touches par défaut&#xa0;?</translation>
     </message>
 </context>
 <context>
     <name>LanguageTab</name>
     <message>
         <source>Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue&#xa0;:</translation>
     </message>
     <message>
         <source>System (%1)</source>
         <extracomment>The first choice: whatever language the desktop uses; %1 names it (&quot;Deutsch&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Système (%1)</translation>
     </message>
     <message>
         <source>The new language is shown from the next start of Varnelo.</source>
-        <translation type="unfinished"></translation>
+        <translation>La nouvelle langue sera affichée au prochain démarrage de Varnelo.</translation>
     </message>
 </context>
 <context>
     <name>RemotePage</name>
     <message>
         <source>Varnelo Remote</source>
-        <translation type="unfinished"></translation>
+        <translation>Télécommande Varnelo</translation>
     </message>
     <message>
         <source>Type the pairing code shown in the board&apos;s options, tab &quot;Remote Control&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez le code de liaison affiché dans les options du tableau, onglet «&#xa0;Télécommande&#xa0;».</translation>
     </message>
     <message>
         <source>Pairing code</source>
-        <translation type="unfinished"></translation>
+        <translation>Code de liaison</translation>
     </message>
     <message>
         <source>Pair</source>
-        <translation type="unfinished"></translation>
+        <translation>Associer</translation>
     </message>
     <message>
         <source>Connecting…</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion…</translation>
     </message>
     <message>
         <source>Connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Connecté</translation>
     </message>
     <message>
         <source>Reconnecting…</source>
-        <translation type="unfinished"></translation>
+        <translation>Reconnexion…</translation>
     </message>
     <message>
         <source>Not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Non connecté</translation>
     </message>
     <message>
         <source>Start / Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Marche / Arrêt</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrer</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Réinitialiser</translation>
     </message>
     <message>
         <source>Buzzer</source>
-        <translation type="unfinished"></translation>
+        <translation>Sirène</translation>
     </message>
     <message>
         <source>Set the clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Régler le chronomètre</translation>
     </message>
     <message>
         <source>min</source>
-        <translation type="unfinished"></translation>
+        <translation>min</translation>
     </message>
     <message>
         <source>sec</source>
-        <translation type="unfinished"></translation>
+        <translation>s</translation>
     </message>
     <message>
         <source>Minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutes</translation>
     </message>
     <message>
         <source>Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Secondes</translation>
     </message>
     <message>
         <source>Set clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Régler</translation>
     </message>
     <message>
         <source>Period</source>
-        <translation type="unfinished"></translation>
+        <translation>Période</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Score</translation>
     </message>
     <message>
         <source>Shots</source>
-        <translation type="unfinished"></translation>
+        <translation>Tirs</translation>
     </message>
     <message>
         <source>Corner kicks</source>
-        <translation type="unfinished"></translation>
+        <translation>Corners</translation>
     </message>
     <message>
         <source>Saves</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêts</translation>
     </message>
     <message>
         <source>%1 minus one</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 moins un</translation>
     </message>
     <message>
         <source>%1 plus one</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 plus un</translation>
     </message>
     <message>
         <source>Type %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisir %1</translation>
     </message>
     <message>
         <source>wrong code</source>
-        <translation type="unfinished"></translation>
+        <translation>code erroné</translation>
     </message>
     <message>
         <source>too many wrong codes</source>
-        <translation type="unfinished"></translation>
+        <translation>trop de codes erronés</translation>
     </message>
     <message>
         <source>not a JSON object</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un objet JSON</translation>
     </message>
     <message>
         <source>unknown command</source>
-        <translation type="unfinished"></translation>
+        <translation>commande inconnue</translation>
     </message>
     <message>
         <source>unknown figure</source>
-        <translation type="unfinished"></translation>
+        <translation>compteur inconnu</translation>
     </message>
     <message>
         <source>out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>hors limites</translation>
     </message>
     <message>
         <source>not a whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un nombre entier</translation>
     </message>
     <message>
         <source>minutes and seconds are whole numbers from 0 to 59</source>
-        <translation type="unfinished"></translation>
+        <translation>les minutes et les secondes sont des nombres entiers de 0 à 59</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <extracomment>The code of this catalogue&apos;s language (de, fr, ...), for the remote page&apos;s lang attribute.</extracomment>
+        <translation>fr</translation>
     </message>
 </context>
 <context>
     <name>RemoteTab</name>
     <message>
         <source>Run the board from a phone or tablet</source>
-        <translation type="unfinished"></translation>
+        <translation>Piloter par téléphone ou tablette</translation>
     </message>
     <message>
         <source>Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>Port&#xa0;:</translation>
     </message>
     <message>
         <source>Remote control port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port de la télécommande</translation>
     </message>
     <message>
         <source>Applies on Ok.</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliqué après OK.</translation>
     </message>
     <message>
         <source>Open on the phone, or scan the code:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrez sur le téléphone, ou scannez le code&#xa0;:</translation>
     </message>
     <message>
         <source>Pairing code:</source>
-        <translation type="unfinished"></translation>
+        <translation>Code de liaison&#xa0;:</translation>
     </message>
     <message>
         <source>New Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Autre code</translation>
     </message>
     <message>
         <source>New pairing code</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau code de liaison</translation>
     </message>
     <message>
         <source>QR code of the remote control&apos;s address</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>(made when switched on)</source>
-        <translation type="unfinished"></translation>
+        <translation>Code QR de l&apos;adresse de la télécommande</translation>
     </message>
     <message>
         <source>1 device connected</source>
-        <translation type="unfinished"></translation>
+        <translation>1 appareil connecté</translation>
     </message>
     <message>
         <source>%1 devices connected</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 appareils connectés</translation>
+    </message>
+    <message>
+        <source>(made when switched on)</source>
+        <translation>(créé à l&apos;activation)</translation>
     </message>
 </context>
 <context>
     <name>TextsTab</name>
     <message>
         <source>Title:</source>
-        <translation type="unfinished"></translation>
+        <translation>Titre&#xa0;:</translation>
     </message>
     <message>
         <source>Home Team Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de l&apos;équipe locale&#xa0;:</translation>
     </message>
     <message>
         <source>Guest Team Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de l&apos;équipe visiteuse&#xa0;:</translation>
     </message>
 </context>
 <context>
     <name>WebPublisher</name>
     <message>
         <source>Error sending information to server!</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur lors de l&apos;envoi des informations au serveur&#xa0;!</translation>
     </message>
     <message>
         <source>Web Scoreboard Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur du tableau web</translation>
     </message>
     <message>
         <source>Connection to web scoreboard unsuccessful.  Please check settings and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La connexion au tableau web a échoué. Vérifiez les paramètres et réessayez.</translation>
     </message>
     <message>
         <source>Fail</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec</translation>
     </message>
     <message>
         <source>Connection Failed. Check the URL and passcode you entered and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La connexion a échoué. Vérifiez l&apos;URL et le code d&apos;accès saisis, puis réessayez.</translation>
     </message>
     <message>
         <source>Web Scoreboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Tableau web</translation>
     </message>
     <message>
         <source>Would you like to stop client updating?  This is recommended when the game is over.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous arrêter l&apos;envoi des mises à jour&#xa0;? C&apos;est conseillé une fois le match terminé.</translation>
     </message>
 </context>
 <context>
     <name>WebTab</name>
     <message>
         <source>The web scoreboard is an optional service that shows this board live in any web browser. Varnelo ships one, varnelo-websb, installed beside the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le tableau web est un service facultatif qui affiche ce tableau en direct dans n&apos;importe quel navigateur web. Varnelo en fournit un, varnelo-websb, installé à côté du programme.</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrer</translation>
     </message>
     <message>
         <source>Status:</source>
-        <translation type="unfinished"></translation>
+        <translation>État&#xa0;:</translation>
     </message>
     <message>
         <source>Web Scoreboard URL:</source>
-        <translation type="unfinished"></translation>
+        <translation>URL du tableau web&#xa0;:</translation>
     </message>
     <message>
         <source>Web Scoreboard URL</source>
-        <translation type="unfinished"></translation>
+        <translation>URL du tableau web</translation>
     </message>
     <message>
         <source>Web Scoreboard Passcode:</source>
-        <translation type="unfinished"></translation>
+        <translation>Code d&apos;accès du tableau&#xa0;:</translation>
     </message>
     <message>
         <source>Web Scoreboard Passcode</source>
-        <translation type="unfinished"></translation>
+        <translation>Code d&apos;accès du tableau web</translation>
     </message>
     <message>
         <source>Web Scoreboard Server:</source>
-        <translation type="unfinished"></translation>
+        <translation>Serveur du tableau web&#xa0;:</translation>
     </message>
     <message>
         <source>Web Scoreboard Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Serveur du tableau web</translation>
     </message>
     <message>
         <source>Connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Connecté</translation>
     </message>
     <message>
         <source>Error Connecting</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de connexion</translation>
     </message>
     <message>
         <source>Disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Désactivé</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter</translation>
     </message>
 </context>
 <context>
     <name>frmChooseKey</name>
     <message>
         <source>Choose Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir une touche</translation>
     </message>
     <message>
         <source>This key is already in use, please choose another.</source>
-        <translation type="unfinished"></translation>
+        <translation>Touche déjà utilisée, veuillez en choisir une autre.</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>Press the key you would like to %1.</source>
         <extracomment>%1 is what the key will do, as the options&apos; Change button says it (&quot;sound the buzzer&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Appuyez sur la touche pour %1.</translation>
     </message>
 </context>
 <context>
     <name>frmHelp</name>
     <message>
         <source>Viewing Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher l&apos;aide</translation>
     </message>
     <message>
         <source>To view help from the scoreboard press &apos;h&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour afficher l&apos;aide depuis le tableau, appuyez sur «&#xa0;h&#xa0;».</translation>
     </message>
     <message>
         <source>Setting the Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Régler le chronomètre</translation>
     </message>
     <message>
         <source>To set the clock, click on the clock and type the number of minutes, a period ( . ), the seconds, and press &apos;Enter&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour régler le chronomètre, cliquez dessus, tapez les minutes, un point ( . ), les secondes, puis appuyez sur «&#xa0;Entrée&#xa0;».</translation>
     </message>
     <message>
         <source>Examples: &apos;25.3&apos; = 25 minutes and 30 seconds, &apos;6.05&apos; = 6 minutes and 5 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Exemples&#xa0;: «&#xa0;25.3&#xa0;» = 25 minutes et 30 secondes, «&#xa0;6.05&#xa0;» = 6 minutes et 5 secondes.</translation>
     </message>
     <message>
         <source>If you mistype and need to start over, press the &apos;space bar&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>En cas d&apos;erreur de saisie, appuyez sur la «&#xa0;barre d&apos;espace&#xa0;» pour recommencer.</translation>
     </message>
     <message>
         <source>Controlling the Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Piloter le chronomètre</translation>
     </message>
     <message>
         <source>To start or stop the clock press the Start/Stop Clock Key (default is &apos;s&apos; ).</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour démarrer ou arrêter le chrono, appuyez sur la touche Marche / Arrêt (par défaut «&#xa0;s&#xa0;»).</translation>
     </message>
     <message>
         <source>To reset the clock back to the last entered time press the Reset Clock Key (default is &apos;r&apos; ).</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour revenir au dernier temps saisi, appuyez sur la touche Réinitialiser (par défaut «&#xa0;r&#xa0;»).</translation>
     </message>
     <message>
         <source>Changing Scores and Other Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier les scores et les autres nombres</translation>
     </message>
     <message>
         <source>To change any of the numbers, click on the object you want to set, type in the number, and press &apos;Enter&apos;.  For single digit boxes simply press the new number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour modifier un nombre, cliquez dessus, tapez la valeur et appuyez sur «&#xa0;Entrée&#xa0;». Pour les cases à un chiffre, tapez simplement le nouveau chiffre.</translation>
     </message>
     <message>
         <source>To increase or decrease one of the numbers, click on the number, press &apos;+&apos; or &apos;-&apos;, and type a single digit number to add or subtract.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour augmenter ou diminuer un nombre, cliquez dessus, appuyez sur «&#xa0;+&#xa0;» ou «&#xa0;-&#xa0;», puis tapez le chiffre à ajouter ou à soustraire.</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Divers</translation>
     </message>
     <message>
         <source>To sound the buzzer press the Buzzer key (default is &apos;b&apos; ).</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour faire retentir la sirène, appuyez sur la touche Sirène (par défaut «&#xa0;b&#xa0;»).</translation>
     </message>
     <message>
         <source>To show which number has the focus press &apos;F7&apos;.  &apos;Esc&apos; closes this help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour voir quel nombre est sélectionné, appuyez sur «&#xa0;F7&#xa0;». «&#xa0;Échap&#xa0;» ferme cette aide.</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options</translation>
     </message>
     <message>
         <source>To go to the options press &apos;o&apos; from the program, or click on &apos;Options&apos; from the splash screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour ouvrir les options, tapez «&#xa0;o&#xa0;» au tableau ou cliquez sur «&#xa0;Options&#xa0;» à l&apos;accueil.</translation>
     </message>
     <message>
         <source>In the options you can change control keys, the buzzer sound file, and colors of the scoreboard.  You can also change the home, visitor, and title text, and enable the web scoreboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dans les options, vous pouvez changer les touches de commande, le fichier son de la sirène et les couleurs du tableau. Vous pouvez aussi modifier les noms des équipes et le titre, et activer le tableau web.</translation>
     </message>
     <message>
         <source>Varnelo Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide de Varnelo</translation>
     </message>
 </context>
 <context>
     <name>frmOptions</name>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options</translation>
     </message>
     <message>
         <source>Keyboard Controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Commandes clavier</translation>
     </message>
     <message>
         <source>Color Controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleurs</translation>
     </message>
     <message>
         <source>Text Cotrols</source>
-        <translation type="unfinished"></translation>
+        <translation>Textes</translation>
     </message>
     <message>
         <source>Web Scoreboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Tableau web</translation>
     </message>
     <message>
         <source>Remote Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Télécommande</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>&amp;Remote Control</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Télécommande</translation>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Langue</translation>
     </message>
     <message>
         <source>The settings could not be saved to %1. Check that its folder can be written and that the disk is not full; nothing has been changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer les paramètres dans %1. Vérifiez que son dossier est accessible en écriture et que le disque n&apos;est pas plein&#xa0;; rien n&apos;a été modifié.</translation>
     </message>
 </context>
 <context>
     <name>frmScoreboard</name>
     <message>
         <source>Mark the focused figure</source>
-        <translation type="unfinished"></translation>
+        <translation>Marquer le nombre actif</translation>
     </message>
     <message>
         <source>%1, running</source>
         <extracomment>The clock as a screen reader hears it: %1 is the time, &quot;9:58&quot; or &quot;42.5 seconds&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, en marche</translation>
     </message>
     <message>
         <source>%1, stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, arrêté</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir</translation>
     </message>
 </context>
 <context>
     <name>frmSplash</name>
     <message>
         <source>Version %1.%2.%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1.%2.%3</translation>
     </message>
     <message>
         <source>Click to continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez ici.</translation>
     </message>
     <message>
         <source>© 2026 The Varnelo developers</source>
-        <translation type="unfinished"></translation>
+        <translation>© 2026 Développeurs de Varnelo</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Options</translation>
     </message>
     <message>
         <source>&amp;Continue</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Continuer</translation>
     </message>
     <message>
         <source>Continue to the scoreboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le tableau d&apos;affichage</translation>
     </message>
     <message>
         <source>Press Alt+C, or Tab to Continue and press Enter, to open the scoreboard.</source>
         <extracomment>Name the access key of the Continue button as the translation marks it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Appuyez sur Alt+C, ou sur Tab jusqu&apos;à Continuer puis sur Entrée, pour ouvrir le tableau d&apos;affichage.</translation>
     </message>
 </context>
 </TS>

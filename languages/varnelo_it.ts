@@ -5,719 +5,724 @@
     <name>Application</name>
     <message>
         <source>Resume the last game?</source>
-        <translation type="unfinished"></translation>
+        <translation>Riprendere l&apos;ultima partita?</translation>
     </message>
 </context>
 <context>
     <name>BoardDesign</name>
     <message>
         <source>HOME</source>
-        <translation type="unfinished"></translation>
+        <translation>CASA</translation>
     </message>
     <message>
         <source>VISITOR</source>
-        <translation type="unfinished"></translation>
+        <translation>OSPITI</translation>
     </message>
     <message>
         <source>PERIOD</source>
-        <translation type="unfinished"></translation>
+        <translation>TEMPO</translation>
     </message>
     <message>
         <source>SHOTS</source>
-        <translation type="unfinished"></translation>
+        <translation>TIRI</translation>
     </message>
     <message>
         <source>C/K</source>
-        <translation type="unfinished"></translation>
+        <translation>C/A</translation>
     </message>
     <message>
         <source>SAVES</source>
-        <translation type="unfinished"></translation>
+        <translation>PAR.</translation>
     </message>
     <message>
         <source>%1 seconds</source>
         <extracomment>A clock in its last minute as a screen reader says it: %1 is &quot;42.5&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 secondi</translation>
     </message>
     <message>
         <source>Game clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Cronometro di gara</translation>
     </message>
     <message>
         <source>score</source>
-        <translation type="unfinished"></translation>
+        <translation>punteggio</translation>
     </message>
 </context>
 <context>
     <name>ColorsTab</name>
     <message>
         <source>red %1, green %2, blue %3</source>
-        <translation type="unfinished"></translation>
+        <translation>rosso %1, verde %2, blu %3</translation>
     </message>
     <message>
         <source>Home Color:</source>
-        <translation type="unfinished"></translation>
+        <translation>Colore casa:</translation>
     </message>
     <message>
         <source>Background:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfondo:</translation>
     </message>
     <message>
         <source>LED Color:</source>
-        <translation type="unfinished"></translation>
+        <translation>Colore LED:</translation>
     </message>
     <message>
         <source>Guest Color:</source>
-        <translation type="unfinished"></translation>
+        <translation>Colore ospiti:</translation>
     </message>
     <message>
         <source>Text Color:</source>
-        <translation type="unfinished"></translation>
+        <translation>Colore testo:</translation>
     </message>
     <message>
         <source>LED Back Color:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfondo LED:</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambia</translation>
     </message>
     <message>
         <source>Change %1</source>
         <extracomment>What a screen reader says for a colour&apos;s Change button, %1 naming the colour.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cambia %1</translation>
     </message>
     <message>
         <source>Reset Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripristina</translation>
     </message>
     <message>
         <source>Are you sure you want to reset the colors?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripristinare i colori predefiniti?</translation>
     </message>
 </context>
 <context>
     <name>DefaultSettings</name>
     <message>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Casa</translation>
     </message>
     <message>
         <source>Guest</source>
-        <translation type="unfinished"></translation>
+        <translation>Ospiti</translation>
     </message>
 </context>
 <context>
     <name>KeyNames</name>
     <message>
         <source>Backspace</source>
-        <translation type="unfinished"></translation>
+        <translation>Backspace</translation>
     </message>
     <message>
         <source>Tab</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab</translation>
     </message>
     <message>
         <source>Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Invio</translation>
     </message>
     <message>
         <source>Esc</source>
-        <translation type="unfinished"></translation>
+        <translation>Esc</translation>
     </message>
     <message>
         <source>Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Spazio</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Canc</translation>
     </message>
 </context>
 <context>
     <name>KeysTab</name>
     <message>
         <source>[No File Selected]</source>
-        <translation type="unfinished"></translation>
+        <translation>[Nessun file selezionato]</translation>
     </message>
     <message>
         <source>Start / Stop Key:</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvio / Arresto:</translation>
     </message>
     <message>
         <source>start / stop the clock</source>
-        <translation type="unfinished"></translation>
+        <translation>avviare / fermare il cronometro</translation>
     </message>
     <message>
         <source>Reset Clock Key:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripristino:</translation>
     </message>
     <message>
         <source>reset the clock</source>
-        <translation type="unfinished"></translation>
+        <translation>ripristinare il cronometro</translation>
     </message>
     <message>
         <source>Buzzer Key:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sirena:</translation>
     </message>
     <message>
         <source>sound the buzzer</source>
-        <translation type="unfinished"></translation>
+        <translation>suonare la sirena</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambia</translation>
     </message>
     <message>
         <source>Change %1</source>
         <extracomment>What a screen reader says for a key&apos;s Change button, %1 naming the key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cambia il tasto %1</translation>
     </message>
     <message>
         <source>Buzzer Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Suono della sirena</translation>
     </message>
     <message>
         <source>Change Buzzer Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambia il suono della sirena</translation>
     </message>
     <message>
         <source>Reset Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripristina</translation>
     </message>
     <message>
         <source>&amp;Mark the focused figure (F7)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Evidenzia il numero attivo (F7)</translation>
     </message>
     <message>
         <source>Sounds *.wav (*.wav)</source>
         <extracomment>The file chooser&apos;s filter: keep &quot;(*.wav)&quot; as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Suoni *.wav (*.wav)</translation>
     </message>
     <message>
         <source>Are you sure you want to reset the keys?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripristinare i tasti predefiniti?</translation>
     </message>
 </context>
 <context>
     <name>LanguageTab</name>
     <message>
         <source>Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lingua:</translation>
     </message>
     <message>
         <source>System (%1)</source>
         <extracomment>The first choice: whatever language the desktop uses; %1 names it (&quot;Deutsch&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sistema (%1)</translation>
     </message>
     <message>
         <source>The new language is shown from the next start of Varnelo.</source>
-        <translation type="unfinished"></translation>
+        <translation>La nuova lingua sarà usata dal prossimo avvio di Varnelo.</translation>
     </message>
 </context>
 <context>
     <name>RemotePage</name>
     <message>
         <source>Varnelo Remote</source>
-        <translation type="unfinished"></translation>
+        <translation>Telecomando Varnelo</translation>
     </message>
     <message>
         <source>Type the pairing code shown in the board&apos;s options, tab &quot;Remote Control&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Digitare il codice di abbinamento mostrato nelle opzioni del tabellone, scheda «Telecomando».</translation>
     </message>
     <message>
         <source>Pairing code</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice di abbinamento</translation>
     </message>
     <message>
         <source>Pair</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbina</translation>
     </message>
     <message>
         <source>Connecting…</source>
-        <translation type="unfinished"></translation>
+        <translation>Connessione…</translation>
     </message>
     <message>
         <source>Connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Connesso</translation>
     </message>
     <message>
         <source>Reconnecting…</source>
-        <translation type="unfinished"></translation>
+        <translation>Riconnessione…</translation>
     </message>
     <message>
         <source>Not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Non connesso</translation>
     </message>
     <message>
         <source>Start / Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvia / Ferma</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvia</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferma</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripristina</translation>
     </message>
     <message>
         <source>Buzzer</source>
-        <translation type="unfinished"></translation>
+        <translation>Sirena</translation>
     </message>
     <message>
         <source>Set the clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta il cronometro</translation>
     </message>
     <message>
         <source>min</source>
-        <translation type="unfinished"></translation>
+        <translation>min</translation>
     </message>
     <message>
         <source>sec</source>
-        <translation type="unfinished"></translation>
+        <translation>sec</translation>
     </message>
     <message>
         <source>Minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuti</translation>
     </message>
     <message>
         <source>Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Secondi</translation>
     </message>
     <message>
         <source>Set clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta</translation>
     </message>
     <message>
         <source>Period</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Punteggio</translation>
     </message>
     <message>
         <source>Shots</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiri</translation>
     </message>
     <message>
         <source>Corner kicks</source>
-        <translation type="unfinished"></translation>
+        <translation>Calci d&apos;angolo</translation>
     </message>
     <message>
         <source>Saves</source>
-        <translation type="unfinished"></translation>
+        <translation>Parate</translation>
     </message>
     <message>
         <source>%1 minus one</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 meno uno</translation>
     </message>
     <message>
         <source>%1 plus one</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 più uno</translation>
     </message>
     <message>
         <source>Type %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci %1</translation>
     </message>
     <message>
         <source>wrong code</source>
-        <translation type="unfinished"></translation>
+        <translation>codice errato</translation>
     </message>
     <message>
         <source>too many wrong codes</source>
-        <translation type="unfinished"></translation>
+        <translation>troppi codici errati</translation>
     </message>
     <message>
         <source>not a JSON object</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un oggetto JSON</translation>
     </message>
     <message>
         <source>unknown command</source>
-        <translation type="unfinished"></translation>
+        <translation>comando sconosciuto</translation>
     </message>
     <message>
         <source>unknown figure</source>
-        <translation type="unfinished"></translation>
+        <translation>contatore sconosciuto</translation>
     </message>
     <message>
         <source>out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>fuori intervallo</translation>
     </message>
     <message>
         <source>not a whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un numero intero</translation>
     </message>
     <message>
         <source>minutes and seconds are whole numbers from 0 to 59</source>
-        <translation type="unfinished"></translation>
+        <translation>minuti e secondi sono numeri interi da 0 a 59</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <extracomment>The code of this catalogue&apos;s language (de, fr, ...), for the remote page&apos;s lang attribute.</extracomment>
+        <translation>it</translation>
     </message>
 </context>
 <context>
     <name>RemoteTab</name>
     <message>
         <source>Run the board from a phone or tablet</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestire il tabellone da telefono o tablet</translation>
     </message>
     <message>
         <source>Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>Porta:</translation>
     </message>
     <message>
         <source>Remote control port</source>
-        <translation type="unfinished"></translation>
+        <translation>Porta del telecomando</translation>
     </message>
     <message>
         <source>Applies on Ok.</source>
-        <translation type="unfinished"></translation>
+        <translation>Valido dopo OK.</translation>
     </message>
     <message>
         <source>Open on the phone, or scan the code:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aprire sul telefono o scansionare il codice:</translation>
     </message>
     <message>
         <source>Pairing code:</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbinamento:</translation>
     </message>
     <message>
         <source>New Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuovo codice</translation>
     </message>
     <message>
         <source>New pairing code</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuovo codice di abbinamento</translation>
     </message>
     <message>
         <source>QR code of the remote control&apos;s address</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>(made when switched on)</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice QR dell&apos;indirizzo del telecomando</translation>
     </message>
     <message>
         <source>1 device connected</source>
-        <translation type="unfinished"></translation>
+        <translation>1 dispositivo connesso</translation>
     </message>
     <message>
         <source>%1 devices connected</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dispositivi connessi</translation>
+    </message>
+    <message>
+        <source>(made when switched on)</source>
+        <translation>(creato all&apos;attivazione)</translation>
     </message>
 </context>
 <context>
     <name>TextsTab</name>
     <message>
         <source>Title:</source>
-        <translation type="unfinished"></translation>
+        <translation>Titolo:</translation>
     </message>
     <message>
         <source>Home Team Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome della squadra di casa:</translation>
     </message>
     <message>
         <source>Guest Team Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome della squadra ospite:</translation>
     </message>
 </context>
 <context>
     <name>WebPublisher</name>
     <message>
         <source>Error sending information to server!</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore nell&apos;invio dei dati al server!</translation>
     </message>
     <message>
         <source>Web Scoreboard Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore del tabellone web</translation>
     </message>
     <message>
         <source>Connection to web scoreboard unsuccessful.  Please check settings and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Connessione al tabellone web non riuscita. Controllare le impostazioni e riprovare.</translation>
     </message>
     <message>
         <source>Fail</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore</translation>
     </message>
     <message>
         <source>Connection Failed. Check the URL and passcode you entered and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Connessione non riuscita. Controllare l&apos;URL e il codice di accesso inseriti e riprovare.</translation>
     </message>
     <message>
         <source>Web Scoreboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabellone web</translation>
     </message>
     <message>
         <source>Would you like to stop client updating?  This is recommended when the game is over.</source>
-        <translation type="unfinished"></translation>
+        <translation>Interrompere l&apos;invio degli aggiornamenti? È consigliato a fine partita.</translation>
     </message>
 </context>
 <context>
     <name>WebTab</name>
     <message>
         <source>The web scoreboard is an optional service that shows this board live in any web browser. Varnelo ships one, varnelo-websb, installed beside the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il tabellone web è un servizio facoltativo che mostra questo tabellone in diretta in qualsiasi browser. Varnelo ne include uno, varnelo-websb, installato accanto al programma.</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvia</translation>
     </message>
     <message>
         <source>Status:</source>
-        <translation type="unfinished"></translation>
+        <translation>Stato:</translation>
     </message>
     <message>
         <source>Web Scoreboard URL:</source>
-        <translation type="unfinished"></translation>
+        <translation>URL del tabellone web:</translation>
     </message>
     <message>
         <source>Web Scoreboard URL</source>
-        <translation type="unfinished"></translation>
+        <translation>URL del tabellone web</translation>
     </message>
     <message>
         <source>Web Scoreboard Passcode:</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice di accesso:</translation>
     </message>
     <message>
         <source>Web Scoreboard Passcode</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice di accesso del tabellone web</translation>
     </message>
     <message>
         <source>Web Scoreboard Server:</source>
-        <translation type="unfinished"></translation>
+        <translation>Server del tabellone web:</translation>
     </message>
     <message>
         <source>Web Scoreboard Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Server del tabellone web</translation>
     </message>
     <message>
         <source>Connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Connesso</translation>
     </message>
     <message>
         <source>Error Connecting</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore di connessione</translation>
     </message>
     <message>
         <source>Disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Disattivato</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferma</translation>
     </message>
 </context>
 <context>
     <name>frmChooseKey</name>
     <message>
         <source>Choose Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Scelta del tasto</translation>
     </message>
     <message>
         <source>This key is already in use, please choose another.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasto già in uso, sceglierne un altro.</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annulla</translation>
     </message>
     <message>
         <source>Press the key you would like to %1.</source>
         <extracomment>%1 is what the key will do, as the options&apos; Change button says it (&quot;sound the buzzer&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Premere il tasto per %1.</translation>
     </message>
 </context>
 <context>
     <name>frmHelp</name>
     <message>
         <source>Viewing Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aprire la guida</translation>
     </message>
     <message>
         <source>To view help from the scoreboard press &apos;h&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Per aprire la guida dal tabellone, premere &apos;h&apos;.</translation>
     </message>
     <message>
         <source>Setting the Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostare il cronometro</translation>
     </message>
     <message>
         <source>To set the clock, click on the clock and type the number of minutes, a period ( . ), the seconds, and press &apos;Enter&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Per impostare il cronometro, fare clic su di esso, digitare i minuti, un punto ( . ), i secondi, poi premere &apos;Invio&apos;.</translation>
     </message>
     <message>
         <source>Examples: &apos;25.3&apos; = 25 minutes and 30 seconds, &apos;6.05&apos; = 6 minutes and 5 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esempi: &apos;25.3&apos; = 25 minuti e 30 secondi, &apos;6.05&apos; = 6 minuti e 5 secondi.</translation>
     </message>
     <message>
         <source>If you mistype and need to start over, press the &apos;space bar&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se si sbaglia a digitare e si vuole ricominciare, premere la &apos;barra spaziatrice&apos;.</translation>
     </message>
     <message>
         <source>Controlling the Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestire il cronometro</translation>
     </message>
     <message>
         <source>To start or stop the clock press the Start/Stop Clock Key (default is &apos;s&apos; ).</source>
-        <translation type="unfinished"></translation>
+        <translation>Per avviare o fermare il cronometro, premere il tasto Avvio / Arresto (predefinito &apos;s&apos;).</translation>
     </message>
     <message>
         <source>To reset the clock back to the last entered time press the Reset Clock Key (default is &apos;r&apos; ).</source>
-        <translation type="unfinished"></translation>
+        <translation>Per tornare all&apos;ultimo tempo inserito, premere il tasto Ripristino (predefinito &apos;r&apos;).</translation>
     </message>
     <message>
         <source>Changing Scores and Other Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Modificare punteggi e altri numeri</translation>
     </message>
     <message>
         <source>To change any of the numbers, click on the object you want to set, type in the number, and press &apos;Enter&apos;.  For single digit boxes simply press the new number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Per modificare un numero, fare clic su di esso, digitare il valore e premere &apos;Invio&apos;. Nelle caselle a una cifra basta premere la nuova cifra.</translation>
     </message>
     <message>
         <source>To increase or decrease one of the numbers, click on the number, press &apos;+&apos; or &apos;-&apos;, and type a single digit number to add or subtract.</source>
-        <translation type="unfinished"></translation>
+        <translation>Per aumentare o diminuire un numero, fare clic su di esso, premere &apos;+&apos; o &apos;-&apos; e digitare la cifra da aggiungere o sottrarre.</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Altro</translation>
     </message>
     <message>
         <source>To sound the buzzer press the Buzzer key (default is &apos;b&apos; ).</source>
-        <translation type="unfinished"></translation>
+        <translation>Per suonare la sirena, premere il tasto Sirena (predefinito &apos;b&apos;).</translation>
     </message>
     <message>
         <source>To show which number has the focus press &apos;F7&apos;.  &apos;Esc&apos; closes this help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Per mostrare quale numero è selezionato, premere &apos;F7&apos;. &apos;Esc&apos; chiude questa guida.</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opzioni</translation>
     </message>
     <message>
         <source>To go to the options press &apos;o&apos; from the program, or click on &apos;Options&apos; from the splash screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Per aprire le opzioni, premere &apos;o&apos; nel programma o fare clic su &apos;Opzioni&apos; all&apos;avvio.</translation>
     </message>
     <message>
         <source>In the options you can change control keys, the buzzer sound file, and colors of the scoreboard.  You can also change the home, visitor, and title text, and enable the web scoreboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nelle opzioni si possono cambiare i tasti di comando, il file audio della sirena e i colori del tabellone. Si possono anche cambiare il titolo e i nomi delle squadre di casa e ospite, e attivare il tabellone web.</translation>
     </message>
     <message>
         <source>Varnelo Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Guida di Varnelo</translation>
     </message>
 </context>
 <context>
     <name>frmOptions</name>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opzioni</translation>
     </message>
     <message>
         <source>Keyboard Controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Comandi da tastiera</translation>
     </message>
     <message>
         <source>Color Controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Colori</translation>
     </message>
     <message>
         <source>Text Cotrols</source>
-        <translation type="unfinished"></translation>
+        <translation>Testi</translation>
     </message>
     <message>
         <source>Web Scoreboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabellone web</translation>
     </message>
     <message>
         <source>Remote Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Telecomando</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Lingua</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annulla</translation>
     </message>
     <message>
         <source>&amp;Remote Control</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Telecomando</translation>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lingua</translation>
     </message>
     <message>
         <source>The settings could not be saved to %1. Check that its folder can be written and that the disk is not full; nothing has been changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare le impostazioni in %1. Verificare che la cartella sia scrivibile e che il disco non sia pieno; non è stato modificato nulla.</translation>
     </message>
 </context>
 <context>
     <name>frmScoreboard</name>
     <message>
         <source>Mark the focused figure</source>
-        <translation type="unfinished"></translation>
+        <translation>Evidenzia il numero attivo</translation>
     </message>
     <message>
         <source>%1, running</source>
         <extracomment>The clock as a screen reader hears it: %1 is the time, &quot;9:58&quot; or &quot;42.5 seconds&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, in corso</translation>
     </message>
     <message>
         <source>%1, stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, fermo</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripeti</translation>
     </message>
 </context>
 <context>
     <name>frmSplash</name>
     <message>
         <source>Version %1.%2.%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Versione %1.%2.%3</translation>
     </message>
     <message>
         <source>Click to continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Clic per iniziare.</translation>
     </message>
     <message>
         <source>© 2026 The Varnelo developers</source>
-        <translation type="unfinished"></translation>
+        <translation>© 2026 Gli sviluppatori di Varnelo</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guida</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opzioni</translation>
     </message>
     <message>
         <source>&amp;Continue</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Continua</translation>
     </message>
     <message>
         <source>Continue to the scoreboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Vai al tabellone</translation>
     </message>
     <message>
         <source>Press Alt+C, or Tab to Continue and press Enter, to open the scoreboard.</source>
         <extracomment>Name the access key of the Continue button as the translation marks it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Premere Alt+C, oppure Tab fino a Continua e poi Invio, per aprire il tabellone.</translation>
     </message>
 </context>
 </TS>

@@ -70,7 +70,7 @@ QByteArray RemotePageTextsScript()
         }
     }
     //: The code of this catalogue's language (de, fr, ...), for the remote page's lang attribute.
-    const QString language = QCoreApplication::translate(Context, "en");
+    const QString language = QCoreApplication::translate("RemotePage", "en");
     const QJsonObject all{
         {QStringLiteral("lang"), language}, {QStringLiteral("texts"), translated}};
     return "'use strict';\nwindow.varneloTexts = "

@@ -183,7 +183,26 @@ void TestCatalogues::everyTextIsTranslated()
         != language) {
         problems << QStringLiteral("RemotePage \"en\" must be the language's code, ") + language;
     }
-    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
+    // The launcher and the software centre speak it too.
+    const QString entry = readText(sourceFile("startup/desktop/org.varnelo.Varnelo.desktop"));
+    for (const char *key : {"GenericName", "Comment", "Keywords"}) {
+        const QString line = QLatin1String(key) + u'[' + language + QStringLiteral("]=");
+        if (!entry.contains(QLatin1Char('\n') + line)) {
+            problems << QStringLiteral("desktop entry: no ") + line;
+        }
+    }
+    const QString metainfo
+        = readText(sourceFile("startup/desktop/org.varnelo.Varnelo.metainfo.xml"));
+    const QString tagged = QStringLiteral(" xml:lang=\"") + language + u'"';
+    if (metainfo.count(QStringLiteral("<summary") + tagged) != 1
+        || metainfo.count(QStringLiteral("<p") + tagged) != metainfo.count(QStringLiteral("<p>"))) {
+        problems << QStringLiteral("AppStream metadata: not every text translated");
+    }
+    // One line each: a single message would be cut short.
+    for (const QString &problem : std::as_const(problems)) {
+        qWarning().noquote() << problem;
+    }
+    QVERIFY2(problems.isEmpty(), "the problems are listed above");
 }
 
 // Texts that are not in C++ reach the catalogues through lists in C++: the board's design data
