@@ -25,6 +25,19 @@ namespace {
     QT_TRANSLATE_NOOP("BoardDesign", "SAVES"),
 };
 
+// The same captions as a screen reader says them: in full, where the board may abbreviate.
+constexpr const char *Spoken = "spoken by a screen reader";
+[[maybe_unused]] const struct
+{
+    const char *source;
+    const char *comment;
+} SpokenCaptions[] = {
+    QT_TRANSLATE_NOOP3("BoardDesign", "PERIOD", "spoken by a screen reader"),
+    QT_TRANSLATE_NOOP3("BoardDesign", "SHOTS", "spoken by a screen reader"),
+    QT_TRANSLATE_NOOP3("BoardDesign", "C/K", "spoken by a screen reader"),
+    QT_TRANSLATE_NOOP3("BoardDesign", "SAVES", "spoken by a screen reader"),
+};
+
 QRect geometryOf(const QJsonObject &control)
 {
     const QJsonArray g = control.value(QLatin1String("geometry")).toArray();
@@ -88,8 +101,10 @@ private:
         label->setObjectName(nameOf(control));
         label->setFont(m_font);
         label->setFontSize(control.value(QLatin1String("fontSize")).toDouble());
-        label->setText(QCoreApplication::translate("BoardDesign",
-            control.value(QLatin1String("caption")).toString().toUtf8().constData()));
+        const QByteArray caption = control.value(QLatin1String("caption")).toString().toUtf8();
+        label->setText(QCoreApplication::translate("BoardDesign", caption.constData()));
+        m_design.spokenCaptions.insert(label->objectName(),
+            QCoreApplication::translate("BoardDesign", caption.constData(), Spoken));
         label->setGeometry(geometryOf(control));
         m_design.labels.insert(label->objectName(), label);
         m_design.controls.append(label);

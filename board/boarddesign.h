@@ -22,6 +22,8 @@ struct BoardDesign
     // Every control in the order of the design data; a container comes before its contents.
     QList<QWidget *> controls;
     QHash<QString, BoardLabel *> labels;
+    // A label's caption as a screen reader says it, by the label's name.
+    QHash<QString, QString> spokenCaptions;
     // Digit groups in design order, and by the name of their LED array ("sgmScoreH").
     QList<DigitGroup *> groupList;
     QHash<QString, DigitGroup *> groups;

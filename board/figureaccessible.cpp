@@ -81,7 +81,9 @@ void NameFigures(const BoardDesign &design)
     };
     for (const FigureInfo &figure : Figures) {
         QStringList words;
-        words << textOf(figure.teamLabel) << textOf(figure.captionLabel)
+        const QString caption
+            = QLatin1String(figure.captionLabel.data(), qsizetype(figure.captionLabel.size()));
+        words << textOf(figure.teamLabel) << design.spokenCaptions.value(caption)
               << QCoreApplication::translate("BoardDesign", std::string(figure.spokenName).c_str());
         words.removeAll(QString());
         const QString name = words.join(QLatin1Char(' '));

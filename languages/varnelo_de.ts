@@ -47,6 +47,26 @@
         <source>score</source>
         <translation>Tore</translation>
     </message>
+    <message>
+        <source>PERIOD</source>
+        <comment>spoken by a screen reader</comment>
+        <translation>Halbzeit</translation>
+    </message>
+    <message>
+        <source>SHOTS</source>
+        <comment>spoken by a screen reader</comment>
+        <translation>Torschüsse</translation>
+    </message>
+    <message>
+        <source>C/K</source>
+        <comment>spoken by a screen reader</comment>
+        <translation>Ecken</translation>
+    </message>
+    <message>
+        <source>SAVES</source>
+        <comment>spoken by a screen reader</comment>
+        <translation>Paraden</translation>
+    </message>
 </context>
 <context>
     <name>ColorsTab</name>

@@ -47,6 +47,26 @@
         <source>score</source>
         <translation>goles</translation>
     </message>
+    <message>
+        <source>PERIOD</source>
+        <comment>spoken by a screen reader</comment>
+        <translation>parte</translation>
+    </message>
+    <message>
+        <source>SHOTS</source>
+        <comment>spoken by a screen reader</comment>
+        <translation>tiros</translation>
+    </message>
+    <message>
+        <source>C/K</source>
+        <comment>spoken by a screen reader</comment>
+        <translation>saques de esquina</translation>
+    </message>
+    <message>
+        <source>SAVES</source>
+        <comment>spoken by a screen reader</comment>
+        <translation>paradas</translation>
+    </message>
 </context>
 <context>
     <name>ColorsTab</name>

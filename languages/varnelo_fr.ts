@@ -47,6 +47,26 @@
         <source>score</source>
         <translation>score</translation>
     </message>
+    <message>
+        <source>PERIOD</source>
+        <comment>spoken by a screen reader</comment>
+        <translation>période</translation>
+    </message>
+    <message>
+        <source>SHOTS</source>
+        <comment>spoken by a screen reader</comment>
+        <translation>tirs</translation>
+    </message>
+    <message>
+        <source>C/K</source>
+        <comment>spoken by a screen reader</comment>
+        <translation>corners</translation>
+    </message>
+    <message>
+        <source>SAVES</source>
+        <comment>spoken by a screen reader</comment>
+        <translation>arrêts</translation>
+    </message>
 </context>
 <context>
     <name>ColorsTab</name>

@@ -47,6 +47,26 @@
         <source>score</source>
         <translation>punteggio</translation>
     </message>
+    <message>
+        <source>PERIOD</source>
+        <comment>spoken by a screen reader</comment>
+        <translation>tempo</translation>
+    </message>
+    <message>
+        <source>SHOTS</source>
+        <comment>spoken by a screen reader</comment>
+        <translation>tiri</translation>
+    </message>
+    <message>
+        <source>C/K</source>
+        <comment>spoken by a screen reader</comment>
+        <translation>calci d&apos;angolo</translation>
+    </message>
+    <message>
+        <source>SAVES</source>
+        <comment>spoken by a screen reader</comment>
+        <translation>parate</translation>
+    </message>
 </context>
 <context>
     <name>ColorsTab</name>

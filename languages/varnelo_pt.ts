@@ -47,6 +47,26 @@
         <source>score</source>
         <translation>gols</translation>
     </message>
+    <message>
+        <source>PERIOD</source>
+        <comment>spoken by a screen reader</comment>
+        <translation>tempo</translation>
+    </message>
+    <message>
+        <source>SHOTS</source>
+        <comment>spoken by a screen reader</comment>
+        <translation>chutes</translation>
+    </message>
+    <message>
+        <source>C/K</source>
+        <comment>spoken by a screen reader</comment>
+        <translation>escanteios</translation>
+    </message>
+    <message>
+        <source>SAVES</source>
+        <comment>spoken by a screen reader</comment>
+        <translation>defesas</translation>
+    </message>
 </context>
 <context>
     <name>ColorsTab</name>
