@@ -2,6 +2,7 @@
 #include "options/frmoptions.h"
 #include "startup/application.h"
 #include "startup/frmsplash.h"
+#include "tests/support/offscreenscreens.h"
 #include "tests/support/programfolder.h"
 #include "tests/support/recordingui.h"
 
@@ -123,17 +124,9 @@ int main(int argc, char *argv[])
 {
     // A screen wide enough that a dialog in its corner is far from one over the splash.
     QTemporaryDir configDir;
-    const QString config = configDir.filePath(QStringLiteral("screens.json"));
-    QFile file(config);
-    if (!file.open(QIODevice::WriteOnly)) {
+    if (!UseOffscreenScreens(configDir, R"({"screens": [{"name": "Wide", "x": 0, "y": 0,
+        "width": 1920, "height": 1080, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})")) {
         return 1;
-    }
-    file.write(R"({"screens": [{"name": "Wide", "x": 0, "y": 0, "width": 1920,
-        "height": 1080, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
-    file.close();
-    // Run by hand on another platform (xcb under Xvfb), it keeps that one.
-    if (qgetenv("QT_QPA_PLATFORM") == "offscreen") {
-        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.toLocal8Bit());
     }
     QApplication app(argc, argv);
     TestDialogPlacement test;

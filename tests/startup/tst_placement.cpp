@@ -3,11 +3,11 @@
 #include "board/modsoccer.h"
 #include "startup/application.h"
 #include "startup/frmsplash.h"
+#include "tests/support/offscreenscreens.h"
 #include "tests/support/programfolder.h"
 #include "tests/support/recordingui.h"
 
 #include <QAction>
-#include <QFile>
 #include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -124,20 +124,16 @@ void TestPlacement::placementKeysTypeNothing()
 
 int main(int argc, char *argv[])
 {
-    // Two screens for the offscreen platform, described in a file it reads at start.
+    // Two screens for the offscreen platform.
     QTemporaryDir configDir;
-    const QString config = configDir.filePath(QStringLiteral("screens.json"));
-    QFile file(config);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return 1;
-    }
-    file.write(R"({"screens": [
+    if (!UseOffscreenScreens(configDir, R"({"screens": [
         {"name": "Laptop", "x": 0, "y": 0, "width": 1280, "height": 800,
          "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1},
         {"name": "Projector", "x": 1280, "y": 0, "width": 1920, "height": 1080,
-         "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
-    file.close();
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.toLocal8Bit());
+         "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})",
+            OtherPlatforms::Replace)) {
+        return 1;
+    }
     QApplication app(argc, argv);
     TestPlacement test;
     return QTest::qExec(&test, argc, argv);
