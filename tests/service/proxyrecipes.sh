@@ -146,8 +146,10 @@ run_nginx() {
 nginx_site >"$dir/websb"
 run_nginx "" nginx
 
-# nginx under a path prefix: the site's two locations replaced by the README's prefixed ones.
+# nginx under a path prefix: the site's two locations replaced by the README's prefixed ones,
+# on a port of its own, whatever the last nginx still holds as it goes.
 start_instances
+nginx_port="$(free_port)"
 prefixed="$(block "location /scores/web/")"
 [ -n "$prefixed" ] || fail "the README has no path-prefix fragment"
 nginx_site | awk -v prefixed="$prefixed" '
