@@ -29,8 +29,12 @@ cleanup() {
     rm -rf "$dir"
 }
 trap cleanup EXIT
+# Says what failed, with the last lines of the logs; a curl that fails gives "curl N" as its answer.
 fail() {
     echo "FAIL: $*"
+    for log in "$dir"/a/service.log "$dir"/b/service.log "$dir/caddy.log" "$dir/haproxy.log"; do
+        [ -s "$log" ] && { echo "--- $log"; tail -5 "$log"; }
+    done
     exit 1
 }
 
@@ -91,14 +95,15 @@ check_through() {
     curl -sk -N --max-time 4 "$base/api/main/events" >"$dir/events" &
     local viewer=$!
     sleep 1
-    answer="$(curl -sk --max-time 5 "$base/web/main?$query&passcode=$passcode")"
+    answer="$(curl -sk --max-time 5 "$base/web/main?$query&passcode=$passcode" || echo "curl $?")"
     [ "$answer" = "2|$echo_text" ] || fail "$what: the board got '$answer'"
     wait "$viewer" || true
     grep -q '"ttl":"Proxy"' "$dir/events" || fail "$what: the viewer did not get the update"
     # A wrong passcode from 127.0.0.2 with a forged address: refused, and counted against the
     # client's real address, not the forged one nor the proxy's.
     answer="$(curl -sk --interface 127.0.0.2 -o /dev/null -w '%{http_code}' \
-        -H 'X-Forwarded-For: 203.0.113.9' "$base/web/main?$query&passcode=wrong-$passcode")"
+        -H 'X-Forwarded-For: 203.0.113.9' "$base/web/main?$query&passcode=wrong-$passcode" \
+        || echo " curl $?")"
     [ "$answer" = 403 ] || fail "$what: a wrong passcode got $answer"
     local refusals
     refusals="$(cat "$dir"/a/service.log "$dir"/b/service.log | grep refused || true)"
@@ -108,7 +113,8 @@ check_through() {
     : >"$dir/a/service.log"
     : >"$dir/b/service.log"
     stop_instances
-    answer="$(curl -sk -o /dev/null -w '%{http_code}' "$base/web/main?$query&passcode=$passcode")"
+    answer="$(curl -sk --max-time 5 -o /dev/null -w '%{http_code}' \
+        "$base/web/main?$query&passcode=$passcode" || echo " curl $?")"
     [ "$answer" = 502 ] || [ "$answer" = 503 ] || fail "$what: with the instances down, got $answer"
     echo "ok: $what"
 }
