@@ -5,7 +5,9 @@
 // update→viewer delay (p50, p99, max), measured from the moment the board sent it.
 //
 //   websb_crowd PORT [--viewers N] [--seconds S] [--every MS] [--guesses N] [--spread]
-// --spread sends each guess from its own loopback address (127.0.1.x, 127.0.2.x, ...).
+//               [--board-from ADDRESS]
+// --spread sends each guess from its own loopback address (127.0.1.x, 127.0.2.x, ...);
+// --board-from publishes from another address than 127.0.0.1 (a board the service has not seen).
 
 #include <algorithm>
 #include <chrono>
@@ -117,7 +119,7 @@ int main(int argc, char *argv[])
     if (argc < 2) {
         std::fprintf(stderr,
             "usage: websb_crowd PORT [--viewers N] [--seconds S] [--every MS] "
-            "[--guesses N] [--spread] [--passcode P]\n");
+            "[--guesses N] [--spread] [--board-from ADDRESS] [--passcode P]\n");
         return 2;
     }
     const int port = std::atoi(argv[1]);
@@ -127,6 +129,7 @@ int main(int argc, char *argv[])
     int guesses = 0;
     bool spread = false;
     std::string passcode = "bench";
+    std::string boardFrom = "127.0.0.1";
     for (int i = 2; i < argc; ++i) {
         const std::string option = argv[i];
         const auto next = [&] { return i + 1 < argc ? std::atoi(argv[++i]) : 0; };
@@ -140,6 +143,8 @@ int main(int argc, char *argv[])
             guesses = next();
         } else if (option == "--spread") {
             spread = true;
+        } else if (option == "--board-from" && i + 1 < argc) {
+            boardFrom = argv[++i];
         } else if (option == "--passcode" && i + 1 < argc) {
             passcode = argv[++i];
         }
@@ -225,7 +230,7 @@ int main(int argc, char *argv[])
         }
     }
 
-    const int board = connectFrom(port, "127.0.0.1", true);
+    const int board = connectFrom(port, boardFrom, true);
     const Clock::time_point started = Clock::now();
     const Clock::time_point end = started + std::chrono::seconds(seconds);
     for (int home = 1; Clock::now() < end; ++home) {
@@ -235,8 +240,13 @@ int main(int argc, char *argv[])
         const Clock::time_point answered = Clock::now();
         boardTrips.push_back(msSince(sent, answered));
         if (home == 1 && guesses > 0) {
-            std::printf("first valid update after %d wrong guesses in flight: %.1f ms\n", guesses,
-                msSince(sent, answered));
+            std::printf(
+                "first valid update from %s after %d wrong guesses in flight: %d in %.1f ms\n",
+                boardFrom.c_str(), guesses, status, msSince(sent, answered));
+        }
+        if (status == 200 && boardFailures == updates && guesses > 0) {
+            std::printf(
+                "first accepted update %.1f ms after the first try\n", msSince(started, answered));
         }
         boardFailures += status == 200 ? 0 : 1;
         ++updates;

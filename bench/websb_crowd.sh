@@ -6,7 +6,8 @@
 #  2. SLOW (3000) slowloris connections for SLOW_SECONDS (60) (slowhttptest -H) while the board
 #     publishes every 2 s: failed updates and their round trip;
 #  3. 300 wrong guesses in flight right after a restart, from one address and from 300, and the
-#     board's first valid update.
+#     board's first valid update; then from 300 again with the board on an address the service
+#     has not seen.
 # Environment: WEBSB_BUILD (build folder, default build).
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -84,3 +85,11 @@ for mode in "" --spread; do
     "$build/bin/websb_crowd" "$port" --guesses 300 $mode --seconds 3 --every 200 || true
     stop_service
 done
+
+echo
+echo "== 300 wrong guesses in flight right after a restart (each from its own address)," \
+    "the board on an address not seen before"
+start_service
+"$build/bin/websb_crowd" "$port" --guesses 300 --spread --board-from 127.0.0.77 --seconds 3 \
+    --every 200 || true
+stop_service

@@ -2,6 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <vector>
+
+#include <arpa/inet.h>
 
 namespace websb {
 
@@ -9,6 +13,10 @@ namespace {
 
 // Past this many tracked addresses, the ones with a full budget and nothing pending are dropped.
 constexpr std::size_t PruneAbove = 10000;
+// Checks a page keeps beyond its cap for addresses whose network has no wrong or pending guess:
+// after a restart a board on an address not seen before is not refused while guessers hold every
+// other check. Guessers from ever new networks can take it too, one guess per network.
+constexpr int ReservedPerPage = 1;
 
 } // namespace
 
@@ -62,8 +70,11 @@ GuessLimiter::Decision GuessLimiter::admit(
     Budget &atPage = budget(m_pages, page, m_limits.perPage, now);
     Decision decision;
     decision.suspect = fromAddress.failed;
-    if (fromAddress.inFlight >= m_limits.inFlightPerAddress
-        || (!board && atPage.inFlight >= m_limits.inFlightPerPage)) {
+    const bool fresh = !fromAddress.failed && fromAddress.inFlight == 0
+        && !m_guessingNetworks.contains(networkOf(address));
+    const bool pageFull = !board && atPage.inFlight >= m_limits.inFlightPerPage;
+    decision.reserved = pageFull && fresh && atPage.reservedInFlight < ReservedPerPage;
+    if (fromAddress.inFlight >= m_limits.inFlightPerAddress || (pageFull && !decision.reserved)) {
         decision.retryAfter = 1;
         return decision;
     }
@@ -79,30 +90,42 @@ GuessLimiter::Decision GuessLimiter::admit(
     fromAddress.tokens -= 1.0;
     atPage.tokens = std::max(0.0, atPage.tokens - 1.0);
     ++fromAddress.inFlight;
-    ++atPage.inFlight;
+    ++(decision.reserved ? atPage.reservedInFlight : atPage.inFlight);
+    // Until the passcode proves right: with many guesses in flight at once, the kept check must
+    // not go to the next address of a network whose first guesses are still being checked.
+    m_guessingNetworks[networkOf(address)] = now;
     decision.admitted = true;
     return decision;
 }
 
-void GuessLimiter::settle(const std::string &address, const std::string &page, bool right)
+void GuessLimiter::release(Budget &atPage, bool reserved) const
+{
+    int &count = reserved ? atPage.reservedInFlight : atPage.inFlight;
+    count = std::max(0, count - 1);
+}
+
+void GuessLimiter::settle(
+    const std::string &address, const std::string &page, bool right, bool reserved)
 {
     const auto now = m_clock();
     std::lock_guard lock(m_mutex);
     Budget &fromAddress = budget(m_addresses, address, m_limits.perAddress, now);
     Budget &atPage = budget(m_pages, page, m_limits.perPage, now);
     fromAddress.inFlight = std::max(0, fromAddress.inFlight - 1);
-    atPage.inFlight = std::max(0, atPage.inFlight - 1);
+    release(atPage, reserved);
     if (!right) {
         fromAddress.failed = true;
+        m_guessingNetworks[networkOf(address)] = now;
         return;
     }
+    m_guessingNetworks.erase(networkOf(address));
     fromAddress.tokens = std::min<double>(m_limits.perAddress, fromAddress.tokens + 1.0);
     fromAddress.failed = false;
     fromAddress.strikes = 0;
     atPage.tokens = std::min<double>(m_limits.perPage, atPage.tokens + 1.0);
 }
 
-void GuessLimiter::withdraw(const std::string &address, const std::string &page)
+void GuessLimiter::withdraw(const std::string &address, const std::string &page, bool reserved)
 {
     const auto now = m_clock();
     std::lock_guard lock(m_mutex);
@@ -110,7 +133,7 @@ void GuessLimiter::withdraw(const std::string &address, const std::string &page)
     fromAddress.inFlight = std::max(0, fromAddress.inFlight - 1);
     fromAddress.tokens = std::min<double>(m_limits.perAddress, fromAddress.tokens + 1.0);
     Budget &atPage = budget(m_pages, page, m_limits.perPage, now);
-    atPage.inFlight = std::max(0, atPage.inFlight - 1);
+    release(atPage, reserved);
     atPage.tokens = std::min<double>(m_limits.perPage, atPage.tokens + 1.0);
 }
 
@@ -119,7 +142,7 @@ GuessLimiter::Decision GuessLimiter::refuseKnownWrong(
 {
     Decision decision = admit(address, page);
     if (decision.admitted) {
-        settle(address, page, false);
+        settle(address, page, false, decision.reserved);
         decision.admitted = false;
     }
     return decision;
@@ -131,8 +154,49 @@ std::size_t GuessLimiter::trackedAddresses() const
     return m_addresses.size();
 }
 
+std::string GuessLimiter::networkOf(const std::string &address)
+{
+    unsigned char bytes[16] = {};
+    const auto join = [&](int from, int count, int step, const char *format, char separator) {
+        std::string network;
+        char part[8];
+        for (int i = from; i < from + count; i += step) {
+            const unsigned value = step == 1 ? bytes[i] : (unsigned(bytes[i]) << 8) | bytes[i + 1];
+            std::snprintf(part, sizeof(part), format, value);
+            network += (i > from ? std::string(1, separator) : std::string()) + part;
+        }
+        return network;
+    };
+    if (inet_pton(AF_INET, address.c_str(), bytes) == 1) {
+        return join(0, 3, 1, "%u", '.');
+    }
+    if (inet_pton(AF_INET6, address.c_str(), bytes) == 1) {
+        constexpr unsigned char Mapped[12] = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0xff, 0xff};
+        return std::equal(std::begin(Mapped), std::end(Mapped), bytes) ? join(12, 3, 1, "%u", '.')
+                                                                       : join(0, 8, 2, "%x", ':');
+    }
+    return address;
+}
+
 void GuessLimiter::prune(std::chrono::steady_clock::time_point now)
 {
+    if (m_guessingNetworks.size() > PruneAbove) {
+        // The ones older than the longest wait, and if that is not enough the older half: a
+        // guesser with endless networks can only make the kept check less choosy.
+        auto oldest = now - m_limits.longestWait;
+        if (std::count_if(m_guessingNetworks.begin(), m_guessingNetworks.end(),
+                [&](const auto &entry) { return entry.second >= oldest; })
+            > static_cast<std::ptrdiff_t>(PruneAbove)) {
+            std::vector<std::chrono::steady_clock::time_point> times;
+            times.reserve(m_guessingNetworks.size());
+            for (const auto &entry : m_guessingNetworks) {
+                times.push_back(entry.second);
+            }
+            std::nth_element(times.begin(), times.begin() + times.size() / 2, times.end());
+            oldest = times[times.size() / 2];
+        }
+        std::erase_if(m_guessingNetworks, [&](const auto &entry) { return entry.second < oldest; });
+    }
     if (m_addresses.size() <= PruneAbove) {
         return;
     }

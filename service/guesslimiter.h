@@ -11,7 +11,10 @@
 // minute, refilled evenly; past it an attempt is refused before any slow digest runs, with a
 // Retry-After that doubles with every refusal until the budget recovers. When a page's budget is
 // spent only addresses that never failed are still heard (once each), so a guesser can neither
-// hold the page's board out nor buy more guesses by waiting at the door. Thread-safe.
+// hold the page's board out nor buy more guesses by waiting at the door. For the same reason a
+// page whose slow checks are all taken keeps one more for an address whose network (its /24, or
+// /64 for IPv6) has no wrong or pending guess: a board that moved is heard while guessers hold the
+// rest, unless they come from ever new networks. Thread-safe.
 namespace websb {
 
 struct GuessLimits
@@ -35,6 +38,7 @@ public:
     {
         bool admitted = false;
         bool suspect = false; // the address failed before: its checks wait behind the others
+        bool reserved = false; // admitted to the page's check kept for networks not guessing
         int retryAfter = 0; // seconds, when refused
     };
 
@@ -43,14 +47,20 @@ public:
     // Before a passcode that only the slow digest can judge; an admitted one must be settled.
     // `board` (the address the page's board published from) is not held to the page's cap.
     Decision admit(const std::string &address, const std::string &page, bool board = false);
-    // The outcome of an admitted check. A right passcode clears the address's record.
-    void settle(const std::string &address, const std::string &page, bool right);
+    // The outcome of an admitted check (`reserved` as its decision said). A right passcode clears
+    // the address's record.
+    void settle(
+        const std::string &address, const std::string &page, bool right, bool reserved = false);
     // An admitted check that could not run: its budget is given back, nothing else changes.
-    void withdraw(const std::string &address, const std::string &page);
+    void withdraw(const std::string &address, const std::string &page, bool reserved = false);
     // A passcode known to be wrong without the slow digest still spends the budgets.
     Decision refuseKnownWrong(const std::string &address, const std::string &page);
 
     std::size_t trackedAddresses() const;
+
+    // The network an address belongs to for the kept check: "a.b.c" of IPv4 (also when mapped
+    // into IPv6), the first 64 bits of IPv6, or the text itself when it is not an address.
+    static std::string networkOf(const std::string &address);
 
 private:
     struct Budget
@@ -59,8 +69,11 @@ private:
         std::chrono::steady_clock::time_point refilled;
         int strikes = 0; // refusals in a row, for the growing Retry-After
         int inFlight = 0;
+        int reservedInFlight = 0; // a page's: checks beyond its cap, see Decision::reserved
         bool failed = false;
     };
+
+    void release(Budget &atPage, bool reserved) const;
 
     Budget &budget(std::unordered_map<std::string, Budget> &map, const std::string &key,
         int perMinute, std::chrono::steady_clock::time_point now);
@@ -73,6 +86,8 @@ private:
     mutable std::mutex m_mutex;
     std::unordered_map<std::string, Budget> m_addresses;
     std::unordered_map<std::string, Budget> m_pages;
+    // Networks with a wrong guess or one being checked, and since when.
+    std::unordered_map<std::string, std::chrono::steady_clock::time_point> m_guessingNetworks;
 };
 
 } // namespace websb

@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include <malloc.h>
+#include <unistd.h>
 
 namespace websb {
 
@@ -122,24 +123,42 @@ void HttpServer::stop()
 
 void HttpServer::accept()
 {
-    m_acceptor.async_accept(
-        asio::make_strand(m_context), [this](boost::system::error_code error, tcp::socket socket) {
+    m_acceptor.async_accept(m_context, [this](boost::system::error_code error, tcp::socket socket) {
+        if (m_stopping) {
+            return;
+        }
+        if (error) {
+            // Out of descriptors, usually: wait for some to be freed instead of spinning.
+            m_retryAccept.expires_after(std::chrono::milliseconds(50));
+            m_retryAccept.async_wait([this](boost::system::error_code waited) {
+                if (!waited && !m_stopping) {
+                    accept();
+                }
+            });
+            return;
+        }
+        // The connection and its strand are built on a network thread: their memory then
+        // comes and goes among the other connections', and the accepting thread's holds only
+        // what Asio keeps of each socket, packed.
+        asio::post(m_context, [this, socket = std::move(socket)]() mutable {
             if (m_stopping) {
                 return;
             }
-            if (error) {
-                // Out of descriptors, usually: wait for some to be freed instead of spinning.
-                m_retryAccept.expires_after(std::chrono::milliseconds(50));
-                m_retryAccept.async_wait([this](boost::system::error_code waited) {
-                    if (!waited && !m_stopping) {
-                        accept();
-                    }
-                });
-                return;
+            boost::system::error_code failure;
+            const tcp::socket::protocol_type protocol = socket.local_endpoint(failure).protocol();
+            const int descriptor = failure ? -1 : socket.release(failure);
+            tcp::socket own(asio::make_strand(m_context));
+            if (!failure) {
+                own.assign(protocol, descriptor, failure);
             }
-            onAccepted(std::move(socket));
-            accept();
+            if (!failure) {
+                onAccepted(std::move(own));
+            } else if (descriptor >= 0) {
+                ::close(descriptor);
+            }
         });
+        accept();
+    });
 }
 
 void HttpServer::onAccepted(tcp::socket socket)

@@ -103,9 +103,9 @@ private:
     std::vector<std::string> m_trustedProxies;
     boost::asio::io_context m_context;
     // Accepting runs on a thread of its own, and with it what Asio keeps of every socket it has
-    // seen and never frees. Spread among the buffers and operations that the network threads
-    // allocate, those few bytes per socket would keep every page of them from going back to the
-    // system after a crowd has left.
+    // seen and never frees (about 200 bytes each). Spread among the sessions, buffers and timers
+    // of the connections, those bytes would keep every page of them from going back to the
+    // system after a crowd has left; so connections are built on the network threads.
     boost::asio::io_context m_acceptContext;
     boost::asio::ip::tcp::acceptor m_acceptor;
     boost::asio::steady_timer m_retryAccept;

@@ -320,25 +320,26 @@ void WebScoreboardService::handleUpdate(const std::string &page, std::string_vie
             answer(right);
         }
     };
-    auto check
-        = [this, page, client, exchange, key, answerAll, passcode = prepared.update.passcode] {
-              // Guesses spread over several instances are counted together.
-              if (m_redis && !m_redis->countGuess(client, m_config.guesses.perAddress)) {
-                  m_guesses->settle(client, page, false);
-                  exchange->reply(
-                      updateReply(page, client, {429, std::string(refusal::TooManyGuesses)}, 60));
-                  answerAll(false); // the others that waited on this check; this one has its answer
-                  return;
-              }
-              const bool right = m_gate->slowCheck(page, passcode);
-              m_guesses->settle(client, page, right);
-              answerAll(right);
-          };
+    const bool reserved = decision.reserved;
+    auto check = [this, page, client, exchange, key, answerAll, reserved,
+                     passcode = prepared.update.passcode] {
+        // Guesses spread over several instances are counted together.
+        if (m_redis && !m_redis->countGuess(client, m_config.guesses.perAddress)) {
+            m_guesses->settle(client, page, false, reserved);
+            exchange->reply(
+                updateReply(page, client, {429, std::string(refusal::TooManyGuesses)}, 60));
+            answerAll(false); // the others that waited on this check; this one has its answer
+            return;
+        }
+        const bool right = m_gate->slowCheck(page, passcode);
+        m_guesses->settle(client, page, right, reserved);
+        answerAll(right);
+    };
     const PasscodePool::Lane lane = board ? PasscodePool::Lane::Board
         : decision.suspect                ? PasscodePool::Lane::Suspect
                                           : PasscodePool::Lane::First;
     if (!m_pool->submit(lane, std::move(check))) {
-        m_guesses->withdraw(client, page);
+        m_guesses->withdraw(client, page, reserved);
         exchange->reply(updateReply(page, client, {503, std::string(refusal::TooManyChecks)}, 1));
         answerAll(false);
     }

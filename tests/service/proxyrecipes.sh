@@ -1,15 +1,16 @@
 #!/usr/bin/env bash
 # The proxy recipes of service/README.md, tried as written: each config block is taken from the
 # README, with only the ports and certificate paths moved into a temporary folder, the way the
-# README tells to try them without root. Two instances share a Redis behind nginx, then behind
-# haproxy; a board publishes and a viewer follows through the proxy, a forged X-Forwarded-For is
-# not believed, and no passcode reaches any proxy log, also with the instances down.
+# README tells to try them without root. Two instances share a Redis behind nginx (at the root
+# and under its path prefix), then behind haproxy, then behind Caddy; a board publishes and a
+# viewer follows through the proxy, a forged X-Forwarded-For is not believed, and no passcode
+# reaches any proxy log, also with the instances down.
 #   proxyrecipes.sh PROGRAM README
-# Exits 77 (skipped) when nginx, haproxy or redis-server is not installed.
+# Exits 77 (skipped) when nginx, haproxy, caddy or redis-server is not installed.
 set -euo pipefail
 program="$1"
 readme="$2"
-for tool in nginx haproxy redis-server curl openssl; do
+for tool in nginx haproxy caddy redis-server curl openssl; do
     if ! command -v "$tool" >/dev/null && ! [ -x "/usr/sbin/$tool" ]; then
         echo "SKIP: $tool is not installed (scripts/setup installs it)"
         exit 77
@@ -20,15 +21,20 @@ PATH="$PATH:/usr/sbin"
 dir="$(mktemp -d)"
 pids=()
 haproxy_pid=""
+caddy_pid=""
 cleanup() {
-    for pid in "${pids[@]}" $haproxy_pid; do kill "$pid" 2>/dev/null || true; done
+    for pid in "${pids[@]}" $haproxy_pid $caddy_pid; do kill "$pid" 2>/dev/null || true; done
     [ -f "$dir/nginx.pid" ] && kill "$(cat "$dir/nginx.pid")" 2>/dev/null || true
     wait 2>/dev/null || true
     rm -rf "$dir"
 }
 trap cleanup EXIT
+# Says what failed, with the last lines of the logs; a curl that fails gives "curl N" as its answer.
 fail() {
     echo "FAIL: $*"
+    for log in "$dir"/a/service.log "$dir"/b/service.log "$dir/caddy.log" "$dir/haproxy.log"; do
+        [ -s "$log" ] && { echo "--- $log"; tail -5 "$log"; }
+    done
     exit 1
 }
 
@@ -52,6 +58,7 @@ for _ in $(seq 1 100); do [ -S "$dir/redis.sock" ] && break; sleep 0.05; done
 
 ports=()
 start_instances() {
+    ports=()
     for name in a b; do
         local port
         port="$(free_port)"
@@ -88,14 +95,15 @@ check_through() {
     curl -sk -N --max-time 4 "$base/api/main/events" >"$dir/events" &
     local viewer=$!
     sleep 1
-    answer="$(curl -sk --max-time 5 "$base/web/main?$query&passcode=$passcode")"
+    answer="$(curl -sk --max-time 5 "$base/web/main?$query&passcode=$passcode" || echo "curl $?")"
     [ "$answer" = "2|$echo_text" ] || fail "$what: the board got '$answer'"
     wait "$viewer" || true
     grep -q '"ttl":"Proxy"' "$dir/events" || fail "$what: the viewer did not get the update"
     # A wrong passcode from 127.0.0.2 with a forged address: refused, and counted against the
     # client's real address, not the forged one nor the proxy's.
     answer="$(curl -sk --interface 127.0.0.2 -o /dev/null -w '%{http_code}' \
-        -H 'X-Forwarded-For: 203.0.113.9' "$base/web/main?$query&passcode=wrong-$passcode")"
+        -H 'X-Forwarded-For: 203.0.113.9' "$base/web/main?$query&passcode=wrong-$passcode" \
+        || echo " curl $?")"
     [ "$answer" = 403 ] || fail "$what: a wrong passcode got $answer"
     local refusals
     refusals="$(cat "$dir"/a/service.log "$dir"/b/service.log | grep refused || true)"
@@ -105,7 +113,8 @@ check_through() {
     : >"$dir/a/service.log"
     : >"$dir/b/service.log"
     stop_instances
-    answer="$(curl -sk -o /dev/null -w '%{http_code}' "$base/web/main?$query&passcode=$passcode")"
+    answer="$(curl -sk --max-time 5 -o /dev/null -w '%{http_code}' \
+        "$base/web/main?$query&passcode=$passcode" || echo " curl $?")"
     [ "$answer" = 502 ] || [ "$answer" = 503 ] || fail "$what: with the instances down, got $answer"
     echo "ok: $what"
 }
@@ -123,17 +132,40 @@ nginx_port="$(free_port)"
     block "worker_connections"
     echo "http { access_log access.log; include websb; }"
 } >"$dir/nginx.conf"
-upstreams="$(printf '    server 127.0.0.1:%s;\\n' "${ports[@]}")"
-block "upstream websb" | sed \
-    -e "s|listen 443 |listen 127.0.0.1:$nginx_port |" \
-    -e "s|/etc/letsencrypt/live/scores.example.org/||" \
-    -e "s|^    server 127.0.0.1:8080;|$upstreams|" >"$dir/websb"
-grep -q "127.0.0.1:$nginx_port" "$dir/websb" || fail "the nginx site has no listen line to move"
-nginx -p "$dir" -c nginx.conf -e error.log
-check_through "https://127.0.0.1:$nginx_port" nginx
-kill "$(cat "$dir/nginx.pid")"
-rm -f "$dir/nginx.pid"
-no_passcode_in "$dir/error.log" "$dir/access.log"
+nginx_site() {
+    local upstreams
+    upstreams="$(printf '    server 127.0.0.1:%s;\\n' "${ports[@]}")"
+    block "upstream websb" | sed \
+        -e "s|listen 443 |listen 127.0.0.1:$nginx_port |" \
+        -e "s|/etc/letsencrypt/live/scores.example.org/||" \
+        -e "s|^    server 127.0.0.1:8080;|$upstreams|"
+}
+run_nginx() {
+    grep -q "127.0.0.1:$nginx_port" "$dir/websb" || fail "the nginx site has no listen line to move"
+    nginx -p "$dir" -c nginx.conf -e error.log
+    check_through "https://127.0.0.1:$nginx_port$1" "$2"
+    kill "$(cat "$dir/nginx.pid")"
+    for _ in $(seq 1 100); do [ -f "$dir/nginx.pid" ] || break; sleep 0.05; done
+    rm -f "$dir/nginx.pid"
+    no_passcode_in "$dir/error.log" "$dir/access.log"
+}
+nginx_site >"$dir/websb"
+run_nginx "" nginx
+
+# nginx under a path prefix: the site's two locations replaced by the README's prefixed ones,
+# on a port of its own, whatever the last nginx still holds as it goes.
+start_instances
+nginx_port="$(free_port)"
+prefixed="$(block "location /scores/web/")"
+[ -n "$prefixed" ] || fail "the README has no path-prefix fragment"
+nginx_site | awk -v prefixed="$prefixed" '
+    /^    location \/web\/ \{/ { printf "%s", prefixed; skipping = 1; next }
+    skipping && /^}/ { skipping = 0 }
+    !skipping { print }
+' >"$dir/websb"
+grep -q "location /scores/" "$dir/websb" && ! grep -q "location / {" "$dir/websb" \
+    || fail "the prefixed locations did not replace the site's"
+run_nginx /scores "nginx under /scores/"
 
 # haproxy: the whole file as the README has it.
 start_instances
@@ -146,8 +178,8 @@ fi
 block "frontend scores" | sed \
     -e "s|^    maxconn 40000 |    maxconn $maxconn |" \
     -e "s|bind :443 ssl crt /etc/haproxy/scores.pem|bind 127.0.0.1:$haproxy_port ssl crt $dir/scores.pem|" \
-    -e "s|server a 127.0.0.1:8081|server a 127.0.0.1:${ports[2]}|" \
-    -e "s|server b 127.0.0.1:8082|server b 127.0.0.1:${ports[3]}|" >"$dir/haproxy.cfg"
+    -e "s|server a 127.0.0.1:8081|server a 127.0.0.1:${ports[0]}|" \
+    -e "s|server b 127.0.0.1:8082|server b 127.0.0.1:${ports[1]}|" >"$dir/haproxy.cfg"
 grep -q "127.0.0.1:$haproxy_port" "$dir/haproxy.cfg" || fail "the haproxy config has no bind line to move"
 haproxy -f "$dir/haproxy.cfg" >"$dir/haproxy.log" 2>&1 &
 haproxy_pid=$!
@@ -157,4 +189,31 @@ kill "$haproxy_pid"
 wait "$haproxy_pid" 2>/dev/null || true
 haproxy_pid=""
 no_passcode_in "$dir/haproxy.log"
-echo "PASS: both recipes"
+
+# Caddy: the README's Caddyfile on a loopback address, with the global options it names for a
+# trial as a user, both instances as its upstreams as the README says, and its state in the
+# temporary folder.
+start_instances
+caddy_port="$(free_port)"
+block "reverse_proxy 127.0.0.1:8080" | sed \
+    -e "1s|^{\$|{\n    admin off\n    skip_install_trust\n    auto_https disable_redirects\n    http_port $(free_port)|" \
+    -e "s|^scores.example.org {|https://127.0.0.1:$caddy_port {|" \
+    -e "s|reverse_proxy 127.0.0.1:8080 {|reverse_proxy 127.0.0.1:${ports[0]} 127.0.0.1:${ports[1]} {\n        lb_policy least_conn|" \
+    >"$dir/Caddyfile"
+grep -q "https://127.0.0.1:$caddy_port {" "$dir/Caddyfile" && grep -q "admin off" "$dir/Caddyfile" \
+    || fail "the Caddyfile has no global block or site address to move"
+HOME="$dir" XDG_DATA_HOME="$dir/xdg" XDG_CONFIG_HOME="$dir/xdg" \
+    caddy run --config "$dir/Caddyfile" --adapter caddyfile >"$dir/caddy.log" 2>&1 &
+caddy_pid=$!
+for _ in $(seq 1 100); do
+    curl -sk -o /dev/null --max-time 1 "https://127.0.0.1:$caddy_port/" && break
+    sleep 0.1
+done
+check_through "https://127.0.0.1:$caddy_port" caddy
+kill "$caddy_pid"
+wait "$caddy_pid" 2>/dev/null || true
+caddy_pid=""
+no_passcode_in "$dir/caddy.log"
+# The request refused with the instances down was logged, its passcode replaced.
+grep -q 'passcode=REDACTED' "$dir/caddy.log" || fail "caddy logged no error for the service down"
+echo "PASS: every recipe"

@@ -21,6 +21,8 @@ private Q_SLOTS:
     void pageBudgetStillHearsNewAddresses();
     void parallelGuessesCannotOverdraw();
     void pageCapHoldsManyAddressesButNotTheBoard();
+    void networkOfAnAddress_data();
+    void networkOfAnAddress();
     void boardAddressesSurviveARestart();
     void boardAddressesFileIsReadWarily();
     void forwardedAddress_data();
@@ -129,23 +131,64 @@ void TestGuessLimiter::pageCapHoldsManyAddressesButNotTheBoard()
     GuessLimits limits{5, 1000, 2, 1h};
     limits.inFlightPerPage = 3;
     GuessLimiter limiter(limits, time.clock());
-    // Three clean addresses fill the page's checks; a fourth waits, whatever its own budget.
+    // Three clean addresses fill the page's checks; one more from a network with no guess has the
+    // check kept for such addresses, and the next waits, whatever its own budget.
     for (const char *address : {"10.0.1.1", "10.0.1.2", "10.0.1.3"}) {
-        QVERIFY(limiter.admit(address, "main").admitted);
+        const GuessLimiter::Decision decision = limiter.admit(address, "main");
+        QVERIFY(decision.admitted && !decision.reserved);
     }
-    const GuessLimiter::Decision fourth = limiter.admit("10.0.1.4", "main");
-    QVERIFY(!fourth.admitted);
-    QCOMPARE(fourth.retryAfter, 1);
+    QVERIFY(!limiter.admit("10.0.1.4", "main").admitted); // its network's guesses are pending
+    const GuessLimiter::Decision kept = limiter.admit("10.0.4.4", "main");
+    QVERIFY(kept.admitted && kept.reserved);
+    const GuessLimiter::Decision next = limiter.admit("10.0.5.5", "main");
+    QVERIFY(!next.admitted);
+    QCOMPARE(next.retryAfter, 1);
     // Another page has checks of its own, and the page's board is never held by the cap.
-    QVERIFY(limiter.admit("10.0.1.4", "other").admitted);
+    QVERIFY(limiter.admit("10.0.5.5", "other").admitted);
     QVERIFY(limiter.admit("10.0.0.9", "main", true).admitted);
     limiter.settle("10.0.0.9", "main", true);
-    // Each settled or withdrawn check makes room again.
+    // Each settled or withdrawn check makes room again, the kept one only for the kept one.
+    limiter.settle("10.0.4.4", "main", false, true);
+    QVERIFY(!limiter.admit("10.0.4.4", "main").admitted); // failed: never in the kept check
+    QVERIFY(!limiter.admit("10.0.4.6", "main").admitted); // nor its network
+    const GuessLimiter::Decision again = limiter.admit("10.0.2.6", "main");
+    QVERIFY(again.admitted && again.reserved);
     limiter.settle("10.0.1.1", "main", false);
-    QVERIFY(limiter.admit("10.0.1.5", "main").admitted);
-    QVERIFY(!limiter.admit("10.0.1.6", "main").admitted);
+    QVERIFY(limiter.admit("10.0.1.7", "main").admitted);
+    QVERIFY(!limiter.admit("10.0.1.8", "main").admitted);
     limiter.withdraw("10.0.1.2", "main");
-    QVERIFY(limiter.admit("10.0.1.6", "main").admitted);
+    QVERIFY(limiter.admit("10.0.1.8", "main").admitted);
+    limiter.withdraw("10.0.2.6", "main", true);
+    QVERIFY(limiter.admit("10.0.3.9", "main").reserved);
+    // A right passcode from the network makes it welcome in the kept check again.
+    limiter.settle("10.0.3.9", "main", false, true);
+    QVERIFY(!limiter.admit("10.0.3.11", "main").admitted);
+    QVERIFY(limiter.admit("10.0.3.10", "main", true).admitted);
+    limiter.settle("10.0.3.10", "main", true);
+    QVERIFY(limiter.admit("10.0.3.11", "main").reserved);
+}
+
+void TestGuessLimiter::networkOfAnAddress_data()
+{
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<QString>("network");
+    QTest::newRow("IPv4") << "192.0.2.77"
+                          << "192.0.2";
+    QTest::newRow("IPv4 in IPv6") << "::ffff:192.0.2.77"
+                                  << "192.0.2";
+    QTest::newRow("IPv6") << "2001:db8:0:1:abcd::7"
+                          << "2001:db8:0:1";
+    QTest::newRow("loopback IPv6") << "::1"
+                                   << "0:0:0:0";
+    QTest::newRow("not an address") << "board.example"
+                                    << "board.example";
+}
+
+void TestGuessLimiter::networkOfAnAddress()
+{
+    QFETCH(QString, address);
+    QFETCH(QString, network);
+    QCOMPARE(QString::fromStdString(GuessLimiter::networkOf(address.toStdString())), network);
 }
 
 void TestGuessLimiter::boardAddressesSurviveARestart()
