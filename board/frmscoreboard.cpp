@@ -238,7 +238,10 @@ void frmScoreboard::AllKeyPress(short keyAscii)
 
 void frmScoreboard::showClock(const ClockFace &face)
 {
-    DigitGroup *clock = group(QStringLiteral("sgmTime"));
+    if (!m_clock) {
+        m_clock = group(QStringLiteral("sgmTime"));
+    }
+    DigitGroup *clock = m_clock;
     for (int i = 0; i < 4; ++i) {
         clock->setCaption(i, face.captions[static_cast<std::size_t>(i)]);
     }
@@ -249,10 +252,15 @@ void frmScoreboard::showClock(const ClockFace &face)
     // The reader finds the clock as shown at any time, but hears of it only now and then.
     const bool running = m_scoreboardGame.clockRunning();
     clock->setAccessibleValue(double(face.value) / double(ClockSeconds(1)));
-    clock->setSpokenValue(
-        //: The clock as a screen reader hears it: %1 is the time, "9:58" or "42.5 seconds".
-        running ? tr("%1, running").arg(SpokenClock(face))
-                : tr("%1, stopped").arg(SpokenClock(face)));
+    // Most ticks change no digit: the words are made again only when the face or state moved.
+    if (!m_spokenClock || m_spokenClock->text != face.text
+        || m_spokenClock->minutesMode != face.minutesMode || m_spokenClock->running != running) {
+        m_spokenClock = SpokenClockState{face.text, face.minutesMode, running};
+        clock->setSpokenValue(
+            //: The clock as a screen reader hears it: %1 is the time, "9:58" or "42.5 seconds".
+            running ? tr("%1, running").arg(SpokenClock(face))
+                    : tr("%1, stopped").arg(SpokenClock(face)));
+    }
     if (m_clockAnnouncer.shouldAnnounce(face.value, running)) {
         clock->announceName();
     }

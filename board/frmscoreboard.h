@@ -14,6 +14,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class DigitGroup;
 class FocusMarker;
@@ -122,6 +123,15 @@ private:
     WebPublisher m_publisher;
     WindowPrompts *m_prompts;
     ClockAnnouncer m_clockAnnouncer;
+    // What the clock's spoken value was last made from.
+    struct SpokenClockState
+    {
+        QString text;
+        bool minutesMode = false;
+        bool running = false;
+    };
+    std::optional<SpokenClockState> m_spokenClock;
+    DigitGroup *m_clock = nullptr;
     QPointer<FocusMarker> m_marker;
     QMetaObject::Connection m_focusWatch;
     // The board is closing.

@@ -28,6 +28,8 @@ private Q_SLOTS:
     void aRunningClockIsToldEachMinuteAndItsLastTenSeconds();
     void theClockIsToldWhenItStartsStopsAndIsSet();
     void theClockIsReadableAtAnyTime();
+    void theClockReadsAsShownAtEveryTick_data();
+    void theClockReadsAsShownAtEveryTick();
 
 private:
     QAccessibleInterface *figure(const char *name) const
@@ -51,6 +53,47 @@ private:
         }
     }
 };
+
+void TestBoardAccessibility::theClockReadsAsShownAtEveryTick_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("stopAfterMs");
+    QTest::newRow("minutes") << "10.00\r" << 1600;
+    QTest::newRow("into the last minute") << "1.01\r" << 2400;
+    QTest::newRow("the last seconds") << "0.02\r" << 1300;
+    QTest::newRow("to zero") << "0.01\r" << 3000;
+}
+
+void TestBoardAccessibility::theClockReadsAsShownAtEveryTick()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, stopAfterMs);
+    openBoard();
+    type("sgmTime", typed.toLatin1().constData());
+    board->AllKeyPress('s');
+    const auto expected = [this] {
+        const ClockFace &face = board->scoreboardGame().clockFace();
+        const bool running = board->scoreboardGame().clockRunning();
+        return QStringLiteral("Game clock %1, %2")
+            .arg(
+                SpokenClock(face), running ? QStringLiteral("running") : QStringLiteral("stopped"));
+    };
+    QStringList heard;
+    for (int t = 0; t < stopAfterMs + 500; t += 50) {
+        if (t == stopAfterMs) {
+            board->AllKeyPress('s');
+        }
+        run(50);
+        const QString name = figure("sgmTime")->text(QAccessible::Name);
+        QCOMPARE(name, expected());
+        if (heard.isEmpty() || heard.last() != name) {
+            heard << name;
+        }
+    }
+    // The words moved with the digits, and the stop was heard.
+    QVERIFY2(heard.size() > 2, qPrintable(heard.join(QLatin1String(" | "))));
+    QVERIFY(heard.last().endsWith(QLatin1String(", stopped")));
+}
 
 void TestBoardAccessibility::figuresAreNamedAsTheBoardShowsThem_data()
 {
