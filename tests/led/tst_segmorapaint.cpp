@@ -3,6 +3,7 @@
 #include <segmora/segmorageometry.h>
 
 #include <QPaintEvent>
+#include <QPainter>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
@@ -15,6 +16,8 @@ class TestSegmoraPaint : public QObject
 private Q_SLOTS:
     void smallestDigitPixels_data();
     void smallestDigitPixels();
+    void digitIsItsSegmentRectangles_data();
+    void digitIsItsSegmentRectangles();
     void boundaryPixelsAtSize45();
     void eightToOneLeavesNoOtherSegmentLit();
     void blankAndInvisibleDigits();
@@ -65,6 +68,46 @@ void TestSegmoraPaint::smallestDigitPixels()
     digit.setLitColor(0x0000FFFF);
     digit.setCaption(caption);
     QCOMPARE(litMap(pixelsOf(digit), Yellow), map);
+}
+
+void TestSegmoraPaint::digitIsItsSegmentRectangles_data()
+{
+    QTest::addColumn<int>("size");
+    QTest::addColumn<short>("caption");
+    for (const int size : {9, 45, 65, 200}) {
+        for (const short caption : {short(8), short(1), short(4), short(0)}) {
+            QTest::addRow("size %d, %d", size, caption) << size << caption;
+        }
+    }
+}
+
+void TestSegmoraPaint::digitIsItsSegmentRectangles()
+{
+    QFETCH(int, size);
+    QFETCH(short, caption);
+    Segmora digit;
+    digit.setSize(size);
+    digit.setCaption(caption);
+    const QImage shown = pixelsOf(digit);
+
+    using namespace SegmoraGeometry;
+    // Each lit segment's rectangles filled one by one, on the background.
+    const Measures m = measuresFor(size);
+    QImage expected(shown.size(), QImage::Format_RGB32);
+    expected.fill(Black);
+    QPainter painter(&expected);
+    for (int segment = 1; segment <= 7; ++segment) {
+        if (!segmentLit(caption, segment)) {
+            continue;
+        }
+        const SegmentAnchor a = segmentAnchor(segment, m);
+        for (const QRect &r :
+            segmentPixels(a.x, a.y, a.horizontal, m.halfThickness, m.segmentLength)) {
+            painter.fillRect(r, QColor::fromRgb(Orange));
+        }
+    }
+    painter.end();
+    QCOMPARE(shown, expected);
 }
 
 void TestSegmoraPaint::boundaryPixelsAtSize45()
