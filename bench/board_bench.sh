@@ -42,7 +42,8 @@ fresh_home() {
     mkdir -p "$work/home/.config/Varnelo"
     printf '[LanguageSettings]\nLanguage=de\n' >"$work/home/.config/Varnelo/Varnelo.conf"
 }
-program() { HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_DATA_HOME=$work/home/.local "$@"; }
+# Run in a subshell (a command substitution or "&"): it becomes the program, so that $! is its pid.
+program() { HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_DATA_HOME=$work/home/.local exec "$@"; }
 
 startup() { # -> the start-up figures at 1920x1080, into $work/startup
     pulseaudio -n --daemonize=no --exit-idle-time=-1 --log-target=stderr \
@@ -75,7 +76,7 @@ startup() { # -> the start-up figures at 1920x1080, into $work/startup
         program "$bindir/varnelo" >/dev/null 2>&1 &
         local p=$!
         local w
-        w=$(xdotool search --sync --onlyvisible --pid $p --name '^Varnelo$' | head -1)
+        w=$(timeout 20 xdotool search --sync --onlyvisible --pid $p --name '^Varnelo$' | head -1)
         sleep 0.5
         xdotool mousemove --window "$w" 94 130 click 1
         sleep 1
