@@ -114,12 +114,15 @@ void paintBall(QPainter &painter, QPointF centre, qreal radius)
 
 } // namespace
 
-QPixmap VarneloLogo(int size, qreal devicePixelRatio)
+constexpr int IconSizes[] = {16, 32, 48, 64, 128, 256};
+
+// The logo as an image of `pixels` square. Painting on an image, unlike a pixmap, may be done on
+// any thread.
+QImage drawLogo(int pixels)
 {
-    const int pixels = qRound(size * devicePixelRatio);
-    QPixmap pixmap(pixels, pixels);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
+    QImage image(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.scale(pixels / DesignSize, pixels / DesignSize);
 
@@ -128,17 +131,55 @@ QPixmap VarneloLogo(int size, qreal devicePixelRatio)
     paintPitch(painter, board);
     paintPanel(painter);
     paintBall(painter, QPointF(70, 113), 20);
+    return image;
+}
 
-    painter.end();
+QIcon iconOf(const QList<QImage> &images)
+{
+    QIcon icon;
+    for (const QImage &image : images) {
+        icon.addPixmap(QPixmap::fromImage(image));
+    }
+    return icon;
+}
+
+QList<QImage> drawIconSizes()
+{
+    QList<QImage> images;
+    for (const int size : IconSizes) {
+        images << drawLogo(size);
+    }
+    return images;
+}
+
+QPixmap VarneloLogo(int size, qreal devicePixelRatio)
+{
+    QPixmap pixmap = QPixmap::fromImage(drawLogo(qRound(size * devicePixelRatio)));
     pixmap.setDevicePixelRatio(devicePixelRatio);
     return pixmap;
 }
 
 QIcon VarneloIcon()
 {
-    QIcon icon;
-    for (const int size : {16, 32, 48, 64, 128, 256}) {
-        icon.addPixmap(VarneloLogo(size));
+    return iconOf(drawIconSizes());
+}
+
+IconWarmUp::IconWarmUp()
+    : m_images(std::async(std::launch::async, drawIconSizes))
+{
+}
+
+IconWarmUp::~IconWarmUp()
+{
+    if (m_images.valid()) {
+        m_images.wait();
     }
-    return icon;
+}
+
+QIcon IconWarmUp::icon()
+{
+    if (m_images.valid()) {
+        m_icon = iconOf(m_images.get());
+    }
+    return m_icon;
 }

@@ -16,6 +16,11 @@ FontWarmUp::FontWarmUp()
 
 FontWarmUp::~FontWarmUp()
 {
+    wait();
+}
+
+void FontWarmUp::wait()
+{
     if (m_thread.joinable()) {
         m_thread.join();
     }

@@ -14,6 +14,9 @@ public:
     FontWarmUp(const FontWarmUp &) = delete;
     FontWarmUp &operator=(const FontWarmUp &) = delete;
 
+    // Waits for the font configuration: before the first text is laid out.
+    void wait();
+
 private:
     std::thread m_thread;
 };

@@ -1,6 +1,5 @@
 #include "frmhelp.h"
 
-#include "artwork.h"
 #include "helpheading.h"
 #include "options/designhelpers.h"
 #include "placement.h"
@@ -95,7 +94,6 @@ frmHelp::frmHelp(QWidget *parent)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(tr("Varnelo Help"));
-    setWindowIcon(VarneloIcon());
     setFont(DefaultDesignFont());
     setFixedSize(TwipsToPixels(7470), TwipsToPixels(6765));
     QPalette white = palette();

@@ -69,7 +69,6 @@ frmSplash::frmSplash(LiveSettings &settings, WebState &web, QSettings &store, Ui
     // up would end the program.
     setAttribute(Qt::WA_QuitOnClose, true);
     setWindowTitle(QStringLiteral("Varnelo"));
-    setWindowIcon(VarneloIcon());
     setFont(DefaultDesignFont());
     setFixedSize(TwipsToPixels(6240), TwipsToPixels(3345));
 

@@ -13,12 +13,12 @@
 
 int main(int argc, char *argv[])
 {
-    const FontWarmUp fonts;
+    FontWarmUp fonts;
     QApplication app(argc, argv);
+    IconWarmUp icons;
     QApplication::setApplicationName(QStringLiteral("Varnelo"));
     QApplication::setOrganizationName(QStringLiteral("Varnelo"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.varnelo.Varnelo"));
-    QApplication::setWindowIcon(VarneloIcon());
     InstallFontSubstitutions();
     std::unique_ptr<QSettings> store = OpenSettingsStore();
     // Before the first window: every text is taken from the catalogues as it is made.
@@ -26,6 +26,10 @@ int main(int argc, char *argv[])
     translations.install(ChooseLanguage(StoredLanguage(*store), QLocale::system()));
     QtUiServices ui;
     Application varnelo(ui, std::move(store));
+    // Fontconfig does not wait for a load under way on another thread: it starts one of its own.
+    fonts.wait();
     varnelo.start();
+    // Every window shows the application's icon, drawn while the splash was made.
+    QApplication::setWindowIcon(icons.icon());
     return QApplication::exec();
 }

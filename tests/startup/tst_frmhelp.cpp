@@ -1,3 +1,4 @@
+#include "startup/artwork.h"
 #include "startup/fonts.h"
 #include "startup/frmhelp.h"
 
@@ -50,6 +51,8 @@ private Q_SLOTS:
 void TestHelp::initTestCase()
 {
     InstallFontSubstitutions();
+    // As the program does: every window shows the application's icon.
+    QApplication::setWindowIcon(VarneloIcon());
 }
 
 void TestHelp::window()

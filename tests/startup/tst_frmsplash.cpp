@@ -54,6 +54,9 @@ private:
 void TestSplash::initTestCase()
 {
     InstallFontSubstitutions();
+    // As the program does: every window shows the application's icon.
+    IconWarmUp icons;
+    QApplication::setWindowIcon(icons.icon());
 }
 
 void TestSplash::init()
@@ -251,10 +254,15 @@ void TestSplash::boardMayDeleteTheSplash()
 void TestSplash::logoAndIcon()
 {
     const QIcon icon = VarneloIcon();
+    IconWarmUp warmed;
+    const QIcon drawnAside = warmed.icon();
     for (const int size : {16, 32, 48, 64, 128, 256}) {
         QVERIFY2(
             icon.availableSizes().contains(QSize(size, size)), qPrintable(QString::number(size)));
+        // Drawn on another thread, the same pixels.
+        QCOMPARE(drawnAside.pixmap(size).toImage(), icon.pixmap(size).toImage());
     }
+    QCOMPARE(warmed.icon().cacheKey(), drawnAside.cacheKey());
     const QImage logo = VarneloLogo(140).toImage();
     QCOMPARE(logo.size(), QSize(140, 140));
     // Rounded corners let the background through; the middle is drawn.
