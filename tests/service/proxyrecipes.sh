@@ -46,8 +46,23 @@ block() {
         inside { text = text $0 "\n"; if (index($0, needle)) found = 1 }
     ' "$readme"
 }
+# A free port below the kernel's ephemeral range: a port the kernel hands out could be taken again,
+# between this check and the server's bind, by a client socket of a test running beside this one.
 free_port() {
-    python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])'
+    python3 - <<'PY'
+import random, socket
+low = int(open("/proc/sys/net/ipv4/ip_local_port_range").read().split()[0])
+for _ in range(200):
+    port = random.randrange(10000, max(10001, low))
+    try:
+        for host in ("0.0.0.0", "127.0.0.1"):
+            with socket.socket() as s:
+                s.bind((host, port))
+    except OSError:
+        continue
+    print(port)
+    break
+PY
 }
 
 passcode="Pr0xy-Secret-$RANDOM"
