@@ -242,13 +242,18 @@ void frmScoreboard::showClock(const ClockFace &face)
         m_clock = group(QStringLiteral("sgmTime"));
     }
     DigitGroup *clock = m_clock;
-    for (int i = 0; i < 4; ++i) {
-        clock->setCaption(i, face.captions[static_cast<std::size_t>(i)]);
-    }
     const LiveSettings &settings = m_context.settings;
-    m_design.colonDots[0]->setFillColor(
-        face.minutesMode ? settings.TextColor : settings.LEDBackColor);
-    m_design.colonDots[1]->setFillColor(settings.TextColor);
+    const ShownClockDigits digits{
+        face.captions, face.minutesMode, settings.TextColor, settings.LEDBackColor};
+    if (digits != m_shownDigits) {
+        m_shownDigits = digits;
+        for (int i = 0; i < 4; ++i) {
+            clock->setCaption(i, face.captions[static_cast<std::size_t>(i)]);
+        }
+        m_design.colonDots[0]->setFillColor(
+            face.minutesMode ? settings.TextColor : settings.LEDBackColor);
+        m_design.colonDots[1]->setFillColor(settings.TextColor);
+    }
     // The reader finds the clock as shown at any time, but hears of it only now and then.
     const bool running = m_scoreboardGame.clockRunning();
     clock->setAccessibleValue(double(face.value) / double(ClockSeconds(1)));

@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -131,6 +132,16 @@ private:
         bool running = false;
     };
     std::optional<SpokenClockState> m_spokenClock;
+    // What the clock's digits and dots were last set to; most ticks change none of it.
+    struct ShownClockDigits
+    {
+        std::array<qint16, 4> captions;
+        bool minutesMode;
+        qint32 textColor;
+        qint32 backColor;
+        bool operator==(const ShownClockDigits &) const = default;
+    };
+    std::optional<ShownClockDigits> m_shownDigits;
     DigitGroup *m_clock = nullptr;
     QPointer<FocusMarker> m_marker;
     QMetaObject::Connection m_focusWatch;

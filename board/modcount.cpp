@@ -119,14 +119,27 @@ qint16 IntQuotient(ClockValue a, ClockValue b)
 ClockFace ShowClock(ClockValue value)
 {
     ClockFace face;
+    ShowClock(value, face);
+    return face;
+}
+
+bool ShowClock(ClockValue value, ClockFace &face)
+{
     face.value = value;
+    const ClockValue lastMinute = ClockTenths(599); // 59.9 s
+    const bool minutesMode = value > lastMinute;
+    // Minutes and seconds show the whole seconds rounded up.
+    const qint64 step = minutesMode ? floorDiv(value + ClockTenths(9), ClockSeconds(1))
+                                    : floorDiv(value, ClockTenths(1));
+    // Nineteen ticks in twenty show the same digits.
+    if (step == face.step && minutesMode == face.minutesMode && !face.text.isEmpty()) {
+        return false;
+    }
+    face.step = step;
     // P[1..5]: tens of minutes, minutes, tens of seconds, seconds, tenths.
     std::array<qint64, 6> p{};
-    const ClockValue lastMinute = ClockTenths(599); // 59.9 s
-    face.minutesMode = value > lastMinute;
     ClockValue w = value;
-    if (face.minutesMode) {
-        // Minutes and seconds show the whole seconds rounded up.
+    if (minutesMode) {
         w += ClockTenths(9);
     }
     const ClockValue units[] = {ClockSeconds(600), ClockSeconds(60), ClockSeconds(10)};
@@ -140,25 +153,33 @@ ClockFace ShowClock(ClockValue value)
     w -= ClockSeconds(p[4]);
     p[5] = floorDiv(w * 10, ClockSeconds(1));
 
-    const int first = face.minutesMode ? 1 : 3;
-    const int last = face.minutesMode ? 4 : 5;
-    const QChar separator = face.minutesMode ? QLatin1Char(':') : QLatin1Char('.');
+    const int first = minutesMode ? 1 : 3;
+    const int last = minutesMode ? 4 : 5;
+    std::array<qint16, 4> captions{-1, -1, -1, -1};
     for (int i = first; i <= last; ++i) {
         const auto k = static_cast<std::size_t>(i - first);
         const qint64 figure = p[static_cast<std::size_t>(i)];
-        qint16 caption = -1;
         if (figure > 0 || i == 4) {
-            caption = static_cast<qint16>(std::clamp<qint64>(figure, -1, 9));
-        } else if (i != first && face.captions[k - 1] >= 0) {
-            caption = 0;
-        }
-        face.captions[k] = caption;
-        if (caption >= 0) {
-            face.text += QChar(static_cast<char16_t>(u'0' + caption));
-        }
-        if (k == 1) {
-            face.text += separator;
+            captions[k] = static_cast<qint16>(std::clamp<qint64>(figure, -1, 9));
+        } else if (i != first && captions[k - 1] >= 0) {
+            captions[k] = 0;
         }
     }
-    return face;
+    if (captions == face.captions && minutesMode == face.minutesMode && !face.text.isEmpty()) {
+        return false;
+    }
+    face.captions = captions;
+    face.minutesMode = minutesMode;
+    std::array<char16_t, 6> text{};
+    std::size_t n = 0;
+    for (std::size_t k = 0; k < captions.size(); ++k) {
+        if (captions[k] >= 0) {
+            text[n++] = static_cast<char16_t>(u'0' + captions[k]);
+        }
+        if (k == 1) {
+            text[n++] = minutesMode ? u':' : u'.';
+        }
+    }
+    face.text = QString(reinterpret_cast<const QChar *>(text.data()), qsizetype(n));
+    return true;
 }

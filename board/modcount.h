@@ -64,6 +64,11 @@ struct ClockFace
     QString text;
     // The value shown, to a tenth of a second.
     ClockValue value = 0;
+    // The whole second (minutes and seconds) or tenth the digits were made from; the same step
+    // shows the same digits.
+    qint64 step = 0;
 };
 
 ClockFace ShowClock(ClockValue value);
+// The same into a face shown before, which it updates; whether the digits or the dots changed.
+bool ShowClock(ClockValue value, ClockFace &face);

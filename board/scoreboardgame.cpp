@@ -233,8 +233,9 @@ void ScoreboardGame::refreshClock()
 
 void ScoreboardGame::showClock(ClockValue value)
 {
-    m_face = ShowClock(value);
-    m_web.WebSBValues[4] = m_face.text;
+    if (ShowClock(value, m_face)) {
+        m_web.WebSBValues[4] = m_face.text;
+    }
     Q_EMIT clockShown(m_face);
 }
 

@@ -173,6 +173,8 @@ void Segmora::ReCalcSizes()
         const auto points = segmentPolygon(
             a.x, a.y, a.horizontal, d->measures.halfThickness, d->measures.segmentLength);
         d->segmentRects[static_cast<std::size_t>(segment)] = boundsOf(points);
+        d->segmentPixelRects[static_cast<std::size_t>(segment)] = segmentPixels(
+            a.x, a.y, a.horizontal, d->measures.halfThickness, d->measures.segmentLength);
     }
     setFixedSize(d->measures.width, d->measures.height);
     if (!d->isCircle()) {
@@ -246,8 +248,16 @@ void Segmora::Private::DrawDigit(QPainter &painter)
         row.fill(false);
     }
     if (caption >= -1 && caption <= 9) {
+        litPixels.clear();
         for (int segment = 1; segment <= 7; ++segment) {
             SetSegment(painter, segment, segmentLit(caption, segment));
+        }
+        // The lit segments in one call, which fills them as fillRect would without its cost per
+        // rectangle.
+        if (!litPixels.empty()) {
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(toQColor(litColor));
+            painter.drawRects(litPixels.data(), static_cast<int>(litPixels.size()));
         }
     }
     for (int r = 1; r <= DotRows; ++r) {
@@ -261,8 +271,7 @@ void Segmora::Private::DrawDigit(QPainter &painter)
 void Segmora::Private::SetSegment(QPainter &painter, int segment, bool lit)
 {
     if (isPolygon()) {
-        const SegmentAnchor anchor = segmentAnchor(segment, measures);
-        DrawSegment(painter, anchor.x, anchor.y, anchor.horizontal, lit);
+        DrawSegment(painter, segment, lit);
         return;
     }
     if (lit) {
@@ -270,25 +279,17 @@ void Segmora::Private::SetSegment(QPainter &painter, int segment, bool lit)
     }
 }
 
-void Segmora::Private::DrawSegment(QPainter &painter, int X, int Y, bool horizontal, bool lit)
+void Segmora::Private::DrawSegment(QPainter &, int segment, bool lit)
 {
     // The paint event has just filled what it paints with the background colour, so an unlit
     // segment is already erased; painting it again would cost time and change no pixel.
-    if (!lit) {
+    const auto index = static_cast<std::size_t>(segment);
+    if (!lit || !dirty.intersects(segmentRects[index])) {
         return;
     }
-    const auto points
-        = segmentPolygon(X, Y, horizontal, measures.halfThickness, measures.segmentLength);
-    if (!dirty.intersects(boundsOf(points))) {
-        return;
-    }
-    // The filled and outlined hexagon, painted as the rectangles that make up its pixels: in one
-    // call, which fills them as fillRect would without its cost per rectangle.
-    const QList<QRect> pixels
-        = segmentPixels(X, Y, horizontal, measures.halfThickness, measures.segmentLength);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(toQColor(litColor));
-    painter.drawRects(pixels.constData(), static_cast<int>(pixels.size()));
+    // The filled and outlined hexagon, as the rectangles that make up its pixels.
+    const QList<QRect> &pixels = segmentPixelRects[index];
+    litPixels.insert(litPixels.end(), pixels.cbegin(), pixels.cend());
 }
 
 void Segmora::mousePressEvent(QMouseEvent *event)

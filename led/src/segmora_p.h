@@ -13,6 +13,7 @@
 #include <array>
 #include <optional>
 #include <variant>
+#include <vector>
 
 namespace SegmoraPrivate {
 
@@ -85,6 +86,10 @@ struct Segmora::Private
     Measures measures = measuresFor(DefaultSize);
     // Each segment's bounds (1..7), so that a change of digit repaints only what changed.
     std::array<QRect, 8> segmentRects{};
+    // Each segment's pixels as rectangles (1..7), made when the size changes rather than per paint.
+    std::array<QList<QRect>, 8> segmentPixelRects{};
+    // The lit segments' rectangles of the paint under way, kept between paints for its capacity.
+    std::vector<QRect> litPixels;
     // What the paint under way must cover.
     QRegion dirty;
     PixelGrid pixelGrid{};
@@ -146,5 +151,5 @@ struct Segmora::Private
     // Painting, in the order a paint goes: the digit, each of its segments, one segment.
     void DrawDigit(QPainter &painter);
     void SetSegment(QPainter &painter, int segment, bool lit);
-    void DrawSegment(QPainter &painter, int X, int Y, bool horizontal, bool lit);
+    void DrawSegment(QPainter &painter, int segment, bool lit);
 };

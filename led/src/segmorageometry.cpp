@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 namespace SegmoraGeometry {
 
@@ -60,22 +61,28 @@ std::array<QPoint, 6> segmentPolygon(int x, int y, bool horizontal, int w, int l
 QList<QRect> segmentPixels(int x, int y, bool horizontal, int w, int l)
 {
     // Along the axis the hexagon runs from 1 to l; at a distance k across the axis (|k| <= w)
-    // its pixels run from 1 + |k| to l - |k|, because its ends are 45-degree lines.
+    // its pixels run from 1 + |k| to l - |k|, because its ends are 45-degree lines. The raster
+    // engine fills a rectangle row by row, so the pieces are cut into as few rows as they can be.
     QList<QRect> rects;
     rects.reserve(2 * w + 1);
-    const auto rect = [&](int alongFrom, int alongTo, int acrossFrom, int acrossTo) {
-        if (alongFrom > alongTo || acrossFrom > acrossTo) {
-            return;
+    if (horizontal) {
+        // One row per distance across the axis.
+        for (int k = -w; k <= w; ++k) {
+            const int from = 1 + std::abs(k);
+            const int to = l - std::abs(k);
+            if (from <= to) {
+                rects.append(QRect(QPoint(x + from, y + k), QPoint(x + to, y + k)));
+            }
         }
-        rects.append(horizontal
-                ? QRect(QPoint(x + alongFrom, y + acrossFrom), QPoint(x + alongTo, y + acrossTo))
-                : QRect(QPoint(x + acrossFrom, y + alongFrom), QPoint(x + acrossTo, y + alongTo)));
-    };
-    rect(1 + w, l - w, -w, w);
+        return rects;
+    }
+    // The middle as one block, and each end's rows one pixel high, 2j + 1 across.
+    if (1 + w <= l - w) {
+        rects.append(QRect(QPoint(x - w, y + 1 + w), QPoint(x + w, y + l - w)));
+    }
     for (int j = 0; j < w; ++j) {
-        // The ends: one pixel along the axis, 2j + 1 across it.
-        rect(1 + j, 1 + j, -j, j);
-        rect(l - j, l - j, -j, j);
+        rects.append(QRect(QPoint(x - j, y + 1 + j), QPoint(x + j, y + 1 + j)));
+        rects.append(QRect(QPoint(x - j, y + l - j), QPoint(x + j, y + l - j)));
     }
     return rects;
 }

@@ -26,6 +26,8 @@ private Q_SLOTS:
     void showClock_data();
     void showClock();
     void showClockSwitchesModesBetween60And59Point9();
+    void showClockInPlaceMatchesAFreshFace_data();
+    void showClockInPlaceMatchesAFreshFace();
     void intQuotientRoundsDown_data();
     void intQuotientRoundsDown();
     void parseClockEntry_data();
@@ -203,6 +205,42 @@ void TestModCount::showClockSwitchesModesBetween60And59Point9()
     QVERIFY(ShowClock(ClockSeconds(60)).minutesMode);
     QVERIFY(!ShowClock(tenths(599)).minutesMode);
     QCOMPARE(ShowClock(tenths(599)).captions[3], qint16(-1));
+}
+
+void TestModCount::showClockInPlaceMatchesAFreshFace_data()
+{
+    // A tick's value in clock units, as a 50 ms timer reads it with jitter, from a start.
+    QTest::addColumn<ClockValue>("from");
+    QTest::addColumn<ClockValue>("stride");
+    QTest::addRow("10:00 down") << ClockSeconds(600) << -ClockValue(503);
+    QTest::addRow("across 60 s") << ClockSeconds(62) << -ClockValue(497);
+    QTest::addRow("last seconds to below zero") << ClockSeconds(3) << -ClockValue(251);
+    QTest::addRow("counting up") << ClockValue(-7) << ClockValue(500);
+    QTest::addRow("jumps of a set clock") << ClockSeconds(5999) << -ClockSeconds(83) - 7;
+}
+
+void TestModCount::showClockInPlaceMatchesAFreshFace()
+{
+    QFETCH(ClockValue, from);
+    QFETCH(ClockValue, stride);
+    ClockFace face;
+    int changes = 0;
+    for (int i = 0; i < 300; ++i) {
+        const ClockValue value = from + stride * i;
+        const ClockFace before = face;
+        const bool changed = ShowClock(value, face);
+        const ClockFace fresh = ShowClock(value);
+        QCOMPARE(face.value, value);
+        QCOMPARE(face.captions, fresh.captions);
+        QCOMPARE(face.minutesMode, fresh.minutesMode);
+        QCOMPARE(face.text, fresh.text);
+        QCOMPARE(changed,
+            before.captions != fresh.captions || before.minutesMode != fresh.minutesMode
+                || before.text.isEmpty());
+        changes += changed ? 1 : 0;
+    }
+    // A shown face is kept while it stays right, rather than made again.
+    QVERIFY(changes < 300);
 }
 
 void TestModCount::intQuotientRoundsDown_data()
