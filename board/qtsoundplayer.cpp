@@ -1,46 +1,78 @@
 #include "qtsoundplayer.h"
 
-#include <QAudioDevice>
+#include "board/soundbackend.h"
+
+#include <QCoreApplication>
 #include <QFile>
-#include <QMediaDevices>
-#include <QSoundEffect>
+#include <QLibrary>
 #include <QUrl>
 #include <QtEndian>
 
 namespace {
-// Long enough for the board to be on screen before the back-end starts.
-constexpr int BackEndDelayMs = 300;
+
 // Where nothing reports the end, the sound is taken as over this long after its length.
 constexpr int EndGraceMs = 250;
 // Where a sound server reports the end, the wave's length only guards against one that never
 // does: late enough for any server that is merely slow to start.
 constexpr int LateStartAllowanceMs = 5000;
 
-class QSoundEffectOutput final : public SoundEffect
+// The sound module's back-end as the player's effect. Without a module the buzzer is silent,
+// and the wave's length ends each sound.
+class ModuleSoundEffect final : public SoundEffect
 {
 public:
-    QSoundEffectOutput()
-        : m_device(QMediaDevices::defaultAudioOutput())
-        , m_effect(m_device, this)
+    explicit ModuleSoundEffect(std::unique_ptr<SoundBackEnd> backEnd)
+        : m_backEnd(std::move(backEnd))
     {
-        connect(&m_effect, &QSoundEffect::playingChanged, this, &SoundEffect::playingChanged);
+        if (m_backEnd) {
+            m_backEnd->setPlayingChanged([this] { Q_EMIT playingChanged(); });
+        }
     }
 
     void setSource(const QString &fileName) override
     {
-        m_effect.setSource(fileName.isEmpty() ? QUrl() : QUrl::fromLocalFile(fileName));
+        if (m_backEnd) {
+            m_backEnd->setSource(fileName);
+        }
     }
-    void play() override { m_effect.play(); }
-    void stop() override { m_effect.stop(); }
-    bool isPlaying() const override { return m_effect.isPlaying(); }
-    bool reportsEnd() const override { return !m_device.isNull(); }
+    void play() override
+    {
+        if (m_backEnd) {
+            m_backEnd->play();
+        }
+    }
+    void stop() override
+    {
+        if (m_backEnd) {
+            m_backEnd->stop();
+        }
+    }
+    bool isPlaying() const override { return m_backEnd && m_backEnd->isPlaying(); }
+    bool reportsEnd() const override { return m_backEnd && m_backEnd->reportsEnd(); }
 
 private:
-    QAudioDevice m_device;
-    QSoundEffect m_effect;
+    std::unique_ptr<SoundBackEnd> m_backEnd;
 };
 
+std::unique_ptr<SoundBackEnd> loadSoundBackEnd()
+{
+    // The module stays loaded for the life of the program, as the sound server's libraries do.
+    QLibrary module(SoundModulePath());
+    const auto create = reinterpret_cast<CreateSoundBackEnd>(module.resolve(SoundBackEndEntry));
+    if (!create) {
+        qWarning("The buzzer is silent: %s", qPrintable(module.errorString()));
+        return nullptr;
+    }
+    return std::unique_ptr<SoundBackEnd>(create());
+}
+
 } // namespace
+
+QString SoundModulePath()
+{
+    return QCoreApplication::applicationDirPath()
+        + QStringLiteral("/" VARNELO_MODULE_DIR "/libvarnelo-sound.so");
+}
 
 qint64 WaveLengthMilliseconds(const QString &fileName)
 {
@@ -97,7 +129,8 @@ void QtSoundPlayer::openFile()
         return;
     }
     if (!m_effect) {
-        m_effect = m_makeEffect ? m_makeEffect() : std::make_unique<QSoundEffectOutput>();
+        m_effect = m_makeEffect ? m_makeEffect()
+                                : std::make_unique<ModuleSoundEffect>(loadSoundBackEnd());
         connect(
             m_effect.get(), &SoundEffect::playingChanged, this, &QtSoundPlayer::onPlayingChanged);
     }
@@ -130,10 +163,9 @@ void QtSoundPlayer::command(const QString &command)
 {
     if (command == QLatin1String("Open")) {
         m_open = true;
+        // The back-end, and the libraries it loads, wait for the first sound.
         if (m_effect) {
             openFile();
-        } else {
-            QTimer::singleShot(BackEndDelayMs, this, &QtSoundPlayer::openFile);
         }
     } else if (command == QLatin1String("Close")) {
         m_open = false;

@@ -114,7 +114,7 @@ void paintBall(QPainter &painter, QPointF centre, qreal radius)
 
 } // namespace
 
-constexpr int IconSizes[] = {16, 32, 48, 64, 128, 256};
+constexpr int IconSizes[] = {16, 32, 48, 64, 128};
 
 // The logo as an image of `pixels` square. Painting on an image, unlike a pixmap, may be done on
 // any thread.

@@ -1,7 +1,9 @@
 #include "board/qtsoundplayer.h"
+#include "board/soundbackend.h"
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLibrary>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -14,6 +16,7 @@ class TestBuzzer : public QObject
 
 private Q_SLOTS:
     void buzzerWaveIsALoudShortPcmSound();
+    void theSoundModuleIsFoundBesideTheProgram();
     void realPlayerPlaysTheBuzzerToTheEnd();
     void realPlayerStaysSilentOnAMissingFile();
     void waveLengthOfGoodAndBadFiles();
@@ -132,6 +135,24 @@ void TestBuzzer::buzzerWaveIsALoudShortPcmSound()
     }
     QVERIFY(peak > 25000);
     QCOMPARE(qint16(u16(44 + int(samples - 1) * 2)), qint16(0));
+}
+
+void TestBuzzer::theSoundModuleIsFoundBesideTheProgram()
+{
+    // Without it every buzzer would be silent, and the player's end by the wave's length would
+    // hide that.
+    QLibrary module(SoundModulePath());
+    const auto create = reinterpret_cast<CreateSoundBackEnd>(module.resolve(SoundBackEndEntry));
+    QVERIFY2(create, qPrintable(module.errorString()));
+    const std::unique_ptr<SoundBackEnd> backEnd(create());
+    QVERIFY(backEnd);
+    int changes = 0;
+    backEnd->setPlayingChanged([&changes] { ++changes; });
+    backEnd->setSource(QStringLiteral(VARNELO_TEST_WAV));
+    backEnd->play();
+    QTRY_VERIFY_WITH_TIMEOUT(changes > 0, 5000);
+    backEnd->stop();
+    QTRY_VERIFY(!backEnd->isPlaying());
 }
 
 void TestBuzzer::realPlayerPlaysTheBuzzerToTheEnd()
