@@ -11,7 +11,9 @@
 // football. `size` is in device-independent pixels; the pixmap is sharp at `devicePixelRatio`.
 QPixmap VarneloLogo(int size, qreal devicePixelRatio = 1.0);
 
-// The logo at 16, 32, 48, 64, 128 and 256 pixels, the window icon of every Varnelo window.
+// The logo at 16, 32, 48, 64 and 128 pixels, the window icon of every Varnelo window. Larger
+// sizes come from the icon theme the package installs; drawing them at start cost more than the
+// rest together.
 QIcon VarneloIcon();
 
 // VarneloIcon() drawn on a thread of its own while the first window is made, off the way to the

@@ -12,10 +12,18 @@ const char *const OversizedProperty = "varneloOversized";
 
 QtHttpClient::QtHttpClient(int timeoutMs, QObject *parent)
     : HttpClient(parent)
-    , m_manager(new QNetworkAccessManager(this))
     , m_timeoutMs(timeoutMs)
 {
-    m_manager->setProxy(QNetworkProxy::NoProxy);
+}
+
+QNetworkAccessManager &QtHttpClient::manager()
+{
+    // Made at the first request: a board that never publishes never starts Qt's network stack.
+    if (!m_manager) {
+        m_manager = new QNetworkAccessManager(this);
+        m_manager->setProxy(QNetworkProxy::NoProxy);
+    }
+    return *m_manager;
 }
 
 QtHttpClient::~QtHttpClient()
@@ -26,6 +34,9 @@ QtHttpClient::~QtHttpClient()
 
 void QtHttpClient::cancel()
 {
+    if (!m_manager) {
+        return;
+    }
     const auto replies = m_manager->findChildren<QNetworkReply *>();
     for (QNetworkReply *reply : replies) {
         if (reply->isFinished()) {
@@ -43,7 +54,7 @@ void QtHttpClient::get(const QUrl &url, Callback done)
     QNetworkRequest request(url);
     request.setAttribute(
         QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
-    QNetworkReply *reply = m_manager->get(request);
+    QNetworkReply *reply = manager().get(request);
     ++m_pending;
     connect(reply, &QNetworkReply::finished, this,
         [this, reply, done = std::move(done)] { finished(reply, done); });

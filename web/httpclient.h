@@ -59,7 +59,9 @@ public:
 private:
     void finished(QNetworkReply *reply, const Callback &done);
 
-    QNetworkAccessManager *m_manager;
+    QNetworkAccessManager &manager();
+
+    QNetworkAccessManager *m_manager = nullptr;
     int m_timeoutMs;
     int m_pending = 0;
 };
