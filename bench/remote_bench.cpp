@@ -90,7 +90,7 @@ int main(int argc, char **argv)
     board.show();
     ScoreboardGame &game = board.scoreboardGame();
     RemoteControl remote(game, settings, [] {});
-    if (!remote.listen({QHostAddress(QHostAddress::LocalHost)}, 0)) {
+    if (!remote.listen({QStringLiteral("127.0.0.1")}, 0)) {
         std::fprintf(stderr, "cannot listen\n");
         return 1;
     }

@@ -70,18 +70,18 @@ PairingGuard::PairingGuard(std::function<qint64()> now)
 {
 }
 
-std::optional<int> PairingGuard::retryAfter(const QHostAddress &address) const
+std::optional<int> PairingGuard::retryAfter(const QString &address) const
 {
-    const auto it = m_records.constFind(address.toString());
+    const auto it = m_records.constFind(address);
     if (it == m_records.constEnd() || it->lockedUntil <= m_now()) {
         return std::nullopt;
     }
     return static_cast<int>((it->lockedUntil - m_now() + 999) / 1000);
 }
 
-void PairingGuard::failed(const QHostAddress &address)
+void PairingGuard::failed(const QString &address)
 {
-    const QString key = address.toString();
+    const QString &key = address;
     if (!m_records.contains(key) && m_records.size() >= MostRecords) {
         // A crowd of addresses: forget the unlocked ones first, all of them if need be.
         m_records.removeIf(
@@ -99,7 +99,7 @@ void PairingGuard::failed(const QHostAddress &address)
     }
 }
 
-void PairingGuard::succeeded(const QHostAddress &address)
+void PairingGuard::succeeded(const QString &address)
 {
-    m_records.remove(address.toString());
+    m_records.remove(address);
 }

@@ -2,7 +2,6 @@
 
 #include <QByteArray>
 #include <QHash>
-#include <QHostAddress>
 #include <QString>
 
 #include <functional>
@@ -28,9 +27,10 @@ public:
     explicit PairingGuard(std::function<qint64()> now);
 
     // How long, in whole seconds, the address must wait before trying again; nullopt when it may.
-    std::optional<int> retryAfter(const QHostAddress &address) const;
-    void failed(const QHostAddress &address);
-    void succeeded(const QHostAddress &address);
+    // Addresses as QHostAddress::toString() writes them.
+    std::optional<int> retryAfter(const QString &address) const;
+    void failed(const QString &address);
+    void succeeded(const QString &address);
 
     static constexpr int ForgivenFailures = 5;
 

@@ -2,59 +2,10 @@
 
 #include "board/modcount.h"
 #include "board/scoreboardgame.h"
-#include "remote/remotecommands.h"
-#include "remote/remotepage.h"
+#include "remote/pairingcode.h"
 #include "settings/livesettings.h"
 #include "settings/settingsstore.h"
-
-#include <QFile>
-#include <QHttpServer>
-#include <QHttpServerRequest>
-#include <QHttpServerResponder>
-#include <QHttpServerResponse>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QNetworkInterface>
-#include <QTcpServer>
-#include <QWebSocket>
-#include <QWebSocketServer>
-
-namespace {
-
-using Status = QHttpServerResponse::StatusCode;
-
-QJsonObject reply(const CommandResult &result)
-{
-    QJsonObject answer{{QStringLiteral("ok"), result.ok}};
-    if (!result.ok) {
-        answer.insert(QStringLiteral("error"), result.error);
-    }
-    return answer;
-}
-
-QHttpServerResponse jsonResponse(const QJsonObject &body, Status status)
-{
-    QHttpServerResponse response(body, status);
-    response.setHeader("Cache-Control", "no-store");
-    return response;
-}
-
-QByteArray headerOf(const QHttpServerRequest &request, const QByteArray &name)
-{
-    for (const auto &[key, value] : request.headers()) {
-        if (key.compare(name, Qt::CaseInsensitive) == 0) {
-            return value;
-        }
-    }
-    return {};
-}
-
-QByteArray compact(const QJsonObject &object)
-{
-    return QJsonDocument(object).toJson(QJsonDocument::Compact);
-}
-
-} // namespace
+#include "web/networkmodule.h"
 
 RemoteControl::RemoteControl(
     ScoreboardGame &game, LiveSettings &settings, std::function<void()> saveCode, QObject *parent)
@@ -62,13 +13,9 @@ RemoteControl::RemoteControl(
     , m_game(game)
     , m_settings(settings)
     , m_saveCode(std::move(saveCode))
-    , m_guard([this] { return m_clock.elapsed(); })
 {
+    // The page's files, which the server reads from the program's resources.
     Q_INIT_RESOURCE(remote);
-    m_clock.start();
-    m_pushSoon.setSingleShot(true);
-    m_pushSoon.setInterval(0);
-    connect(&m_pushSoon, &QTimer::timeout, this, &RemoteControl::push);
     connect(&game, &ScoreboardGame::figureChanged, this, &RemoteControl::stateChanged);
     // The clock is shown on every tick; phones hear of it when its face changes.
     connect(&game, &ScoreboardGame::clockShown, this, [this](const ClockFace &face) {
@@ -82,7 +29,10 @@ RemoteControl::RemoteControl(
 
 RemoteControl::~RemoteControl()
 {
-    close();
+    // The server calls back into this object while it closes.
+    if (m_server) {
+        m_server->close();
+    }
 }
 
 void RemoteControl::apply()
@@ -90,93 +40,31 @@ void RemoteControl::apply()
     const quint16 wanted = static_cast<quint16>(RemotePortOf(m_settings));
     if (m_settings.RemoteEnabled != 1) {
         close();
-    } else if (!isListening() || m_port != wanted) {
+    } else if (!isListening() || port() != wanted) {
         close();
         if (m_settings.RemoteCode.isEmpty()) {
             m_settings.RemoteCode = MakePairingCode();
             m_saveCode();
         }
-        listen(RemoteAddresses(), wanted);
+        listen({}, wanted);
     }
     stateChanged();
 }
 
-bool RemoteControl::listen(const QList<QHostAddress> &addresses, quint16 port)
+bool RemoteControl::listen(const QStringList &addresses, quint16 port)
 {
-    close();
-    auto server = std::make_unique<QHttpServer>();
-    server->route(QStringLiteral("/remote.js"), QHttpServerRequest::Method::Get,
-        [this] { return page(":/remote/remote.js", "text/javascript; charset=utf-8"); });
-    server->route(QStringLiteral("/texts.js"), QHttpServerRequest::Method::Get,
-        [this] { return page(RemotePageTextsScript(), "text/javascript; charset=utf-8"); });
-    server->route(QStringLiteral("/api/state"), QHttpServerRequest::Method::Get,
-        [this](const QHttpServerRequest &request) { return api(request, false); });
-    server->route(QStringLiteral("/api/command"), QHttpServerRequest::Method::Post,
-        [this](const QHttpServerRequest &request) { return api(request, true); });
-    // The page itself is served here rather than by a route: a route for "/" would take every
-    // path, the push channel's upgrade among them.
-    server->setMissingHandler([this](const QHttpServerRequest &request,
-                                  QHttpServerResponder &&responder) {
-        if (request.url().path() == QLatin1String("/")
-            && request.method() == QHttpServerRequest::Method::Get) {
-            page(":/remote/remote.html", "text/html; charset=utf-8").write(std::move(responder));
-        } else {
-            QHttpServerResponse(Status::NotFound).write(std::move(responder));
-        }
-    });
-    server->route(QStringLiteral("/api/push"), QHttpServerRequest::Method::Get, [this] {
-        return jsonResponse({{QStringLiteral("port"), m_pushPort}}, Status::Ok);
-    });
-    quint16 bound = port;
-    for (const QHostAddress &address : addresses) {
-        const quint16 got = server->listen(address, bound);
-        if (got != 0) {
-            bound = got;
+    if (!m_server) {
+        if (const NetworkModule *module = LoadNetworkModule()) {
+            m_server.reset(module->createRemoteServer(*this));
         }
     }
-    if (server->servers().isEmpty()) {
-        return false;
-    }
-    m_port = bound;
-    m_server = std::move(server);
-    quint16 push = port == 0 ? 0 : static_cast<quint16>(port + 1);
-    for (const QHostAddress &address : addresses) {
-        auto *pushServer = new QWebSocketServer(
-            QStringLiteral("Varnelo"), QWebSocketServer::NonSecureMode, this);
-        if (!pushServer->listen(address, push)) {
-            delete pushServer;
-            continue;
-        }
-        push = pushServer->serverPort();
-        connect(pushServer, &QWebSocketServer::newConnection, this,
-            [this, pushServer] { onWebSocket(pushServer); });
-        m_pushServers.append(pushServer);
-    }
-    m_pushPort = push;
-    if (m_pushServers.isEmpty()) {
-        close();
-        return false;
-    }
-    return true;
+    return m_server && m_server->listen(addresses, port);
 }
 
 void RemoteControl::close()
 {
-    for (QWebSocket *socket : std::as_const(m_sockets)) {
-        socket->disconnect(this);
-        socket->abort();
-        socket->deleteLater();
-    }
-    const bool hadDevices = !m_paired.isEmpty();
-    m_sockets.clear();
-    m_paired.clear();
-    qDeleteAll(m_pushServers);
-    m_pushServers.clear();
-    m_server.reset();
-    m_port = 0;
-    m_pushPort = 0;
-    if (hadDevices) {
-        Q_EMIT devicesChanged(0);
+    if (m_server) {
+        m_server->close();
     }
 }
 
@@ -184,210 +72,39 @@ void RemoteControl::renewCode()
 {
     m_settings.RemoteCode = MakePairingCode();
     m_saveCode();
-    // Whoever paired with the old code pairs again.
-    for (QWebSocket *socket : std::as_const(m_paired)) {
-        socket->close(QWebSocketProtocol::CloseCodePolicyViolated, QStringLiteral("new code"));
-    }
-}
-
-QHttpServerResponse RemoteControl::page(const char *file, const QByteArray &type) const
-{
-    QFile resource(QString::fromLatin1(file));
-    if (!resource.open(QIODevice::ReadOnly)) {
-        return QHttpServerResponse(Status::NotFound);
-    }
-    return page(resource.readAll(), type);
-}
-
-QHttpServerResponse RemoteControl::page(const QByteArray &body, const QByteArray &type) const
-{
-    QHttpServerResponse response(type, body);
-    response.setHeader("Content-Security-Policy",
-        "default-src 'none'; script-src 'self'; style-src 'self' 'unsafe-inline'; "
-        "connect-src 'self' ws:; img-src 'self'; base-uri 'none'; form-action 'none'; "
-        "frame-ancestors 'none'");
-    response.setHeader("X-Content-Type-Options", "nosniff");
-    response.setHeader("Referrer-Policy", "no-referrer");
-    response.setHeader("Cache-Control", "no-cache");
-    return response;
-}
-
-QHttpServerResponse RemoteControl::api(const QHttpServerRequest &request, bool command)
-{
-    const QHostAddress client = request.remoteAddress();
-    if (const auto wait = m_guard.retryAfter(client)) {
-        QHttpServerResponse response
-            = jsonResponse({{QStringLiteral("ok"), false},
-                               {QStringLiteral("error"), QStringLiteral("too many wrong codes")}},
-                Status::TooManyRequests);
-        response.setHeader("Retry-After", QByteArray::number(*wait));
-        return response;
-    }
-    const QByteArray authorization = headerOf(request, "Authorization");
-    const QByteArray scheme = "Bearer ";
-    const bool paired = authorization.startsWith(scheme)
-        && IsPairingCode(
-            QString::fromUtf8(authorization.mid(scheme.size())), m_settings.RemoteCode);
-    if (!paired) {
-        m_guard.failed(client);
-        QHttpServerResponse response
-            = jsonResponse({{QStringLiteral("ok"), false},
-                               {QStringLiteral("error"), QStringLiteral("wrong code")}},
-                Status::Unauthorized);
-        response.setHeader("WWW-Authenticate", "Bearer");
-        return response;
-    }
-    m_guard.succeeded(client);
-    if (!command) {
-        return jsonResponse(RemoteState(m_game, m_settings), Status::Ok);
-    }
-    if (request.body().size() > MaximumMessageBytes) {
-        return jsonResponse({{QStringLiteral("ok"), false},
-                                {QStringLiteral("error"), QStringLiteral("message too large")}},
-            Status::PayloadTooLarge);
-    }
-    QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(request.body(), &error);
-    if (error.error != QJsonParseError::NoError || !document.isObject()) {
-        return jsonResponse(
-            reply({false, QStringLiteral("not a JSON object")}), Status::BadRequest);
-    }
-    const CommandResult result = RunRemoteCommand(m_game, document.object());
-    return jsonResponse(reply(result), result.ok ? Status::Ok : Status::BadRequest);
-}
-
-void RemoteControl::onWebSocket(QWebSocketServer *server)
-{
-    while (server->hasPendingConnections()) {
-        QWebSocket *socket = server->nextPendingConnection();
-        socket->setParent(this);
-        socket->setMaxAllowedIncomingMessageSize(MaximumMessageBytes);
-        socket->setMaxAllowedIncomingFrameSize(MaximumMessageBytes);
-        m_sockets.append(socket);
-        if (const auto wait = m_guard.retryAfter(socket->peerAddress())) {
-            socket->close(QWebSocketProtocol::CloseCodePolicyViolated,
-                QStringLiteral("too many wrong codes"));
-        }
-        connect(socket, &QWebSocket::textMessageReceived, this,
-            [this, socket](const QString &message) { onMessage(socket, message); });
-        connect(socket, &QWebSocket::binaryMessageReceived, socket,
-            [socket] { socket->close(QWebSocketProtocol::CloseCodeDatatypeNotSupported); });
-        connect(socket, &QWebSocket::disconnected, this, [this, socket] { drop(socket); });
-        // A device that does not pair soon is not kept.
-        QTimer::singleShot(PairingTimeoutMs, socket, [this, socket] {
-            if (!m_paired.contains(socket)) {
-                socket->close(QWebSocketProtocol::CloseCodeNormal, QStringLiteral("not paired"));
-            }
-        });
-    }
-}
-
-void RemoteControl::onMessage(QWebSocket *socket, const QString &message)
-{
-    QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(message.toUtf8(), &error);
-    const QJsonObject object = document.object();
-    const QJsonValue id = object.value(QLatin1String("id"));
-    const auto answer = [&](const CommandResult &result) {
-        QJsonObject out = reply(result);
-        out.insert(QStringLiteral("type"), QStringLiteral("reply"));
-        if (!id.isUndefined()) {
-            out.insert(QStringLiteral("id"), id);
-        }
-        socket->sendTextMessage(QString::fromUtf8(compact(out)));
-    };
-    if (error.error != QJsonParseError::NoError || !document.isObject()) {
-        answer({false, QStringLiteral("not a JSON object")});
-        return;
-    }
-    const QHostAddress client = socket->peerAddress();
-    if (m_guard.retryAfter(client)) {
-        answer({false, QStringLiteral("too many wrong codes")});
-        socket->close(QWebSocketProtocol::CloseCodePolicyViolated);
-        return;
-    }
-    if (!IsPairingCode(object.value(QLatin1String("code")).toString(), m_settings.RemoteCode)) {
-        m_guard.failed(client);
-        answer({false, QStringLiteral("wrong code")});
-        return;
-    }
-    m_guard.succeeded(client);
-    if (!m_paired.contains(socket)) {
-        m_paired.append(socket);
-        socket->sendTextMessage(QString::fromUtf8(stateMessage()));
-        Q_EMIT devicesChanged(devices());
-    }
-    if (object.value(QLatin1String("command")).toString() == QLatin1String("hello")) {
-        answer({true, {}});
-        return;
-    }
-    answer(RunRemoteCommand(m_game, object));
-}
-
-void RemoteControl::drop(QWebSocket *socket)
-{
-    m_sockets.removeAll(socket);
-    const bool wasPaired = m_paired.removeAll(socket) > 0;
-    socket->deleteLater();
-    if (wasPaired) {
-        Q_EMIT devicesChanged(devices());
+    if (m_server) {
+        m_server->codeChanged();
     }
 }
 
 void RemoteControl::stateChanged()
 {
-    if (!m_pushSoon.isActive()) {
-        m_pushSoon.start();
+    if (m_server) {
+        m_server->stateChanged();
     }
 }
 
-QByteArray RemoteControl::stateMessage() const
+QJsonObject RemoteControl::state() const
 {
-    return compact({{QStringLiteral("type"), QStringLiteral("state")},
-        {QStringLiteral("state"), RemoteState(m_game, m_settings)}});
+    return RemoteState(m_game, m_settings);
 }
 
-void RemoteControl::push()
+CommandResult RemoteControl::run(const QJsonObject &command)
 {
-    if (m_paired.isEmpty()) {
-        m_lastState.clear();
-        return;
-    }
-    const QByteArray state = stateMessage();
-    if (state == m_lastState) {
-        return;
-    }
-    m_lastState = state;
-    const QString text = QString::fromUtf8(state);
-    for (QWebSocket *socket : std::as_const(m_paired)) {
-        socket->sendTextMessage(text);
-    }
+    return RunRemoteCommand(m_game, command);
 }
 
-QList<QHostAddress> RemoteAddresses()
+QString RemoteControl::pairingCode() const
 {
-    QList<QHostAddress> addresses{QHostAddress(QHostAddress::LocalHost)};
-    for (const QNetworkInterface &interface : QNetworkInterface::allInterfaces()) {
-        const auto flags = interface.flags();
-        if (!flags.testFlag(QNetworkInterface::IsUp)
-            || !flags.testFlag(QNetworkInterface::IsRunning)
-            || flags.testFlag(QNetworkInterface::IsLoopBack)) {
-            continue;
-        }
-        for (const QNetworkAddressEntry &entry : interface.addressEntries()) {
-            if (entry.ip().protocol() == QAbstractSocket::IPv4Protocol) {
-                addresses.append(entry.ip());
-            }
-        }
-    }
-    return addresses;
+    return m_settings.RemoteCode;
 }
 
 QString RemoteAddress(quint16 port)
 {
-    const QList<QHostAddress> addresses = RemoteAddresses();
-    const QHostAddress &shown = addresses.size() > 1 ? addresses.at(1) : addresses.first();
-    return QStringLiteral("http://%1:%2/").arg(shown.toString()).arg(port);
+    if (const NetworkModule *module = LoadNetworkModule()) {
+        return module->remoteAddress(port);
+    }
+    return QStringLiteral("http://127.0.0.1:%1/").arg(port);
 }
 
 QString PairingUrl(quint16 port, const QString &code)

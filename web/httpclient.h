@@ -5,9 +5,7 @@
 #include <QUrl>
 
 #include <functional>
-
-class QNetworkAccessManager;
-class QNetworkReply;
+#include <memory>
 
 // One HTTP GET that never blocks: the result arrives later, on the user-interface thread.
 class HttpClient : public QObject
@@ -38,9 +36,11 @@ public:
     virtual void cancel() = 0;
 };
 
-// The HTTP client over QNetworkAccessManager: no proxy, no credentials, no extra headers. The
-// time-out bounds the whole request, so a server that trickles its answer cannot hold it open;
-// a body larger than `MaximumBodyBytes` is not read on (the result carries no body).
+// The program's HTTP client: the network module's client over QNetworkAccessManager, loaded at
+// the first request, so that a board that never publishes never loads Qt's network stack. No
+// proxy, no credentials, no extra headers. The time-out bounds the whole request, so a server
+// that trickles its answer cannot hold it open; a body larger than `MaximumBodyBytes` is not read
+// on (the result carries no body). Without the module every request fails, saying so.
 class QtHttpClient final : public HttpClient
 {
     Q_OBJECT
@@ -53,15 +53,10 @@ public:
     ~QtHttpClient() override;
 
     void get(const QUrl &url, Callback done) override;
-    bool busy() const override { return m_pending > 0; }
+    bool busy() const override { return m_client && m_client->busy(); }
     void cancel() override;
 
 private:
-    void finished(QNetworkReply *reply, const Callback &done);
-
-    QNetworkAccessManager &manager();
-
-    QNetworkAccessManager *m_manager = nullptr;
     int m_timeoutMs;
-    int m_pending = 0;
+    std::unique_ptr<HttpClient> m_client;
 };

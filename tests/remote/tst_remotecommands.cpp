@@ -215,8 +215,8 @@ void TestRemoteCommands::guessingIsSlowedDownPerAddress()
 {
     qint64 now = 0;
     PairingGuard guard([&] { return now; });
-    const QHostAddress guesser(QStringLiteral("192.0.2.7"));
-    const QHostAddress other(QStringLiteral("192.0.2.8"));
+    const QString guesser = QStringLiteral("192.0.2.7");
+    const QString other = QStringLiteral("192.0.2.8");
     for (int i = 0; i < PairingGuard::ForgivenFailures; ++i) {
         QCOMPARE(guard.retryAfter(guesser), std::nullopt);
         guard.failed(guesser);

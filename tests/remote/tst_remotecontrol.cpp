@@ -68,7 +68,7 @@ void TestRemoteControl::init()
     m_saves = 0;
     m_game = std::make_unique<ScoreboardGame>(m_state, m_web, m_time, nullptr);
     m_remote = std::make_unique<RemoteControl>(*m_game, m_settings, [this] { ++m_saves; });
-    QVERIFY(m_remote->listen({QHostAddress(QHostAddress::LocalHost)}, 0));
+    QVERIFY(m_remote->listen({QStringLiteral("127.0.0.1")}, 0));
     QVERIFY(m_remote->port() != 0);
 }
 

@@ -11,6 +11,7 @@
 #include <QElapsedTimer>
 #include <QTest>
 #include <QThread>
+#include <QTimer>
 
 #include <atomic>
 #include <functional>
@@ -45,7 +46,7 @@ protected:
         RemoteControl remote(game, settings, [] {});
         QObject::connect(&remote, &RemoteControl::devicesChanged, &remote,
             [this](int count) { devices = count; });
-        if (remote.listen({QHostAddress(QHostAddress::LocalHost)}, 0)) {
+        if (remote.listen({QStringLiteral("127.0.0.1")}, 0)) {
             port = remote.port();
         }
         exec();

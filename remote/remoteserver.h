@@ -1,0 +1,53 @@
+#pragma once
+
+#include "remote/remotecommands.h"
+
+#include <QJsonObject>
+#include <QString>
+#include <QStringList>
+
+// The two sides of the remote control, split where the network begins: the board's side
+// (RemoteControl) is the host, the network module makes the server. Plain virtual functions
+// and no QObject, because the program and the module each compile this header.
+
+// What the server asks of the board, on the user-interface thread.
+class RemoteHost
+{
+public:
+    virtual ~RemoteHost() = default;
+
+    // The board as a phone shows it.
+    virtual QJsonObject state() const = 0;
+    // Runs one command of a paired device, as a key would.
+    virtual CommandResult run(const QJsonObject &command) = 0;
+    // The code a device pairs with.
+    virtual QString pairingCode() const = 0;
+    // The number of paired devices changed.
+    virtual void pairedDevicesChanged(int devices) = 0;
+};
+
+// The page, the HTTP API and the WebSocket push channel (on the next port: Qt's HTTP server of
+// this version cannot hand a connection over to WebSockets).
+class RemoteServer
+{
+public:
+    virtual ~RemoteServer() = default;
+
+    // Listens on `port` of each address (none: the loopback and the IPv4 address of every
+    // network interface that is up), and the push channel on the port after it (0: any free
+    // ports); false when either could not be bound anywhere.
+    virtual bool listen(const QStringList &addresses, quint16 port) = 0;
+    virtual void close() = 0;
+    virtual bool isListening() const = 0;
+    virtual quint16 port() const = 0;
+    virtual quint16 pushPort() const = 0;
+    virtual int devices() const = 0;
+    // The host's state changed: paired devices hear of it soon.
+    virtual void stateChanged() = 0;
+    // The pairing code changed: every paired device must pair again.
+    virtual void codeChanged() = 0;
+
+    // The limits a client meets.
+    static constexpr qsizetype MaximumMessageBytes = 4096;
+    static constexpr int PairingTimeoutMs = 10000;
+};
