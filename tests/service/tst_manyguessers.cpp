@@ -35,8 +35,12 @@ namespace {
 // Instrumented builds run everything several times slower; the unoptimised AddressSanitizer
 // build takes about a second over its first update alone.
 constexpr auto MaxWait = 2500ms;
+// Each of the guessers' first wrong guesses waits its turn for a check that costs the service
+// several times as long; two at a time, they take some ten seconds on two cores.
+constexpr auto PrimeTime = 24s;
 #else
 constexpr auto MaxWait = 500ms;
+constexpr auto PrimeTime = 12s;
 #endif
 constexpr auto AttackTime = 3s;
 constexpr int GuesserThreads = 10;
@@ -227,7 +231,7 @@ void TestManyGuessers::boardFromANewAddressIsHeard()
         return newAddresses ? guesserAddress((t + GuesserThreads * n) % 250)
                             : guesserAddress(t * AddressesPerGuesser + n % AddressesPerGuesser);
     };
-    const auto primeBy = std::chrono::steady_clock::now() + 4 * AttackTime;
+    const auto primeBy = std::chrono::steady_clock::now() + PrimeTime;
     std::atomic<int> primedGuessers = 0;
     std::atomic<int> wrong = 0;
     std::atomic<bool> stop = false;
