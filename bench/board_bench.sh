@@ -3,7 +3,8 @@
 # 1920x1080 and 3840x2160: instructions per clock tick (callgrind), process CPU with the clock
 # running and stopped, launch to the first painted board, and peak memory. At 1920x1080 it also
 # times the program itself from outside (bench/startwatch.cpp), in German and with a PulseAudio
-# null sink of its own: exec to the splash on screen against an empty Qt window, a click on the
+# null sink of its own: exec to the splash on screen against an empty Qt window (and one that
+# shows a single label, which pays for the fonts as the splash does), a click on the
 # splash to the board on screen, and the buzzer key to the sound server opening the stream; and
 # weighs it, with the clock running, against a Qt-only QLCDNumber board (bench/lcdboard.cpp).
 # Ends with the four ratios the program is held to.
@@ -52,9 +53,11 @@ startup() { # -> the start-up figures at 1920x1080, into $work/startup
     pulse=$!
     export PULSE_SERVER=unix:$XDG_RUNTIME_DIR/bench-pulse
     for _ in $(seq 100); do pactl info >/dev/null 2>&1 && break; sleep 0.05; done
-    : >"$work/splash"; : >"$work/empty"; : >"$work/click"; : >"$work/buzz0"; : >"$work/buzz1"
+    : >"$work/splash"; : >"$work/empty"; : >"$work/text"; : >"$work/click"; : >"$work/buzz0"; : >"$work/buzz1"
     for i in 1 2 3 4 5 6 7 8 9; do
         "$bindir/startwatch" -- "$bindir/emptywindow" 416 223 | value first-window-ms >>"$work/empty"
+        "$bindir/startwatch" -- "$bindir/emptywindow" 416 223 "Click to continue." \
+            | value first-window-ms >>"$work/text"
         fresh_home
         # The buzzer pressed the moment the board is drawn, and a second later.
         think=$(( i % 2 == 1 ? 0 : 1000 ))
@@ -135,6 +138,8 @@ for res in ${BENCH_RESOLUTIONS:-1920x1080 3840x2160}; do
         rss=$(median <"$work/rss"); rsslcd=$(median <"$work/rsslcd")
         printf 'exec to splash on screen: varnelo %.1f ms, empty Qt window %.1f ms (medians of 9), ratio %s\n' \
             "$splash" "$empty" "$(ratio "$splash" "$empty")"
+        printf 'exec to splash on screen against a window of one label: %.1f ms, ratio %s\n' \
+            "$(median <"$work/text")" "$(ratio "$splash" "$(median <"$work/text")")"
         printf 'click to board on screen: %.1f ms median, %.1f ms at most (of 9)\n' "$click" "$click_max"
         printf 'buzzer key to sound stream: %.1f ms median, %.1f ms at most when pressed as the board appears (5); %.1f ms, %.1f ms a second later (4)\n' \
             "$(median <"$work/buzz0")" "$(largest <"$work/buzz0")" \
