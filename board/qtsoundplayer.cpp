@@ -121,7 +121,13 @@ QtSoundPlayer::QtSoundPlayer(QObject *parent, EffectFactory makeEffect)
     connect(&m_endOfSound, &QTimer::timeout, this, &QtSoundPlayer::finishPlaying);
 }
 
-QtSoundPlayer::~QtSoundPlayer() = default;
+QtSoundPlayer::~QtSoundPlayer()
+{
+    // A sound cut off as the effect goes reports its end, to a player whose timer is gone.
+    if (m_effect) {
+        m_effect->disconnect(this);
+    }
+}
 
 void QtSoundPlayer::openFile()
 {
