@@ -189,10 +189,14 @@ void TestRemotePage::thePageSpeaksTheBoardsLanguage()
                     .arg(QLatin1String(selector)))
             .toString();
     };
+    // The labels are made by the page's script, which may still be loading: the page's own
+    // lang is "en" before it runs.
+    QVERIFY(waitFor(tab,
+        QStringLiteral(
+            "document.querySelector('[data-figure=homeCornerKicks] .label').textContent"),
+        QCoreApplication::translate("RemotePage", "Corner kicks")));
     const char *reset = "Reset";
     QCOMPARE(shown("[data-command=reset]"), QCoreApplication::translate("RemotePage", reset));
-    QCOMPARE(shown("[data-figure=homeCornerKicks] .label"),
-        QCoreApplication::translate("RemotePage", "Corner kicks"));
     QVERIFY(waitFor(tab, QStringLiteral("document.getElementById('status').textContent"),
         QCoreApplication::translate("RemotePage", "Connected")));
     if (language != u"en") {
