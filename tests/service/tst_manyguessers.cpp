@@ -256,6 +256,11 @@ void TestManyGuessers::boardFromANewAddressIsHeard()
                 }
             }
             ++primedGuessers;
+            // Together: a guesser flooding early would take the checks the others still need
+            // to be primed, and under a slow build starve one of them past the deadline.
+            while (primedGuessers < GuesserThreads && std::chrono::steady_clock::now() < primeBy) {
+                std::this_thread::sleep_for(5ms);
+            }
             while (!stop && std::chrono::steady_clock::now() < primeBy + AttackTime) {
                 guess(n++);
             }
