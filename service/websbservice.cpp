@@ -46,6 +46,7 @@ WebScoreboardService::WebScoreboardService(ServiceConfig config, UpdateHandler::
     m_boards = std::make_unique<BoardAddresses>(
         QDir(m_config.dataFolder).filePath(QStringLiteral("board-addresses")));
     m_guesses = std::make_unique<GuessLimiter>(m_config.guesses);
+    m_pending = std::make_unique<PendingChecks>();
     m_handler
         = std::make_unique<UpdateHandler>(*m_store, *m_gate, m_config.interval, std::move(clock));
     m_html = resource(QStringLiteral("live.html"));
@@ -278,70 +279,51 @@ void WebScoreboardService::handleUpdate(const std::string &page, std::string_vie
     // The same passcode already being checked for this page (a board with several requests in
     // flight): wait for that answer instead of spending the budget and a worker again.
     const std::string key = page + '\n' + prepared.update.passcode;
-    auto respond = [this, page, client, exchange, update = prepared.update](bool right) {
-        if (right) {
+    auto respond = [this, page, client, exchange, update = prepared.update](
+                       const PendingChecks::Outcome &outcome) {
+        if (outcome.refusal) {
+            exchange->reply(updateReply(page, client, *outcome.refusal, outcome.retryAfter));
+        } else if (outcome.right) {
             finishUpdate(page, client, exchange, m_handler->accept(page, update));
         } else {
             exchange->reply(updateReply(page, client, {403, std::string(refusal::WrongPasscode)}));
         }
     };
-    {
-        std::lock_guard lock(m_pendingMutex);
-        const auto pending = m_pendingChecks.find(key);
-        if (pending != m_pendingChecks.end()) {
-            pending->second.push_back(std::move(respond));
-            return;
-        }
-    }
     // The addresses this page's board published from go first and past the page's cap: after a
     // restart, guessers from many addresses cannot make its first update wait or be refused.
     const bool board = m_boards->contains(page, client);
-    const GuessLimiter::Decision decision = m_guesses->admit(client, page, board);
-    if (!decision.admitted) {
+    GuessLimiter::Decision decision;
+    const PendingChecks::Joined joined = m_pending->joinOrStart(key, std::move(respond), [&] {
+        decision = m_guesses->admit(client, page, board);
+        return decision.admitted;
+    });
+    if (joined == PendingChecks::Joined::Waiting) {
+        return;
+    }
+    if (joined == PendingChecks::Joined::Refused) {
         exchange->reply(updateReply(
             page, client, {429, std::string(refusal::TooManyGuesses)}, decision.retryAfter));
         return;
     }
-    {
-        std::lock_guard lock(m_pendingMutex);
-        m_pendingChecks[key].push_back(std::move(respond));
-    }
-    const auto answerAll = [this, key](bool right) {
-        std::vector<std::function<void(bool)>> waiting;
-        {
-            std::lock_guard lock(m_pendingMutex);
-            const auto pending = m_pendingChecks.find(key);
-            if (pending != m_pendingChecks.end()) {
-                waiting = std::move(pending->second);
-                m_pendingChecks.erase(pending);
-            }
-        }
-        for (const auto &answer : waiting) {
-            answer(right);
-        }
-    };
     const bool reserved = decision.reserved;
-    auto check = [this, page, client, exchange, key, answerAll, reserved,
-                     passcode = prepared.update.passcode] {
+    auto check = [this, page, client, key, reserved, passcode = prepared.update.passcode] {
         // Guesses spread over several instances are counted together.
         if (m_redis && !m_redis->countGuess(client, m_config.guesses.perAddress)) {
             m_guesses->settle(client, page, false, reserved);
-            exchange->reply(
-                updateReply(page, client, {429, std::string(refusal::TooManyGuesses)}, 60));
-            answerAll(false); // the others that waited on this check; this one has its answer
+            m_pending->finish(key, {false, Reply{429, std::string(refusal::TooManyGuesses)}, 60});
             return;
         }
         const bool right = m_gate->slowCheck(page, passcode);
         m_guesses->settle(client, page, right, reserved);
-        answerAll(right);
+        m_pending->finish(key, {right, std::nullopt, 0});
     };
     const PasscodePool::Lane lane = board ? PasscodePool::Lane::Board
         : decision.suspect                ? PasscodePool::Lane::Suspect
                                           : PasscodePool::Lane::First;
     if (!m_pool->submit(lane, std::move(check))) {
         m_guesses->withdraw(client, page, reserved);
-        exchange->reply(updateReply(page, client, {503, std::string(refusal::TooManyChecks)}, 1));
-        answerAll(false);
+        // Not a verdict on the passcode: every request that waited is told to come back.
+        m_pending->finish(key, {false, Reply{503, std::string(refusal::TooManyChecks)}, 1});
     }
 }
 

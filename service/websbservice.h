@@ -2,6 +2,7 @@
 
 #include "config.h"
 #include "httpserver.h"
+#include "pendingchecks.h"
 #include "updatehandler.h"
 
 #include <QString>
@@ -77,9 +78,7 @@ private:
     std::unique_ptr<RefusalLog> m_refusals;
     std::unique_ptr<AddressCounter> m_streamsPerAddress;
     std::atomic<int> m_streams = 0;
-    // Slow checks under way, by page and passcode, with the answers waiting for each.
-    std::mutex m_pendingMutex;
-    std::map<std::string, std::vector<std::function<void(bool)>>> m_pendingChecks;
+    std::unique_ptr<PendingChecks> m_pending;
     std::shared_ptr<const std::string> m_html;
     std::shared_ptr<const std::string> m_script;
     std::shared_ptr<const std::string> m_style;
