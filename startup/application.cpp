@@ -43,11 +43,11 @@ frmHelp *Application::help() const
     return m_help;
 }
 
-void Application::start()
+void Application::start(SplashStart splash)
 {
     m_splash = new frmSplash(
         m_settings, m_web, *m_store, m_ui, DefaultBuzzerFile(), [this] { showBoard(); },
-        [this] { showHelp(); }, [this](QWidget *owner) { showOptions(owner); });
+        [this] { showHelp(); }, [this](QWidget *owner) { showOptions(owner); }, std::move(splash));
     m_splash->setAttribute(Qt::WA_DeleteOnClose);
     m_splash->show();
     offerToResume();

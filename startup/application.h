@@ -5,6 +5,7 @@
 #include "board/modsoccer.h"
 #include "board/timesource.h"
 #include "settings/livesettings.h"
+#include "startup/frmsplash.h"
 #include "web/webstate.h"
 
 #include <QPointer>
@@ -18,7 +19,6 @@ class RemoteControl;
 class UiServices;
 class frmHelp;
 class frmScoreboard;
-class frmSplash;
 
 // Owns the program-wide state (settings, game, web) and the program's windows, and wires them
 // together: the one place that knows how the windows reach one another.
@@ -33,7 +33,7 @@ public:
 
     // Shows the splash screen, which loads the settings. When the last game did not end
     // normally, offers to take it up again.
-    void start();
+    void start(SplashStart splash = {});
 
     LiveSettings &settings() { return m_settings; }
     GameState &game() { return m_game; }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QString>
 #include <QWidget>
 
@@ -11,10 +12,19 @@ class UiServices;
 struct LiveSettings;
 struct WebState;
 
+// How a splash screen starts: where its picture is kept (none: it is drawn only), and what must
+// be done before its first text is laid out.
+struct SplashStart
+{
+    QString pictureFile;
+    std::function<void()> beforeText;
+};
+
 // The borderless splash screen the program starts with. Loading it reads the settings into
 // `settings` and switches web publishing off. A click anywhere but on its two buttons leaves it
 // for good (GoScore) and runs `showBoard`; Help runs `showHelp`; Options runs `showOptions`,
-// which opens the options dialog modally over the splash.
+// which opens the options dialog modally over the splash. With a picture kept from the last start
+// it first shows that, and makes its labels and buttons once the picture is on screen.
 class frmSplash : public QWidget
 {
     Q_OBJECT
@@ -23,7 +33,7 @@ public:
     frmSplash(LiveSettings &settings, WebState &web, QSettings &store, UiServices &ui,
         const QString &defaultBuzzerFile, std::function<void()> showBoard,
         std::function<void()> showHelp, std::function<void(QWidget *owner)> showOptions,
-        QWidget *parent = nullptr);
+        SplashStart start = {}, QWidget *parent = nullptr);
 
     // Closes the splash screen and shows the board; does nothing the second time.
     void GoScore();
@@ -32,9 +42,13 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     void Load();
+    void BuildContent();
+    QByteArray PictureKey() const;
+    void KeepPicture();
 
     LiveSettings &m_settings;
     WebState &m_web;
@@ -44,6 +58,13 @@ private:
     const std::function<void()> m_showBoard;
     const std::function<void()> m_showHelp;
     const std::function<void(QWidget *)> m_showOptions;
+    QString m_pictureFile;
+    std::function<void()> m_beforeText;
+    QByteArray m_pictureKey;
+    QImage m_picture; // as read; shown until the labels and buttons are made
+    bool m_showingPicture = false;
+    bool m_contentQueued = false;
+    bool m_keepQueued = false;
     QLabel *m_lblVersion = nullptr;
     bool m_pressed = false;
     bool m_gone = false;
