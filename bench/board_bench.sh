@@ -37,14 +37,19 @@ median() { sort -n | awk '{v[NR]=$1} END{print (NR%2 ? v[(NR+1)/2] : (v[NR/2]+v[
 largest() { sort -n | tail -1; }
 ratio() { awk "BEGIN{printf \"%.3f\", $1/$2}"; }
 
-# A fresh user for every start: the default settings in German, no journal to resume.
+# A fresh user for every start: the default settings in German, no journal to resume. The cache
+# stays, as on the operator's laptop: from the second start on the splash's first frame is the
+# picture kept from the last one. A first start ever (no cache) is timed on its own.
 fresh_home() {
     rm -rf "$work/home"
     mkdir -p "$work/home/.config/Varnelo"
     printf '[LanguageSettings]\nLanguage=de\n' >"$work/home/.config/Varnelo/Varnelo.conf"
 }
 # Run in a subshell (a command substitution or "&"): it becomes the program, so that $! is its pid.
-program() { HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_DATA_HOME=$work/home/.local exec "$@"; }
+program() {
+    HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_DATA_HOME=$work/home/.local \
+        XDG_CACHE_HOME=${cache:-$work/cache} exec "$@"
+}
 
 startup() { # -> the start-up figures at 1920x1080, into $work/startup
     pulseaudio -n --daemonize=no --exit-idle-time=-1 --log-target=stderr \
@@ -54,6 +59,10 @@ startup() { # -> the start-up figures at 1920x1080, into $work/startup
     export PULSE_SERVER=unix:$XDG_RUNTIME_DIR/bench-pulse
     for _ in $(seq 100); do pactl info >/dev/null 2>&1 && break; sleep 0.05; done
     : >"$work/splash"; : >"$work/empty"; : >"$work/text"; : >"$work/click"; : >"$work/buzz0"; : >"$work/buzz1"
+    : >"$work/firststart"
+    rm -rf "$work/cache"
+    fresh_home
+    (program "$bindir/startwatch" --click 94,130 -- "$bindir/varnelo" >/dev/null 2>&1)
     for i in 1 2 3 4 5 6 7 8 9; do
         "$bindir/startwatch" -- "$bindir/emptywindow" 416 223 | value first-window-ms >>"$work/empty"
         "$bindir/startwatch" -- "$bindir/emptywindow" 416 223 "Click to continue." \
@@ -66,6 +75,10 @@ startup() { # -> the start-up figures at 1920x1080, into $work/startup
         echo "$out" | value first-window-ms >>"$work/splash"
         echo "$out" | value click-to-window-ms >>"$work/click"
         echo "$out" | value key-to-sound-ms >>"$work/buzz$(( think ? 1 : 0 ))"
+        fresh_home
+        rm -rf "$work/nocache"
+        (cache=$work/nocache program "$bindir/startwatch" -- "$bindir/varnelo" 2>/dev/null) \
+            | value first-window-ms >>"$work/firststart"
     done
     kill $pulse 2>/dev/null || true; wait $pulse 2>/dev/null || true; pulse=
 
@@ -140,6 +153,8 @@ for res in ${BENCH_RESOLUTIONS:-1920x1080 3840x2160}; do
             "$splash" "$empty" "$(ratio "$splash" "$empty")"
         printf 'exec to splash on screen against a window of one label: %.1f ms, ratio %s\n' \
             "$(median <"$work/text")" "$(ratio "$splash" "$(median <"$work/text")")"
+        printf 'exec to splash on screen, first start ever (no picture kept): %.1f ms, ratio %s\n' \
+            "$(median <"$work/firststart")" "$(ratio "$(median <"$work/firststart")" "$empty")"
         printf 'click to board on screen: %.1f ms median, %.1f ms at most (of 9)\n' "$click" "$click_max"
         printf 'buzzer key to sound stream: %.1f ms median, %.1f ms at most when pressed as the board appears (5); %.1f ms, %.1f ms a second later (4)\n' \
             "$(median <"$work/buzz0")" "$(largest <"$work/buzz0")" \
