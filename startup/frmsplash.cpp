@@ -92,6 +92,7 @@ frmSplash::frmSplash(LiveSettings &settings, WebState &web, QSettings &store, Ui
     , m_showOptions(std::move(showOptions))
     , m_pictureFile(std::move(start.pictureFile))
     , m_beforeText(std::move(start.beforeText))
+    , m_drawn(std::move(start.drawn))
 {
     // A tool window would not count as open, and closing the help window with the splash still
     // up would end the program.
@@ -213,18 +214,24 @@ void frmSplash::paintEvent(QPaintEvent *event)
         return;
     }
     QWidget::paintEvent(event);
-    if (!m_pictureFile.isEmpty() && !std::exchange(m_keepQueued, true)) {
-        QTimer::singleShot(0, this, &frmSplash::KeepPicture);
+    if (!std::exchange(m_firstFrameDrawn, true)) {
+        QTimer::singleShot(0, this, &frmSplash::AfterFirstFrame);
     }
 }
 
-// The splash as it is drawn now, for the next start; written only when it changed.
-void frmSplash::KeepPicture()
+// The splash as it is drawn now is kept for the next start, written only when it changed; then
+// the idle time until the click is the program's.
+void frmSplash::AfterFirstFrame()
 {
-    const QImage drawn = grab().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    if (drawn != std::exchange(m_picture, QImage())
-        && !WriteSplashPicture(m_pictureFile, m_pictureKey, drawn)) {
-        qWarning().noquote() << "cannot keep the splash's picture in" << m_pictureFile;
+    if (!m_pictureFile.isEmpty()) {
+        const QImage drawn = grab().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        if (drawn != std::exchange(m_picture, QImage())
+            && !WriteSplashPicture(m_pictureFile, m_pictureKey, drawn)) {
+            qWarning().noquote() << "cannot keep the splash's picture in" << m_pictureFile;
+        }
+    }
+    if (m_drawn) {
+        std::exchange(m_drawn, nullptr)();
     }
 }
 

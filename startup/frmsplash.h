@@ -12,12 +12,14 @@ class UiServices;
 struct LiveSettings;
 struct WebState;
 
-// How a splash screen starts: where its picture is kept (none: it is drawn only), and what must
-// be done before its first text is laid out.
+// How a splash screen starts: where its picture is kept (none: it is drawn only), what must be
+// done before its first text is laid out, and what may use the wait for the click once the
+// splash itself is on screen.
 struct SplashStart
 {
     QString pictureFile;
     std::function<void()> beforeText;
+    std::function<void()> drawn;
 };
 
 // The borderless splash screen the program starts with. Loading it reads the settings into
@@ -48,7 +50,7 @@ private:
     void Load();
     void BuildContent();
     QByteArray PictureKey() const;
-    void KeepPicture();
+    void AfterFirstFrame();
 
     LiveSettings &m_settings;
     WebState &m_web;
@@ -60,11 +62,12 @@ private:
     const std::function<void(QWidget *)> m_showOptions;
     QString m_pictureFile;
     std::function<void()> m_beforeText;
+    std::function<void()> m_drawn;
     QByteArray m_pictureKey;
     QImage m_picture; // as read; shown until the labels and buttons are made
     bool m_showingPicture = false;
     bool m_contentQueued = false;
-    bool m_keepQueued = false;
+    bool m_firstFrameDrawn = false;
     QLabel *m_lblVersion = nullptr;
     bool m_pressed = false;
     bool m_gone = false;

@@ -41,14 +41,17 @@ int main(int argc, char *argv[])
     translations.install(ChooseLanguage(StoredLanguage(*store), QLocale::system()));
     QtUiServices ui;
     Application varnelo(ui, std::move(store));
-    varnelo.start({picture, [&] {
-                       // Fontconfig does not wait for a load under way on another thread: it starts
-                       // one of its own.
-                       if (fonts) {
-                           fonts->wait();
-                       }
-                       // Every window shows the application's icon.
-                       QApplication::setWindowIcon(icons ? icons->icon() : VarneloIcon());
-                   }});
+    SplashStart splash;
+    splash.pictureFile = picture;
+    splash.beforeText = [&] {
+        // Fontconfig does not wait for a load under way on another thread: it starts one of its
+        // own.
+        if (fonts) {
+            fonts->wait();
+        }
+        // Every window shows the application's icon.
+        QApplication::setWindowIcon(icons ? icons->icon() : VarneloIcon());
+    };
+    varnelo.start(std::move(splash));
     return QApplication::exec();
 }

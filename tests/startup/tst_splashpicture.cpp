@@ -29,7 +29,7 @@ private Q_SLOTS:
     void standsInForTheFirstFrame();
 
 private:
-    std::unique_ptr<frmSplash> makeSplash(int &textsLaidOut);
+    std::unique_ptr<frmSplash> makeSplash(int &textsLaidOut, int &drawn);
 
     QTemporaryDir m_dir;
     QSettings m_store{m_dir.filePath(QStringLiteral("store.conf")), QSettings::IniFormat};
@@ -103,18 +103,20 @@ void TestSplashPicture::readsOnlyItsOwnPictures()
     }
 }
 
-std::unique_ptr<frmSplash> TestSplashPicture::makeSplash(int &textsLaidOut)
+std::unique_ptr<frmSplash> TestSplashPicture::makeSplash(int &textsLaidOut, int &drawn)
 {
     const QString path = m_dir.filePath(QStringLiteral("splash.picture"));
     return std::make_unique<frmSplash>(
         m_settings, m_web, m_store, m_ui, QString(), [] {}, [] {}, [](QWidget *) {},
-        SplashStart{path, [&textsLaidOut] {
-                        // Before any of the splash's own widgets exist.
-                        const QWidgetList widgets = QApplication::allWidgets();
-                        QVERIFY(std::none_of(widgets.begin(), widgets.end(),
-                            [](QWidget *widget) { return widget->objectName() == u"cmdHelp"; }));
-                        ++textsLaidOut;
-                    }});
+        SplashStart{path,
+            [&textsLaidOut] {
+                // Before any of the splash's own widgets exist.
+                const QWidgetList widgets = QApplication::allWidgets();
+                QVERIFY(std::none_of(widgets.begin(), widgets.end(),
+                    [](QWidget *widget) { return widget->objectName() == u"cmdHelp"; }));
+                ++textsLaidOut;
+            },
+            [&drawn] { ++drawn; }});
 }
 
 void TestSplashPicture::standsInForTheFirstFrame()
@@ -122,31 +124,40 @@ void TestSplashPicture::standsInForTheFirstFrame()
     const QString path = m_dir.filePath(QStringLiteral("splash.picture"));
     QFile::remove(path);
     int first = 0;
+    int firstDrawn = 0;
     QImage drawn;
     {
         // No picture yet: drawn as always, and kept once it is on screen.
-        const auto splash = makeSplash(first);
+        const auto splash = makeSplash(first, firstDrawn);
         QCOMPARE(first, 1);
         QVERIFY(splash->findChild<QPushButton *>(QStringLiteral("cmdHelp")));
         splash->show();
         QVERIFY(QTest::qWaitForWindowExposed(splash.get()));
         QTRY_VERIFY(QFile::exists(path));
+        QTRY_COMPARE(firstDrawn, 1);
         drawn = splash->grab().toImage();
     }
 
     int second = 0;
-    const auto splash = makeSplash(second);
+    int secondDrawn = 0;
+    const auto splash = makeSplash(second, secondDrawn);
     QCOMPARE(second, 0);
     QVERIFY(!splash->findChild<QPushButton *>(QStringLiteral("cmdHelp")));
     // The first frame is the picture, pixel for pixel what the splash drew the last time.
     QCOMPARE(splash->grab().toImage(), drawn);
     QCOMPARE(second, 0);
+    QTest::qWait(10);
+    // The picture is not the splash: what waits for it is not run yet.
+    QCOMPARE(secondDrawn, 0);
     splash->show();
     QVERIFY(QTest::qWaitForWindowExposed(splash.get()));
     // Then the real splash takes the picture's place, once the fonts are ready.
     QTRY_VERIFY(splash->findChild<QPushButton *>(QStringLiteral("cmdHelp")));
     QCOMPARE(second, 1);
+    QTRY_COMPARE(secondDrawn, 1);
     QCOMPARE(splash->grab().toImage(), drawn);
+    QTest::qWait(10);
+    QCOMPARE(secondDrawn, 1);
 }
 
 QTEST_MAIN(TestSplashPicture)
