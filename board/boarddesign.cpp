@@ -4,6 +4,7 @@
 #include "board/boardshape.h"
 #include "board/digitgroup.h"
 #include "layout/twips.h"
+#include "settings/livesettings.h"
 
 #include <segmora/propertybag.h>
 #include <segmora/segmora.h>
@@ -12,6 +13,8 @@
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
+
+#include <utility>
 
 namespace {
 
@@ -189,4 +192,15 @@ BoardDesign CreateBoardControls(QWidget *board, const QJsonObject &design)
         }
     }
     return result;
+}
+
+void ShowBoardTexts(const BoardDesign &design, const LiveSettings &settings)
+{
+    const std::pair<const char *, const QString &> shown[] = {{"lblTitle", settings.TitleText},
+        {"lblHomeName", settings.HomeText}, {"lblGuestName", settings.GuestText}};
+    for (const auto &[name, text] : shown) {
+        if (BoardLabel *label = design.labels.value(QLatin1String(name))) {
+            label->setText(text);
+        }
+    }
 }

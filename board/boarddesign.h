@@ -12,6 +12,7 @@ class BoardLabel;
 class BoardShape;
 class DigitGroup;
 class QWidget;
+struct LiveSettings;
 
 // The board's controls as its design data creates them: geometry in twips, the LED digits'
 // stored properties, captions and fonts. The board owns them through Qt's parent chain.
@@ -37,3 +38,6 @@ QJsonObject LoadBoardDesign();
 
 // Creates the controls of `design` as children of `board`.
 BoardDesign CreateBoardControls(QWidget *board, const QJsonObject &design);
+
+// Puts the operator's title and team names on the board's captions.
+void ShowBoardTexts(const BoardDesign &design, const LiveSettings &settings);

@@ -3,7 +3,6 @@
 #include "boarddesign.h"
 #include "boardlabel.h"
 #include "layout/modstretch.h"
-#include "settings/livesettings.h"
 
 #include <QImage>
 #include <QPainter>
@@ -17,13 +16,7 @@ QList<BoardCaption> BoardCaptions(const LiveSettings &settings, const QScreen *s
     QWidget scratch;
     const BoardDesign design = CreateBoardControls(&scratch, LoadBoardDesign());
     // As the board fills them in before it records its layout.
-    const std::pair<const char *, const QString &> named[] = {{"lblTitle", settings.TitleText},
-        {"lblHomeName", settings.HomeText}, {"lblGuestName", settings.GuestText}};
-    for (const auto &[name, text] : named) {
-        if (BoardLabel *label = design.labels.value(QLatin1String(name))) {
-            label->setText(text);
-        }
-    }
+    ShowBoardTexts(design, settings);
     scratch.resize(design.clientSize);
     LayoutRecord layout;
     RecordLayout(layout, scratch);

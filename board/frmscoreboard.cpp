@@ -322,10 +322,7 @@ void frmScoreboard::optionsCommand()
 
 void frmScoreboard::UpdateLabels()
 {
-    const LiveSettings &settings = m_context.settings;
-    m_design.labels.value(QStringLiteral("lblTitle"))->setText(settings.TitleText);
-    m_design.labels.value(QStringLiteral("lblHomeName"))->setText(settings.HomeText);
-    m_design.labels.value(QStringLiteral("lblGuestName"))->setText(settings.GuestText);
+    ShowBoardTexts(m_design, m_context.settings);
     NameFigures(m_design);
 }
 
