@@ -1,10 +1,9 @@
 #include "qtsoundplayer.h"
 
-#include "board/soundbackend.h"
-
-#include <QCoreApplication>
+#include <QAudioDevice>
 #include <QFile>
-#include <QLibrary>
+#include <QMediaDevices>
+#include <QSoundEffect>
 #include <QUrl>
 #include <QtEndian>
 
@@ -16,62 +15,37 @@ constexpr int EndGraceMs = 250;
 // does: late enough for any server that is merely slow to start.
 constexpr int LateStartAllowanceMs = 5000;
 
-// The sound module's back-end as the player's effect. Without a module the buzzer is silent,
-// and the wave's length ends each sound.
-class ModuleSoundEffect final : public SoundEffect
+// Qt Multimedia's QSoundEffect, which plays a wave file straight to the sound server without a
+// media pipeline.
+class MultimediaSoundEffect final : public SoundEffect
 {
 public:
-    explicit ModuleSoundEffect(std::unique_ptr<SoundBackEnd> backEnd)
-        : m_backEnd(std::move(backEnd))
+    MultimediaSoundEffect()
+        : m_device(QMediaDevices::defaultAudioOutput())
+        , m_effect(m_device)
     {
-        if (m_backEnd) {
-            m_backEnd->setPlayingChanged([this] { Q_EMIT playingChanged(); });
-        }
+        connect(&m_effect, &QSoundEffect::playingChanged, this, &SoundEffect::playingChanged);
     }
 
     void setSource(const QString &fileName) override
     {
-        if (m_backEnd) {
-            m_backEnd->setSource(fileName);
-        }
+        m_effect.setSource(fileName.isEmpty() ? QUrl() : QUrl::fromLocalFile(fileName));
     }
-    void play() override
-    {
-        if (m_backEnd) {
-            m_backEnd->play();
-        }
-    }
-    void stop() override
-    {
-        if (m_backEnd) {
-            m_backEnd->stop();
-        }
-    }
-    bool isPlaying() const override { return m_backEnd && m_backEnd->isPlaying(); }
-    bool reportsEnd() const override { return m_backEnd && m_backEnd->reportsEnd(); }
+    void play() override { m_effect.play(); }
+    void stop() override { m_effect.stop(); }
+    bool isPlaying() const override { return m_effect.isPlaying(); }
+    bool reportsEnd() const override { return !m_device.isNull(); }
 
 private:
-    std::unique_ptr<SoundBackEnd> m_backEnd;
+    QAudioDevice m_device;
+    QSoundEffect m_effect;
 };
-
-std::unique_ptr<SoundBackEnd> loadSoundBackEnd()
-{
-    // The module stays loaded for the life of the program, as the sound server's libraries do.
-    QLibrary module(SoundModulePath());
-    const auto create = reinterpret_cast<CreateSoundBackEnd>(module.resolve(SoundBackEndEntry));
-    if (!create) {
-        qWarning("The buzzer is silent: %s", qPrintable(module.errorString()));
-        return nullptr;
-    }
-    return std::unique_ptr<SoundBackEnd>(create());
-}
 
 } // namespace
 
-QString SoundModulePath()
+std::unique_ptr<SoundEffect> MakeSoundEffect()
 {
-    return QCoreApplication::applicationDirPath()
-        + QStringLiteral("/" VARNELO_MODULE_DIR "/libvarnelo-sound.so");
+    return std::make_unique<MultimediaSoundEffect>();
 }
 
 qint64 WaveLengthMilliseconds(const QString &fileName)
@@ -135,8 +109,7 @@ void QtSoundPlayer::openFile()
         return;
     }
     if (!m_effect) {
-        m_effect = m_makeEffect ? m_makeEffect()
-                                : std::make_unique<ModuleSoundEffect>(loadSoundBackEnd());
+        m_effect = m_makeEffect ? m_makeEffect() : MakeSoundEffect();
         connect(
             m_effect.get(), &SoundEffect::playingChanged, this, &QtSoundPlayer::onPlayingChanged);
     }
@@ -169,7 +142,7 @@ void QtSoundPlayer::command(const QString &command)
 {
     if (command == QLatin1String("Open")) {
         m_open = true;
-        // The back-end, and the libraries it loads, wait for the first sound.
+        // The effect, and the sound server's connection with it, wait for the first sound.
         if (m_effect) {
             openFile();
         }

@@ -26,9 +26,8 @@ Q_SIGNALS:
     void playingChanged();
 };
 
-// The sound player over the sound module's back-end (Qt Multimedia's QSoundEffect, which plays a
-// wave file straight to the sound server). The back-end, with the libraries it loads, starts at
-// the first "Play" rather than with the board.
+// The sound player over Qt Multimedia's QSoundEffect, which plays a wave file straight to the
+// sound server. The effect is made at the first "Play" rather than with the board.
 // The end of a sound is taken from the player. Only where no sound server can report it is it
 // taken from the wave's own length; otherwise that length is a far safety net, so that a server
 // that starts playing late never has its sound cut short.
@@ -66,8 +65,8 @@ private:
     QTimer m_endOfSound;
 };
 
-// The sound module, beside the program as it is installed and as it is built.
-QString SoundModulePath();
+// A QSoundEffect on the default audio output: what the player plays with unless told otherwise.
+std::unique_ptr<SoundEffect> MakeSoundEffect();
 
 // The playing time of a PCM wave file in milliseconds; -1 when it is not one.
 qint64 WaveLengthMilliseconds(const QString &fileName);

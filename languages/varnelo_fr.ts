@@ -236,13 +236,6 @@
     </message>
 </context>
 <context>
-    <name>QtHttpClient</name>
-    <message>
-        <source>Varnelo&apos;s network module is missing.</source>
-        <translation>Le module réseau de Varnelo est introuvable.</translation>
-    </message>
-</context>
-<context>
     <name>RemotePage</name>
     <message>
         <source>Varnelo Remote</source>

@@ -236,13 +236,6 @@
     </message>
 </context>
 <context>
-    <name>QtHttpClient</name>
-    <message>
-        <source>Varnelo&apos;s network module is missing.</source>
-        <translation>De netwerkmodule van Varnelo ontbreekt.</translation>
-    </message>
-</context>
-<context>
     <name>RemotePage</name>
     <message>
         <source>en</source>

@@ -236,13 +236,6 @@
     </message>
 </context>
 <context>
-    <name>QtHttpClient</name>
-    <message>
-        <source>Varnelo&apos;s network module is missing.</source>
-        <translation>O módulo de rede do Varnelo está faltando.</translation>
-    </message>
-</context>
-<context>
     <name>RemotePage</name>
     <message>
         <source>Varnelo Remote</source>

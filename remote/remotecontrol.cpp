@@ -2,10 +2,10 @@
 
 #include "board/modcount.h"
 #include "board/scoreboardgame.h"
+#include "remote/networkremoteserver.h"
 #include "remote/pairingcode.h"
 #include "settings/livesettings.h"
 #include "settings/settingsstore.h"
-#include "web/networkmodule.h"
 
 RemoteControl::RemoteControl(
     ScoreboardGame &game, LiveSettings &settings, std::function<void()> saveCode, QObject *parent)
@@ -53,12 +53,12 @@ void RemoteControl::apply()
 
 bool RemoteControl::listen(const QStringList &addresses, quint16 port)
 {
+    // Made when first switched on: a board that is never remote controlled has no server.
     if (!m_server) {
-        if (const NetworkModule *module = LoadNetworkModule()) {
-            m_server.reset(module->createRemoteServer(*this));
-        }
+        RemoteHost &host = *this;
+        m_server = std::make_unique<NetworkRemoteServer>(host);
     }
-    return m_server && m_server->listen(addresses, port);
+    return m_server->listen(addresses, port);
 }
 
 void RemoteControl::close()
@@ -101,10 +101,9 @@ QString RemoteControl::pairingCode() const
 
 QString RemoteAddress(quint16 port)
 {
-    if (const NetworkModule *module = LoadNetworkModule()) {
-        return module->remoteAddress(port);
-    }
-    return QStringLiteral("http://127.0.0.1:%1/").arg(port);
+    const QList<QHostAddress> addresses = RemoteAddresses();
+    const QHostAddress &shown = addresses.size() > 1 ? addresses.at(1) : addresses.first();
+    return QStringLiteral("http://%1:%2/").arg(shown.toString()).arg(port);
 }
 
 QString PairingUrl(quint16 port, const QString &code)

@@ -13,10 +13,9 @@ class ScoreboardGame;
 struct LiveSettings;
 
 // The remote control: while it is switched on, a page for phones and tablets, an HTTP API and
-// a push channel drive the board's game model. The board's side of it: the server comes from
-// the network module, loaded when the remote control is first switched on. Every command goes
-// to the game model on this thread, one at a time, as a key would; every change reaches every
-// paired device.
+// a push channel drive the board's game model. The server is made when the remote control is
+// first switched on. Every command goes to the game model on this thread, one at a time, as a
+// key would; every change reaches every paired device.
 class RemoteControl final : public QObject, private RemoteHost
 {
     Q_OBJECT
@@ -30,8 +29,7 @@ public:
     // Follows the settings: listening on the port chosen while switched on, closed otherwise.
     void apply();
     // Listens on `port` of each address (none: every interface's), and the push channel on the
-    // port after it (0: any free ports); false when either could not be bound anywhere, or
-    // there is no network module.
+    // port after it (0: any free ports); false when either could not be bound anywhere.
     bool listen(const QStringList &addresses, quint16 port);
     void close();
     bool isListening() const { return m_server && m_server->isListening(); }
@@ -64,8 +62,7 @@ private:
     std::unique_ptr<RemoteServer> m_server;
 };
 
-// The address a phone opens, "http://192.168.1.20:8765/"; the loopback's when there is no other
-// (or no network module).
+// The address a phone opens, "http://192.168.1.20:8765/"; the loopback's when there is no other.
 QString RemoteAddress(quint16 port);
 // What the QR code holds: the address with the pairing code after "#", which the browser keeps
 // to itself (it never travels in a request, nor into a log).

@@ -7,8 +7,7 @@
 #include <QStringList>
 
 // The two sides of the remote control, split where the network begins: the board's side
-// (RemoteControl) is the host, the network module makes the server. Plain virtual functions
-// and no QObject, because the program and the module each compile this header.
+// (RemoteControl) is the host, the server speaks HTTP and WebSockets to the devices.
 
 // What the server asks of the board, on the user-interface thread.
 class RemoteHost

@@ -1,7 +1,6 @@
 #include "application.h"
 
 #include "board/boardplacement.h"
-#include "board/boardwarmup.h"
 #include "board/frmscoreboard.h"
 #include "board/qtsoundplayer.h"
 #include "options/frmoptions.h"
@@ -12,8 +11,6 @@
 #include "ui/uiservices.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QSettings>
 
 Application::Application(UiServices &ui, std::unique_ptr<QSettings> store, const TimeSource *time,
@@ -47,19 +44,11 @@ frmHelp *Application::help() const
     return m_help;
 }
 
-void Application::start(SplashStart splash)
+void Application::start()
 {
-    // The board's fonts, loaded while the splash waits for its click, so that it opens at once.
-    splash.drawn = [this, drawn = std::move(splash.drawn)] {
-        if (drawn) {
-            drawn();
-        }
-        QScreen *screen = ScreenNamed(m_settings.BoardScreen);
-        WarmUpBoardText(m_settings, screen ? screen : QGuiApplication::primaryScreen());
-    };
     m_splash = new frmSplash(
         m_settings, m_web, *m_store, m_ui, DefaultBuzzerFile(), [this] { showBoard(); },
-        [this] { showHelp(); }, [this](QWidget *owner) { showOptions(owner); }, std::move(splash));
+        [this] { showHelp(); }, [this](QWidget *owner) { showOptions(owner); });
     m_splash->setAttribute(Qt::WA_DeleteOnClose);
     m_splash->show();
     offerToResume();

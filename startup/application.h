@@ -33,7 +33,7 @@ public:
 
     // Shows the splash screen, which loads the settings. When the last game did not end
     // normally, offers to take it up again.
-    void start(SplashStart splash = {});
+    void start();
 
     LiveSettings &settings() { return m_settings; }
     GameState &game() { return m_game; }

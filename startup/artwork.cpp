@@ -112,12 +112,7 @@ void paintBall(QPainter &painter, QPointF centre, qreal radius)
     painter.drawEllipse(centre, radius, radius);
 }
 
-} // namespace
-
-constexpr int IconSizes[] = {16, 32, 48, 64, 128};
-
-// The logo as an image of `pixels` square. Painting on an image, unlike a pixmap, may be done on
-// any thread.
+// The logo as an image of `pixels` square.
 QImage drawLogo(int pixels)
 {
     QImage image(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
@@ -134,23 +129,7 @@ QImage drawLogo(int pixels)
     return image;
 }
 
-QIcon iconOf(const QList<QImage> &images)
-{
-    QIcon icon;
-    for (const QImage &image : images) {
-        icon.addPixmap(QPixmap::fromImage(image));
-    }
-    return icon;
-}
-
-QList<QImage> drawIconSizes()
-{
-    QList<QImage> images;
-    for (const int size : IconSizes) {
-        images << drawLogo(size);
-    }
-    return images;
-}
+} // namespace
 
 QPixmap VarneloLogo(int size, qreal devicePixelRatio)
 {
@@ -161,25 +140,10 @@ QPixmap VarneloLogo(int size, qreal devicePixelRatio)
 
 QIcon VarneloIcon()
 {
-    return iconOf(drawIconSizes());
-}
-
-IconWarmUp::IconWarmUp()
-    : m_images(std::async(std::launch::async, drawIconSizes))
-{
-}
-
-IconWarmUp::~IconWarmUp()
-{
-    if (m_images.valid()) {
-        m_images.wait();
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+        // Read when a window first asks for that size.
+        icon.addFile(QStringLiteral(":/icons/%1x%1/apps/varnelo.png").arg(size), QSize(size, size));
     }
-}
-
-QIcon IconWarmUp::icon()
-{
-    if (m_images.valid()) {
-        m_icon = iconOf(m_images.get());
-    }
-    return m_icon;
+    return icon;
 }

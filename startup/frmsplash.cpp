@@ -4,23 +4,15 @@
 #include "options/designhelpers.h"
 #include "placement.h"
 #include "settings/settingsstore.h"
-#include "splashpicture.h"
 #include "startup/version.h"
 #include "web/webstate.h"
 
 #include <QCoreApplication>
-#include <QDataStream>
-#include <QDebug>
 #include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPushButton>
-#include <QStyle>
 #include <QSysInfo>
-#include <QTimer>
-
-#include <utility>
 
 namespace {
 
@@ -65,22 +57,9 @@ QString VersionText()
         .arg(VarneloVersionPatch);
 }
 
-namespace {
-
-// The name, "Click to continue.", the platform, the version, the credit, and the three buttons.
-QStringList SplashTexts()
-{
-    return {QStringLiteral("Varnelo"), frmSplash::tr("Click to continue."), PlatformName(),
-        VersionText(), frmSplash::tr("© 2026 The Varnelo developers"), frmSplash::tr("&Help"),
-        frmSplash::tr("&Options"), frmSplash::tr("&Continue")};
-}
-
-} // namespace
-
 frmSplash::frmSplash(LiveSettings &settings, WebState &web, QSettings &store, UiServices &ui,
     const QString &defaultBuzzerFile, std::function<void()> showBoard,
-    std::function<void()> showHelp, std::function<void(QWidget *)> showOptions, SplashStart start,
-    QWidget *parent)
+    std::function<void()> showHelp, std::function<void(QWidget *)> showOptions, QWidget *parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint)
     , m_settings(settings)
     , m_web(web)
@@ -90,9 +69,6 @@ frmSplash::frmSplash(LiveSettings &settings, WebState &web, QSettings &store, Ui
     , m_showBoard(std::move(showBoard))
     , m_showHelp(std::move(showHelp))
     , m_showOptions(std::move(showOptions))
-    , m_pictureFile(std::move(start.pictureFile))
-    , m_beforeText(std::move(start.beforeText))
-    , m_drawn(std::move(start.drawn))
 {
     // A tool window would not count as open, and closing the help window with the splash still
     // up would end the program.
@@ -104,55 +80,31 @@ frmSplash::frmSplash(LiveSettings &settings, WebState &web, QSettings &store, Ui
     setAccessibleDescription(
         //: Name the access key of the Continue button as the translation marks it.
         tr("Press Alt+C, or Tab to Continue and press Enter, to open the scoreboard."));
-    if (!m_pictureFile.isEmpty()) {
-        m_pictureKey = PictureKey();
-        m_picture = ReadSplashPicture(m_pictureFile, m_pictureKey);
-    }
-    m_showingPicture = !m_picture.isNull();
-    if (!m_showingPicture) {
-        BuildContent();
-    }
+    BuildContent();
     Load();
     CentreOnScreen(*this);
 }
 
-// What the picture shows, without laying out a text: all the splash's texts, its fonts,
-// colours, style, size and scale.
-QByteArray frmSplash::PictureKey() const
-{
-    QByteArray key;
-    QDataStream out(&key, QIODevice::WriteOnly);
-    out << QString::fromLatin1(qVersion()) << style()->name() << palette() << size()
-        << devicePixelRatioF() << font().key() << DesignFont(SplashSerif(), 27.75).key()
-        << DesignFont(SplashSerif(), 15.75).key() << SplashTexts();
-    return key;
-}
-
 void frmSplash::BuildContent()
 {
-    if (m_lblVersion) {
-        return;
-    }
-    if (m_beforeText) {
-        std::exchange(m_beforeText, nullptr)();
-    }
-    const QStringList texts = SplashTexts();
     auto *frameSplash = PlaceTwips<QFrame>(this, 120, 0, 6000, 3240);
     frameSplash->setObjectName(QStringLiteral("frameSplash"));
     frameSplash->setFrameStyle(QFrame::Box | QFrame::Sunken);
 
     const QString serif = SplashSerif();
-    QLabel *lblName
-        = splashLabel(frameSplash, "lblName", texts[0], 653, 240, 4935, 735, Qt::AlignHCenter);
+    QLabel *lblName = splashLabel(
+        frameSplash, "lblName", QStringLiteral("Varnelo"), 653, 240, 4935, 735, Qt::AlignHCenter);
     lblName->setFont(DesignFont(serif, 27.75));
-    splashLabel(frameSplash, "lblClick", texts[1], 2520, 960, 1335, 255, Qt::AlignLeft);
-    QLabel *lblSystem
-        = splashLabel(frameSplash, "lblSystem", texts[2], 4200, 960, 1455, 375, Qt::AlignRight);
+    splashLabel(
+        frameSplash, "lblClick", tr("Click to continue."), 2520, 960, 1335, 255, Qt::AlignLeft);
+    QLabel *lblSystem = splashLabel(
+        frameSplash, "lblSystem", PlatformName(), 4200, 960, 1455, 375, Qt::AlignRight);
     lblSystem->setFont(DesignFont(serif, 15.75));
-    m_lblVersion
-        = splashLabel(frameSplash, "lblVersion", texts[3], 3480, 1440, 2175, 375, Qt::AlignRight);
-    m_lblVersion->setFont(DesignFont(serif, 15.75));
-    splashLabel(frameSplash, "lblMadeBy", texts[4], 3120, 2760, 2655, 255, Qt::AlignRight);
+    QLabel *lblVersion = splashLabel(
+        frameSplash, "lblVersion", VersionText(), 3480, 1440, 2175, 375, Qt::AlignRight);
+    lblVersion->setFont(DesignFont(serif, 15.75));
+    splashLabel(frameSplash, "lblMadeBy", tr("© 2026 The Varnelo developers"), 3120, 2760, 2655,
+        255, Qt::AlignRight);
 
     const QPixmap logo = VarneloLogo(140, devicePixelRatioF());
     auto *picLogo = new QLabel(this);
@@ -160,13 +112,13 @@ void frmSplash::BuildContent()
     picLogo->setPixmap(logo);
     picLogo->setGeometry(QRect(TwipsRect(360, 900, 2100, 2100).topLeft(), QSize(140, 140)));
 
-    auto *cmdHelp = PlaceTwips<QPushButton>(this, 3120, 2160, 1215, 375, texts[5]);
+    auto *cmdHelp = PlaceTwips<QPushButton>(this, 3120, 2160, 1215, 375, tr("&Help"));
     cmdHelp->setObjectName(QStringLiteral("cmdHelp"));
-    auto *cmdOptions = PlaceTwips<QPushButton>(this, 4680, 2160, 1215, 375, texts[6]);
+    auto *cmdOptions = PlaceTwips<QPushButton>(this, 4680, 2160, 1215, 375, tr("&Options"));
     cmdOptions->setObjectName(QStringLiteral("cmdOptions"));
     // The keyboard's way on, where a click would go: under "Click to continue.", and the next
     // stop after Options.
-    auto *cmdContinue = PlaceTwips<QPushButton>(this, 2520, 1290, 900, 375, texts[7]);
+    auto *cmdContinue = PlaceTwips<QPushButton>(this, 2520, 1290, 900, 375, tr("&Continue"));
     cmdContinue->setObjectName(QStringLiteral("cmdContinue"));
     cmdContinue->setAccessibleName(tr("Continue to the scoreboard"));
     connect(cmdContinue, &QPushButton::clicked, this, &frmSplash::GoScore);
@@ -186,53 +138,7 @@ void frmSplash::BuildContent()
     });
     setTabOrder(cmdHelp, cmdOptions);
     setTabOrder(cmdOptions, cmdContinue);
-    if (m_showingPicture) {
-        // Made after the splash was shown: children are not shown with it.
-        for (QWidget *child : std::initializer_list<QWidget *>{
-                 frameSplash, picLogo, cmdHelp, cmdOptions, cmdContinue}) {
-            child->show();
-        }
-        m_showingPicture = false;
-        update();
-    }
     cmdHelp->setFocus();
-}
-
-void frmSplash::paintEvent(QPaintEvent *event)
-{
-    if (m_showingPicture) {
-        // On another screen's scale than it was taken at, the picture would be blurred: the
-        // splash is then drawn as it is at once.
-        if (m_picture.devicePixelRatio() == devicePixelRatioF()
-            && m_picture.size() == size() * devicePixelRatioF()) {
-            QPainter(this).drawImage(QPoint(), m_picture);
-        }
-        // The next turn of the event loop, once this frame is on screen.
-        if (!std::exchange(m_contentQueued, true)) {
-            QTimer::singleShot(0, this, &frmSplash::BuildContent);
-        }
-        return;
-    }
-    QWidget::paintEvent(event);
-    if (!std::exchange(m_firstFrameDrawn, true)) {
-        QTimer::singleShot(0, this, &frmSplash::AfterFirstFrame);
-    }
-}
-
-// The splash as it is drawn now is kept for the next start, written only when it changed; then
-// the idle time until the click is the program's.
-void frmSplash::AfterFirstFrame()
-{
-    if (!m_pictureFile.isEmpty()) {
-        const QImage drawn = grab().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
-        if (drawn != std::exchange(m_picture, QImage())
-            && !WriteSplashPicture(m_pictureFile, m_pictureKey, drawn)) {
-            qWarning().noquote() << "cannot keep the splash's picture in" << m_pictureFile;
-        }
-    }
-    if (m_drawn) {
-        std::exchange(m_drawn, nullptr)();
-    }
 }
 
 void frmSplash::Load()

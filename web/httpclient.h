@@ -36,11 +36,13 @@ public:
     virtual void cancel() = 0;
 };
 
-// The program's HTTP client: the network module's client over QNetworkAccessManager, loaded at
-// the first request, so that a board that never publishes never loads Qt's network stack. No
-// proxy, no credentials, no extra headers. The time-out bounds the whole request, so a server
-// that trickles its answer cannot hold it open; a body larger than `MaximumBodyBytes` is not read
-// on (the result carries no body). Without the module every request fails, saying so.
+class QNetworkAccessManager;
+class QNetworkReply;
+
+// The program's HTTP client over QNetworkAccessManager: no proxy, no credentials, no extra
+// headers. The time-out bounds the whole request, so a server that trickles its answer cannot
+// hold it open; a body larger than `MaximumBodyBytes` is not read on (the result carries no
+// body).
 class QtHttpClient final : public HttpClient
 {
     Q_OBJECT
@@ -53,10 +55,14 @@ public:
     ~QtHttpClient() override;
 
     void get(const QUrl &url, Callback done) override;
-    bool busy() const override { return m_client && m_client->busy(); }
+    bool busy() const override { return m_pending > 0; }
     void cancel() override;
 
 private:
+    void finished(QNetworkReply *reply, const Callback &done);
+    QNetworkAccessManager &manager();
+
+    QNetworkAccessManager *m_manager = nullptr;
     int m_timeoutMs;
-    std::unique_ptr<HttpClient> m_client;
+    int m_pending = 0;
 };

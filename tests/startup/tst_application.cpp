@@ -81,7 +81,7 @@ void TestApplication::startsAtTheSplashAndGoesToTheBoard()
     m_app->splash()->GoScore();
     QVERIFY(m_app->board());
     QTRY_VERIFY(!m_app->splash());
-    QCOMPARE(m_app->board()->design().labels.value(QStringLiteral("lblTitle"))->text(),
+    QCOMPARE(m_app->board()->findChild<BoardLabel *>(QStringLiteral("lblTitle"))->text(),
         QStringLiteral("League Night"));
     // Esc on the board does not lead back to the splash.
     QTest::keyClick(m_app->board(), Qt::Key_Escape);
@@ -130,7 +130,7 @@ void TestApplication::optionsDuringARunningCountdown()
     QVERIFY(sawDialog);
     QVERIFY2(ticksWhileOpen >= 2, qPrintable(QString::number(ticksWhileOpen)));
     QVERIFY(board->tmrClock().isActive());
-    QCOMPARE(board->design().labels.value(QStringLiteral("lblTitle"))->text(),
+    QCOMPARE(board->findChild<BoardLabel *>(QStringLiteral("lblTitle"))->text(),
         QStringLiteral("Cup Final"));
     QSettings stored(SettingsPathIn(m_dir.path()), QSettings::IniFormat);
     QCOMPARE(stored.value(QStringLiteral("TextSettings/TitleText")).toString(),

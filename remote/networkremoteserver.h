@@ -65,5 +65,3 @@ private:
 // The addresses the remote control listens on: the loopback and the IPv4 address of every
 // network interface that is up.
 QList<QHostAddress> RemoteAddresses();
-// The address a phone opens, "http://192.168.1.20:8765/"; the loopback's when there is no other.
-QString RemoteAddress(quint16 port);

@@ -1,4 +1,4 @@
-#include "network/networkremoteserver.h"
+#include "remote/networkremoteserver.h"
 
 #include "remote/remotepage.h"
 
@@ -350,11 +350,4 @@ QList<QHostAddress> RemoteAddresses()
         }
     }
     return addresses;
-}
-
-QString RemoteAddress(quint16 port)
-{
-    const QList<QHostAddress> addresses = RemoteAddresses();
-    const QHostAddress &shown = addresses.size() > 1 ? addresses.at(1) : addresses.first();
-    return QStringLiteral("http://%1:%2/").arg(shown.toString()).arg(port);
 }
