@@ -36,8 +36,6 @@ public:
     void setCaption(int index, qint16 caption) override;
 
     // What a screen reader reads; setting any of these sends no event.
-    void setAccessibleRole(QAccessible::Role role) { m_role = role; }
-    QAccessible::Role accessibleRole() const { return m_role; }
     void setValueRange(double minimum, double maximum);
     double minimumValue() const { return m_minimum; }
     double maximumValue() const { return m_maximum; }
@@ -61,9 +59,6 @@ private:
     QList<Segmora *> m_digits;
     QString m_groupName;
     qint32 m_backColor = 0;
-    // A figure is typed, raised and lowered like a spin box; the clock too, for the Linux
-    // bridge says "unknown" for Qt's clock role.
-    QAccessible::Role m_role = QAccessible::SpinBox;
     double m_minimum = 0;
     double m_maximum = 0;
     double m_value = 0;

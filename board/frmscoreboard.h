@@ -81,10 +81,6 @@ public:
 
     QTimer &tmrClock() { return m_tmrClock; }
     QTimer &tmrUpdateWeb() { return m_tmrUpdateWeb; }
-    SoundPlayer &mmcBuzzer() { return *m_mmcBuzzer; }
-    HttpClient &Inet1() { return *m_inet1; }
-    qint16 WebSBTicks() const { return m_publisher.ticks(); }
-    const BoardDesign &design() const { return m_design; }
     DigitGroup *group(const QString &ledArrayName) const;
     FocusMarker *focusMarker() const;
 

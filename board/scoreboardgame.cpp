@@ -68,7 +68,7 @@ const FigureDigits *ScoreboardGame::figure(const QString &ledArray) const
 
 bool ScoreboardGame::clockRunning() const
 {
-    return m_game.Clock[GameClockSlot].Running;
+    return ClockRunning(m_game.Clock, GameClockSlot).value_or(false);
 }
 
 bool ScoreboardGame::typeKey(const QString &ledArray, short keyAscii)

@@ -41,7 +41,8 @@ public:
     bool clockRunning() const;
     // Whether the clock is ticked (false once it has run out).
     bool ticking() const { return m_ticking; }
-    // Whether the clock counts down on the face: it runs and is ticked.
+    // Whether the clock counts down on the face: it runs and is ticked. A countdown that reached
+    // zero still runs (its slot is not stopped) but is no longer counting.
     bool counting() const { return clockRunning() && m_ticking; }
     QUndoStack &undoStack() { return m_undo; }
 

@@ -50,15 +50,6 @@ const char *const Texts[] = {
 
 } // namespace
 
-QStringList RemotePageTexts()
-{
-    QStringList texts;
-    for (const char *text : Texts) {
-        texts << QString::fromUtf8(text);
-    }
-    return texts;
-}
-
 QByteArray RemotePageTextsScript()
 {
     QJsonObject translated;

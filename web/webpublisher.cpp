@@ -15,8 +15,8 @@ WebPublisher::WebPublisher(const LiveSettings &settings, WebState &web)
 
 void WebPublisher::tick(HttpClient &client, WebPrompts &prompts)
 {
-    ++m_ticks;
-    if (m_ticks < m_web.WebSBInterval || m_updating) {
+    ++WebSBTicks;
+    if (WebSBTicks < m_web.WebSBInterval || m_updating) {
         return;
     }
     m_updating = true;
@@ -25,7 +25,7 @@ void WebPublisher::tick(HttpClient &client, WebPrompts &prompts)
     QPointer<WebPrompts> over = &prompts;
     SendWebSBUpdate({m_settings, m_web, &prompts}, m_settings.URL, m_settings.PassCode, client,
         false, [=, this](int) {
-            m_ticks = 0;
+            WebSBTicks = 0;
             m_updating = false;
             // Only the reply that took publishing to its stop tells of it, even while the options
             // dialog is open (and the board's timer off): over the dialog, at once.

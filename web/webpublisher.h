@@ -25,9 +25,6 @@ public:
     // One tick of the board's update timer: counts it, and sends an update once the service's
     // interval is reached and no update is pending.
     void tick(HttpClient &client, WebPrompts &prompts);
-    // Ticks since the last update (WebSBTicks).
-    qint16 ticks() const { return m_ticks; }
-
     // Switches publishing on with a test update of what the operator typed; on a refusal says so
     // and switches it off again. True when the service accepted it.
     bool start(const QString &page, const QString &passcode, const QString &serviceAddress,
@@ -48,7 +45,8 @@ private:
 
     const LiveSettings &m_settings;
     WebState &m_web;
-    qint16 m_ticks = 0;
+    // Ticks since the last update; the board owns its publisher, so this is the board's count.
+    qint16 WebSBTicks = 0;
     // An update of this publisher is in flight or its message is open: no tick starts another.
     bool m_updating = false;
 };

@@ -6,6 +6,8 @@
 
 #include <QTest>
 
+#include <algorithm>
+
 // How the settings show on the board: its colours and texts, and the options command that
 // applies them anew.
 class TestBoardSettings : public QObject, private BoardFixture
@@ -56,17 +58,21 @@ void TestBoardSettings::eachColourReachesItsElements()
         settings.LEDBackColor = ledBack;
     }
     openBoard();
-    const BoardDesign &design = board->design();
     QCOMPARE(board->palette().color(QPalette::Window), window);
-    QCOMPARE(design.labels.value(QStringLiteral("lblHomeName"))->foreColor(), home);
-    QCOMPARE(design.labels.value(QStringLiteral("lblGuestName"))->foreColor(), guest);
+    QCOMPARE(label("lblHomeName")->foreColor(), home);
+    QCOMPARE(label("lblGuestName")->foreColor(), guest);
     for (const char *name :
         {"lblTitle", "lblPeriod", "lblShotsH", "lblCKH", "lblCKV", "lblSavesV"}) {
-        QCOMPARE(design.labels.value(QLatin1String(name))->foreColor(), text);
+        QCOMPARE(label(name)->foreColor(), text);
     }
-    QCOMPARE(design.frame->borderColor(), text);
+    QCOMPARE(board->findChild<BoardShape *>(QStringLiteral("Shape1"))->borderColor(), text);
+    // The colon's two dots, upper first.
+    QList<BoardShape *> colonDots = board->findChildren<BoardShape *>(QStringLiteral("shpTime"));
+    QCOMPARE(colonDots.size(), 2);
+    std::sort(colonDots.begin(), colonDots.end(),
+        [](const BoardShape *a, const BoardShape *b) { return a->y() < b->y(); });
     int digits = 0;
-    for (DigitGroup *g : design.groupList) {
+    for (DigitGroup *g : board->findChildren<DigitGroup *>()) {
         QCOMPARE(g->backColor(), ledBack);
         for (const Segmora *digit : g->digits()) {
             QCOMPARE(digit->litColor(), led);
@@ -75,12 +81,12 @@ void TestBoardSettings::eachColourReachesItsElements()
         }
     }
     QCOMPARE(digits, 19);
-    QCOMPARE(design.colonDots[0]->fillColor(), text);
-    QCOMPARE(design.colonDots[1]->fillColor(), text);
+    QCOMPARE(colonDots[0]->fillColor(), text);
+    QCOMPARE(colonDots[1]->fillColor(), text);
     // In the last minute only the lower dot shows, as a decimal point.
     type("sgmTime", "45\r");
-    QCOMPARE(design.colonDots[0]->fillColor(), ledBack);
-    QCOMPARE(design.colonDots[1]->fillColor(), text);
+    QCOMPARE(colonDots[0]->fillColor(), ledBack);
+    QCOMPARE(colonDots[1]->fillColor(), text);
 }
 
 void TestBoardSettings::textsAreShownAsStored()
@@ -89,10 +95,9 @@ void TestBoardSettings::textsAreShownAsStored()
     settings.HomeText = QStringLiteral("  a&b  ");
     settings.GuestText = QStringLiteral("Zürich");
     openBoard();
-    const BoardDesign &design = board->design();
-    QCOMPARE(design.labels.value(QStringLiteral("lblTitle"))->text(), QString());
-    QCOMPARE(design.labels.value(QStringLiteral("lblHomeName"))->text(), QStringLiteral("  a&b  "));
-    QCOMPARE(design.labels.value(QStringLiteral("lblGuestName"))->text(), QStringLiteral("Zürich"));
+    QCOMPARE(label("lblTitle")->text(), QString());
+    QCOMPARE(label("lblHomeName")->text(), QStringLiteral("  a&b  "));
+    QCOMPARE(label("lblGuestName")->text(), QStringLiteral("Zürich"));
 }
 
 void TestBoardSettings::optionsCommandReappliesTheSettings()
@@ -115,8 +120,7 @@ void TestBoardSettings::optionsCommandReappliesTheSettings()
     QVERIFY(!wasWebTimerOn);
     QVERIFY(board->tmrUpdateWeb().isActive());
     QVERIFY(board->tmrClock().isActive()); // the game clock kept running
-    QCOMPARE(board->design().labels.value(QStringLiteral("lblTitle"))->text(),
-        QStringLiteral("Cup Final"));
+    QCOMPARE(label("lblTitle")->text(), QStringLiteral("Cup Final"));
     QCOMPARE(group("sgmCKV")->digit(0)->litColor(), 255);
     QCOMPARE(player->commands,
         (QStringList{QStringLiteral("Close"), QStringLiteral("file:/elsewhere/horn.wav"),

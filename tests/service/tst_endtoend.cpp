@@ -53,7 +53,7 @@ void TestEndToEnd::cleanup()
 void TestEndToEnd::publish()
 {
     webTick();
-    QTRY_VERIFY_WITH_TIMEOUT(!board->Inet1().busy(), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(web.WebSBInFlight == 0, 10000);
     QCoreApplication::processEvents();
 }
 

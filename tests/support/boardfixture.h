@@ -1,5 +1,6 @@
 #pragma once
 
+#include "board/boardlabel.h"
 #include "board/digitgroup.h"
 #include "board/frmscoreboard.h"
 #include "board/modsoccer.h"
@@ -87,6 +88,11 @@ public:
     }
 
     DigitGroup *group(const char *name) const { return board->group(QLatin1String(name)); }
+    // A caption of the board, by its name ("lblTitle").
+    BoardLabel *label(const char *name) const
+    {
+        return board->findChild<BoardLabel *>(QLatin1String(name));
+    }
     // Types `keys` on a group as the operator would; "\r" is Enter.
     void type(const char *name, const char *keys) const { TypeKeys(group(name), keys); }
     // One tick of the clock timer, and one of the web timer, without waiting for them.
