@@ -20,7 +20,8 @@ project=$(sed -n 's/^project(Varnelo VERSION \([0-9.]*\).*/\1/p' "$source/CMakeL
 [ "$changelog" = "$project" ] || fail "debian/changelog says $changelog, CMakeLists.txt $project"
 
 start=$SECONDS
-DEB_BUILD_OPTIONS="nocheck parallel=2" "$source/scripts/package" --no-setup "$work/out" >/dev/null
+# No nocheck: a maintainer builds without it, so dh_auto_test has to pass as it is.
+DEB_BUILD_OPTIONS="parallel=2" "$source/scripts/package" --no-setup "$work/out" >/dev/null
 echo "packages built in $((SECONDS - start)) s"
 out=$work/out
 changes=$(ls "$out"/*.changes)
