@@ -15,6 +15,8 @@ build="${WEBSB_BUILD:-$root/build}"
 viewers="${VIEWERS:-10000}"
 slow="${SLOW:-3000}"
 slow_seconds="${SLOW_SECONDS:-60}"
+# The crowd's client is a benchmark, built only when asked for.
+cmake -S "$root" -B "$build" -G Ninja -DVARNELO_BENCH=ON >/dev/null
 cmake --build "$build" --target varnelo-websb websb_crowd >/dev/null
 
 work="$(mktemp -d)"
