@@ -173,6 +173,25 @@ bool RawClient::closedBy(std::chrono::milliseconds timeout)
     return true;
 }
 
+bool RawClient::closedUnreadBy(std::chrono::milliseconds timeout)
+{
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (m_socket >= 0) {
+        // The connection's state, which a close by the server changes whatever is still unread.
+        tcp_info info{};
+        socklen_t size = sizeof info;
+        if (getsockopt(m_socket, IPPROTO_TCP, TCP_INFO, &info, &size) != 0
+            || info.tcpi_state != TCP_ESTABLISHED) {
+            return true;
+        }
+        if (std::chrono::steady_clock::now() >= deadline) {
+            return false;
+        }
+        poll(nullptr, 0, 20);
+    }
+    return true;
+}
+
 void RawClient::close()
 {
     if (m_socket >= 0) {

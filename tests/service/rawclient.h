@@ -37,6 +37,8 @@ public:
     std::string readSome(std::chrono::milliseconds timeout);
     // True when the server closed the connection within `timeout`.
     bool closedBy(std::chrono::milliseconds timeout);
+    // The same without reading: a reader that reads would let a stalled server write on.
+    bool closedUnreadBy(std::chrono::milliseconds timeout);
     bool isOpen() const { return m_socket >= 0; }
     void close();
 
