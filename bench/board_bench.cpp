@@ -7,9 +7,9 @@
 // cpu:    process CPU per second and peak memory over S seconds with the clock running;
 // idle:   the same with it stopped
 #include "board/frmscoreboard.h"
-#include "board/modsoccer.h"
 #include "board/qtsoundplayer.h"
-#include "board/timesource.h"
+#include "game/modsoccer.h"
+#include "game/timesource.h"
 #include "settings/settingsstore.h"
 #include "ui/uiservices.h"
 #include "web/webstate.h"

@@ -4,10 +4,10 @@
 //
 //   QT_QPA_PLATFORM=offscreen build/bin/remote_bench (or on a display)
 #include "board/frmscoreboard.h"
-#include "board/modsoccer.h"
 #include "board/qtsoundplayer.h"
 #include "board/scoreboardgame.h"
-#include "board/timesource.h"
+#include "game/modsoccer.h"
+#include "game/timesource.h"
 #include "remote/remotecontrol.h"
 #include "settings/livesettings.h"
 #include "settings/settingsstore.h"

@@ -2,9 +2,9 @@
 // beside the time Qt takes to repaint the same window without rescaling. Medians of repeated
 // resizes; run it under Xvfb with a screen at least 3840x2160.
 #include "board/frmscoreboard.h"
-#include "board/modsoccer.h"
 #include "board/qtsoundplayer.h"
-#include "board/timesource.h"
+#include "game/modsoccer.h"
+#include "game/timesource.h"
 #include "settings/settingsstore.h"
 #include "ui/uiservices.h"
 #include "web/webstate.h"

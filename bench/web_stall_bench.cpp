@@ -1,9 +1,9 @@
 // The longest stall of the board's event loop while it publishes every second to a service
 // that answers after 5 s, to one that never answers, and to one that refuses connections.
 #include "board/frmscoreboard.h"
-#include "board/modsoccer.h"
 #include "board/qtsoundplayer.h"
-#include "board/timesource.h"
+#include "game/modsoccer.h"
+#include "game/timesource.h"
 #include "settings/settingsstore.h"
 #include "tests/support/recordingui.h"
 #include "tests/support/scriptedhttpserver.h"

@@ -3,7 +3,7 @@
 #include "board/boarddesign.h"
 #include "board/boardlabel.h"
 #include "board/digitgroup.h"
-#include "board/figures.h"
+#include "game/figures.h"
 
 #include <QCoreApplication>
 

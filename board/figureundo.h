@@ -1,6 +1,6 @@
 #pragma once
 
-#include "board/modcount.h"
+#include "game/modcount.h"
 
 #include <QList>
 #include <QString>

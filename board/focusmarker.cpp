@@ -1,7 +1,7 @@
 #include "focusmarker.h"
 
 #include "board/digitgroup.h"
-#include "board/modsoccer.h"
+#include "game/modsoccer.h"
 #include "settings/livesettings.h"
 #include "ui/colors.h"
 

@@ -3,8 +3,8 @@
 #include "board/boarddesign.h"
 #include "board/boardplacement.h"
 #include "board/clockannouncer.h"
-#include "board/modcount.h"
 #include "board/scoreboardgame.h"
+#include "game/modcount.h"
 #include "layout/modstretch.h"
 #include "web/webpublisher.h"
 

@@ -1,9 +1,9 @@
 #include "modshowdigits.h"
 
-#include "board/figures.h"
+#include "game/figures.h"
 
 #include "board/digitgroup.h"
-#include "board/modsoccer.h"
+#include "game/modsoccer.h"
 #include "settings/typedkeys.h"
 #include "web/webstate.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "board/digitdisplay.h"
-#include "board/modcount.h"
+#include "game/modcount.h"
 
 #include <QHash>
 #include <QObject>

@@ -1,8 +1,8 @@
 #include "remotecommands.h"
 
 #include "board/digitdisplay.h"
-#include "board/figures.h"
 #include "board/scoreboardgame.h"
+#include "game/figures.h"
 #include "settings/livesettings.h"
 
 #include <QJsonValue>

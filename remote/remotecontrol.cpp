@@ -1,7 +1,7 @@
 #include "remotecontrol.h"
 
-#include "board/modcount.h"
 #include "board/scoreboardgame.h"
+#include "game/modcount.h"
 #include "remote/networkremoteserver.h"
 #include "remote/pairingcode.h"
 #include "settings/livesettings.h"

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "board/gamejournal.h"
-#include "board/journalwriter.h"
-#include "board/modsoccer.h"
-#include "board/timesource.h"
+#include "game/gamejournal.h"
+#include "game/journalwriter.h"
+#include "game/modsoccer.h"
+#include "game/timesource.h"
 #include "settings/livesettings.h"
 #include "startup/frmsplash.h"
 #include "web/webstate.h"

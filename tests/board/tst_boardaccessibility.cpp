@@ -1,4 +1,4 @@
-#include "board/figures.h"
+#include "game/figures.h"
 #include "tests/support/accessibilityevents.h"
 #include "tests/support/boardfixture.h"
 

@@ -1,5 +1,5 @@
-#include "board/gamejournal.h"
-#include "board/journalwriter.h"
+#include "game/gamejournal.h"
+#include "game/journalwriter.h"
 #include "tests/support/boardfixture.h"
 #include "tests/support/scriptedhttpserver.h"
 #include "tests/support/slowjournal.h"

@@ -1,5 +1,5 @@
 #include "board/modshowdigits.h"
-#include "board/modsoccer.h"
+#include "game/modsoccer.h"
 #include "tests/support/fakes.h"
 #include "web/webstate.h"
 

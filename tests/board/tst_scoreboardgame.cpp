@@ -1,6 +1,6 @@
-#include "board/gamejournal.h"
-#include "board/modsoccer.h"
 #include "board/scoreboardgame.h"
+#include "game/gamejournal.h"
+#include "game/modsoccer.h"
 #include "tests/support/fakes.h"
 #include "web/webstate.h"
 

@@ -1,6 +1,6 @@
 #include "board/digitdisplay.h"
-#include "board/modsoccer.h"
 #include "board/scoreboardgame.h"
+#include "game/modsoccer.h"
 #include "remote/remotecontrol.h"
 #include "settings/livesettings.h"
 #include "tests/support/fakes.h"

@@ -1,6 +1,6 @@
-#include "board/modsoccer.h"
 #include "board/scoreboardgame.h"
-#include "board/timesource.h"
+#include "game/modsoccer.h"
+#include "game/timesource.h"
 #include "languages/languages.h"
 #include "remote/remotecontrol.h"
 #include "settings/livesettings.h"

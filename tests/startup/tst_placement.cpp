@@ -1,6 +1,6 @@
 #include "board/digitgroup.h"
 #include "board/frmscoreboard.h"
-#include "board/modsoccer.h"
+#include "game/modsoccer.h"
 #include "startup/application.h"
 #include "startup/frmsplash.h"
 #include "tests/support/offscreenscreens.h"

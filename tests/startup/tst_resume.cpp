@@ -1,6 +1,6 @@
 #include "board/digitgroup.h"
 #include "board/frmscoreboard.h"
-#include "board/gamejournal.h"
+#include "game/gamejournal.h"
 #include "startup/application.h"
 #include "startup/fonts.h"
 #include "startup/frmsplash.h"

@@ -3,7 +3,7 @@
 #include "board/boardlabel.h"
 #include "board/digitgroup.h"
 #include "board/frmscoreboard.h"
-#include "board/modsoccer.h"
+#include "game/modsoccer.h"
 #include "settings/livesettings.h"
 #include "settings/settingsstore.h"
 #include "tests/support/boardkeys.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "board/gamejournal.h"
+#include "game/gamejournal.h"
 
 #include <atomic>
 #include <chrono>

@@ -1,6 +1,6 @@
 #include "clockentry.h"
 
-#include "board/modsoccer.h"
+#include "game/modsoccer.h"
 #include "settings/typedkeys.h"
 
 #include <QStringList>

@@ -1,6 +1,6 @@
-#include "board/clockentry.h"
-#include "board/modsoccer.h"
-#include "tests/support/fakes.h"
+#include "game/clockentry.h"
+#include "game/modsoccer.h"
+#include "tests/support/faketime.h"
 
 #include <QTest>
 

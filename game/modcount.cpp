@@ -1,7 +1,7 @@
 #include "modcount.h"
 
-#include "board/modsoccer.h"
-#include "board/timesource.h"
+#include "game/modsoccer.h"
+#include "game/timesource.h"
 
 #include <algorithm>
 #include <limits>

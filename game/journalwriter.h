@@ -1,6 +1,6 @@
 #pragma once
 
-#include "board/gamejournal.h"
+#include "game/gamejournal.h"
 
 #include <condition_variable>
 #include <mutex>
