@@ -234,7 +234,7 @@ void ScoreboardGame::refreshClock()
 void ScoreboardGame::showClock(ClockValue value)
 {
     if (ShowClock(value, m_face)) {
-        m_web.WebSBValues[4] = m_face.text;
+        m_web.WebSBValues[static_cast<std::size_t>(ClockWebSlot)] = m_face.text;
     }
     Q_EMIT clockShown(m_face);
 }

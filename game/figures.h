@@ -1,5 +1,7 @@
 #pragma once
 
+#include "protocol/websbprotocol.h"
+
 #include <QtGlobal>
 
 #include <array>
@@ -87,3 +89,28 @@ static_assert([] {
     }
     return owners[0] + owners[1] + owners[2] == 0;
 }());
+
+// Each figure's slot is the wire field that carries it, of its kind and range.
+static_assert([] {
+    for (const FigureInfo &figure : Figures) {
+        const websbprotocol::Field &field
+            = websbprotocol::Fields[static_cast<std::size_t>(figure.webSlot)];
+        const bool matches = figure.isClock
+            ? field.kind == websbprotocol::FieldKind::Clock
+            : field.kind == websbprotocol::FieldKind::Number && field.maximum == figure.maximum;
+        if (!matches) {
+            return false;
+        }
+    }
+    return true;
+}());
+
+// The clock's slot among the web values.
+inline constexpr int ClockWebSlot = [] {
+    for (const FigureInfo &figure : Figures) {
+        if (figure.isClock) {
+            return figure.webSlot;
+        }
+    }
+    return -1;
+}();
