@@ -5,8 +5,8 @@
 //   QT_QPA_PLATFORM=offscreen build/bin/remote_bench (or on a display)
 #include "board/frmscoreboard.h"
 #include "board/qtsoundplayer.h"
-#include "board/scoreboardgame.h"
 #include "game/modsoccer.h"
+#include "game/scoreboardgame.h"
 #include "game/timesource.h"
 #include "remote/remotecontrol.h"
 #include "settings/livesettings.h"

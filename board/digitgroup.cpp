@@ -74,6 +74,14 @@ void DigitGroup::setCaption(int index, qint16 caption)
     }
 }
 
+void DigitGroup::display(const FigureValue &value)
+{
+    const QList<qint16> captions = DigitCaptions(value, digitCount());
+    for (int i = 0; i < digitCount(); ++i) {
+        setCaption(i, captions.at(i));
+    }
+}
+
 void DigitGroup::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);

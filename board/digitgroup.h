@@ -1,6 +1,6 @@
 #pragma once
 
-#include "board/digitdisplay.h"
+#include "game/figurevalue.h"
 
 #include <QAccessible>
 #include <QList>
@@ -12,7 +12,7 @@ class Segmora;
 // together show one number. Every character typed while the group or one of its digits has the
 // focus is reported once by `keyTyped`. To a screen reader it is one object with a role, a name
 // and a value (see FigureAccessible); the board says when a change is announced.
-class DigitGroup final : public QWidget, public DigitDisplay
+class DigitGroup final : public QWidget
 {
     Q_OBJECT
     Q_CLASSINFO("ControlKind", "PictureBox")
@@ -29,11 +29,17 @@ public:
     void setBackColor(qint32 bgr);
     qint32 backColor() const { return m_backColor; }
 
-    QString groupName() const override { return m_groupName; }
+    // The name of the figure's LED array, e.g. "sgmScoreH".
+    QString groupName() const { return m_groupName; }
     void setGroupName(const QString &name) { m_groupName = name; }
-    int digitCount() const override { return static_cast<int>(m_digits.size()); }
-    qint16 caption(int index) const override;
-    void setCaption(int index, qint16 caption) override;
+    int digitCount() const { return static_cast<int>(m_digits.size()); }
+    // One LED digit's caption (-1 is blank), digit 0 the rightmost.
+    qint16 caption(int index) const;
+    void setCaption(int index, qint16 caption);
+    // Shows a value on the digits, as QLCDNumber::display does, by the board's rules: leading
+    // zeros blank, or every digit 0 for a figure nobody has entered yet.
+    void display(int value) { display(FigureValue{value, false}); }
+    void display(const FigureValue &value);
 
     // What a screen reader reads; setting any of these sends no event.
     void setValueRange(double minimum, double maximum);

@@ -5,7 +5,6 @@
 #include "board/digitgroup.h"
 #include "board/figureaccessible.h"
 #include "board/focusmarker.h"
-#include "board/modshowdigits.h"
 #include "board/soundplayer.h"
 #include "game/figures.h"
 #include "game/journalwriter.h"
@@ -33,8 +32,10 @@
 frmScoreboard::frmScoreboard(Context context, std::unique_ptr<SoundPlayer> player, QWidget *parent)
     : QWidget(parent)
     , m_context(context)
-    , m_scoreboardGame(context.game, context.web, context.time, context.journal)
+    , m_scoreboardGame(context.game, context.time, context.journal)
     , m_mmcBuzzer(std::move(player))
+    , m_tmrClock(this)
+    , m_tmrUpdateWeb(this)
     , m_publisher(context.settings, context.web)
     , m_prompts(new WindowPrompts(context.ui, this))
     , m_marker(new FocusMarker(this))
@@ -46,6 +47,8 @@ frmScoreboard::frmScoreboard(Context context, std::unique_ptr<SoundPlayer> playe
     setWindowTitle(m_design.caption);
     resize(m_design.clientSize);
 
+    // The figures the web scoreboard is sent are this game's.
+    m_context.web.game = &m_scoreboardGame;
     m_tmrClock.setObjectName(QStringLiteral("tmrClock"));
     m_tmrClock.setInterval(50);
     m_tmrUpdateWeb.setObjectName(QStringLiteral("tmrUpdateWeb"));
@@ -65,7 +68,6 @@ frmScoreboard::frmScoreboard(Context context, std::unique_ptr<SoundPlayer> playe
             m_tmrClock.stop();
         }
     });
-    m_scoreboardGame.setKeyDispatch([this](short keyAscii) { AllKeyPress(keyAscii); });
     connect(&m_tmrUpdateWeb, &QTimer::timeout, this,
         [this] { m_publisher.tick(*m_inet1, *m_prompts); });
     connect(&m_publisher, &WebPublisher::stoppedAfterRefusals, this, [this] {
@@ -74,13 +76,10 @@ frmScoreboard::frmScoreboard(Context context, std::unique_ptr<SoundPlayer> playe
     });
     connect(m_mmcBuzzer.get(), &SoundPlayer::done, this, &frmScoreboard::onBuzzerDone);
 
-    for (DigitGroup *group : std::as_const(m_design.groupList)) {
-        connect(group, &DigitGroup::keyTyped, this,
-            [this, group](short keyAscii) { onGroupKey(group, keyAscii); });
-    }
     for (const FigureInfo &figure : Figures) {
-        DigitGroup *shown
-            = group(QString::fromLatin1(figure.ledArray.data(), qsizetype(figure.ledArray.size())));
+        DigitGroup *shown = group(LedArrayOf(figure.figure));
+        connect(shown, &DigitGroup::keyTyped, this,
+            [this, id = figure.figure](short keyAscii) { onGroupKey(id, keyAscii); });
         // The period shows 0 until one is typed, below the lowest it takes.
         shown->setValueRange(qMin(figure.minimum, 0), figure.maximum);
     }
@@ -99,6 +98,7 @@ frmScoreboard::~frmScoreboard()
     disconnect(m_focusWatch);
     // The game outlives the controls that show it, as members go in reverse order.
     m_scoreboardGame.disconnect(this);
+    m_context.web.game = nullptr;
 }
 
 void frmScoreboard::Load()
@@ -271,20 +271,13 @@ void frmScoreboard::showClock(const ClockFace &face)
     }
 }
 
-void frmScoreboard::showFigure(const QString &ledArray)
+void frmScoreboard::showFigure(Figure figure, const FigureValue &value)
 {
-    const FigureDigits *figure = m_scoreboardGame.figure(ledArray);
-    DigitGroup *shown = group(ledArray);
-    if (!figure || !shown) {
-        return;
-    }
-    for (int i = 0; i < shown->digitCount(); ++i) {
-        shown->setCaption(i, figure->caption(i));
-    }
-    // Undo shows every figure again; only those whose value moved are announced.
-    const auto value = static_cast<double>(ShownValue(*figure));
-    if (value != shown->accessibleValue()) {
-        shown->setAccessibleValue(value);
+    DigitGroup *shown = group(LedArrayOf(figure));
+    shown->display(value);
+    // Entering the value a figure already shows changes its digits, not what a reader hears.
+    if (double(value.value) != shown->accessibleValue()) {
+        shown->setAccessibleValue(value.value);
         shown->announceValue();
     }
 }
@@ -335,8 +328,7 @@ void frmScoreboard::UpdateFormColors()
     m_scoreboardGame.refreshClock();
     m_design.frame->setBorderColor(settings.TextColor);
     for (const FigureInfo &figure : Figures) {
-        const QLatin1String name(figure.ledArray.data(), qsizetype(figure.ledArray.size()));
-        SetLedColors(group(name)->digits(), settings.LEDColor, settings);
+        SetLedColors(group(LedArrayOf(figure.figure))->digits(), settings.LEDColor, settings);
     }
     BoardLabel *home = m_design.labels.value(QStringLiteral("lblHomeName"));
     BoardLabel *guest = m_design.labels.value(QStringLiteral("lblGuestName"));
@@ -346,9 +338,11 @@ void frmScoreboard::UpdateFormColors()
     refreshMarker();
 }
 
-void frmScoreboard::onGroupKey(DigitGroup *digitGroup, short keyAscii)
+void frmScoreboard::onGroupKey(Figure figure, short keyAscii)
 {
-    if (m_scoreboardGame.typeKey(digitGroup->groupName(), keyAscii)) {
+    // Every key typed into a figure is a command first.
+    AllKeyPress(keyAscii);
+    if (m_scoreboardGame.typeKey(figure, keyAscii)) {
         m_context.ui.beep();
     }
     refreshMarker();

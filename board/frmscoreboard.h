@@ -3,8 +3,8 @@
 #include "board/boarddesign.h"
 #include "board/boardplacement.h"
 #include "board/clockannouncer.h"
-#include "board/scoreboardgame.h"
 #include "game/modcount.h"
+#include "game/scoreboardgame.h"
 #include "layout/modstretch.h"
 #include "web/webpublisher.h"
 
@@ -65,7 +65,6 @@ public:
     void ResumeGame(const JournalRecord &record);
     // The game as the journal keeps it, at this moment.
     JournalRecord journalRecord() const;
-    QUndoStack &undoStack() { return m_scoreboardGame.undoStack(); }
     // The game behind the window, for other front ends.
     ScoreboardGame &scoreboardGame() { return m_scoreboardGame; }
 
@@ -79,8 +78,6 @@ public:
     void setHelpCommand(std::function<void()> showHelp);
     void setOptionsCommand(std::function<void(QWidget *owner)> showOptionsModally);
 
-    QTimer &tmrClock() { return m_tmrClock; }
-    QTimer &tmrUpdateWeb() { return m_tmrUpdateWeb; }
     DigitGroup *group(const QString &ledArrayName) const;
     FocusMarker *focusMarker() const;
 
@@ -98,10 +95,10 @@ protected:
 private:
     void Load();
     void showClock(const ClockFace &face);
-    void showFigure(const QString &ledArray);
+    void showFigure(Figure figure, const FigureValue &value);
     void optionsCommand();
     void onBuzzerDone();
-    void onGroupKey(DigitGroup *group, short keyAscii);
+    void onGroupKey(Figure figure, short keyAscii);
     void setUpPlacementKeys();
     void moveToNeighbourScreen(int step);
     void setUpHistory();

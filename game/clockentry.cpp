@@ -36,9 +36,6 @@ qint32 ParseClockEntry(const QString &text)
 bool EnterClockKey(ClockEntryTarget &target, const QString &groupName, short keyAscii,
     qint32 maximum, qint32 countUp, int slot)
 {
-    if (target.allKeyPress) {
-        target.allKeyPress(keyAscii);
-    }
     EntryRecord &entry = target.game.ClockEntry;
     if (entry.owner != groupName) {
         entry.text.clear();

@@ -21,8 +21,6 @@ struct ClockEntryTarget
 {
     GameState &game;
     const TimeSource &time;
-    // The command dispatch, which sees every key first.
-    std::function<void(short)> allKeyPress;
     // Shows a clock value on the group's digits and colon dots.
     std::function<void(ClockValue)> showClock;
 };

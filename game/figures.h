@@ -8,15 +8,31 @@
 #include <cstddef>
 #include <string_view>
 
+// The board's figures, in the order of the table below: the game clock and nine counters.
+enum class Figure : int {
+    Time,
+    ScoreH,
+    ScoreV,
+    Period,
+    ShotsH,
+    CKH,
+    SavesH,
+    ShotsV,
+    CKV,
+    SavesV,
+};
+inline constexpr int FigureCount = 10;
+
 // The board's ten figures in one table: the LED array that shows each, the values it takes,
 // its slot among the web values, and the labels a screen reader names it by. Every loop over
 // figures reads this table.
 struct FigureInfo
 {
+    Figure figure;
     std::string_view ledArray;
     int minimum;
     int maximum;
-    // Its index in WebState::WebSBValues.
+    // Its index among the web values (WebSBValues).
     int webSlot;
     // Named as the board shows it: the team's name label, then the caption label over the
     // figure, or these words (translated in the BoardDesign context) where the board shows none.
@@ -29,20 +45,36 @@ struct FigureInfo
     bool isClock = false;
 };
 
-inline constexpr std::array<FigureInfo, 10> Figures{{
-    {"sgmTime", 0, 3599, 4, "", "", QT_TRANSLATE_NOOP("BoardDesign", "Game clock"), "clock", true},
-    {"sgmScoreH", 0, 99, 3, "lblHomeName", "", QT_TRANSLATE_NOOP("BoardDesign", "score"),
-        "homeScore"},
-    {"sgmScoreV", 0, 99, 5, "lblGuestName", "", QT_TRANSLATE_NOOP("BoardDesign", "score"),
-        "visitorScore"},
-    {"sgmPeriod", 1, 4, 6, "", "lblPeriod", "", "period"},
-    {"sgmShotsH", 0, 99, 7, "lblHomeName", "lblShotsH", "", "homeShots"},
-    {"sgmCKH", 0, 9, 8, "lblHomeName", "lblCKH", "", "homeCornerKicks"},
-    {"sgmSavesH", 0, 99, 9, "lblHomeName", "lblSavesH", "", "homeSaves"},
-    {"sgmShotsV", 0, 99, 10, "lblGuestName", "lblShotsV", "", "visitorShots"},
-    {"sgmCKV", 0, 9, 11, "lblGuestName", "lblCKV", "", "visitorCornerKicks"},
-    {"sgmSavesV", 0, 99, 12, "lblGuestName", "lblSavesV", "", "visitorSaves"},
+inline constexpr std::array<FigureInfo, FigureCount> Figures{{
+    {Figure::Time, "sgmTime", 0, 3599, 4, "", "", QT_TRANSLATE_NOOP("BoardDesign", "Game clock"),
+        "clock", true},
+    {Figure::ScoreH, "sgmScoreH", 0, 99, 3, "lblHomeName", "",
+        QT_TRANSLATE_NOOP("BoardDesign", "score"), "homeScore"},
+    {Figure::ScoreV, "sgmScoreV", 0, 99, 5, "lblGuestName", "",
+        QT_TRANSLATE_NOOP("BoardDesign", "score"), "visitorScore"},
+    {Figure::Period, "sgmPeriod", 1, 4, 6, "", "lblPeriod", "", "period"},
+    {Figure::ShotsH, "sgmShotsH", 0, 99, 7, "lblHomeName", "lblShotsH", "", "homeShots"},
+    {Figure::CKH, "sgmCKH", 0, 9, 8, "lblHomeName", "lblCKH", "", "homeCornerKicks"},
+    {Figure::SavesH, "sgmSavesH", 0, 99, 9, "lblHomeName", "lblSavesH", "", "homeSaves"},
+    {Figure::ShotsV, "sgmShotsV", 0, 99, 10, "lblGuestName", "lblShotsV", "", "visitorShots"},
+    {Figure::CKV, "sgmCKV", 0, 9, 11, "lblGuestName", "lblCKV", "", "visitorCornerKicks"},
+    {Figure::SavesV, "sgmSavesV", 0, 99, 12, "lblGuestName", "lblSavesV", "", "visitorSaves"},
 }};
+
+// Every row sits at its figure's place.
+static_assert([] {
+    for (std::size_t i = 0; i < Figures.size(); ++i) {
+        if (static_cast<std::size_t>(Figures[i].figure) != i) {
+            return false;
+        }
+    }
+    return true;
+}());
+
+constexpr const FigureInfo &InfoOf(Figure figure)
+{
+    return Figures[static_cast<std::size_t>(figure)];
+}
 
 // The figure shown by `ledArray`; nullptr for none.
 constexpr const FigureInfo *FigureNamed(std::string_view ledArray)

@@ -12,7 +12,7 @@ struct EntryRecord
 };
 
 // The game as the program holds it in memory: the clock bank, the last time entered for the
-// clock, and the two entry records. The counters themselves are what their digit groups show.
+// clock, and the two entry records. The counters are held by the game model (ScoreboardGame).
 struct GameState
 {
     ClockSlots Clock;

@@ -1,8 +1,7 @@
 #include "remotecommands.h"
 
-#include "board/digitdisplay.h"
-#include "board/scoreboardgame.h"
 #include "game/figures.h"
+#include "game/scoreboardgame.h"
 #include "settings/livesettings.h"
 
 #include <QJsonValue>
@@ -41,11 +40,6 @@ const FigureInfo *counterKeyed(const QJsonValue &value)
     return figure && !figure->isClock ? figure : nullptr;
 }
 
-QString ledArrayOf(const FigureInfo &figure)
-{
-    return QString::fromLatin1(figure.ledArray.data(), qsizetype(figure.ledArray.size()));
-}
-
 CommandResult figureCommand(ScoreboardGame &game, const QJsonObject &command, bool adding)
 {
     const FigureInfo *figure = counterKeyed(command.value(QLatin1String("figure")));
@@ -54,15 +48,15 @@ CommandResult figureCommand(ScoreboardGame &game, const QJsonObject &command, bo
     }
     const QJsonValue amount = command.value(QLatin1String(adding ? "by" : "value"));
     if (adding && amount.isUndefined()) {
-        return game.changeFigure(ledArrayOf(*figure), 1) ? CommandResult{true, {}}
-                                                         : refused(QStringLiteral("out of range"));
+        return game.changeFigure(figure->figure, 1) ? CommandResult{true, {}}
+                                                    : refused(QStringLiteral("out of range"));
     }
     const auto number = wholeNumber(amount, -1000000, 1000000);
     if (!number) {
         return refused(QStringLiteral("not a whole number"));
     }
-    const bool done = adding ? game.changeFigure(ledArrayOf(*figure), *number)
-                             : game.setFigure(ledArrayOf(*figure), *number);
+    const bool done = adding ? game.changeFigure(figure->figure, *number)
+                             : game.setFigure(figure->figure, *number);
     return done ? CommandResult{true, {}} : refused(QStringLiteral("out of range"));
 }
 
@@ -106,9 +100,9 @@ QJsonObject RemoteState(const ScoreboardGame &game, const LiveSettings &settings
 {
     QJsonObject figures;
     for (const FigureInfo &info : Figures) {
-        if (const FigureDigits *figure = info.isClock ? nullptr : game.figure(ledArrayOf(info))) {
+        if (!info.isClock) {
             figures.insert(QLatin1String(info.key.data(), qsizetype(info.key.size())),
-                static_cast<double>(ShownValue(*figure)));
+                game.value(info.figure));
         }
     }
     return {

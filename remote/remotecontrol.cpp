@@ -1,7 +1,6 @@
 #include "remotecontrol.h"
 
-#include "board/scoreboardgame.h"
-#include "game/modcount.h"
+#include "game/scoreboardgame.h"
 #include "remote/networkremoteserver.h"
 #include "remote/pairingcode.h"
 #include "settings/livesettings.h"
@@ -16,15 +15,7 @@ RemoteControl::RemoteControl(
 {
     // The page's files, which the server reads from the program's resources.
     Q_INIT_RESOURCE(remote);
-    connect(&game, &ScoreboardGame::figureChanged, this, &RemoteControl::stateChanged);
-    // The clock is shown on every tick; phones hear of it when its face changes.
-    connect(&game, &ScoreboardGame::clockShown, this, [this](const ClockFace &face) {
-        if (face.text != m_lastClock) {
-            m_lastClock = face.text;
-            stateChanged();
-        }
-    });
-    connect(&game, &ScoreboardGame::tickingChanged, this, &RemoteControl::stateChanged);
+    connect(&game, &ScoreboardGame::changed, this, &RemoteControl::stateChanged);
 }
 
 RemoteControl::~RemoteControl()

@@ -58,7 +58,6 @@ private:
     ScoreboardGame &m_game;
     LiveSettings &m_settings;
     std::function<void()> m_saveCode;
-    QString m_lastClock;
     std::unique_ptr<RemoteServer> m_server;
 };
 

@@ -1,5 +1,6 @@
 #include "modwebsb.h"
 
+#include "game/scoreboardgame.h"
 #include "protocol/websbprotocol.h"
 #include "settings/livesettings.h"
 #include "web/httpclient.h"
@@ -59,8 +60,10 @@ private:
 QStringList WebSBFieldValues(const LiveSettings &settings, const WebState &web)
 {
     QStringList values{settings.TitleText, settings.HomeText, settings.GuestText};
+    const std::array<QString, 14> figures
+        = web.game ? web.game->WebSBValues() : std::array<QString, 14>{};
     for (std::size_t slot = 3; slot <= 12; ++slot) {
-        values << web.WebSBValues[slot];
+        values << figures[slot];
     }
     return values;
 }

@@ -16,7 +16,7 @@ struct WebState;
 // and every figure of the board, answered with an interval and an echo of what was stored.
 
 // The thirteen values of an update, in their order: title, home and visitor names, then the
-// board's figures (WebSBValues slots 3 to 12).
+// board's figures (the game's WebSBValues, slots 3 to 12).
 QStringList WebSBFieldValues(const LiveSettings &settings, const WebState &web);
 
 // The request for an update. Every value travels percent-encoded, so that any text reaches the

@@ -3,14 +3,15 @@
 #include <QString>
 #include <QtGlobal>
 
-#include <array>
+class ScoreboardGame;
 
-// What the board hands to the web scoreboard: the text of every figure it shows (slots 3 to 12),
-// and the state of publishing.
+// What publishing to the web scoreboard works with: the game whose figures are sent, and the
+// state of publishing.
 struct WebState
 {
-    // Slots 3 to 12 mirror the board's figures; 0, 1, 2 and 13 are never written.
-    std::array<QString, 14> WebSBValues;
+    // The game whose figures an update carries (ScoreboardGame::WebSBValues, read as the update
+    // is built); none before the board is shown, when the figures are sent empty.
+    const ScoreboardGame *game = nullptr;
     // -1 off, 0..5 on (consecutive refused updates), 6 stopped after too many refusals.
     qint16 WebSBFailCount = -1;
     // Timer ticks (seconds) between periodic updates, as the service last asked.

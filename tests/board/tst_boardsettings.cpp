@@ -108,18 +108,18 @@ void TestBoardSettings::optionsCommandReappliesTheSettings()
     bool wasWebTimerOn = true;
     board->setOptionsCommand([&](QWidget *owner) {
         QCOMPARE(owner, board.get());
-        wasWebTimerOn = board->tmrUpdateWeb().isActive();
+        wasWebTimerOn = BoardTimer(*board, "tmrUpdateWeb").isActive();
         settings.TitleText = QStringLiteral("Cup Final");
         settings.LEDColor = 255;
         settings.BuzzerFile = QStringLiteral("/elsewhere/horn.wav");
     });
     web.WebSBFailCount = 2;
-    board->tmrUpdateWeb().start();
+    BoardTimer(*board, "tmrUpdateWeb").start();
     player->commands.clear();
     board->AllKeyPress('o');
     QVERIFY(!wasWebTimerOn);
-    QVERIFY(board->tmrUpdateWeb().isActive());
-    QVERIFY(board->tmrClock().isActive()); // the game clock kept running
+    QVERIFY(BoardTimer(*board, "tmrUpdateWeb").isActive());
+    QVERIFY(BoardTimer(*board, "tmrClock").isActive()); // the game clock kept running
     QCOMPARE(label("lblTitle")->text(), QStringLiteral("Cup Final"));
     QCOMPARE(group("sgmCKV")->digit(0)->litColor(), 255);
     QCOMPARE(player->commands,
@@ -129,7 +129,7 @@ void TestBoardSettings::optionsCommandReappliesTheSettings()
     // After too many refusals the web timer stays off.
     web.WebSBFailCount = 6;
     board->AllKeyPress('o');
-    QVERIFY(!board->tmrUpdateWeb().isActive());
+    QVERIFY(!BoardTimer(*board, "tmrUpdateWeb").isActive());
 }
 
 QTEST_MAIN(TestBoardSettings)

@@ -18,6 +18,7 @@ private Q_SLOTS:
     void startStopAndReset();
     void countdownToZeroBuzzesOnce();
     void everyCharacterReachesTheDispatchOnce();
+    void aCommandTypedIntoAFigureActsBeforeTheEntry();
     void clickOnADigitGivesItsGroupTheFocus();
     void typingTheClock();
     void aPartlyTypedClockSurvivesTypingInACounter();
@@ -31,7 +32,7 @@ private:
     // A tick of a clock that must be running.
     void tickRunning()
     {
-        QVERIFY(board->tmrClock().isActive());
+        QVERIFY(BoardTimer(*board, "tmrClock").isActive());
         tick();
     }
 
@@ -59,17 +60,22 @@ void TestScoreboard::loadShowsTheStartOfAGame()
     }
     QCOMPARE(ShownFigure(group("sgmPeriod")), QStringLiteral("0"));
     QCOMPARE(ShownFigure(group("sgmCKH")), QStringLiteral("0"));
-    QVERIFY(!board->tmrClock().isActive());
-    QVERIFY(!board->tmrUpdateWeb().isActive());
-    QCOMPARE(board->tmrClock().interval(), 50);
-    QCOMPARE(board->tmrUpdateWeb().interval(), 1000);
-    QVERIFY(!game.Clock[0].Running);
+    QVERIFY(!BoardTimer(*board, "tmrClock").isActive());
+    QVERIFY(!BoardTimer(*board, "tmrUpdateWeb").isActive());
+    QCOMPARE(BoardTimer(*board, "tmrClock").interval(), 50);
+    QCOMPARE(BoardTimer(*board, "tmrUpdateWeb").interval(), 1000);
+    QVERIFY(!clockRunning());
     QCOMPARE(game.LastEnteredTime, 600);
-    QCOMPARE(web.WebSBValues[4], QStringLiteral("10:00"));
-    for (std::size_t slot : {3, 5, 6, 7, 8, 9, 10, 11, 12}) {
-        QCOMPARE(web.WebSBValues[slot], QStringLiteral("0"));
+    QCOMPARE(published(Figure::Time), QStringLiteral("10:00"));
+    // An update would carry the texts and every counter at 0.
+    const QStringList sent = WebSBFieldValues(settings, web);
+    QCOMPARE(sent.size(), 13);
+    QCOMPARE(sent.first(), settings.TitleText);
+    for (const FigureInfo &figure : Figures) {
+        if (!figure.isClock) {
+            QCOMPARE(sent.at(figure.webSlot), QStringLiteral("0"));
+        }
     }
-    QVERIFY(web.WebSBValues[0].isEmpty() && web.WebSBValues[13].isEmpty());
     QCOMPARE(board->focusWidget(), group("sgmScoreH"));
     // The design geometry: the clock's container at 3173, 1080 twips.
     QCOMPARE(group("sgmTime")->geometry(), QRect(212, 72, 209, 81));
@@ -83,24 +89,24 @@ void TestScoreboard::commandsAreCaseSensitiveAndTestedInOrder()
     board->AllKeyPress('S');
     board->AllKeyPress('R');
     board->AllKeyPress('B');
-    QVERIFY(!game.Clock[0].Running);
+    QVERIFY(!clockRunning());
     QCOMPARE(player->count(QStringLiteral("Play")), 0);
 
     settings.StartStopClockKey = 'S';
     board->AllKeyPress('s');
-    QVERIFY(!game.Clock[0].Running);
+    QVERIFY(!clockRunning());
     board->AllKeyPress('S');
-    QVERIFY(game.Clock[0].Running);
-    QVERIFY(board->tmrClock().isActive());
+    QVERIFY(clockRunning());
+    QVERIFY(BoardTimer(*board, "tmrClock").isActive());
 
     // A key bound twice runs only the first command of the order.
     settings.BuzzerKey = 'S';
     board->AllKeyPress('S');
-    QVERIFY(!game.Clock[0].Running);
+    QVERIFY(!clockRunning());
     QCOMPARE(player->count(QStringLiteral("Play")), 0);
     board->AllKeyPress(27); // Esc does nothing
     board->AllKeyPress(' ');
-    QVERIFY(!game.Clock[0].Running);
+    QVERIFY(!clockRunning());
     QCOMPARE(player->count(QStringLiteral("Play")), 0);
 }
 
@@ -108,28 +114,28 @@ void TestScoreboard::startStopAndReset()
 {
     openBoard();
     board->AllKeyPress('s');
-    QVERIFY(board->tmrClock().isActive());
+    QVERIFY(BoardTimer(*board, "tmrClock").isActive());
     time.advance(12'340);
     tickRunning();
     QCOMPARE(ShownFigure(group("sgmTime")), QStringLiteral(" 948"));
     time.advance(5'000);
     board->AllKeyPress('s');
-    QVERIFY(!board->tmrClock().isActive());
+    QVERIFY(!BoardTimer(*board, "tmrClock").isActive());
     // Stopped, the display keeps the last tick and time passes without effect.
     time.advance(60'000);
     QCOMPARE(ShownFigure(group("sgmTime")), QStringLiteral(" 948"));
     board->AllKeyPress('s');
     time.advance(1'000);
     tickRunning();
-    QCOMPARE(web.WebSBValues[4], QStringLiteral("9:47"));
+    QCOMPARE(published(Figure::Time), QStringLiteral("9:47"));
 
     // Reset while running stops both and shows the last entered time.
     board->AllKeyPress('r');
-    QVERIFY(!board->tmrClock().isActive());
-    QVERIFY(!game.Clock[0].Running);
-    QCOMPARE(web.WebSBValues[4], QStringLiteral("10:00"));
+    QVERIFY(!BoardTimer(*board, "tmrClock").isActive());
+    QVERIFY(!clockRunning());
+    QCOMPARE(published(Figure::Time), QStringLiteral("10:00"));
     board->AllKeyPress('r');
-    QCOMPARE(web.WebSBValues[4], QStringLiteral("10:00"));
+    QCOMPARE(published(Figure::Time), QStringLiteral("10:00"));
 }
 
 void TestScoreboard::countdownToZeroBuzzesOnce()
@@ -139,25 +145,25 @@ void TestScoreboard::countdownToZeroBuzzesOnce()
     board->AllKeyPress('s');
     time.advance(599'950);
     tickRunning();
-    QCOMPARE(web.WebSBValues[4], QStringLiteral("0.1"));
+    QCOMPARE(published(Figure::Time), QStringLiteral("0.1"));
     QCOMPARE(player->count(QStringLiteral("Play")), 0);
     time.advance(100);
     tickRunning();
     QCOMPARE(ShownFigure(group("sgmTime")), QStringLiteral(" 00 "));
-    QCOMPARE(web.WebSBValues[4], QStringLiteral("0.0"));
+    QCOMPARE(published(Figure::Time), QStringLiteral("0.0"));
     QCOMPARE(player->count(QStringLiteral("Play")), 1);
-    QVERIFY(!board->tmrClock().isActive());
-    QVERIFY(game.Clock[0].Running);
+    QVERIFY(!BoardTimer(*board, "tmrClock").isActive());
+    QVERIFY(clockRunning());
 
     // The next start/stop only stops the slot; the one after starts it and buzzes again.
     board->AllKeyPress('s');
-    QVERIFY(!game.Clock[0].Running);
-    QVERIFY(!board->tmrClock().isActive());
+    QVERIFY(!clockRunning());
+    QVERIFY(!BoardTimer(*board, "tmrClock").isActive());
     board->AllKeyPress('s');
     tickRunning();
     QCOMPARE(player->count(QStringLiteral("Play")), 2);
-    QVERIFY(!board->tmrClock().isActive());
-    QCOMPARE(web.WebSBValues[4], QStringLiteral("0.0"));
+    QVERIFY(!BoardTimer(*board, "tmrClock").isActive());
+    QCOMPARE(published(Figure::Time), QStringLiteral("0.0"));
 }
 
 void TestScoreboard::everyCharacterReachesTheDispatchOnce()
@@ -176,6 +182,23 @@ void TestScoreboard::everyCharacterReachesTheDispatchOnce()
     // A key that types nothing reaches no command.
     QTest::keyClick(score, Qt::Key_F5);
     QCOMPARE(player->count(QStringLiteral("Play")), 4);
+}
+
+void TestScoreboard::aCommandTypedIntoAFigureActsBeforeTheEntry()
+{
+    settings.BuzzerFile = QStringLiteral(VARNELO_TEST_WAV);
+    openBoard();
+    type("sgmScoreH", "s1b\r");
+    QVERIFY(clockRunning());
+    QCOMPARE(player->count(QStringLiteral("Play")), 1);
+    QCOMPARE(ShownFigure(group("sgmScoreH")), QStringLiteral(" 1"));
+    // On the clock too: the command runs, and the time typed around it still counts.
+    type("sgmTime", "1s2\r");
+    QVERIFY(!clockRunning());
+    QCOMPARE(published(Figure::Time), QStringLiteral("12.0"));
+    // A key typed where no figure is reaches the commands alone.
+    QTest::keyClick(label("lblTitle"), 's');
+    QVERIFY(clockRunning());
 }
 
 void TestScoreboard::clickOnADigitGivesItsGroupTheFocus()
@@ -201,21 +224,21 @@ void TestScoreboard::typingTheClock()
     DigitGroup *clock = group("sgmTime");
     TypeKeys(clock, "25.3\r");
     QCOMPARE(ShownFigure(clock), QStringLiteral("2503"));
-    QCOMPARE(web.WebSBValues[4], QStringLiteral("25:03"));
+    QCOMPARE(published(Figure::Time), QStringLiteral("25:03"));
     QCOMPARE(ui.beeps, 1);
     TypeKeys(clock, "6.05\r");
-    QCOMPARE(web.WebSBValues[4], QStringLiteral("6:05"));
+    QCOMPARE(published(Figure::Time), QStringLiteral("6:05"));
     TypeKeys(clock, "60\r");
-    QCOMPARE(web.WebSBValues[4], QStringLiteral("6:05"));
+    QCOMPARE(published(Figure::Time), QStringLiteral("6:05"));
     // Reset goes back to the last entered time, not to 10:00.
     board->AllKeyPress('s');
     time.advance(3'000);
     tickRunning();
     board->AllKeyPress('r');
-    QCOMPARE(web.WebSBValues[4], QStringLiteral("6:05"));
+    QCOMPARE(published(Figure::Time), QStringLiteral("6:05"));
     // A lone "." sets the clock to zero.
     TypeKeys(clock, ".\r");
-    QCOMPARE(web.WebSBValues[4], QStringLiteral("0.0"));
+    QCOMPARE(published(Figure::Time), QStringLiteral("0.0"));
     QCOMPARE(game.LastEnteredTime, 0);
 }
 
@@ -225,7 +248,7 @@ void TestScoreboard::aPartlyTypedClockSurvivesTypingInACounter()
     TypeKeys(group("sgmTime"), "20");
     TypeKeys(group("sgmShotsH"), "4\r");
     TypeKeys(group("sgmTime"), ".\r");
-    QCOMPARE(web.WebSBValues[4], QStringLiteral("20:00"));
+    QCOMPARE(published(Figure::Time), QStringLiteral("20:00"));
     QCOMPARE(ShownFigure(group("sgmShotsH")), QStringLiteral(" 4"));
 }
 
@@ -234,12 +257,12 @@ void TestScoreboard::startStopKeyBoundToADigitIsAlsoTyped()
     settings.StartStopClockKey = '5';
     openBoard();
     TypeKeys(group("sgmScoreH"), "5");
-    QVERIFY(game.Clock[0].Running);
+    QVERIFY(clockRunning());
     TypeKeys(group("sgmScoreH"), "\r");
     QCOMPARE(ShownFigure(group("sgmScoreH")), QStringLiteral(" 5"));
     // And s, unbound now, is neither a command nor a digit.
     TypeKeys(group("sgmScoreH"), "s");
-    QVERIFY(game.Clock[0].Running);
+    QVERIFY(clockRunning());
 }
 
 void TestScoreboard::committingATimeWhileRunningKeepsTheTimerOn()
@@ -248,11 +271,11 @@ void TestScoreboard::committingATimeWhileRunningKeepsTheTimerOn()
     openBoard();
     board->AllKeyPress('s');
     TypeKeys(group("sgmTime"), "\r"); // zero
-    QVERIFY(!game.Clock[0].Running);
-    QVERIFY(board->tmrClock().isActive());
+    QVERIFY(!clockRunning());
+    QVERIFY(BoardTimer(*board, "tmrClock").isActive());
     tickRunning();
     QCOMPARE(player->count(QStringLiteral("Play")), 1);
-    QVERIFY(!board->tmrClock().isActive());
+    QVERIFY(!BoardTimer(*board, "tmrClock").isActive());
 }
 
 void TestScoreboard::buzzerWithoutAFileIsSilent_data()

@@ -75,10 +75,10 @@ void TestHistory::undoAndRedoAcrossGroups()
     QCOMPARE(ShownFigure(group("sgmScoreH")), QStringLiteral(" 3"));
     undo();
     QCOMPARE(ShownFigure(group("sgmScoreH")), QStringLiteral(" 2"));
-    QCOMPARE(web.WebSBValues[3], QStringLiteral("2"));
+    QCOMPARE(published(Figure::ScoreH), QStringLiteral("2"));
     undo();
     QCOMPARE(ShownFigure(group("sgmPeriod")), QStringLiteral("0"));
-    QCOMPARE(web.WebSBValues[6], QStringLiteral("0"));
+    QCOMPARE(published(Figure::Period), QStringLiteral("0"));
     undo();
     QCOMPARE(ShownFigure(group("sgmScoreH")), QStringLiteral("00"));
     undo(); // nothing more to undo
@@ -104,21 +104,21 @@ void TestHistory::undoOfAClockEntryRestoresTheShownTime()
     board->AllKeyPress('s');
     time.advance(30'000);
     tick();
-    QCOMPARE(web.WebSBValues[4], QStringLiteral("9:30"));
+    QCOMPARE(published(Figure::Time), QStringLiteral("9:30"));
     type("sgmTime", "45.0\r");
-    QCOMPARE(web.WebSBValues[4], QStringLiteral("45:00"));
+    QCOMPARE(published(Figure::Time), QStringLiteral("45:00"));
     QCOMPARE(game.LastEnteredTime, 2700);
     undo();
-    QCOMPARE(web.WebSBValues[4], QStringLiteral("9:30"));
+    QCOMPARE(published(Figure::Time), QStringLiteral("9:30"));
     QCOMPARE(game.LastEnteredTime, 600);
-    QVERIFY(!game.Clock[0].Running);
+    QVERIFY(!clockRunning());
     // Time passing does not move the restored, stopped clock.
     time.advance(10'000);
-    QVERIFY(board->tmrClock().isActive());
+    QVERIFY(BoardTimer(*board, "tmrClock").isActive());
     tick();
-    QCOMPARE(web.WebSBValues[4], QStringLiteral("9:30"));
+    QCOMPARE(published(Figure::Time), QStringLiteral("9:30"));
     redo();
-    QCOMPARE(web.WebSBValues[4], QStringLiteral("45:00"));
+    QCOMPARE(published(Figure::Time), QStringLiteral("45:00"));
     QCOMPARE(game.LastEnteredTime, 2700);
 }
 
@@ -149,11 +149,11 @@ void TestHistory::historyHoldsFiftyChanges()
     for (int i = 0; i < 60; ++i) {
         type("sgmShotsH", "+1");
     }
-    QCOMPARE(web.WebSBValues[7], QStringLiteral("60"));
+    QCOMPARE(published(Figure::ShotsH), QStringLiteral("60"));
     for (int i = 0; i < 50; ++i) {
         undo();
     }
-    QCOMPARE(web.WebSBValues[7], QStringLiteral("10"));
+    QCOMPARE(published(Figure::ShotsH), QStringLiteral("10"));
 }
 
 void TestHistory::journalFollowsEveryChange()
@@ -261,7 +261,7 @@ void TestHistory::aResumedClockReadsInWholeTenths()
         QVERIFY2(value % ClockTenths(1) == 0, qPrintable(QString::number(value)));
     }
     // 600 - 1.2 - 15.7 - 1.4 = 581.7, shown rounded up as 9:42.
-    QCOMPARE(web.WebSBValues[4], QStringLiteral("9:42"));
+    QCOMPARE(published(Figure::Time), QStringLiteral("9:42"));
 }
 
 void TestHistory::resumingRestoresFiguresAndCountsTheClockOn()
@@ -283,18 +283,18 @@ void TestHistory::resumingRestoresFiguresAndCountsTheClockOn()
     board->ResumeGame(record);
     QCOMPARE(ShownFigure(group("sgmScoreH")), QStringLiteral(" 2"));
     QCOMPARE(ShownFigure(group("sgmSavesV")), QStringLiteral("11"));
-    QCOMPARE(web.WebSBValues[3], QStringLiteral("2"));
-    QCOMPARE(web.WebSBValues[12], QStringLiteral("11"));
+    QCOMPARE(published(Figure::ScoreH), QStringLiteral("2"));
+    QCOMPARE(published(Figure::SavesV), QStringLiteral("11"));
     QCOMPARE(game.LastEnteredTime, 1200);
-    QCOMPARE(web.WebSBValues[4], QStringLiteral("18:45"));
-    QVERIFY(game.Clock[0].Running);
-    QVERIFY(board->tmrClock().isActive());
+    QCOMPARE(published(Figure::Time), QStringLiteral("18:45"));
+    QVERIFY(clockRunning());
+    QVERIFY(BoardTimer(*board, "tmrClock").isActive());
     time.advance(1'000);
     tick();
-    QCOMPARE(web.WebSBValues[4], QStringLiteral("18:44"));
+    QCOMPARE(published(Figure::Time), QStringLiteral("18:44"));
     // Reset still goes back to the last time entered before the crash.
     board->AllKeyPress('r');
-    QCOMPARE(web.WebSBValues[4], QStringLiteral("20:00"));
+    QCOMPARE(published(Figure::Time), QStringLiteral("20:00"));
 }
 
 void TestHistory::figuresNameThemselves()

@@ -35,7 +35,6 @@ private Q_SLOTS:
     void parseBeepsOnlyForWellFormedTexts();
     void clockEntrySetsTheClockOnEnter();
     void clockEntryRefusalsChangeNothing();
-    void clockEntryRunsTheDispatchFirst();
 };
 
 void TestModCount::countdownReadsToTheTenthAndNeverBelowZero()
@@ -302,7 +301,7 @@ void TestModCount::clockEntrySetsTheClockOnEnter()
     FakeTime time;
     GameState game;
     QList<ClockValue> shown;
-    ClockEntryTarget target{game, time, nullptr, [&](ClockValue value) { shown.append(value); }};
+    ClockEntryTarget target{game, time, [&](ClockValue value) { shown.append(value); }};
     SetClock(game.Clock, ClockSeconds(600), 0, 0);
     StartClock(game.Clock, time, 0);
     const QString sgmTime = QStringLiteral("sgmTime");
@@ -327,7 +326,7 @@ void TestModCount::clockEntryRefusalsChangeNothing()
     game.LastEnteredTime = 600;
     int shows = 0;
     int beeps = 0;
-    ClockEntryTarget target{game, time, nullptr, [&](ClockValue) { ++shows; }};
+    ClockEntryTarget target{game, time, [&](ClockValue) { ++shows; }};
     SetClock(game.Clock, ClockSeconds(600), 0, 0);
     const QString sgmTime = QStringLiteral("sgmTime");
     const auto type = [&](const char *keys) {
@@ -346,24 +345,6 @@ void TestModCount::clockEntryRefusalsChangeNothing()
     // "+", "-", letters and Backspace are not collected; the space bar clears.
     type("1+-x\b0 5\r");
     QCOMPARE(game.LastEnteredTime, 5);
-}
-
-void TestModCount::clockEntryRunsTheDispatchFirst()
-{
-    FakeTime time;
-    GameState game;
-    QList<short> dispatched;
-    QString textAtDispatch;
-    ClockEntryTarget target{game, time,
-        [&](short key) {
-            dispatched.append(key);
-            textAtDispatch = game.ClockEntry.text;
-        },
-        nullptr};
-    EnterClockKey(target, QStringLiteral("sgmTime"), '1', 3599, 0, 0);
-    EnterClockKey(target, QStringLiteral("sgmTime"), '2', 3599, 0, 0);
-    QCOMPARE(dispatched, (QList<short>{'1', '2'}));
-    QCOMPARE(textAtDispatch, QStringLiteral("1"));
 }
 
 QTEST_APPLESS_MAIN(TestModCount)

@@ -1,11 +1,7 @@
-#include "board/digitdisplay.h"
-#include "board/scoreboardgame.h"
-#include "game/modsoccer.h"
 #include "remote/pairingcode.h"
 #include "remote/remotecommands.h"
 #include "settings/livesettings.h"
-#include "tests/support/fakes.h"
-#include "web/webstate.h"
+#include "tests/support/gamefixture.h"
 
 #include <QJsonDocument>
 #include <QSignalSpy>
@@ -36,79 +32,64 @@ private:
         return RunRemoteCommand(*m_game, QJsonDocument::fromJson(json).object());
     }
 
-    FakeTime m_time;
-    GameState m_state;
-    WebState m_web;
+    GameFixture m_fixture;
+    FakeTime &m_time = m_fixture.time;
+    GameState &m_state = m_fixture.game;
+    std::unique_ptr<ScoreboardGame> &m_game = m_fixture.model;
     LiveSettings m_settings;
-    std::unique_ptr<ScoreboardGame> m_game;
 };
 
 void TestRemoteCommands::init()
 {
-    m_state = {};
-    m_web = {};
-    m_game = std::make_unique<ScoreboardGame>(m_state, m_web, m_time, nullptr);
+    m_fixture.newGame();
 }
 
 void TestRemoteCommands::commands_data()
 {
     QTest::addColumn<QString>("command");
     QTest::addColumn<QString>("error"); // empty: accepted
-    QTest::addColumn<QString>("ledArray");
+    QTest::addColumn<Figure>("figure");
     QTest::addColumn<qint64>("value"); // the figure's value afterwards
 
     QTest::newRow("set") << R"({"command":"set","figure":"homeScore","value":7})"
-                         << ""
-                         << "sgmScoreH" << qint64(7);
+                         << "" << Figure::ScoreH << qint64(7);
     QTest::newRow("add one") << R"({"command":"add","figure":"visitorShots"})"
-                             << ""
-                             << "sgmShotsV" << qint64(1);
+                             << "" << Figure::ShotsV << qint64(1);
     QTest::newRow("add three") << R"({"command":"add","figure":"homeSaves","by":3})"
-                               << ""
-                               << "sgmSavesH" << qint64(3);
+                               << "" << Figure::SavesH << qint64(3);
     QTest::newRow("below the range") << R"({"command":"add","figure":"homeScore","by":-1})"
-                                     << "out of range"
-                                     << "sgmScoreH" << qint64(0);
+                                     << "out of range" << Figure::ScoreH << qint64(0);
     QTest::newRow("above the range") << R"({"command":"set","figure":"homeCornerKicks","value":10})"
-                                     << "out of range"
-                                     << "sgmCKH" << qint64(0);
+                                     << "out of range" << Figure::CKH << qint64(0);
     QTest::newRow("period 0") << R"({"command":"set","figure":"period","value":0})"
-                              << "out of range"
-                              << "sgmPeriod" << qint64(0);
+                              << "out of range" << Figure::Period << qint64(0);
     QTest::newRow("a fraction") << R"({"command":"set","figure":"homeScore","value":1.5})"
-                                << "not a whole number"
-                                << "sgmScoreH" << qint64(0);
+                                << "not a whole number" << Figure::ScoreH << qint64(0);
     QTest::newRow("a text") << R"({"command":"set","figure":"homeScore","value":"3"})"
-                            << "not a whole number"
-                            << "sgmScoreH" << qint64(0);
+                            << "not a whole number" << Figure::ScoreH << qint64(0);
     QTest::newRow("huge") << R"({"command":"add","figure":"homeScore","by":1e300})"
-                          << "not a whole number"
-                          << "sgmScoreH" << qint64(0);
+                          << "not a whole number" << Figure::ScoreH << qint64(0);
     QTest::newRow("the clock is no counter") << R"({"command":"set","figure":"clock","value":1})"
-                                             << "unknown figure"
-                                             << "sgmScoreH" << qint64(0);
+                                             << "unknown figure" << Figure::ScoreH << qint64(0);
     QTest::newRow("no figure") << R"({"command":"add"})"
-                               << "unknown figure"
-                               << "sgmScoreH" << qint64(0);
+                               << "unknown figure" << Figure::ScoreH << qint64(0);
     QTest::newRow("unknown") << R"({"command":"explode"})"
-                             << "unknown command"
-                             << "sgmScoreH" << qint64(0);
+                             << "unknown command" << Figure::ScoreH << qint64(0);
     QTest::newRow("no command") << R"({"figure":"homeScore"})"
-                                << "unknown command"
-                                << "sgmScoreH" << qint64(0);
+                                << "unknown command" << Figure::ScoreH << qint64(0);
 }
 
 void TestRemoteCommands::commands()
 {
     QFETCH(QString, command);
     QFETCH(QString, error);
-    QFETCH(QString, ledArray);
+    QFETCH(Figure, figure);
     const CommandResult result
         = RunRemoteCommand(*m_game, QJsonDocument::fromJson(command.toUtf8()).object());
     QCOMPARE(result.ok, error.isEmpty());
     QCOMPARE(result.error, error);
-    QTEST(ShownValue(*m_game->figure(ledArray)), "value");
-    QCOMPARE(m_game->undoStack().count(), error.isEmpty() ? 1 : 0);
+    QTEST(qint64(m_game->value(figure)), "value");
+    QCOMPARE(m_game->history().count(), error.isEmpty() ? 1 : 0);
 }
 
 void TestRemoteCommands::aRemoteChangeIsUndoneLikeAKey()
@@ -116,15 +97,15 @@ void TestRemoteCommands::aRemoteChangeIsUndoneLikeAKey()
     run(R"({"command":"set","figure":"visitorScore","value":4})");
     const auto clock = run(R"({"command":"clock","minutes":45,"seconds":0})");
     QVERIFY(clock.ok);
-    QCOMPARE(m_web.WebSBValues[4], QStringLiteral("45:00"));
+    QCOMPARE(m_fixture.published(Figure::Time), QStringLiteral("45:00"));
     QCOMPARE(m_state.LastEnteredTime, 45 * 60);
     QVERIFY(!run(R"({"command":"clock","minutes":60,"seconds":0})").ok);
     QVERIFY(!run(R"({"command":"clock","minutes":1,"seconds":60})").ok);
     m_game->undo();
-    QCOMPARE(m_web.WebSBValues[4], QStringLiteral("10:00"));
+    QCOMPARE(m_fixture.published(Figure::Time), QStringLiteral("10:00"));
     m_game->undo();
-    QCOMPARE(m_web.WebSBValues[5], QStringLiteral("0"));
-    QCOMPARE(ShownValue(*m_game->figure(QStringLiteral("sgmScoreV"))), 0);
+    QCOMPARE(m_fixture.published(Figure::ScoreV), QStringLiteral("0"));
+    QCOMPARE(m_fixture.digits(Figure::ScoreV), QStringLiteral("00"));
 }
 
 void TestRemoteCommands::startAndStopAreIdempotent()

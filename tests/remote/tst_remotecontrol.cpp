@@ -1,10 +1,6 @@
-#include "board/digitdisplay.h"
-#include "board/scoreboardgame.h"
-#include "game/modsoccer.h"
 #include "remote/remotecontrol.h"
 #include "settings/livesettings.h"
-#include "tests/support/fakes.h"
-#include "web/webstate.h"
+#include "tests/support/gamefixture.h"
 
 #include <QElapsedTimer>
 #include <QJsonDocument>
@@ -48,12 +44,11 @@ private:
     // A paired WebSocket device; its messages are collected in `messages`.
     std::unique_ptr<QWebSocket> pair(QList<QJsonObject> &messages, const QString &code);
 
-    FakeTime m_time;
-    GameState m_state;
-    WebState m_web;
+    GameFixture m_fixture;
+    FakeTime &m_time = m_fixture.time;
+    std::unique_ptr<ScoreboardGame> &m_game = m_fixture.model;
     LiveSettings m_settings;
     int m_saves = 0;
-    std::unique_ptr<ScoreboardGame> m_game;
     std::unique_ptr<RemoteControl> m_remote;
     QNetworkAccessManager m_network;
     std::vector<std::unique_ptr<QNetworkReply>> m_replies;
@@ -61,12 +56,10 @@ private:
 
 void TestRemoteControl::init()
 {
-    m_state = {};
-    m_web = {};
+    m_fixture.newGame();
     m_settings = {};
     m_settings.RemoteCode = QStringLiteral("ABCD1234EFGHJ");
     m_saves = 0;
-    m_game = std::make_unique<ScoreboardGame>(m_state, m_web, m_time, nullptr);
     m_remote = std::make_unique<RemoteControl>(*m_game, m_settings, [this] { ++m_saves; });
     QVERIFY(m_remote->listen({QStringLiteral("127.0.0.1")}, 0));
     QVERIFY(m_remote->port() != 0);
@@ -154,7 +147,7 @@ void TestRemoteControl::theApiWantsTheCode()
     const QJsonObject reply = QJsonDocument::fromJson(answer.body).object();
     QCOMPARE(reply.value(u"ok").toBool(), answer.status == 200);
     QVERIFY(answer.status == 200 || !reply.value(u"error").toString().isEmpty());
-    QTEST(int(ShownValue(*m_game->figure(QStringLiteral("sgmScoreH")))), "homeScore");
+    QTEST(m_game->value(Figure::ScoreH), "homeScore");
     // The state reads back with the same code.
     const Answer state = request("GET", QStringLiteral("/api/state"), "ABCD1234EFGHJ");
     QCOMPARE(state.status, 200);
@@ -204,7 +197,7 @@ void TestRemoteControl::everyDeviceSeesEveryChange()
         return m.value(u"type").toString() == QLatin1String("reply") && m.value(u"id").toInt() == 7
             && m.value(u"ok").toBool();
     }));
-    m_game->typeKey(QStringLiteral("sgmCKV"), '4');
+    m_game->typeKey(Figure::CKV, '4');
     QTRY_COMPARE(lastState(first)[u"figures"][u"visitorCornerKicks"].toInt(), 4);
     QCOMPARE(int(stranger.size()), 1); // nothing is pushed to a device that did not pair
 

@@ -1,11 +1,10 @@
-#include "board/scoreboardgame.h"
 #include "game/modsoccer.h"
+#include "game/scoreboardgame.h"
 #include "game/timesource.h"
 #include "languages/languages.h"
 #include "remote/remotecontrol.h"
 #include "settings/livesettings.h"
 #include "tests/service/chromiumsession.h"
-#include "web/webstate.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -31,13 +30,12 @@ protected:
     {
         MonotonicTimeSource time;
         GameState state;
-        WebState web;
         LiveSettings settings;
         settings.TitleText = QStringLiteral("Cup final");
         settings.HomeText = QStringLiteral("Rovers");
         settings.GuestText = QStringLiteral("United");
         settings.RemoteCode = QStringLiteral("ABCD1234EFGHJ");
-        ScoreboardGame game(state, web, time, nullptr);
+        ScoreboardGame game(state, time, nullptr);
         QTimer ticks;
         ticks.setInterval(50);
         QObject::connect(&ticks, &QTimer::timeout, &game, &ScoreboardGame::tick);

@@ -6,6 +6,7 @@
 #include "startup/fonts.h"
 #include "startup/frmhelp.h"
 #include "startup/frmsplash.h"
+#include "tests/support/boardkeys.h"
 #include "tests/support/programfolder.h"
 #include "tests/support/recordingui.h"
 #include "tests/support/scriptedhttpserver.h"
@@ -109,7 +110,7 @@ void TestApplication::optionsDuringARunningCountdown()
     goToBoard();
     frmScoreboard *board = m_app->board();
     int ticks = 0;
-    connect(&board->tmrClock(), &QTimer::timeout, this, [&ticks] { ++ticks; });
+    connect(&BoardTimer(*board, "tmrClock"), &QTimer::timeout, this, [&ticks] { ++ticks; });
     board->AllKeyPress('s');
     int ticksWhileOpen = -1;
     bool sawDialog = false;
@@ -129,7 +130,7 @@ void TestApplication::optionsDuringARunningCountdown()
     board->AllKeyPress('o');
     QVERIFY(sawDialog);
     QVERIFY2(ticksWhileOpen >= 2, qPrintable(QString::number(ticksWhileOpen)));
-    QVERIFY(board->tmrClock().isActive());
+    QVERIFY(BoardTimer(*board, "tmrClock").isActive());
     QCOMPARE(board->findChild<BoardLabel *>(QStringLiteral("lblTitle"))->text(),
         QStringLiteral("Cup Final"));
     QSettings stored(SettingsPathIn(m_dir.path()), QSettings::IniFormat);
@@ -183,7 +184,7 @@ void TestApplication::theSixthRefusalIsToldWhileTheOptionsAreOpen()
     m_app->web().switchPublishing(0);
     m_app->web().WebSBFailCount = 5;
     // The board's update is on its way when the operator opens the options.
-    QMetaObject::invokeMethod(&board->tmrUpdateWeb(), "timeout");
+    QMetaObject::invokeMethod(&BoardTimer(*board, "tmrUpdateWeb"), "timeout");
     QString statusWhileOpen;
     QTimer::singleShot(0, this, [&] {
         auto *options = qobject_cast<frmOptions *>(QApplication::activeModalWidget());
@@ -199,7 +200,7 @@ void TestApplication::theSixthRefusalIsToldWhileTheOptionsAreOpen()
     QCOMPARE(m_ui.messages.at(0).title, QStringLiteral("Web Scoreboard Error"));
     QCOMPARE(statusWhileOpen, QStringLiteral("Error Connecting"));
     QCOMPARE(m_app->web().WebSBFailCount, qint16(6));
-    QVERIFY(!board->tmrUpdateWeb().isActive());
+    QVERIFY(!BoardTimer(*board, "tmrUpdateWeb").isActive());
 }
 
 QTEST_MAIN(TestApplication)

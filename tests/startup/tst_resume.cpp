@@ -4,9 +4,11 @@
 #include "startup/application.h"
 #include "startup/fonts.h"
 #include "startup/frmsplash.h"
+#include "tests/support/boardkeys.h"
 #include "tests/support/fakes.h"
 #include "tests/support/programfolder.h"
 #include "tests/support/recordingui.h"
+#include "web/modwebsb.h"
 #include "web/webstate.h"
 
 #include <QProcess>
@@ -93,11 +95,12 @@ void TestResume::aKilledGameIsResumedAsItWas()
     QVERIFY(board);
     QCOMPARE(board->group(QStringLiteral("sgmScoreH"))->caption(0), qint16(3));
     QCOMPARE(board->group(QStringLiteral("sgmPeriod"))->caption(0), qint16(2));
-    QCOMPARE(varnelo->web().WebSBValues[3], QStringLiteral("3"));
+    const QStringList sent = WebSBFieldValues(varnelo->settings(), varnelo->web());
+    QCOMPARE(sent.at(3), QStringLiteral("3"));
     const ClockValue expected = record->BaseValue - record->ElapsedTime - ClockSeconds(7);
-    QCOMPARE(varnelo->web().WebSBValues[4], ShowClock(expected).text);
-    QVERIFY(varnelo->game().Clock[0].Running);
-    QVERIFY(board->tmrClock().isActive());
+    QCOMPARE(sent.at(4), ShowClock(expected).text);
+    QVERIFY(board->scoreboardGame().clockRunning());
+    QVERIFY(BoardTimer(*board, "tmrClock").isActive());
     board->close();
     QVERIFY(!journal.exists());
 }

@@ -10,6 +10,7 @@
 #include "tests/support/fakes.h"
 #include "tests/support/recordingui.h"
 #include "web/httpclient.h"
+#include "web/modwebsb.h"
 #include "web/webstate.h"
 
 #include <QMetaObject>
@@ -96,6 +97,12 @@ public:
     // Types `keys` on a group as the operator would; "\r" is Enter.
     void type(const char *name, const char *keys) const { TypeKeys(group(name), keys); }
     // One tick of the clock timer, and one of the web timer, without waiting for them.
-    void tick() { QMetaObject::invokeMethod(&board->tmrClock(), "timeout"); }
-    void webTick() { QMetaObject::invokeMethod(&board->tmrUpdateWeb(), "timeout"); }
+    void tick() { QMetaObject::invokeMethod(&BoardTimer(*board, "tmrClock"), "timeout"); }
+    void webTick() { QMetaObject::invokeMethod(&BoardTimer(*board, "tmrUpdateWeb"), "timeout"); }
+    bool clockRunning() const { return board->scoreboardGame().clockRunning(); }
+    // What an update to the web scoreboard would carry for `figure` now.
+    QString published(Figure figure) const
+    {
+        return WebSBFieldValues(settings, web).at(InfoOf(figure).webSlot);
+    }
 };

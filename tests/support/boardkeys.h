@@ -3,6 +3,7 @@
 #include "board/digitgroup.h"
 
 #include <QTest>
+#include <QTimer>
 
 // What the audience reads on a digit group: left to right for the clock, highest digit first
 // for a counter; blanks as spaces.
@@ -28,4 +29,12 @@ inline void TypeKeys(QWidget *target, const char *keys)
             QTest::keyClick(target, *c);
         }
     }
+}
+
+// One of the board's timers by its name ("tmrClock", "tmrUpdateWeb").
+inline QTimer &BoardTimer(const QObject &board, const char *name)
+{
+    auto *timer = board.findChild<QTimer *>(QLatin1String(name));
+    Q_ASSERT(timer);
+    return *timer;
 }

@@ -1,4 +1,5 @@
 #include "settings/settingsstore.h"
+#include "tests/support/gamefixture.h"
 #include "tests/support/recordingprompts.h"
 #include "tests/support/scriptedhttpserver.h"
 #include "web/httpclient.h"
@@ -40,6 +41,7 @@ private:
     int send(const QString &page = QStringLiteral("page"), bool final = false);
 
     LiveSettings m_settings;
+    GameFixture m_game;
     WebState m_web;
     std::unique_ptr<RecordingPrompts> m_prompts;
     std::unique_ptr<ScriptedHttpServer> m_server;
@@ -52,11 +54,9 @@ void TestModWebSB::init()
     m_client = std::make_unique<QtHttpClient>(500);
     m_settings = DefaultSettings(QString());
     m_settings.ServiceAddress = m_server->baseAddress();
+    m_game.newGame();
     m_web = {};
-    for (std::size_t slot = 3; slot <= 12; ++slot) {
-        m_web.WebSBValues[slot] = QStringLiteral("0");
-    }
-    m_web.WebSBValues[4] = QStringLiteral("10:00");
+    m_web.game = m_game.model.get();
     m_web.WebSBFailCount = 0;
     m_prompts = std::make_unique<RecordingPrompts>();
 }
@@ -170,7 +170,7 @@ void TestModWebSB::tooManyRefusalsSendNothing()
 
 void TestModWebSB::beforeTheBoardExistsTheFiguresAreEmpty()
 {
-    m_web.WebSBValues = {};
+    m_web.game = nullptr;
     m_server->answer("1|HomeHomeGuest");
     QCOMPARE(send(), 1);
     QVERIFY2(m_server->targets.at(0).contains(QLatin1String("&hs=&gt=&vs=&per=")),
@@ -299,7 +299,7 @@ void TestModWebSB::nothingIsAcceptedWhenEverythingIsEmpty()
     m_settings.TitleText.clear();
     m_settings.HomeText.clear();
     m_settings.GuestText.clear();
-    m_web.WebSBValues = {};
+    m_web.game = nullptr;
     m_server->answer("1|");
     QCOMPARE(send(), 0);
     QCOMPARE(m_web.WebSBFailCount, qint16(1));

@@ -105,7 +105,7 @@ void TestPublishing::theBoardStartsPublishingOnlyWhenItIsOn()
     QFETCH(bool, publishing);
     web.WebSBFailCount = failCount;
     open();
-    QCOMPARE(board->tmrUpdateWeb().isActive(), publishing);
+    QCOMPARE(BoardTimer(*board, "tmrUpdateWeb").isActive(), publishing);
 }
 
 void TestPublishing::paceFollowsTheService()
@@ -138,7 +138,7 @@ void TestPublishing::paceFollowsTheService()
         QCOMPARE(m_server->targets.size(), 5 + i / 3);
     }
     // The figures sent are the board's.
-    web.WebSBValues[3] = QStringLiteral("2");
+    board->scoreboardGame().setFigure(Figure::ScoreH, 2);
     for (int i = 0; i < 3; ++i) {
         webTick();
         waitIdle();
@@ -172,7 +172,8 @@ void TestPublishing::theClockKeepsTickingWhileTheServiceIsSilent()
     m_timeoutMs = 1500;
     open();
     int clockTicks = 0;
-    connect(&board->tmrClock(), &QTimer::timeout, this, [&clockTicks] { ++clockTicks; });
+    connect(
+        &BoardTimer(*board, "tmrClock"), &QTimer::timeout, this, [&clockTicks] { ++clockTicks; });
     board->AllKeyPress('s');
     webTick();
     // Clock ticks keep coming while the update waits for its reply.
@@ -183,7 +184,7 @@ void TestPublishing::theClockKeepsTickingWhileTheServiceIsSilent()
     QCOMPARE(ui.messages.size(), 1);
     QCOMPARE(ui.messages.at(0).text, QStringLiteral("Error sending information to server!"));
     QCOMPARE(web.WebSBFailCount, qint16(0));
-    QVERIFY(board->tmrUpdateWeb().isActive());
+    QVERIFY(BoardTimer(*board, "tmrUpdateWeb").isActive());
 }
 
 void TestPublishing::sixthRefusalStopsPublishingWithOneMessage()
@@ -194,13 +195,13 @@ void TestPublishing::sixthRefusalStopsPublishingWithOneMessage()
         webTick();
         waitIdle();
         QCOMPARE(web.WebSBFailCount, qint16(i));
-        QVERIFY(board->tmrUpdateWeb().isActive());
+        QVERIFY(BoardTimer(*board, "tmrUpdateWeb").isActive());
     }
     QVERIFY(ui.messages.isEmpty());
     webTick();
     waitIdle();
     QCOMPARE(web.WebSBFailCount, qint16(6));
-    QVERIFY(!board->tmrUpdateWeb().isActive());
+    QVERIFY(!BoardTimer(*board, "tmrUpdateWeb").isActive());
     QCOMPARE(ui.messages.size(), 1);
     QCOMPARE(ui.messages.at(0).title, QStringLiteral("Web Scoreboard Error"));
     QCOMPARE(ui.messages.at(0).text,
@@ -228,7 +229,7 @@ void TestPublishing::closingOffersAFinalUpdate()
     // The final update has completed by the time the board has closed.
     QCOMPARE(m_server->targets.size(), 1);
     QCOMPARE(m_server->field(QStringLiteral("final")), QStringLiteral("1"));
-    QVERIFY(!board->tmrUpdateWeb().isActive());
+    QVERIFY(!BoardTimer(*board, "tmrUpdateWeb").isActive());
     QVERIFY(!board->isVisible());
 
     // Answered No: no final update, and the state stays as it was.
@@ -293,7 +294,7 @@ void TestPublishing::stopWhileAnUpdateIsInFlightStaysStopped()
     board->AllKeyPress('o');
     QVERIFY(!revived);
     QCOMPARE(web.WebSBFailCount, qint16(-1));
-    QVERIFY(!board->tmrUpdateWeb().isActive());
+    QVERIFY(!BoardTimer(*board, "tmrUpdateWeb").isActive());
     QVERIFY(ui.messages.isEmpty());
     QCOMPARE(m_server->targets.size(), finalUpdate ? 2 : 1);
     if (finalUpdate) {

@@ -1,13 +1,7 @@
-#include "modshowdigits.h"
+#include "numberentry.h"
 
-#include "game/figures.h"
-
-#include "board/digitgroup.h"
 #include "game/modsoccer.h"
 #include "settings/typedkeys.h"
-#include "web/webstate.h"
-
-#include <optional>
 
 namespace {
 
@@ -49,31 +43,16 @@ std::optional<qint64> signedNumber(const QString &text, qsizetype from)
     return leadingNumber(text, from);
 }
 
-void commit(NumberEntryTarget &target, DigitDisplay &group, int minimum, int maximum)
-{
-    CommitNumber(group, target.NumberEntry.text, minimum, maximum, target.web);
-    target.NumberEntry.text.clear();
-}
-
 } // namespace
 
-int WebSlotOf(const QString &groupName)
+std::optional<int> EnterNumberKey(
+    EntryRecord &entry, const FigureInfo &figure, int current, short keyAscii)
 {
-    const QByteArray name = groupName.toLatin1();
-    const FigureInfo *figure = FigureNamed(std::string_view(name.constData(), size_t(name.size())));
-    return figure ? figure->webSlot : -1;
-}
-
-void EnterNumberKey(
-    NumberEntryTarget &target, DigitDisplay &group, short keyAscii, int minimum, int maximum)
-{
-    if (target.allKeyPress) {
-        target.allKeyPress(keyAscii);
-    }
-    EntryRecord &entry = target.NumberEntry;
-    if (entry.owner != group.groupName()) {
+    const QString owner
+        = QString::fromLatin1(figure.ledArray.data(), qsizetype(figure.ledArray.size()));
+    if (entry.owner != owner) {
         entry.text.clear();
-        entry.owner = group.groupName();
+        entry.owner = owner;
     }
     const QChar key(static_cast<char16_t>(keyAscii));
     if (isDigit(key) || key == QLatin1Char('+') || key == QLatin1Char('-')) {
@@ -83,23 +62,23 @@ void EnterNumberKey(
     }
     const bool signedText
         = entry.text.startsWith(QLatin1Char('+')) || entry.text.startsWith(QLatin1Char('-'));
-    // Each test runs on every key; after a commit the text is empty, and committing an empty
-    // text changes nothing.
-    if (group.digitCount() == 1 && !signedText) {
-        commit(target, group, minimum, maximum);
+    // A one-digit figure takes each digit at once; a signed change is done with its first digit;
+    // anything else waits for Enter. Committing clears the text, refused or not.
+    const bool complete = (DigitCount(figure) == 1 && !signedText)
+        || (entry.text.size() > 1 && signedText && isDigit(entry.text.at(1)))
+        || keyAscii == KeyCode::Enter;
+    if (!complete) {
+        return std::nullopt;
     }
-    if (entry.text.size() > 1 && signedText && isDigit(entry.text.at(1))) {
-        commit(target, group, minimum, maximum);
-    }
-    if (keyAscii == KeyCode::Enter) {
-        commit(target, group, minimum, maximum);
-    }
+    const QString text = entry.text;
+    entry.text.clear();
+    return CommitNumber(text, current, figure.minimum, figure.maximum);
 }
 
-void CommitNumber(DigitDisplay &group, const QString &text, int minimum, int maximum, WebState &web)
+std::optional<int> CommitNumber(const QString &text, int current, int minimum, int maximum)
 {
     if (text.isEmpty()) {
-        return;
+        return std::nullopt;
     }
     const QChar first = text.at(0);
     std::optional<qint64> value;
@@ -108,22 +87,11 @@ void CommitNumber(DigitDisplay &group, const QString &text, int minimum, int max
     } else if (first == QLatin1Char('+') || first == QLatin1Char('-')) {
         const auto change = signedNumber(text, 1);
         if (change) {
-            value = first == QLatin1Char('+') ? ShownValue(group) + *change
-                                              : ShownValue(group) - *change;
+            value = first == QLatin1Char('+') ? current + *change : current - *change;
         }
     }
     if (!value || *value < minimum || *value > maximum) {
-        return;
+        return std::nullopt;
     }
-    const QString shown = QString::number(*value);
-    const int slot = WebSlotOf(group.groupName());
-    if (slot >= 0) {
-        web.WebSBValues[static_cast<std::size_t>(slot)] = shown;
-    }
-    for (int i = 0; i < group.digitCount(); ++i) {
-        const qsizetype fromRight = shown.size() - 1 - i;
-        group.setCaption(i,
-            fromRight >= 0 ? static_cast<qint16>(shown.at(fromRight).unicode() - u'0')
-                           : qint16(-1));
-    }
+    return static_cast<int>(*value);
 }
