@@ -2,6 +2,7 @@
 
 #include "board/boardlabel.h"
 #include "board/boardshape.h"
+#include "board/boardshortcut.h"
 #include "board/digitgroup.h"
 #include "board/figureaccessible.h"
 #include "board/focusmarker.h"
@@ -125,16 +126,12 @@ void frmScoreboard::Load()
 void frmScoreboard::setUpFocusMarker()
 {
     // A key that types no character, so that no binding and no figure can take it.
-    auto *action = new QAction(tr("Mark the focused figure"), this);
-    action->setObjectName(QStringLiteral("actFocusMarker"));
-    action->setShortcut(QKeySequence(Qt::Key_F7));
-    action->setShortcutContext(Qt::WindowShortcut);
-    connect(action, &QAction::triggered, this, [this] {
-        qint16 &shown = m_context.settings.ShowFocusMarker;
-        shown = shown ? 0 : 1;
-        refreshMarker();
-    });
-    addAction(action);
+    AddBoardShortcut(
+        *this, "actFocusMarker", tr("Mark the focused figure"), QKeySequence(Qt::Key_F7), [this] {
+            qint16 &shown = m_context.settings.ShowFocusMarker;
+            shown = shown ? 0 : 1;
+            refreshMarker();
+        });
     m_focusWatch = connect(qApp, &QApplication::focusChanged, this, &frmScoreboard::refreshMarker);
     refreshMarker();
 }
@@ -155,29 +152,13 @@ void frmScoreboard::refreshMarker()
 void frmScoreboard::setUpPlacementKeys()
 {
     // Keys that type no character, taken as shortcuts before they reach any figure.
-    const struct
-    {
-        const char *name;
-        QKeySequence keys;
-        std::function<void()> act;
-    } commands[] = {
-        {"actFullScreen", QKeySequence(Qt::Key_F11),
-            [this] {
-                showPlaced({placement().screenName, !isFullScreen()});
-            }},
-        {"actPreviousScreen", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Left),
-            [this] { moveToNeighbourScreen(-1); }},
-        {"actNextScreen", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Right),
-            [this] { moveToNeighbourScreen(1); }},
-    };
-    for (const auto &command : commands) {
-        auto *action = new QAction(this);
-        action->setObjectName(QLatin1String(command.name));
-        action->setShortcut(command.keys);
-        action->setShortcutContext(Qt::WindowShortcut);
-        connect(action, &QAction::triggered, this, command.act);
-        addAction(action);
-    }
+    AddBoardShortcut(*this, "actFullScreen", {}, QKeySequence(Qt::Key_F11), [this] {
+        showPlaced({placement().screenName, !isFullScreen()});
+    });
+    AddBoardShortcut(*this, "actPreviousScreen", {},
+        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Left), [this] { moveToNeighbourScreen(-1); });
+    AddBoardShortcut(*this, "actNextScreen", {}, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Right),
+        [this] { moveToNeighbourScreen(1); });
 }
 
 BoardPlacement frmScoreboard::placement() const
@@ -361,28 +342,15 @@ JournalRecord frmScoreboard::journalRecord() const
 void frmScoreboard::setUpHistory()
 {
     // Shortcuts are taken before any key reaches a figure, so these never type a character.
-    const struct
-    {
-        const char *name;
-        const char *text;
-        QKeySequence keys;
-        void (ScoreboardGame::*act)();
-    } commands[] = {
-        {"actUndo", QT_TR_NOOP("Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z), &ScoreboardGame::undo},
-        {"actRedo", QT_TR_NOOP("Redo"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
-            &ScoreboardGame::redo},
-    };
-    for (const auto &command : commands) {
-        auto *action = new QAction(tr(command.text), this);
-        action->setObjectName(QLatin1String(command.name));
-        action->setShortcut(command.keys);
-        action->setShortcutContext(Qt::WindowShortcut);
-        connect(action, &QAction::triggered, this, [this, act = command.act] {
-            (m_scoreboardGame.*act)();
+    AddBoardShortcut(*this, "actUndo", tr("Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z), [this] {
+        m_scoreboardGame.undo();
+        refreshMarker();
+    });
+    AddBoardShortcut(
+        *this, "actRedo", tr("Redo"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), [this] {
+            m_scoreboardGame.redo();
             refreshMarker();
         });
-        addAction(action);
-    }
 }
 
 void frmScoreboard::keyPressEvent(QKeyEvent *event)
@@ -406,18 +374,34 @@ void frmScoreboard::resizeEvent(QResizeEvent *event)
 
 void frmScoreboard::closeEvent(QCloseEvent *event)
 {
-    // A second close while the first still asks or sends waits for that one.
-    if (m_closing) {
-        event->ignore();
+    // The final update is done: this is the close that closes.
+    if (m_closed) {
+        event->accept();
         return;
     }
-    // Closing cannot be cancelled; publishing only adds the offer of a final update. A normal
-    // close ends the game: from here on nothing is journalled, and the journal goes at the end.
+    // A second close while the first still asks or sends waits for that one.
+    event->ignore();
+    if (m_closing) {
+        return;
+    }
+    // Closing cannot be cancelled; publishing only adds the offer of a final update, which the
+    // board waits for showing that it waits. A normal close ends the game: from here on nothing
+    // is journalled, and the journal goes at the end.
     m_closing = true;
     m_scoreboardGame.endGame();
-    event->accept();
-    m_publisher.close(*m_inet1, *m_prompts, [this] { m_tmrUpdateWeb.stop(); });
-    if (m_context.journal) {
-        m_context.journal->discard();
+    const auto finish = [this] {
+        if (m_context.journal) {
+            m_context.journal->discard();
+        }
+        m_closed = true;
+    };
+    if (m_publisher.close(
+            *m_inet1, *m_prompts, [this] { m_tmrUpdateWeb.stop(); },
+            [this, finish] {
+                finish();
+                close();
+            })) {
+        finish();
+        event->accept();
     }
 }

@@ -138,8 +138,9 @@ private:
     DigitGroup *m_clock = nullptr;
     QPointer<FocusMarker> m_marker;
     QMetaObject::Connection m_focusWatch;
-    // The board is closing.
+    // The board is closing, and has nothing left to wait for.
     bool m_closing = false;
+    bool m_closed = false;
     // Declared last, so it is gone before anything its callbacks use.
     std::unique_ptr<HttpClient> m_inet1;
 };

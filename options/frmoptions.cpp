@@ -19,6 +19,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QKeyEvent>
+#include <QPointer>
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QSettings>
@@ -192,25 +193,20 @@ void frmOptions::onStartStopWebSB()
         return;
     }
     m_webBusy = true;
+    // The dialog shows that it waits meanwhile; the board's clock runs on.
+    const auto finished = [self = QPointer<frmOptions>(this)] {
+        if (self) {
+            self->m_webBusy = false;
+            self->UpdateWebSBStatus();
+        }
+    };
     if (m_web.publishing()) {
-        stopWebSB();
+        m_publisher.stop(*m_inet1, *m_prompts, finished);
     } else {
-        startWebSB();
+        m_webTab->setEntriesEnabled(false);
+        m_publisher.start(m_webTab->url(), m_webTab->passCode(), m_webTab->serviceAddress(),
+            *m_inet1, *m_prompts, [finished](bool) { finished(); });
     }
-    m_webBusy = false;
-    UpdateWebSBStatus();
-}
-
-void frmOptions::startWebSB()
-{
-    m_webTab->setEntriesEnabled(false);
-    m_publisher.start(
-        m_webTab->url(), m_webTab->passCode(), m_webTab->serviceAddress(), *m_inet1, *m_prompts);
-}
-
-void frmOptions::stopWebSB()
-{
-    m_publisher.stop(*m_inet1, *m_prompts);
 }
 
 void frmOptions::closeEvent(QCloseEvent *event)

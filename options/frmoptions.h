@@ -56,8 +56,6 @@ private Q_SLOTS:
 private:
     void Load();
     void onOk();
-    void startWebSB();
-    void stopWebSB();
     void newRemoteCode();
 
     LiveSettings &m_settings;

@@ -3,7 +3,6 @@
 #include "ui/uiservices.h"
 
 #include <QApplication>
-#include <QPointer>
 #include <QWidget>
 
 WindowPrompts::WindowPrompts(UiServices &ui, QWidget *window)
@@ -34,20 +33,23 @@ bool WindowPrompts::ask(const QString &title, const QString &text)
     return m_ui.askYesNo(window(), title, text);
 }
 
-void WindowPrompts::waitUntil(const std::function<bool()> &finished)
+void WindowPrompts::setWaiting(bool waiting)
 {
-    if (finished()) {
+    if (waiting == m_waiting) {
         return;
     }
-    QPointer<QWidget> busy = window();
-    const bool wasEnabled = busy && busy->isEnabled();
-    if (busy) {
-        busy->setEnabled(false);
+    m_waiting = waiting;
+    QWidget *busy = window();
+    if (waiting) {
+        m_wasEnabled = busy && busy->isEnabled();
+        if (busy) {
+            busy->setEnabled(false);
+        }
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        return;
     }
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    RunEventLoopUntil(finished);
     QApplication::restoreOverrideCursor();
-    if (busy && wasEnabled) {
+    if (busy && m_wasEnabled) {
         busy->setEnabled(true);
     }
 }

@@ -17,10 +17,13 @@ public:
     void tell(const QString &title, const QString &text) override;
     void alert(const QString &title, const QString &text) override;
     bool ask(const QString &title, const QString &text) override;
-    void waitUntil(const std::function<bool()> &finished) override;
+    void setWaiting(bool waiting) override;
 
 private:
     QWidget *window() const;
 
     UiServices &m_ui;
+    bool m_waiting = false;
+    // The window was enabled before the wait, and is enabled again after it.
+    bool m_wasEnabled = false;
 };

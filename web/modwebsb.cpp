@@ -8,13 +8,12 @@
 #include "web/webstate.h"
 
 #include <QCoreApplication>
-#include <QEventLoop>
 #include <QPointer>
-#include <QTimer>
 
 #include <cmath>
 #include <limits>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -44,9 +43,15 @@ public:
 
     void release()
     {
-        if (!m_released) {
-            m_released = true;
-            --m_web.WebSBInFlight;
+        if (m_released) {
+            return;
+        }
+        m_released = true;
+        if (--m_web.WebSBInFlight == 0) {
+            const auto waiting = std::exchange(m_web.WebSBWhenIdle, {});
+            for (const auto &then : waiting) {
+                then();
+            }
         }
     }
 
@@ -222,33 +227,16 @@ void SendWebSBUpdate(WebSBContext context, const QString &page, const QString &p
         });
 }
 
-void RunEventLoopUntil(const std::function<bool()> &finished)
+void WhenNoUpdateInFlight(WebState &web, QObject *context, std::function<void()> then)
 {
-    if (finished()) {
+    if (web.WebSBInFlight == 0) {
+        then();
         return;
     }
-    QEventLoop loop;
-    QTimer poll;
-    poll.setInterval(10);
-    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-        if (finished()) {
-            loop.quit();
+    // Queued, so that the reply that ends the wait is wholly handled before anything follows it.
+    web.WebSBWhenIdle.push_back([context = QPointer<QObject>(context), then = std::move(then)] {
+        if (context) {
+            QMetaObject::invokeMethod(context, then, Qt::QueuedConnection);
         }
     });
-    poll.start();
-    loop.exec();
-}
-
-int SendWebSBUpdateAndWait(WebSBContext context, const QString &page, const QString &passcode,
-    HttpClient &client, bool final, WebPrompts &prompts)
-{
-    std::optional<int> result;
-    SendWebSBUpdate(context, page, passcode, client, final, [&result](int r) { result = r; });
-    prompts.waitUntil([&result] { return result.has_value(); });
-    return *result;
-}
-
-void WaitForUpdatesInFlight(const WebState &web, WebPrompts &prompts)
-{
-    prompts.waitUntil([&web] { return web.WebSBInFlight == 0; });
 }

@@ -8,6 +8,7 @@
 #include <optional>
 
 class HttpClient;
+class QObject;
 class WebPrompts;
 struct LiveSettings;
 struct WebState;
@@ -55,11 +56,8 @@ struct WebSBContext
 void SendWebSBUpdate(WebSBContext context, const QString &page, const QString &passcode,
     HttpClient &client, bool final, std::function<void(int)> done);
 
-// Sends one update and waits for its result while the event loop, and so the game clock, keeps
-// running; the prompts show that the program is waiting.
-int SendWebSBUpdateAndWait(WebSBContext context, const QString &page, const QString &passcode,
-    HttpClient &client, bool final, WebPrompts &prompts);
-
-// Waits, as above, until no update of any client is in flight, so that what is sent next reaches
-// the service after it. Every request ends within its client's time-out.
-void WaitForUpdatesInFlight(const WebState &web, WebPrompts &prompts);
+// Runs `then` once no update of any client is in flight, so that what it sends reaches the
+// service after them: at once when none is, otherwise from the event loop after the last one is
+// answered or dropped (every request ends within its client's time-out). Nothing runs if
+// `context` is gone by then.
+void WhenNoUpdateInFlight(WebState &web, QObject *context, std::function<void()> then);

@@ -3,8 +3,6 @@
 #include <QObject>
 #include <QString>
 
-#include <functional>
-
 // How publishing reaches the operator without knowing any window: whoever owns the window shows
 // its messages, asks its question and keeps the window busy while an update is awaited. It is a
 // QObject so that a reply coming in after the window has gone finds nobody to tell.
@@ -21,10 +19,7 @@ public:
     virtual void alert(const QString &title, const QString &text) = 0;
     // A Yes/No question over the window; true for Yes.
     virtual bool ask(const QString &title, const QString &text) = 0;
-    // Runs the event loop until `finished` holds; meanwhile the window takes no input and the
-    // program shows that it waits.
-    virtual void waitUntil(const std::function<bool()> &finished) = 0;
+    // Shows that publishing waits for the service (the window takes no input meanwhile), or no
+    // longer waits. The program goes on running: the clock ticks, replies come in.
+    virtual void setWaiting(bool waiting) = 0;
 };
-
-// Runs the event loop, and so every timer, until `finished` holds.
-void RunEventLoopUntil(const std::function<bool()> &finished);

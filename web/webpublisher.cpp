@@ -7,6 +7,8 @@
 
 #include <QPointer>
 
+#include <memory>
+
 WebPublisher::WebPublisher(const LiveSettings &settings, WebState &web)
     : m_settings(settings)
     , m_web(web)
@@ -41,45 +43,58 @@ void WebPublisher::tick(HttpClient &client, WebPrompts &prompts)
         });
 }
 
-bool WebPublisher::start(const QString &page, const QString &passcode,
-    const QString &serviceAddress, HttpClient &client, WebPrompts &prompts)
+void WebPublisher::start(const QString &page, const QString &passcode,
+    const QString &serviceAddress, HttpClient &client, WebPrompts &prompts,
+    std::function<void(bool)> done)
 {
     m_web.switchPublishing(0);
     // The test uses what the operator typed; the settings change only when they are confirmed.
-    LiveSettings trial = m_settings;
-    trial.ServiceAddress = serviceAddress;
-    const int result
-        = SendWebSBUpdateAndWait({trial, m_web, &prompts}, page, passcode, client, false, prompts);
-    if (result == 1) {
-        return true;
-    }
-    prompts.tell(
-        tr("Fail"), tr("Connection Failed. Check the URL and passcode you entered and try again."));
-    m_web.switchPublishing(-1);
-    return false;
+    auto trial = std::make_shared<LiveSettings>(m_settings);
+    trial->ServiceAddress = serviceAddress;
+    prompts.setWaiting(true);
+    QPointer<WebPrompts> over = &prompts;
+    WebState &web = m_web;
+    SendWebSBUpdate({*trial, m_web, &prompts}, page, passcode, client, false,
+        [trial, over, &web, done = std::move(done)](int result) {
+            if (!over) {
+                return;
+            }
+            over->setWaiting(false);
+            if (result != 1) {
+                over->tell(tr("Fail"),
+                    tr("Connection Failed. Check the URL and passcode you entered and try "
+                       "again."));
+                web.switchPublishing(-1);
+            }
+            done(result == 1);
+        });
 }
 
-void WebPublisher::stop(HttpClient &client, WebPrompts &prompts)
+void WebPublisher::stop(HttpClient &client, WebPrompts &prompts, std::function<void()> done)
 {
-    if (askToStop(prompts)) {
-        sendFinal(client, prompts);
-    }
-    m_web.switchPublishing(-1);
-}
-
-void WebPublisher::close(
-    HttpClient &client, WebPrompts &prompts, const std::function<void()> &stopTicking)
-{
-    if (!m_web.publishing()) {
-        return;
-    }
+    WebState &web = m_web;
     if (!askToStop(prompts)) {
+        web.switchPublishing(-1);
+        done();
         return;
+    }
+    sendFinal(client, prompts, [&web, done = std::move(done)] {
+        web.switchPublishing(-1);
+        done();
+    });
+}
+
+bool WebPublisher::close(HttpClient &client, WebPrompts &prompts,
+    const std::function<void()> &stopTicking, std::function<void()> done)
+{
+    if (!m_web.publishing() || !askToStop(prompts)) {
+        return true;
     }
     if (stopTicking) {
         stopTicking();
     }
-    sendFinal(client, prompts);
+    sendFinal(client, prompts, std::move(done));
+    return false;
 }
 
 bool WebPublisher::askToStop(WebPrompts &prompts)
@@ -92,10 +107,23 @@ bool WebPublisher::askToStop(WebPrompts &prompts)
     return yes;
 }
 
-void WebPublisher::sendFinal(HttpClient &client, WebPrompts &prompts)
+void WebPublisher::sendFinal(HttpClient &client, WebPrompts &prompts, std::function<void()> done)
 {
+    prompts.setWaiting(true);
+    QPointer<WebPrompts> over = &prompts;
+    const LiveSettings &settings = m_settings;
+    WebState &web = m_web;
     // The final update reaches the service after any update still on its way.
-    WaitForUpdatesInFlight(m_web, prompts);
-    SendWebSBUpdateAndWait(
-        {m_settings, m_web, &prompts}, m_settings.URL, m_settings.PassCode, client, true, prompts);
+    WhenNoUpdateInFlight(m_web, &prompts, [over, &settings, &web, &client, done = std::move(done)] {
+        if (!over) {
+            return;
+        }
+        SendWebSBUpdate({settings, web, over}, settings.URL, settings.PassCode, client, true,
+            [over, done](int) {
+                if (over) {
+                    over->setWaiting(false);
+                    done();
+                }
+            });
+    });
 }

@@ -25,15 +25,20 @@ public:
     // One tick of the board's update timer: counts it, and sends an update once the service's
     // interval is reached and no update is pending.
     void tick(HttpClient &client, WebPrompts &prompts);
+    // None of these blocks: while the service is awaited the prompts show that the program
+    // waits, and `done` runs when it is over (not at all if the prompts' window has gone).
+
     // Switches publishing on with a test update of what the operator typed; on a refusal says so
-    // and switches it off again. True when the service accepted it.
-    bool start(const QString &page, const QString &passcode, const QString &serviceAddress,
-        HttpClient &client, WebPrompts &prompts);
+    // and switches it off again. `done` hears whether the service accepted it.
+    void start(const QString &page, const QString &passcode, const QString &serviceAddress,
+        HttpClient &client, WebPrompts &prompts, std::function<void(bool accepted)> done);
     // Asks whether to stop; sends the final update on Yes. Either answer switches publishing off.
-    void stop(HttpClient &client, WebPrompts &prompts);
+    void stop(HttpClient &client, WebPrompts &prompts, std::function<void()> done);
     // The board closes: while publishing, asks whether to stop and on Yes runs `stopTicking`, then
-    // sends the final update. Leaves the state as it is.
-    void close(HttpClient &client, WebPrompts &prompts, const std::function<void()> &stopTicking);
+    // sends the final update. Leaves the state as it is. Answers true when nothing is left to
+    // wait for, and then does not run `done`.
+    bool close(HttpClient &client, WebPrompts &prompts, const std::function<void()> &stopTicking,
+        std::function<void()> done);
 
 Q_SIGNALS:
     // Too many refusals in a row stopped publishing; the operator is told next.
@@ -41,7 +46,7 @@ Q_SIGNALS:
 
 private:
     bool askToStop(WebPrompts &prompts);
-    void sendFinal(HttpClient &client, WebPrompts &prompts);
+    void sendFinal(HttpClient &client, WebPrompts &prompts, std::function<void()> done);
 
     const LiveSettings &m_settings;
     WebState &m_web;

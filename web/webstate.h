@@ -3,6 +3,9 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <functional>
+#include <vector>
+
 class ScoreboardGame;
 
 // What publishing to the web scoreboard works with: the game whose figures are sent, and the
@@ -23,6 +26,8 @@ struct WebState
     quint32 WebSBSession = 0;
     // Updates sent and not yet answered (or dropped), whichever client sent them.
     int WebSBInFlight = 0;
+    // What runs once no update is in flight any more (see WhenNoUpdateInFlight).
+    std::vector<std::function<void()>> WebSBWhenIdle;
 
     bool publishing() const { return WebSBFailCount >= 0 && WebSBFailCount <= 5; }
     // Switches publishing to `failCount` (-1 off, 0 on) and ends the session.

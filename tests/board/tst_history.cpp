@@ -219,7 +219,7 @@ void TestHistory::aNormalCloseLeavesNoJournal()
     };
     ui.answers = {answer};
     board->show();
-    board->close();
+    closeWindow();
     QCOMPARE(ui.questions.size(), publishing ? 1 : 0);
     QVERIFY(!journalExists());
     // Nothing the board still does brings it back.

@@ -83,7 +83,7 @@ void TestEndToEnd::theServiceHoldsWhatTheBoardShows()
     // The closing final update marks the game over.
     ui.answers = {true};
     board->show();
-    board->close();
+    closeWindow();
     QVERIFY(m_service->store().state("league-night").final);
 }
 

@@ -82,6 +82,14 @@ public:
         return *board;
     }
 
+    // Closes the shown board as its close box does, and waits until it has gone (after the
+    // final update to the web scoreboard, when there is one).
+    void closeWindow()
+    {
+        board->close();
+        QTRY_VERIFY(!board->isVisible());
+    }
+
     void closeBoard()
     {
         board.reset();

@@ -7,7 +7,7 @@
 #include <deque>
 
 // A WebPrompts double: records what it is told and asked, answers questions from a queue (No
-// when empty) and waits by running the event loop.
+// when empty) and records whether it shows that the program waits.
 class RecordingPrompts final : public WebPrompts
 {
 public:
@@ -21,7 +21,9 @@ public:
     QList<Message> alerts;
     QList<Message> questions;
     std::deque<bool> answers;
+    // How many waits were shown, and whether one is shown now.
     int waits = 0;
+    bool waiting = false;
 
     void tell(const QString &title, const QString &text) override
     {
@@ -38,9 +40,9 @@ public:
         answers.pop_front();
         return answer;
     }
-    void waitUntil(const std::function<bool()> &finished) override
+    void setWaiting(bool on) override
     {
-        ++waits;
-        RunEventLoopUntil(finished);
+        waits += on && !waiting ? 1 : 0;
+        waiting = on;
     }
 };

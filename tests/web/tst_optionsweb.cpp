@@ -24,6 +24,14 @@ ScriptedHttpServer::Script service(bool accept)
     };
 }
 
+// Start or Stop, as the operator clicks it, and the wait for the service to answer: meanwhile the
+// dialog takes no input.
+void startStop(frmOptions &dialog)
+{
+    press(dialog, "cmdStartStopWebSB");
+    QTRY_VERIFY_WITH_TIMEOUT(dialog.isEnabled(), 5000);
+}
+
 void type(frmOptions &dialog, const char *box, const QString &text)
 {
     auto *edit = find<QLineEdit>(dialog, box);
@@ -78,6 +86,8 @@ void TestOptionsWeb::startTestsWhatIsTypedAndConnects()
     type(*dialog, "txtWebSBPassCode", QStringLiteral("p#ss"));
     type(*dialog, "txtWebSBServer", m_server->baseAddress());
     press(*dialog, "cmdStartStopWebSB");
+    QVERIFY(!dialog->isEnabled());
+    QTRY_VERIFY_WITH_TIMEOUT(dialog->isEnabled(), 5000);
     QCOMPARE(m_server->targets.size(), 1);
     QVERIFY(m_server->targets.at(0).startsWith(QLatin1String("/web/cup%20final?")));
     QCOMPARE(m_server->field(QStringLiteral("passcode")), QStringLiteral("p#ss"));
@@ -94,7 +104,7 @@ void TestOptionsWeb::startThatIsRefusedEndsOff()
     m_server->setScript(service(false));
     m_bench->settings.ServiceAddress = m_server->baseAddress();
     auto dialog = open();
-    press(*dialog, "cmdStartStopWebSB");
+    startStop(*dialog);
     QCOMPARE(m_server->targets.size(), 1);
     QCOMPARE(m_bench->ui.messages.size(), 1);
     QCOMPARE(m_bench->ui.messages.at(0).title, QStringLiteral("Fail"));
@@ -109,7 +119,7 @@ void TestOptionsWeb::startThatIsRefusedEndsOff()
 void TestOptionsWeb::startThatCannotReachTheServiceSaysBoth()
 {
     auto dialog = open(); // the stored server address has nobody listening
-    press(*dialog, "cmdStartStopWebSB");
+    startStop(*dialog);
     QCOMPARE(m_bench->ui.messages.size(), 2);
     QCOMPARE(
         m_bench->ui.messages.at(0).text, QStringLiteral("Error sending information to server!"));
@@ -123,7 +133,7 @@ void TestOptionsWeb::startThenCancelKeepsPublishingWithTheStoredPage()
     m_bench->settings.ServiceAddress = m_server->baseAddress();
     auto dialog = open();
     type(*dialog, "txtWebSBURL", QStringLiteral("typed-page"));
-    press(*dialog, "cmdStartStopWebSB");
+    startStop(*dialog);
     press(*dialog, "cmdCancel");
     QCOMPARE(m_bench->web.WebSBFailCount, qint16(0));
     QCOMPARE(m_bench->settings.URL, QStringLiteral("stored-page"));
@@ -138,7 +148,7 @@ void TestOptionsWeb::stopWithYesSendsTheFinalUpdate()
     m_bench->ui.answers = {true};
     auto dialog = open();
     type(*dialog, "txtWebSBURL", QStringLiteral("typed-page")); // disabled, and not used
-    press(*dialog, "cmdStartStopWebSB");
+    startStop(*dialog);
     QCOMPARE(m_bench->ui.questions.size(), 1);
     QCOMPARE(m_bench->ui.questions.at(0).title, QStringLiteral("Web Scoreboard"));
     QCOMPARE(m_server->targets.size(), 1);
@@ -156,7 +166,7 @@ void TestOptionsWeb::stopWithNoSendsNothing()
     m_bench->web.WebSBFailCount = 0;
     m_bench->ui.answers = {false};
     auto dialog = open();
-    press(*dialog, "cmdStartStopWebSB");
+    startStop(*dialog);
     QCOMPARE(m_bench->ui.questions.size(), 1);
     QVERIFY(m_server->targets.isEmpty());
     QCOMPARE(m_bench->web.WebSBFailCount, qint16(-1));
