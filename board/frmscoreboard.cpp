@@ -219,37 +219,10 @@ void frmScoreboard::AllKeyPress(short keyAscii)
 
 void frmScoreboard::showClock(const ClockFace &face)
 {
-    if (!m_clock) {
-        m_clock = group(QStringLiteral("sgmTime"));
+    if (!m_clockDisplay) {
+        m_clockDisplay.emplace(*group(LedArrayOf(Figure::Time)), m_design.colonDots);
     }
-    DigitGroup *clock = m_clock;
-    const LiveSettings &settings = m_context.settings;
-    const ShownClockDigits digits{
-        face.captions, face.minutesMode, settings.TextColor, settings.LEDBackColor};
-    if (digits != m_shownDigits) {
-        m_shownDigits = digits;
-        for (int i = 0; i < 4; ++i) {
-            clock->setCaption(i, face.captions[static_cast<std::size_t>(i)]);
-        }
-        m_design.colonDots[0]->setFillColor(
-            face.minutesMode ? settings.TextColor : settings.LEDBackColor);
-        m_design.colonDots[1]->setFillColor(settings.TextColor);
-    }
-    // The reader finds the clock as shown at any time, but hears of it only now and then.
-    const bool running = m_scoreboardGame.clockRunning();
-    clock->setAccessibleValue(double(face.value) / double(ClockSeconds(1)));
-    // Most ticks change no digit: the words are made again only when the face or state moved.
-    if (!m_spokenClock || m_spokenClock->text != face.text
-        || m_spokenClock->minutesMode != face.minutesMode || m_spokenClock->running != running) {
-        m_spokenClock = SpokenClockState{face.text, face.minutesMode, running};
-        clock->setSpokenValue(
-            //: The clock as a screen reader hears it: %1 is the time, "9:58" or "42.5 seconds".
-            running ? tr("%1, running").arg(SpokenClock(face))
-                    : tr("%1, stopped").arg(SpokenClock(face)));
-    }
-    if (m_clockAnnouncer.shouldAnnounce(face.value, running)) {
-        clock->announceName();
-    }
+    m_clockDisplay->show(face, m_scoreboardGame.clockRunning(), m_context.settings);
 }
 
 void frmScoreboard::showFigure(Figure figure, const FigureValue &value)

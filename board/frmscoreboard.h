@@ -2,7 +2,7 @@
 
 #include "board/boarddesign.h"
 #include "board/boardplacement.h"
-#include "board/clockannouncer.h"
+#include "board/clockdisplay.h"
 #include "game/modcount.h"
 #include "game/scoreboardgame.h"
 #include "layout/modstretch.h"
@@ -116,26 +116,8 @@ private:
     std::function<void(QWidget *)> m_showOptions;
     WebPublisher m_publisher;
     WindowPrompts *m_prompts;
-    ClockAnnouncer m_clockAnnouncer;
-    // What the clock's spoken value was last made from.
-    struct SpokenClockState
-    {
-        QString text;
-        bool minutesMode = false;
-        bool running = false;
-    };
-    std::optional<SpokenClockState> m_spokenClock;
-    // What the clock's digits and dots were last set to; most ticks change none of it.
-    struct ShownClockDigits
-    {
-        std::array<qint16, 4> captions;
-        bool minutesMode;
-        qint32 textColor;
-        qint32 backColor;
-        bool operator==(const ShownClockDigits &) const = default;
-    };
-    std::optional<ShownClockDigits> m_shownDigits;
-    DigitGroup *m_clock = nullptr;
+    // Made at the first showing of the clock, which comes before the constructor ends.
+    std::optional<ClockDisplay> m_clockDisplay;
     QPointer<FocusMarker> m_marker;
     QMetaObject::Connection m_focusWatch;
     // The board is closing, and has nothing left to wait for.
