@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 
@@ -167,6 +168,22 @@ void LoadSettings(LiveSettings &settings, const QSettings &store, const QString 
 
 namespace {
 
+// The store holds the web passcode and the pairing code: only its owner may read it. A new file
+// is made private before anything is written to it; rewrites keep the mode.
+void keepPrivate(const QSettings &store)
+{
+    const QString path = store.fileName();
+    QFile file(path);
+    if (!file.exists()) {
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+            return;
+        }
+        file.close();
+    }
+    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+}
+
 bool saveWhere(const LiveSettings &settings, QSettings &store, Writer writer)
 {
     for (const Setting &setting : Settings) {
@@ -183,6 +200,9 @@ bool saveWhere(const LiveSettings &settings, QSettings &store, Writer writer)
                 }
             },
             setting.field);
+    }
+    if (store.format() == QSettings::NativeFormat || store.format() == QSettings::IniFormat) {
+        keepPrivate(store);
     }
     store.sync();
     return store.status() == QSettings::NoError;

@@ -23,6 +23,7 @@ private Q_SLOTS:
     void handWrittenCommasStayWhereTheyWere_data();
     void handWrittenCommasStayWhereTheyWere();
     void aStoreThatCannotBeWrittenSaysSo();
+    void onlyItsOwnerMayReadTheStore();
     void thePlacementIsWrittenApart_data();
     void thePlacementIsWrittenApart();
 
@@ -239,6 +240,34 @@ void TestSettingsStore::aStoreThatCannotBeWrittenSaysSo()
         m_dir.filePath(QStringLiteral("not-a-folder/Varnelo.conf")), QSettings::IniFormat);
     QVERIFY(!SaveSettings(DefaultSettings(QString()), store));
     QVERIFY(SaveSettings(DefaultSettings(QString()), *openStore()));
+}
+
+void TestSettingsStore::onlyItsOwnerMayReadTheStore()
+{
+    // It holds the web passcode and the pairing code, whichever writer makes it first.
+    const QFile::Permissions ownerOnly = QFile::ReadOwner | QFile::WriteOwner;
+    LiveSettings settings = DefaultSettings(QString());
+    settings.PassCode = QStringLiteral("secret");
+    settings.RemoteCode = QStringLiteral("ABCD1234EFGHJ");
+    const QString fresh = m_dir.filePath(QStringLiteral("fresh/Varnelo.conf"));
+    {
+        QSettings store(fresh, QSettings::IniFormat);
+        QVERIFY(SavePairingCode(settings, store));
+    }
+    QCOMPARE(QFile::permissions(fresh) & 0x7777, ownerOnly | QFile::ReadUser | QFile::WriteUser);
+    // A store that was readable by others becomes private at its next write, and stays so.
+    const QString old = m_dir.filePath(QStringLiteral("old.conf"));
+    QFile file(old);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    QVERIFY(file.setPermissions(ownerOnly | QFile::ReadGroup | QFile::ReadOther));
+    QSettings store(old, QSettings::IniFormat);
+    QVERIFY(SaveSettings(settings, store));
+    QVERIFY(SaveBoardPlacement(settings, store));
+    QCOMPARE(QFile::permissions(old) & 0x7777, ownerOnly | QFile::ReadUser | QFile::WriteUser);
+    QSettings reread(old, QSettings::IniFormat);
+    QCOMPARE(reread.value(QStringLiteral("WebSBSettings/PassCode")).toString(),
+        QStringLiteral("secret"));
 }
 
 void TestSettingsStore::thePlacementIsWrittenApart_data()
