@@ -17,6 +17,9 @@ public:
 
     // A modal message with an OK button only.
     virtual void showMessage(QWidget *parent, const QString &title, const QString &text) = 0;
+    // A message with an OK button that takes nothing from the window under it: it shows without
+    // taking the keyboard and the program goes on; OK closes it.
+    virtual void showNotice(QWidget *parent, const QString &title, const QString &text) = 0;
     // A modal question with a question icon and Yes and No; true for Yes.
     virtual bool askYesNo(QWidget *parent, const QString &title, const QString &text) = 0;
     // The colour the operator picks, starting from `initial` (0x00BBGGRR); nullopt on cancel.
@@ -33,6 +36,7 @@ class QtUiServices final : public UiServices
 {
 public:
     void showMessage(QWidget *parent, const QString &title, const QString &text) override;
+    void showNotice(QWidget *parent, const QString &title, const QString &text) override;
     bool askYesNo(QWidget *parent, const QString &title, const QString &text) override;
     std::optional<qint32> pickColor(QWidget *parent, qint32 initial) override;
     QString chooseFile(QWidget *parent, const QString &filter, const QString &startPath) override;

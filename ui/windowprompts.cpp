@@ -21,6 +21,11 @@ void WindowPrompts::tell(const QString &title, const QString &text)
     m_ui.showMessage(window(), title, text);
 }
 
+void WindowPrompts::notice(const QString &title, const QString &text)
+{
+    m_ui.showNotice(window(), title, text);
+}
+
 void WindowPrompts::alert(const QString &title, const QString &text)
 {
     // While the options dialog is open the board's own window is behind it.

@@ -15,6 +15,7 @@ public:
     WindowPrompts(UiServices &ui, QWidget *window);
 
     void tell(const QString &title, const QString &text) override;
+    void notice(const QString &title, const QString &text) override;
     void alert(const QString &title, const QString &text) override;
     bool ask(const QString &title, const QString &text) override;
     void setWaiting(bool waiting) override;

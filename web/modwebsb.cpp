@@ -202,16 +202,22 @@ void SendWebSBUpdate(WebSBContext context, const QString &page, const QString &p
                 return;
             }
             if (!result.transferred) {
-                if (prompts) {
-                    prompts->tell(QStringLiteral("Varnelo"),
-                        QCoreApplication::translate(
-                            "WebPublisher", "Error sending information to server!"));
+                const bool newOutage = !context.web.WebSBOutage;
+                context.web.WebSBOutage = true;
+                const QString text = QCoreApplication::translate(
+                    "WebPublisher", "Error sending information to server!");
+                if (prompts && !context.periodic) {
+                    prompts->tell(QStringLiteral("Varnelo"), text);
+                } else if (prompts && newOutage) {
+                    prompts->notice(QStringLiteral("Varnelo"), text);
                 }
                 if (done) {
                     done(0);
                 }
                 return;
             }
+            // The service answered: whatever it says, the outage is over.
+            context.web.WebSBOutage = false;
             const WebSBReply reply = ParseWebSBReply(result.body, echo);
             if (reply.accepted) {
                 if (reply.interval) {

@@ -45,14 +45,18 @@ struct WebSBContext
     WebState &web;
     // Who tells the operator of a failed transfer; nobody when null or gone.
     WebPrompts *prompts = nullptr;
+    // A periodic update: a failed transfer is told once per outage, in a message that leaves
+    // the board working, and publishing goes on trying. Otherwise (Start, the final update) it
+    // is told in a message to be answered.
+    bool periodic = false;
 };
 
 // Sends one update and calls `done` with 1 when the service accepted it, 0 otherwise (nothing
 // sent after too many refusals, a failed transfer, or a refused reply). Counts refusals in
 // WebSBFailCount and takes the service's interval into WebSBInterval; a failed transfer is
-// reported with a message and not counted. Never blocks: `done` runs when the reply is in. A
-// reply that comes back after publishing was switched (WebState::WebSBSession) changes nothing
-// and shows nothing; `done` gets 0.
+// reported (see WebSBContext::periodic) and not counted. Never blocks: `done` runs when the reply
+// is in. A reply that comes back after publishing was switched (WebState::WebSBSession) changes
+// nothing and shows nothing; `done` gets 0.
 void SendWebSBUpdate(WebSBContext context, const QString &page, const QString &passcode,
     HttpClient &client, bool final, std::function<void(int)> done);
 

@@ -15,6 +15,9 @@ public:
 
     // A message with OK only, over the window.
     virtual void tell(const QString &title, const QString &text) = 0;
+    // A message that leaves the window working under it (the program goes on, keys still reach
+    // the window).
+    virtual void notice(const QString &title, const QString &text) = 0;
     // A message to be read at once, over whichever window is modal now.
     virtual void alert(const QString &title, const QString &text) = 0;
     // A Yes/No question over the window; true for Yes.

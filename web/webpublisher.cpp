@@ -25,8 +25,8 @@ void WebPublisher::tick(HttpClient &client, WebPrompts &prompts)
     const quint32 session = m_web.WebSBSession;
     const bool sending = m_web.WebSBFailCount <= 5;
     QPointer<WebPrompts> over = &prompts;
-    SendWebSBUpdate({m_settings, m_web, &prompts}, m_settings.URL, m_settings.PassCode, client,
-        false, [=, this](int) {
+    SendWebSBUpdate({m_settings, m_web, &prompts, true}, m_settings.URL, m_settings.PassCode,
+        client, false, [=, this](int) {
             WebSBTicks = 0;
             m_updating = false;
             // Only the reply that took publishing to its stop tells of it, even while the options

@@ -26,6 +26,9 @@ struct WebState
     quint32 WebSBSession = 0;
     // Updates sent and not yet answered (or dropped), whichever client sent them.
     int WebSBInFlight = 0;
+    // The service could not be reached by the last update and has not answered since: the
+    // operator has been told of this outage.
+    bool WebSBOutage = false;
     // What runs once no update is in flight any more (see WhenNoUpdateInFlight).
     std::vector<std::function<void()>> WebSBWhenIdle;
 

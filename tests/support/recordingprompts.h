@@ -18,6 +18,7 @@ public:
     };
 
     QList<Message> messages;
+    QList<Message> notices;
     QList<Message> alerts;
     QList<Message> questions;
     std::deque<bool> answers;
@@ -28,6 +29,10 @@ public:
     void tell(const QString &title, const QString &text) override
     {
         messages.append({title, text});
+    }
+    void notice(const QString &title, const QString &text) override
+    {
+        notices.append({title, text});
     }
     void alert(const QString &title, const QString &text) override { alerts.append({title, text}); }
     bool ask(const QString &title, const QString &text) override

@@ -21,6 +21,7 @@ public:
     };
 
     QList<Message> messages;
+    QList<Message> notices;
     QList<Message> questions;
     std::deque<bool> answers;
     std::deque<std::optional<qint32>> colors;
@@ -38,6 +39,10 @@ public:
         if (whileShowing) {
             whileShowing();
         }
+    }
+    void showNotice(QWidget *, const QString &title, const QString &text) override
+    {
+        notices.append({title, text});
     }
     bool askYesNo(QWidget *, const QString &title, const QString &text) override
     {

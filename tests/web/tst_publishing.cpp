@@ -45,6 +45,7 @@ private Q_SLOTS:
     void paceFollowsTheService();
     void aTickDueWhileAnUpdateIsPendingStartsNoOther();
     void theClockKeepsTickingWhileTheServiceIsSilent();
+    void anOutageIsToldOnceAndPublishingResumesByItself();
     void sixthRefusalStopsPublishingWithOneMessage();
     void closingOffersAFinalUpdate();
     void closingWithoutPublishingAsksNothing_data();
@@ -181,9 +182,45 @@ void TestPublishing::theClockKeepsTickingWhileTheServiceIsSilent()
     QVERIFY(web.WebSBInFlight > 0);
     // The time-out is reported once, and the failure is not counted.
     waitIdle();
-    QCOMPARE(ui.messages.size(), 1);
-    QCOMPARE(ui.messages.at(0).text, QStringLiteral("Error sending information to server!"));
+    QVERIFY(ui.messages.isEmpty());
+    QCOMPARE(ui.notices.size(), 1);
+    QCOMPARE(ui.notices.at(0).text, QStringLiteral("Error sending information to server!"));
     QCOMPARE(web.WebSBFailCount, qint16(0));
+    QVERIFY(BoardTimer(*board, "tmrUpdateWeb").isActive());
+}
+
+void TestPublishing::anOutageIsToldOnceAndPublishingResumesByItself()
+{
+    // The service is down for three updates, answers one, and is down again.
+    const auto answering = echoingService(QStringLiteral("0"));
+    bool down = true;
+    m_server->setScript([&](const QString &target) {
+        return down ? Response{Response::Kind::Drop, 0, {}, 0} : answering(target);
+    });
+    open();
+    for (int i = 0; i < 3; ++i) {
+        webTick();
+        waitIdle();
+        // The operator's keys keep working: nothing waits for an answer to the message.
+        board->AllKeyPress('s');
+    }
+    QVERIFY(m_server->targets.size() >= 3);
+    QVERIFY(ui.messages.isEmpty());
+    QCOMPARE(ui.notices.size(), 1);
+    QCOMPARE(ui.notices.at(0).title, QStringLiteral("Varnelo"));
+    QCOMPARE(ui.notices.at(0).text, QStringLiteral("Error sending information to server!"));
+    QVERIFY(clockRunning());
+    // Back by itself, with nobody pressing anything.
+    down = false;
+    webTick();
+    waitIdle();
+    QCOMPARE(m_server->field(QStringLiteral("ttl")), settings.TitleText);
+    QCOMPARE(web.WebSBFailCount, qint16(0));
+    // A new outage is a new message.
+    down = true;
+    webTick();
+    waitIdle();
+    QCOMPARE(ui.notices.size(), 2);
     QVERIFY(BoardTimer(*board, "tmrUpdateWeb").isActive());
 }
 
