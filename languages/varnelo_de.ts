@@ -433,6 +433,14 @@
         <source>(made when switched on)</source>
         <translation>(folgt beim Einschalten)</translation>
     </message>
+    <message>
+        <source>Show Code</source>
+        <translation>Code zeigen</translation>
+    </message>
+    <message>
+        <source>Hide Code</source>
+        <translation>Code verbergen</translation>
+    </message>
 </context>
 <context>
     <name>TextsTab</name>
@@ -533,6 +541,14 @@
     <message>
         <source>Stop</source>
         <translation>Stoppen</translation>
+    </message>
+    <message>
+        <source>Hide the passcode</source>
+        <translation>Zugangscode verbergen</translation>
+    </message>
+    <message>
+        <source>Show the passcode</source>
+        <translation>Zugangscode anzeigen</translation>
     </message>
 </context>
 <context>

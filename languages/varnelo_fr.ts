@@ -433,6 +433,14 @@
         <source>(made when switched on)</source>
         <translation>(créé à l&apos;activation)</translation>
     </message>
+    <message>
+        <source>Show Code</source>
+        <translation>Voir le code</translation>
+    </message>
+    <message>
+        <source>Hide Code</source>
+        <translation>Masquer le code</translation>
+    </message>
 </context>
 <context>
     <name>TextsTab</name>
@@ -533,6 +541,14 @@
     <message>
         <source>Stop</source>
         <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Hide the passcode</source>
+        <translation>Masquer le code d&apos;accès</translation>
+    </message>
+    <message>
+        <source>Show the passcode</source>
+        <translation>Afficher le code d&apos;accès</translation>
     </message>
 </context>
 <context>

@@ -433,6 +433,14 @@
         <source>(made when switched on)</source>
         <translation>(creato all&apos;attivazione)</translation>
     </message>
+    <message>
+        <source>Show Code</source>
+        <translation>Mostra codice</translation>
+    </message>
+    <message>
+        <source>Hide Code</source>
+        <translation>Nascondi codice</translation>
+    </message>
 </context>
 <context>
     <name>TextsTab</name>
@@ -533,6 +541,14 @@
     <message>
         <source>Stop</source>
         <translation>Ferma</translation>
+    </message>
+    <message>
+        <source>Hide the passcode</source>
+        <translation>Nascondi il codice di accesso</translation>
+    </message>
+    <message>
+        <source>Show the passcode</source>
+        <translation>Mostra il codice di accesso</translation>
     </message>
 </context>
 <context>

@@ -433,6 +433,14 @@
         <source>(made when switched on)</source>
         <translation>(gerado ao ativar)</translation>
     </message>
+    <message>
+        <source>Show Code</source>
+        <translation>Ver código</translation>
+    </message>
+    <message>
+        <source>Hide Code</source>
+        <translation>Ocultar código</translation>
+    </message>
 </context>
 <context>
     <name>TextsTab</name>
@@ -533,6 +541,14 @@
     <message>
         <source>Stop</source>
         <translation>Parar</translation>
+    </message>
+    <message>
+        <source>Hide the passcode</source>
+        <translation>Ocultar a senha</translation>
+    </message>
+    <message>
+        <source>Show the passcode</source>
+        <translation>Mostrar a senha</translation>
     </message>
 </context>
 <context>

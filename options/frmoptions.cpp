@@ -117,6 +117,7 @@ frmOptions::frmOptions(LiveSettings &settings, WebState &web, QSettings &store, 
     sstOptions->setCurrentIndex(0);
     connect(m_webTab, &WebTab::startStopClicked, this, &frmOptions::onStartStopWebSB);
     connect(m_remoteTab, &RemoteTab::newCodeClicked, this, &frmOptions::newRemoteCode);
+    connect(m_remoteTab, &RemoteTab::switchedOn, this, &frmOptions::ensureRemoteCode);
 
     auto *cmdOk = PlaceTwips<QPushButton>(this, 1477, 3360, 1095, 375, tr("&Ok"));
     cmdOk->setObjectName(QStringLiteral("cmdOk"));
@@ -172,6 +173,17 @@ void frmOptions::newRemoteCode()
         SavePairingCode(m_settings, m_store);
     }
     m_remoteTab->showCode(m_settings.RemoteCode);
+}
+
+void frmOptions::ensureRemoteCode()
+{
+    // A code at once, so that its QR code can be scanned before Ok; kept if the dialog is
+    // cancelled, as it pairs nothing while the remote control is off.
+    if (m_settings.RemoteCode.isEmpty()) {
+        m_settings.RemoteCode = MakePairingCode();
+        SavePairingCode(m_settings, m_store);
+        m_remoteTab->showCode(m_settings.RemoteCode);
+    }
 }
 
 void frmOptions::UpdateWebSBStatus()

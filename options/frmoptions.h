@@ -57,6 +57,7 @@ private:
     void Load();
     void onOk();
     void newRemoteCode();
+    void ensureRemoteCode();
 
     LiveSettings &m_settings;
     WebState &m_web;

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QSpinBox>
 
 RemoteTab::RemoteTab(QWidget *parent)
@@ -45,6 +46,24 @@ RemoteTab::RemoteTab(QWidget *parent)
     m_cmdNewCode->setAccessibleName(tr("New pairing code"));
     connect(m_cmdNewCode, &QPushButton::clicked, this, &RemoteTab::newCodeClicked);
 
+    // Whoever sees the code can run the board, and the dialog may be on the audience's screen:
+    // the code and its QR code show only when the operator asks.
+    m_cmdShowCode = PlaceTwips<QPushButton>(this, 3720, 2235, 1440, 375, tr("Show Code"));
+    m_cmdShowCode->setObjectName(QStringLiteral("cmdShowCode"));
+    m_cmdShowCode->setCheckable(true);
+    connect(m_cmdShowCode, &QPushButton::toggled, this, [this](bool shown) {
+        m_cmdShowCode->setText(shown ? tr("Hide Code") : tr("Show Code"));
+        showCode(m_code);
+    });
+
+    // Switching the remote control on is asking for its code: it is made, and shown, at once.
+    connect(m_chkRemote, &QCheckBox::toggled, this, [this](bool on) {
+        if (on) {
+            Q_EMIT switchedOn();
+            m_cmdShowCode->setChecked(true);
+        }
+    });
+
     m_lblDevices = PlaceCaption(this, QString(), 240, 2730, 3360, 255);
     m_lblDevices->setObjectName(QStringLiteral("lblRemoteDevices"));
 
@@ -57,6 +76,8 @@ RemoteTab::RemoteTab(QWidget *parent)
 
 void RemoteTab::load(const LiveSettings &settings)
 {
+    // Loading is no switching on: the code stays hidden.
+    const QSignalBlocker quiet(m_chkRemote);
     m_chkRemote->setChecked(settings.RemoteEnabled == 1);
     m_txtPort->setValue(RemotePortOf(settings));
     showCode(settings.RemoteCode);
@@ -71,8 +92,19 @@ void RemoteTab::store(LiveSettings &settings) const
 void RemoteTab::showCode(const QString &code)
 {
     m_code = code;
-    m_lblCode->setText(code.isEmpty() ? tr("(made when switched on)") : GroupedPairingCode(code));
+    QString shown = GroupedPairingCode(code);
+    if (!codeShown()) {
+        for (QChar &c : shown) {
+            c = c == QLatin1Char('-') ? c : QChar(u'\u2022');
+        }
+    }
+    m_lblCode->setText(code.isEmpty() ? tr("(made when switched on)") : shown);
     showAddress();
+}
+
+bool RemoteTab::codeShown() const
+{
+    return m_cmdShowCode->isChecked();
 }
 
 void RemoteTab::showDevices(int devices)
@@ -85,7 +117,8 @@ void RemoteTab::showAddress()
 {
     const auto port = static_cast<quint16>(m_txtPort->value());
     m_lblAddress->setText(RemoteAddress(port));
-    const QImage image = m_code.isEmpty() ? QImage() : QrCodeImage(PairingUrl(port, m_code), 1);
+    const QImage image
+        = m_code.isEmpty() || !codeShown() ? QImage() : QrCodeImage(PairingUrl(port, m_code), 1);
     if (image.isNull()) {
         m_imgCode->clear();
         return;

@@ -23,9 +23,13 @@ public:
     // Shows `code` as the pairing code and in the QR code.
     void showCode(const QString &code);
     void showDevices(int devices);
+    // Whether the pairing code and its QR code are shown; hidden each time the dialog opens.
+    bool codeShown() const;
 
 Q_SIGNALS:
     void newCodeClicked();
+    // The operator switched the remote control on (it takes effect on Ok).
+    void switchedOn();
 
 private:
     void showAddress();
@@ -36,6 +40,7 @@ private:
     QLabel *m_imgCode = nullptr;
     QLabel *m_lblCode = nullptr;
     QPushButton *m_cmdNewCode = nullptr;
+    QPushButton *m_cmdShowCode = nullptr;
     QLabel *m_lblDevices = nullptr;
     QString m_code;
 };

@@ -4,14 +4,39 @@
 #include "settings/livesettings.h"
 #include "textstab.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
+#include <QPainterPath>
 #include <QPushButton>
 
 namespace {
 
 // The boxes have no limit of their own; this only keeps QLineEdit's default from cutting text.
 constexpr int UnlimitedLength = 32767;
+
+// An eye, open or struck through, drawn in the text colour: the button that shows or hides
+// the passcode.
+QIcon eyeIcon(const QColor &color, bool struck)
+{
+    QPixmap pixmap(64, 64);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(color, 5));
+    QPainterPath lid;
+    lid.moveTo(6, 32);
+    lid.quadTo(32, 4, 58, 32);
+    lid.quadTo(32, 60, 6, 32);
+    painter.drawPath(lid);
+    painter.setBrush(color);
+    painter.drawEllipse(QPointF(32, 32), 8, 8);
+    if (struck) {
+        painter.drawLine(12, 54, 52, 10);
+    }
+    return QIcon(pixmap);
+}
 
 } // namespace
 
@@ -48,12 +73,27 @@ WebTab::WebTab(QWidget *parent)
     m_txtWebSBPassCode = PlaceTwips<QLineEdit>(this, 240, 2640, 1455, 375);
     m_txtWebSBPassCode->setObjectName(QStringLiteral("txtWebSBPassCode"));
     m_txtWebSBPassCode->setAccessibleName(tr("Web Scoreboard Passcode"));
+    // The dialog may be on the audience's screen: the passcode shows only when asked for.
+    m_txtWebSBPassCode->setEchoMode(QLineEdit::Password);
+    m_actShowPassCode = m_txtWebSBPassCode->addAction(
+        eyeIcon(palette().color(QPalette::Text), false), QLineEdit::TrailingPosition);
+    m_actShowPassCode->setObjectName(QStringLiteral("actShowPassCode"));
+    m_actShowPassCode->setCheckable(true);
+    connect(m_actShowPassCode, &QAction::toggled, this, &WebTab::showPassCode);
+    showPassCode(false);
 
     // Beside the passcode, clear of its caption, up to the page name's right edge.
     PlaceCaption(this, tr("Web Scoreboard Server:"), 2400, 2400, 2655, 255);
     m_txtWebSBServer = PlaceTwips<QLineEdit>(this, 2400, 2640, 2655, 375);
     m_txtWebSBServer->setObjectName(QStringLiteral("txtWebSBServer"));
     m_txtWebSBServer->setAccessibleName(tr("Web Scoreboard Server"));
+}
+
+void WebTab::showPassCode(bool shown)
+{
+    m_txtWebSBPassCode->setEchoMode(shown ? QLineEdit::Normal : QLineEdit::Password);
+    m_actShowPassCode->setIcon(eyeIcon(palette().color(QPalette::Text), shown));
+    m_actShowPassCode->setText(shown ? tr("Hide the passcode") : tr("Show the passcode"));
 }
 
 void WebTab::load(const LiveSettings &settings)

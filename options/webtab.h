@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class QAction;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -33,9 +34,12 @@ Q_SIGNALS:
     void startStopClicked();
 
 private:
+    void showPassCode(bool shown);
+
     QPushButton *m_cmdStartStopWebSB = nullptr;
     QLabel *m_lblWebSBStatus = nullptr;
     QLineEdit *m_txtWebSBURL = nullptr;
     QLineEdit *m_txtWebSBPassCode = nullptr;
     QLineEdit *m_txtWebSBServer = nullptr;
+    QAction *m_actShowPassCode = nullptr;
 };
