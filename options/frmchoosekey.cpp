@@ -1,6 +1,7 @@
 #include "frmchoosekey.h"
 
 #include "designhelpers.h"
+#include "ui/operatorscreen.h"
 #include "ui/uiservices.h"
 
 #include <QAccessible>
@@ -90,6 +91,7 @@ bool frmChooseKey::handleKey(const QKeyEvent &event)
 void frmChooseKey::showEvent(QShowEvent *event)
 {
     CentreOverOwner(*this);
+    PlaceForOperator(*this);
     QDialog::showEvent(event);
 }
 

@@ -10,6 +10,7 @@
 #include "settings/livesettings.h"
 #include "settings/settingsstore.h"
 #include "textstab.h"
+#include "ui/operatorscreen.h"
 #include "ui/uiservices.h"
 #include "ui/windowprompts.h"
 #include "web/httpclient.h"
@@ -194,6 +195,7 @@ void frmOptions::UpdateWebSBStatus()
 void frmOptions::showEvent(QShowEvent *event)
 {
     CentreOverOwner(*this);
+    PlaceForOperator(*this);
     QDialog::showEvent(event);
 }
 

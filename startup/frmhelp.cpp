@@ -3,6 +3,7 @@
 #include "helpheading.h"
 #include "options/designhelpers.h"
 #include "placement.h"
+#include "ui/operatorscreen.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -116,6 +117,7 @@ frmHelp::frmHelp(QWidget *parent)
         }
     }
     CentreOnScreen(*this);
+    PlaceForOperator(*this);
 }
 
 void frmHelp::keyPressEvent(QKeyEvent *event)

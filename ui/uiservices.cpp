@@ -1,6 +1,7 @@
 #include "uiservices.h"
 
 #include "colors.h"
+#include "operatorscreen.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -9,15 +10,33 @@
 
 UiServices::~UiServices() = default;
 
+namespace {
+
+// A message box that goes to the operator's screen when the board has one of its own.
+class OperatorMessageBox final : public QMessageBox
+{
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void showEvent(QShowEvent *event) override
+    {
+        QMessageBox::showEvent(event);
+        PlaceForOperator(*this);
+    }
+};
+
+} // namespace
+
 void QtUiServices::showMessage(QWidget *parent, const QString &title, const QString &text)
 {
-    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
+    OperatorMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
     box.exec();
 }
 
 void QtUiServices::showNotice(QWidget *parent, const QString &title, const QString &text)
 {
-    auto *box = new QMessageBox(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
+    auto *box = new OperatorMessageBox(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
     box->setAttribute(Qt::WA_DeleteOnClose);
     // The operator's keys go on reaching the board under it.
     box->setAttribute(Qt::WA_ShowWithoutActivating);
@@ -27,7 +46,8 @@ void QtUiServices::showNotice(QWidget *parent, const QString &title, const QStri
 
 bool QtUiServices::askYesNo(QWidget *parent, const QString &title, const QString &text)
 {
-    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+    OperatorMessageBox box(
+        QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
     return box.exec() == QMessageBox::Yes;
 }
 

@@ -2,16 +2,21 @@
 #include "board/frmscoreboard.h"
 #include "game/modsoccer.h"
 #include "startup/application.h"
+#include "startup/frmhelp.h"
 #include "startup/frmsplash.h"
 #include "tests/support/offscreenscreens.h"
 #include "tests/support/programfolder.h"
 #include "tests/support/recordingui.h"
+#include "ui/uiservices.h"
 
 #include <QAction>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 // Runs on two offscreen screens side by side: "Laptop" and "Projector".
 class TestPlacement : public QObject
@@ -26,6 +31,7 @@ private Q_SLOTS:
     void screenKeysMoveTheBoardAndAreRemembered();
     void aScreenNoLongerConnectedFallsBackToTheBoardsOwn();
     void placementKeysTypeNothing();
+    void dialogsOpenOnTheOperatorsScreen();
 
 private:
     std::unique_ptr<Application> open();
@@ -120,6 +126,52 @@ void TestPlacement::placementKeysTypeNothing()
     QCOMPARE(m_app->game().NumberEntry.text, QStringLiteral("1"));
     QCOMPARE(m_board->screen()->name(), QStringLiteral("Projector"));
     QVERIFY(m_board->isFullScreen());
+}
+
+void TestPlacement::dialogsOpenOnTheOperatorsScreen()
+{
+    // The board on the projector, full screen, as at a match.
+    if (m_board->screen()->name() != QLatin1String("Projector")) {
+        press("actNextScreen");
+    }
+    if (!m_board->isFullScreen()) {
+        press("actFullScreen");
+    }
+    QCOMPARE(m_board->screen()->name(), QStringLiteral("Projector"));
+    // The options, over the board until now.
+    QString optionsScreen;
+    QTimer::singleShot(0, [&] {
+        QWidget *dialog = QApplication::activeModalWidget();
+        QVERIFY(dialog);
+        optionsScreen = QGuiApplication::screenAt(dialog->geometry().center())->name();
+        dialog->close();
+    });
+    m_board->AllKeyPress('o');
+    QCOMPARE(optionsScreen, QStringLiteral("Laptop"));
+    // Messages and questions, modal or not.
+    QtUiServices real;
+    real.showNotice(m_board, QStringLiteral("Varnelo"), QStringLiteral("Error"));
+    auto *notice = m_board->findChild<QMessageBox *>();
+    QVERIFY(notice && notice->isVisible());
+    QCOMPARE(
+        QGuiApplication::screenAt(notice->geometry().center())->name(), QStringLiteral("Laptop"));
+    // It leaves the keyboard with the board.
+    QVERIFY(!notice->isModal());
+    notice->close();
+    QString questionScreen;
+    QTimer::singleShot(0, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        questionScreen = QGuiApplication::screenAt(box->geometry().center())->name();
+        box->button(QMessageBox::No)->click();
+    });
+    QVERIFY(!real.askYesNo(m_board, QStringLiteral("Varnelo"), QStringLiteral("Sure?")));
+    QCOMPARE(questionScreen, QStringLiteral("Laptop"));
+    // The help.
+    m_board->AllKeyPress('h');
+    QVERIFY(m_app->help());
+    QCOMPARE(QGuiApplication::screenAt(m_app->help()->geometry().center())->name(),
+        QStringLiteral("Laptop"));
 }
 
 int main(int argc, char *argv[])
