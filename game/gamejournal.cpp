@@ -12,6 +12,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace {
 
 const QLatin1String Format("varnelo-game-journal");
@@ -145,24 +148,45 @@ bool GameJournal::exists() const
     return QFileInfo::exists(m_path);
 }
 
-bool GameJournal::write(const JournalRecord &record)
+bool GameJournal::write(const JournalRecord &record, QString *error)
 {
-    QDir().mkpath(QFileInfo(m_path).absolutePath());
+    const QString folder = QFileInfo(m_path).absolutePath();
+    QDir().mkpath(folder);
     QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    const bool written = file.open(QIODevice::WriteOnly) && file.write(EncodeJournal(record)) >= 0
+        && file.commit();
+    if (!written) {
+        if (error) {
+            *error = file.errorString();
+        }
         return false;
     }
-    file.write(EncodeJournal(record));
-    return file.commit();
+    // The rename is on disk only once its folder is: a power cut could otherwise bring back the
+    // journal before it, or none.
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+    return true;
 }
 
-std::optional<JournalRecord> GameJournal::read() const
+std::optional<JournalRecord> GameJournal::read(bool *unreadable, QString *error) const
 {
     QFile file(m_path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    const bool opened = file.open(QIODevice::ReadOnly);
+    const QByteArray data = opened ? file.read(LargestJournal + 1) : QByteArray();
+    const bool failed = !opened || file.error() != QFileDevice::NoError;
+    if (unreadable) {
+        *unreadable = failed;
+    }
+    if (failed) {
+        if (error) {
+            *error = file.errorString();
+        }
         return std::nullopt;
     }
-    return DecodeJournal(file.read(LargestJournal + 1));
+    return DecodeJournal(data);
 }
 
 void GameJournal::remove()

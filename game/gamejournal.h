@@ -47,8 +47,13 @@ public:
 
     const QString &path() const { return m_path; }
     bool exists() const;
-    virtual bool write(const JournalRecord &record);
-    std::optional<JournalRecord> read() const;
+    // Replaces the journal and makes the replacement durable (the folder too); false with
+    // `error` set when it could not.
+    virtual bool write(const JournalRecord &record, QString *error = nullptr);
+    // The journal's game; nullopt when there is none to be had. `unreadable` says whether that
+    // is because the file could not be read at all (its content unknown, so not to be thrown
+    // away) rather than because it is not a sound journal of ours.
+    std::optional<JournalRecord> read(bool *unreadable = nullptr, QString *error = nullptr) const;
     virtual void remove();
 
 private:

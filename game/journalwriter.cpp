@@ -57,7 +57,14 @@ void JournalWriter::run()
         m_writing = true;
         lock.unlock();
         // A journal that cannot be written leaves the game as it is; the next change tries again.
-        m_journal.write(record);
+        QString why;
+        const bool saved = m_journal.write(record, &why);
+        if (saved != m_saving) {
+            m_saving = saved;
+            if (m_listener) {
+                m_listener(saved, why);
+            }
+        }
         lock.lock();
         m_writing = false;
         m_idle.notify_all();

@@ -2,7 +2,10 @@
 
 #include "game/gamejournal.h"
 
+#include <QString>
+
 #include <condition_variable>
+#include <functional>
 #include <mutex>
 #include <optional>
 #include <thread>
@@ -28,6 +31,11 @@ public:
 
     GameJournal &journal() { return m_journal; }
 
+    // Told, on the writer's thread, when saving stops working (with why) and when it works
+    // again: once each, however many saves fail in between. Set before the first save.
+    using StatusListener = std::function<void(bool saving, const QString &why)>;
+    void setStatusListener(StatusListener listener) { m_listener = std::move(listener); }
+
 private:
     void run();
 
@@ -38,6 +46,9 @@ private:
     std::optional<JournalRecord> m_waiting;
     bool m_writing = false;
     bool m_stopping = false;
+    // Whether the last write reached the disk (as far as the listener has been told).
+    bool m_saving = true;
+    StatusListener m_listener;
     // Started with the first save, so that a program that journals nothing starts no thread.
     std::thread m_worker;
 };

@@ -7,6 +7,22 @@
         <source>Resume the last game?</source>
         <translation>Das letzte Spiel fortsetzen?</translation>
     </message>
+    <message>
+        <source>The last game&apos;s journal could not be read (%1). It is kept as %2, and this game is saved anew.</source>
+        <translation>Das Protokoll des letzten Spiels konnte nicht gelesen werden (%1). Es bleibt als %2 erhalten, und dieses Spiel wird neu gesichert.</translation>
+    </message>
+    <message>
+        <source>The last game&apos;s journal could not be read (%1) and is left as it is, at %2. This game will not be saved.</source>
+        <translation>Das Protokoll des letzten Spiels konnte nicht gelesen werden (%1) und bleibt unverändert unter %2. Dieses Spiel wird nicht gesichert.</translation>
+    </message>
+    <message>
+        <source>The game is being saved again.</source>
+        <translation>Das Spiel wird wieder gesichert.</translation>
+    </message>
+    <message>
+        <source>The game is not being saved (%1). Varnelo goes on trying; the board goes on as it is.</source>
+        <translation>Das Spiel wird nicht gesichert (%1). Varnelo versucht es weiter; die Anzeige läuft unverändert weiter.</translation>
+    </message>
 </context>
 <context>
     <name>BoardDesign</name>

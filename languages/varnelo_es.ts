@@ -7,6 +7,22 @@
         <source>Resume the last game?</source>
         <translation>¿Reanudar el último partido?</translation>
     </message>
+    <message>
+        <source>The last game&apos;s journal could not be read (%1). It is kept as %2, and this game is saved anew.</source>
+        <translation>No se pudo leer el registro del último partido (%1). Se conserva como %2 y este partido se guarda de nuevo.</translation>
+    </message>
+    <message>
+        <source>The last game&apos;s journal could not be read (%1) and is left as it is, at %2. This game will not be saved.</source>
+        <translation>No se pudo leer el registro del último partido (%1) y queda tal cual, en %2. Este partido no se guardará.</translation>
+    </message>
+    <message>
+        <source>The game is being saved again.</source>
+        <translation>El partido vuelve a guardarse.</translation>
+    </message>
+    <message>
+        <source>The game is not being saved (%1). Varnelo goes on trying; the board goes on as it is.</source>
+        <translation>El partido no se está guardando (%1). Varnelo sigue intentándolo; el marcador sigue igual.</translation>
+    </message>
 </context>
 <context>
     <name>BoardDesign</name>

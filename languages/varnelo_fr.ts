@@ -7,6 +7,22 @@
         <source>Resume the last game?</source>
         <translation>Reprendre le dernier match&#xa0;?</translation>
     </message>
+    <message>
+        <source>The last game&apos;s journal could not be read (%1). It is kept as %2, and this game is saved anew.</source>
+        <translation>Le journal du dernier match n&apos;a pas pu être lu (%1). Il est conservé sous %2, et ce match est enregistré à nouveau.</translation>
+    </message>
+    <message>
+        <source>The last game&apos;s journal could not be read (%1) and is left as it is, at %2. This game will not be saved.</source>
+        <translation>Le journal du dernier match n&apos;a pas pu être lu (%1) et reste tel quel, dans %2. Ce match ne sera pas enregistré.</translation>
+    </message>
+    <message>
+        <source>The game is being saved again.</source>
+        <translation>Le match est de nouveau enregistré.</translation>
+    </message>
+    <message>
+        <source>The game is not being saved (%1). Varnelo goes on trying; the board goes on as it is.</source>
+        <translation>Le match n&apos;est pas enregistré (%1). Varnelo continue d&apos;essayer&#xa0;; le tableau continue comme avant.</translation>
+    </message>
 </context>
 <context>
     <name>BoardDesign</name>

@@ -7,6 +7,22 @@
         <source>Resume the last game?</source>
         <translation>Riprendere l&apos;ultima partita?</translation>
     </message>
+    <message>
+        <source>The last game&apos;s journal could not be read (%1). It is kept as %2, and this game is saved anew.</source>
+        <translation>Non è stato possibile leggere il registro dell&apos;ultima partita (%1). Viene conservato come %2 e questa partita viene salvata da capo.</translation>
+    </message>
+    <message>
+        <source>The last game&apos;s journal could not be read (%1) and is left as it is, at %2. This game will not be saved.</source>
+        <translation>Non è stato possibile leggere il registro dell&apos;ultima partita (%1), che resta com&apos;è, in %2. Questa partita non verrà salvata.</translation>
+    </message>
+    <message>
+        <source>The game is being saved again.</source>
+        <translation>La partita viene di nuovo salvata.</translation>
+    </message>
+    <message>
+        <source>The game is not being saved (%1). Varnelo goes on trying; the board goes on as it is.</source>
+        <translation>La partita non viene salvata (%1). Varnelo continua a provare; il tabellone prosegue come prima.</translation>
+    </message>
 </context>
 <context>
     <name>BoardDesign</name>

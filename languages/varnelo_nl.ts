@@ -7,6 +7,22 @@
         <source>Resume the last game?</source>
         <translation>De laatste wedstrijd hervatten?</translation>
     </message>
+    <message>
+        <source>The last game&apos;s journal could not be read (%1). It is kept as %2, and this game is saved anew.</source>
+        <translation>Het logboek van de laatste wedstrijd kon niet worden gelezen (%1). Het blijft bewaard als %2 en deze wedstrijd wordt opnieuw opgeslagen.</translation>
+    </message>
+    <message>
+        <source>The last game&apos;s journal could not be read (%1) and is left as it is, at %2. This game will not be saved.</source>
+        <translation>Het logboek van de laatste wedstrijd kon niet worden gelezen (%1) en blijft ongewijzigd staan in %2. Deze wedstrijd wordt niet opgeslagen.</translation>
+    </message>
+    <message>
+        <source>The game is being saved again.</source>
+        <translation>De wedstrijd wordt weer opgeslagen.</translation>
+    </message>
+    <message>
+        <source>The game is not being saved (%1). Varnelo goes on trying; the board goes on as it is.</source>
+        <translation>De wedstrijd wordt niet opgeslagen (%1). Varnelo blijft het proberen; het scorebord gaat gewoon door.</translation>
+    </message>
 </context>
 <context>
     <name>BoardDesign</name>

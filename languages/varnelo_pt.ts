@@ -7,6 +7,22 @@
         <source>Resume the last game?</source>
         <translation>Retomar a última partida?</translation>
     </message>
+    <message>
+        <source>The last game&apos;s journal could not be read (%1). It is kept as %2, and this game is saved anew.</source>
+        <translation>Não foi possível ler o registro da última partida (%1). Ele foi mantido como %2, e esta partida é salva de novo.</translation>
+    </message>
+    <message>
+        <source>The last game&apos;s journal could not be read (%1) and is left as it is, at %2. This game will not be saved.</source>
+        <translation>Não foi possível ler o registro da última partida (%1), que fica como está, em %2. Esta partida não será salva.</translation>
+    </message>
+    <message>
+        <source>The game is being saved again.</source>
+        <translation>A partida voltou a ser salva.</translation>
+    </message>
+    <message>
+        <source>The game is not being saved (%1). Varnelo goes on trying; the board goes on as it is.</source>
+        <translation>A partida não está sendo salva (%1). O Varnelo continua tentando; o placar segue como está.</translation>
+    </message>
 </context>
 <context>
     <name>BoardDesign</name>

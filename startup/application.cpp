@@ -11,6 +11,9 @@
 #include "ui/uiservices.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 
 Application::Application(UiServices &ui, std::unique_ptr<QSettings> store, const TimeSource *time,
@@ -44,14 +47,70 @@ frmHelp *Application::help() const
     return m_help;
 }
 
-void Application::start()
+bool Application::start()
 {
+    if (!m_journalLock.claim()) {
+        return false;
+    }
+    QObject::connect(
+        &m_journalLock, &JournalLock::frontWanted, &m_events, [this] { bringToFront(); });
+    m_journalWriter.setStatusListener([this](bool saving, const QString &why) {
+        QMetaObject::invokeMethod(
+            &m_events, [this, saving, why] { tellJournalStatus(saving, why); },
+            Qt::QueuedConnection);
+    });
     m_splash = new frmSplash(
         m_settings, m_web, *m_store, m_ui, DefaultBuzzerFile(), [this] { showBoard(); },
         [this] { showHelp(); }, [this](QWidget *owner) { showOptions(owner); });
     m_splash->setAttribute(Qt::WA_DeleteOnClose);
     m_splash->show();
     offerToResume();
+    return true;
+}
+
+void Application::keepUnreadableJournal(const QString &why)
+{
+    QString aside = m_journal.path() + QStringLiteral(".unread");
+    for (int n = 2; QFileInfo::exists(aside); ++n) {
+        aside = m_journal.path() + QStringLiteral(".unread-%1").arg(n);
+    }
+    QString text;
+    if (QFile::rename(m_journal.path(), aside)) {
+        text = QCoreApplication::translate("Application",
+            "The last game's journal could not be read (%1). It is kept as %2, and this game is "
+            "saved anew.")
+                   .arg(why, QDir::toNativeSeparators(aside));
+    } else {
+        m_journalling = false;
+        text = QCoreApplication::translate("Application",
+            "The last game's journal could not be read (%1) and is left as it is, at %2. This "
+            "game will not be saved.")
+                   .arg(why, QDir::toNativeSeparators(m_journal.path()));
+    }
+    m_ui.showMessage(m_splash, QStringLiteral("Varnelo"), text);
+}
+
+void Application::bringToFront()
+{
+    QWidget *window = m_board ? static_cast<QWidget *>(m_board) : m_splash.data();
+    if (!window) {
+        return;
+    }
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void Application::tellJournalStatus(bool saving, const QString &why)
+{
+    QWidget *over = m_board ? static_cast<QWidget *>(m_board) : m_splash.data();
+    m_ui.showNotice(over, QStringLiteral("Varnelo"),
+        saving ? QCoreApplication::translate("Application", "The game is being saved again.")
+               : QCoreApplication::translate("Application",
+                   "The game is not being saved (%1). Varnelo goes on trying; the board goes on "
+                   "as it is.")
+                     .arg(why));
 }
 
 void Application::offerToResume()
@@ -59,8 +118,14 @@ void Application::offerToResume()
     if (!m_journal.exists()) {
         return;
     }
-    // A journal that cannot be read, or is not ours, is of no use: it goes without a word.
-    std::optional<JournalRecord> record = m_journal.read();
+    bool unreadable = false;
+    QString why;
+    std::optional<JournalRecord> record = m_journal.read(&unreadable, &why);
+    if (unreadable) {
+        keepUnreadableJournal(why);
+        return;
+    }
+    // A journal that is not a sound one of ours is of no use: it goes without a word.
     if (!record) {
         m_journal.remove();
         return;
@@ -79,7 +144,8 @@ void Application::showBoard()
     if (m_board) {
         return;
     }
-    frmScoreboard::Context context{m_settings, m_game, m_web, m_time, m_ui, {}, &m_journalWriter};
+    frmScoreboard::Context context{
+        m_settings, m_game, m_web, m_time, m_ui, {}, m_journalling ? &m_journalWriter : nullptr};
     m_board = new frmScoreboard(context, std::make_unique<QtSoundPlayer>());
     if (m_resume) {
         m_board->ResumeGame(*m_resume);

@@ -31,6 +31,9 @@ int main(int argc, char *argv[])
     translations.install(ChooseLanguage(StoredLanguage(*store), QLocale::system()));
     QtUiServices ui;
     Application varnelo(ui, std::move(store));
-    varnelo.start();
+    // A second start over the same game brings the running program to the front, and ends.
+    if (!varnelo.start()) {
+        return 0;
+    }
     return QApplication::exec();
 }

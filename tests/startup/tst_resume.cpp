@@ -11,6 +11,8 @@
 #include "web/modwebsb.h"
 #include "web/webstate.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -33,10 +35,23 @@ int runGameUntilKilled(const QString &folder)
     QTest::keyClick(board->group(QStringLiteral("sgmScoreH")), Qt::Key_Return);
     QTest::keyClick(board->group(QStringLiteral("sgmPeriod")), '2');
     board->AllKeyPress('s');
-    QTimer::singleShot(1500, board, [] {
+    QTimer::singleShot(1500, board, [board] {
+        // Out of sight, until another start of the same game brings it back.
+        board->showMinimized();
         std::printf("ready\n");
         std::fflush(stdout);
     });
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, board, [board] {
+        static bool minimized = false;
+        minimized = minimized || board->isMinimized();
+        if (minimized && !board->isMinimized()) {
+            std::printf("front\n");
+            std::fflush(stdout);
+            minimized = false;
+        }
+    });
+    watch.start(20);
     return QApplication::exec();
 }
 
@@ -51,6 +66,9 @@ private Q_SLOTS:
     void aKilledGameIsResumedAsItWas();
     void noMeansTheGameIsDiscarded();
     void aCorruptJournalIsDiscardedQuietly();
+    void aSecondStartBringsTheRunningGameToTheFront();
+    void aJournalThatCannotBeReadIsKept();
+    void theOperatorHearsWhenTheGameIsNotSaved();
 
 private:
     QTemporaryDir m_dir;
@@ -136,6 +154,91 @@ void TestResume::aCorruptJournalIsDiscardedQuietly()
     QVERIFY(ui.questions.isEmpty());
     QVERIFY(!QFile::exists(path));
     QVERIFY(varnelo->splash()->isVisible());
+}
+
+void TestResume::aSecondStartBringsTheRunningGameToTheFront()
+{
+    QTemporaryDir dir;
+    QProcess child;
+    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    child.start(QCoreApplication::applicationFilePath(),
+        {QStringLiteral("--play-until-killed"), dir.path()});
+    QVERIFY(child.waitForStarted());
+    QByteArray said;
+    QTRY_VERIFY2_WITH_TIMEOUT(
+        (said += child.readAllStandardOutput()).contains("ready"), said.constData(), 15000);
+    // The lock lies beside the journal.
+    QVERIFY(QFile::exists(JournalPathIn(dir.path()) + QStringLiteral(".lock")));
+    RecordingUi ui;
+    ui.answers = {false, false};
+    const auto second = MakeApplication(ui, dir.path());
+    QVERIFY(!second->start());
+    // Nothing offered, nothing shown, nothing deleted under the running game.
+    QVERIFY(ui.questions.isEmpty());
+    QVERIFY(!second->splash());
+    QVERIFY(GameJournal(JournalPathIn(dir.path())).exists());
+    QTRY_VERIFY2_WITH_TIMEOUT(
+        (said += child.readAllStandardOutput()).contains("front"), said.constData(), 5000);
+    child.kill();
+    QVERIFY(child.waitForFinished());
+    // Another folder is another game: no clash.
+    QTemporaryDir other;
+    const auto elsewhere = MakeApplication(ui, other.path());
+    QVERIFY(elsewhere->start());
+}
+
+void TestResume::aJournalThatCannotBeReadIsKept()
+{
+    QTemporaryDir dir;
+    // A journal that opens but cannot be read: nothing says what game it holds.
+    const QString path = JournalPathIn(dir.path());
+    QVERIFY(QDir().mkpath(path));
+    RecordingUi ui;
+    const auto varnelo = MakeApplication(ui, dir.path());
+    QVERIFY(varnelo->start());
+    QVERIFY(ui.questions.isEmpty());
+    QCOMPARE(ui.messages.size(), 1);
+    QVERIFY2(ui.messages.at(0).text.contains(QStringLiteral("could not be read")),
+        qPrintable(ui.messages.at(0).text));
+    QVERIFY(QFileInfo(path + QStringLiteral(".unread")).isDir());
+    QVERIFY(ui.messages.at(0).text.contains(path + QStringLiteral(".unread")));
+    // The new game is journalled where the old one was.
+    frmScoreboard *board = GoToBoard(*varnelo);
+    QVERIFY(board);
+    board->AllKeyPress('s');
+    QTRY_VERIFY(QFileInfo(path).isFile());
+}
+
+void TestResume::theOperatorHearsWhenTheGameIsNotSaved()
+{
+    QTemporaryDir dir;
+    // A journal folder that cannot be made, as a full or read-only disk fails, even for root.
+    QFile blocker(dir.filePath(QStringLiteral("data")));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    RecordingUi ui;
+    QSettings *store = new QSettings(SettingsPathIn(dir.path()), QSettings::IniFormat);
+    Application varnelo(ui, std::unique_ptr<QSettings>(store), nullptr,
+        dir.filePath(QStringLiteral("data/journal.json")));
+    QVERIFY(varnelo.start());
+    varnelo.splash()->GoScore();
+    frmScoreboard *board = varnelo.board();
+    board->AllKeyPress('s');
+    QTRY_COMPARE(ui.notices.size(), 1);
+    QVERIFY2(ui.notices.at(0).text.startsWith(QStringLiteral("The game is not being saved")),
+        qPrintable(ui.notices.at(0).text));
+    // Told once, however many changes fail.
+    for (int i = 0; i < 5; ++i) {
+        board->AllKeyPress('s');
+    }
+    QTest::qWait(100);
+    QCOMPARE(ui.notices.size(), 1);
+    // And told when it works again.
+    QVERIFY(blocker.remove());
+    board->AllKeyPress('s');
+    QTRY_COMPARE(ui.notices.size(), 2);
+    QCOMPARE(ui.notices.at(1).text, QStringLiteral("The game is being saved again."));
+    QTRY_VERIFY(QFile::exists(dir.filePath(QStringLiteral("data/journal.json"))));
 }
 
 int main(int argc, char *argv[])

@@ -12,11 +12,11 @@ class SlowJournal final : public GameJournal
 public:
     using GameJournal::GameJournal;
 
-    bool write(const JournalRecord &record) override
+    bool write(const JournalRecord &record, QString *error) override
     {
         std::this_thread::sleep_for(std::chrono::milliseconds(delayMs.load()));
         ++writes;
-        return GameJournal::write(record);
+        return GameJournal::write(record, error);
     }
 
     std::atomic<int> delayMs = 0;
