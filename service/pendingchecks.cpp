@@ -35,4 +35,10 @@ void PendingChecks::finish(const std::string &key, const Outcome &outcome)
     }
 }
 
+std::size_t PendingChecks::size() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_checks.size();
+}
+
 } // namespace websb

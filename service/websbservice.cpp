@@ -179,6 +179,11 @@ std::size_t WebScoreboardService::viewerCount() const
     return m_feed ? m_feed->viewerCount() : 0;
 }
 
+std::size_t WebScoreboardService::checksWaiting() const
+{
+    return m_pending->size();
+}
+
 void WebScoreboardService::handle(
     const HttpRequest &request, std::shared_ptr<HttpExchange> exchange)
 {
@@ -382,16 +387,41 @@ void WebScoreboardService::handleStream(
             textResponse(503, "too many viewers from one address"), m_config.limits.retryAfter));
         return;
     }
-    // Called on the connection's strand, as this is: `key` is set before the stream can end.
-    auto key = std::make_shared<const StreamSink *>(nullptr);
-    auto sink = exchange->openStream({}, [this, page, client, key] {
-        m_feed->unsubscribe(page, *key);
+    // The stream can end while it is being opened (a client that reset the connection at once
+    // fails the first write) or at any time after: whichever of subscribing and ending comes
+    // second removes the viewer, so that no broadcast walks a dead one.
+    struct Subscription
+    {
+        std::mutex mutex;
+        const StreamSink *viewer = nullptr;
+        bool ended = false;
+    };
+    auto subscription = std::make_shared<Subscription>();
+    auto sink = exchange->openStream({}, [this, page, client, subscription] {
+        const StreamSink *viewer = nullptr;
+        {
+            std::lock_guard lock(subscription->mutex);
+            subscription->ended = true;
+            viewer = subscription->viewer;
+        }
+        if (viewer) {
+            m_feed->unsubscribe(page, viewer);
+        }
         m_streamsPerAddress->release(client);
         --m_streams;
     });
-    *key = sink.get();
-    sink->send(std::make_shared<const std::string>(
-        chunk(m_feed->subscribe(page, sink, request.lastEventId))));
+    const std::string first = m_feed->subscribe(page, sink, request.lastEventId);
+    bool ended = false;
+    {
+        std::lock_guard lock(subscription->mutex);
+        ended = subscription->ended;
+        subscription->viewer = sink.get();
+    }
+    if (ended) {
+        m_feed->unsubscribe(page, sink.get());
+        return;
+    }
+    sink->send(std::make_shared<const std::string>(chunk(first)));
 }
 
 } // namespace websb
