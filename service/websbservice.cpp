@@ -117,7 +117,13 @@ void WebScoreboardService::stop()
     }
     m_stopped = true;
     m_store->shutdown();
-    m_pool.reset(); // checks still waiting are dropped; their connections close below
+    // In this order, while the network threads still run (and may still call on each): the
+    // checks under the digest end, those still queued are dropped, and every request waiting on
+    // one is answered. Nothing but the server may hold a connection once the server is gone.
+    if (m_pool) {
+        m_pool->stop();
+    }
+    m_pending->finishAll({false, Reply{503, std::string(refusal::Stopping)}, 1});
     if (m_redis) {
         m_redis->stop(); // answers the boards whose updates it was storing
     }
@@ -129,6 +135,8 @@ void WebScoreboardService::stop()
     }
     m_feed.reset();
     m_server.reset();
+    m_pool.reset();
+    m_redis.reset();
     m_writer.reset(); // writes what is pending
 }
 
