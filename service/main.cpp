@@ -93,6 +93,9 @@ rlim_t raiseDescriptorLimit()
 
 int main(int argc, char *argv[])
 {
+    // A write to a connection the peer closed (Redis restarted, a client gone) must fail with
+    // EPIPE, not end the service: hiredis writes with plain write().
+    std::signal(SIGPIPE, SIG_IGN);
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("varnelo-websb"));
 

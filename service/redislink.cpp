@@ -6,6 +6,7 @@
 #include <chrono>
 
 #include <hiredis.h>
+#include <poll.h>
 #include <sys/socket.h>
 
 namespace websb {
@@ -19,6 +20,14 @@ timeval toTimeval(std::chrono::milliseconds duration)
 {
     const auto ms = std::max<std::int64_t>(1, duration.count());
     return {static_cast<time_t>(ms / 1000), static_cast<suseconds_t>(ms % 1000 * 1000)};
+}
+
+// Redis sends nothing unasked on a connection with no command pending: anything to read there,
+// an end of file above all, means Redis closed it (a restart) and a write would fail.
+bool closedByRedis(const redisContext *context)
+{
+    pollfd idle{context->fd, POLLIN | POLLRDHUP, 0};
+    return ::poll(&idle, 1, 0) != 0;
 }
 
 struct ReplyDeleter
@@ -177,6 +186,10 @@ void RedisLink::write()
         if (jobs.empty()) {
             break; // stopping
         }
+        if (context && closedByRedis(context)) {
+            redisFree(context);
+            context = nullptr;
+        }
         if (!context) {
             context = connect();
         }
@@ -289,6 +302,10 @@ bool RedisLink::countGuess(const std::string &address, int perMinute)
     const auto now = std::chrono::steady_clock::now();
     if (now < m_guessRetryAt) {
         return true; // Redis failed a moment ago: each guess need not wait for it again
+    }
+    if (m_guessContext && closedByRedis(m_guessContext)) {
+        redisFree(m_guessContext);
+        m_guessContext = nullptr;
     }
     if (!m_guessContext) {
         m_guessContext = connect();

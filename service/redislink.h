@@ -24,7 +24,9 @@ struct redisContext;
 // the others arrive on a subscription; a starting instance reads every page's last state; and
 // guesses are counted per address across instances. Each job has a connection and a thread of
 // its own, so none waits for another. Every call has the address's time-out, so a Redis that
-// stops answering costs a board a 503, never a stall.
+// stops answering costs a board a 503, never a stall. A connection Redis closed (a restart) is
+// noticed before it is used again, but one closed at the moment of a write is written to: the
+// program must ignore SIGPIPE.
 namespace websb {
 
 class RedisLink

@@ -17,7 +17,8 @@ using namespace std::chrono_literals;
 using websbtest::RawClient;
 
 // A Redis that fails under a running service, started by each test on a unix socket of its own:
-// one that stops answering (SIGSTOP) is met with 503 and does not hold up the service's stop.
+// one that stops answering (SIGSTOP) is met with 503 and does not hold up the service's stop;
+// one that restarts is heard again, and the connections it dropped do not kill the service.
 class TestRedisFaults : public QObject
 {
     Q_OBJECT
@@ -26,6 +27,7 @@ private Q_SLOTS:
     void init();
     void cleanup();
     void aStoppedRedisIsAnswered503();
+    void aRestartedRedisIsHeardAgain();
 
 private:
     bool startRedis();
@@ -139,6 +141,57 @@ void TestRedisFaults::aStoppedRedisIsAnswered503()
     const auto stopping = std::chrono::steady_clock::now();
     service.reset();
     QVERIFY(std::chrono::steady_clock::now() - stopping < 2s);
+}
+
+void TestRedisFaults::aRestartedRedisIsHeardAgain()
+{
+    const QString configPath = m_dir->filePath(QStringLiteral("websb.conf"));
+    QFile file(configPath);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QStringLiteral("listen = 127.0.0.1:0\nredis = unix://%1\npage = main %2\n")
+                   .arg(m_address.socketPath,
+                       formatPasscodeHash(hashPasscode(Passcode.toUtf8(), MinimumConfigIterations)))
+                   .toUtf8());
+    file.close();
+    QProcess program;
+    program.start(QStringLiteral(VARNELO_WEBSB_PROGRAM),
+        {QStringLiteral("--config"), configPath, QStringLiteral("--data"),
+            m_dir->filePath(QStringLiteral("data"))});
+    QVERIFY(program.waitForStarted(5000));
+    QByteArray out;
+    while (!out.contains("serving") && program.waitForReadyRead(5000)) {
+        out += program.readAllStandardOutput();
+    }
+    const qsizetype at = out.indexOf("http://127.0.0.1:");
+    QVERIFY2(at >= 0, out.constData());
+    const int port = out.mid(at + 17).split('/').first().toInt();
+    // Redis can close a connection between any check and the next write to it: that write must
+    // fail with EPIPE rather than end the service.
+    QFile status(QStringLiteral("/proc/%1/status").arg(program.processId()));
+    QVERIFY(status.open(QIODevice::ReadOnly));
+    const QByteArray fields = status.readAll();
+    const qsizetype ignored = fields.indexOf("\nSigIgn:");
+    QVERIFY(ignored >= 0);
+    const quint64 mask = fields.mid(ignored + 9, fields.indexOf('\n', ignored + 1) - ignored - 9)
+                             .trimmed()
+                             .toULongLong(nullptr, 16);
+    QVERIFY2(mask & (quint64(1) << (SIGPIPE - 1)), "SIGPIPE is not ignored");
+    // A right passcode and a wrong one: both of the service's connections to Redis are in use.
+    QCOMPARE(publish(port, 1, Passcode).status, 200);
+    QCOMPARE(publish(port, 2, QStringLiteral("wrong-guess"), "127.0.0.7").status, 403);
+
+    m_redis->terminate();
+    QVERIFY(m_redis->waitForFinished(5000));
+    QVERIFY(startRedis());
+    // The connections Redis closed are written to next; that must not end the service.
+    QCOMPARE(publish(port, 3, QStringLiteral("wrong-again"), "127.0.0.8").status, 403);
+    QCOMPARE(publish(port, 4, Passcode).status, 200);
+    QCOMPARE(program.state(), QProcess::Running);
+
+    program.terminate();
+    QVERIFY(program.waitForFinished(5000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 0);
 }
 
 QTEST_GUILESS_MAIN(TestRedisFaults)
