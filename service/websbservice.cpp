@@ -321,7 +321,8 @@ void WebScoreboardService::handleUpdate(const std::string &page, std::string_vie
     const bool reserved = decision.reserved;
     auto check = [this, page, client, key, reserved, passcode = prepared.update.passcode] {
         // Guesses spread over several instances are counted together.
-        if (m_redis && !m_redis->countGuess(client, m_config.guesses.perAddress)) {
+        if (m_redis
+            && !m_redis->countGuess(GuessLimiter::clientOf(client), m_config.guesses.perAddress)) {
             m_guesses->settle(client, page, false, reserved);
             m_pending->finish(key, {false, Reply{429, std::string(refusal::TooManyGuesses)}, 60});
             return;
