@@ -63,6 +63,12 @@ int hashPasscode(const QString &page)
                        .arg(page));
         return 1;
     }
+    if (QString::fromStdString(passcode).toUcs4().size() < websb::MinimumNewPasscodeLength) {
+        printError(QStringLiteral("a passcode needs at least %1 characters: a shorter one is "
+                                  "guessed too soon")
+                       .arg(websb::MinimumNewPasscodeLength));
+        return 1;
+    }
     const auto hash = websb::hashPasscode(QByteArray::fromStdString(passcode));
     std::printf("%s\n", qPrintable(websb::pageConfigLine(page, hash)));
     return 0;
