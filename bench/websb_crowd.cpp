@@ -128,7 +128,7 @@ int main(int argc, char *argv[])
     int everyMs = 1000;
     int guesses = 0;
     bool spread = false;
-    std::string passcode = "bench";
+    std::string passcode = "bench-passcode";
     std::string boardFrom = "127.0.0.1";
     for (int i = 2; i < argc; ++i) {
         const std::string option = argv[i];

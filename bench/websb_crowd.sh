@@ -33,7 +33,7 @@ trap cleanup EXIT
     echo "data = $work/state"
     echo "connections-per-address = 20000"
     echo "streams-per-address = 20000"
-    echo bench | "$build/bin/varnelo-websb" --hash-passcode main
+    echo bench-passcode | "$build/bin/varnelo-websb" --hash-passcode main
 } >"$work/websb.conf"
 
 start_service() {

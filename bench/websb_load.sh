@@ -34,7 +34,7 @@ cleanup() {
 trap cleanup EXIT
 
 # One digest for every page keeps the set-up quick.
-digest="$(echo bench | "$build/bin/varnelo-websb" --hash-passcode board1 | cut -d' ' -f4)"
+digest="$(echo bench-passcode | "$build/bin/varnelo-websb" --hash-passcode board1 | cut -d' ' -f4)"
 {
     echo "listen = 127.0.0.1:0"
     echo "data = $work/state"
@@ -65,7 +65,7 @@ port, boards = int(sys.argv[1]), int(sys.argv[2])
 fields = "&".join(f"{k}=" for k in "ht vt hs gt vs per hsh hck hsa vsh vck vsa".split())
 started = time.monotonic()
 for page in range(1, boards + 1):
-    url = f"http://127.0.0.1:{port}/web/board{page}?ttl=Warm-up&{fields}&passcode=bench"
+    url = f"http://127.0.0.1:{port}/web/board{page}?ttl=Warm-up&{fields}&passcode=bench-passcode"
     assert urllib.request.urlopen(url).read() == b"2|Warm-up"
 print(f"first update of each of {boards} pages (slow digest): {time.monotonic() - started:.2f} s")
 PY
@@ -91,7 +91,7 @@ run() {
     local service_before viewers_before
     service_before=$(ticks "$service_pid")
     viewers_before=$(ticks "$viewers_pid")
-    env "$@" WEBSB_PAGES="$boards" WEBSB_PASSCODE=bench \
+    env "$@" WEBSB_PAGES="$boards" WEBSB_PASSCODE=bench-passcode \
         wrk -t "$wrk_threads" -c "$boards" -d "${duration}s" --timeout 5s \
         -s "$root/bench/websb_publish.lua" "http://127.0.0.1:$port/" | sed -n '/^requests\/s/,$p'
     echo "cpu             service $(( ($(ticks "$service_pid") - service_before) / duration ))%," \

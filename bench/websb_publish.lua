@@ -1,13 +1,13 @@
 -- wrk script for varnelo-websb: each request is a board's update, built as the board builds it,
 -- cycling over the pages board1..boardN. Environment:
 --   WEBSB_PAGES     number of pages (default 100)
---   WEBSB_PASSCODE  the pages' passcode (default "bench")
+--   WEBSB_PASSCODE  the pages' passcode (default "bench-passcode")
 --   WEBSB_RATE      updates per second per connection; 0 or unset: as fast as possible
 -- A reply that is not "2|<echo>" of what was sent counts as bad and is reported in done(). The
 -- title carries a serial number, since replies on a thread's connections come in any order.
 
 local pages = tonumber(os.getenv("WEBSB_PAGES") or "100")
-local passcode = os.getenv("WEBSB_PASSCODE") or "bench"
+local passcode = os.getenv("WEBSB_PASSCODE") or "bench-passcode"
 local rate = tonumber(os.getenv("WEBSB_RATE") or "0")
 
 local threads = {}

@@ -79,8 +79,9 @@ inline constexpr std::string_view EveryValueEmpty = "every value is empty"; // 4
 inline constexpr std::string_view TooManyGuesses = "too many wrong passcodes, wait"; // 429
 inline constexpr std::string_view TooManyChecks = "too many passcodes to check, try again"; // 503
 inline constexpr std::string_view SharedStateDown = "the shared state is unavailable"; // 503
-inline constexpr std::array<std::string_view, 6> All
-    = {WrongPasscode, UnknownPage, EveryValueEmpty, TooManyGuesses, TooManyChecks, SharedStateDown};
+inline constexpr std::string_view Stopping = "the service is stopping, try again"; // 503
+inline constexpr std::array<std::string_view, 7> All = {WrongPasscode, UnknownPage, EveryValueEmpty,
+    TooManyGuesses, TooManyChecks, SharedStateDown, Stopping};
 } // namespace refusal
 
 constexpr bool holdsNoSeparator(std::string_view text)

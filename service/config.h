@@ -41,6 +41,8 @@ struct RedisAddress
     int port = 6379;
     QString socketPath;
     int database = 0;
+    // For each call: past it Redis counts as unreachable (a board then gets 503).
+    std::chrono::milliseconds timeout{2000};
 };
 
 struct ServiceConfig

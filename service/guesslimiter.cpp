@@ -17,6 +17,8 @@ constexpr std::size_t PruneAbove = 10000;
 // after a restart a board on an address not seen before is not refused while guessers hold every
 // other check. Guessers from ever new networks can take it too, one guess per network.
 constexpr int ReservedPerPage = 1;
+// The first bytes of an IPv4 address written as IPv6 (::ffff:a.b.c.d).
+constexpr unsigned char MappedIpv4[12] = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0xff, 0xff};
 
 } // namespace
 
@@ -66,7 +68,7 @@ GuessLimiter::Decision GuessLimiter::admit(
     const auto now = m_clock();
     std::lock_guard lock(m_mutex);
     prune(now);
-    Budget &fromAddress = budget(m_addresses, address, m_limits.perAddress, now);
+    Budget &fromAddress = budget(m_addresses, clientOf(address), m_limits.perAddress, now);
     Budget &atPage = budget(m_pages, page, m_limits.perPage, now);
     Decision decision;
     decision.suspect = fromAddress.failed;
@@ -85,6 +87,17 @@ GuessLimiter::Decision GuessLimiter::admit(
     if (atPage.tokens < 1.0 && (fromAddress.failed || fromAddress.inFlight > 0)) {
         decision.retryAfter = refusal(atPage, m_limits.perPage);
         return decision;
+    }
+    if (atPage.tokens < 1.0 && !board) {
+        Budget &shared = budget(m_newcomers, page, m_limits.perAddress, now);
+        if (shared.tokens < 1.0) {
+            // Until a guess is back, without doubling: guessers' refusals must not make a board
+            // that comes next wait longer.
+            decision.retryAfter = static_cast<int>(std::ceil(
+                std::max(1.0, (1.0 - shared.tokens) * 60.0 / std::max(1, m_limits.perAddress))));
+            return decision;
+        }
+        shared.tokens -= 1.0;
     }
     // Taken now and given back if the passcode is right, so parallel guesses cannot overdraw.
     fromAddress.tokens -= 1.0;
@@ -109,7 +122,7 @@ void GuessLimiter::settle(
 {
     const auto now = m_clock();
     std::lock_guard lock(m_mutex);
-    Budget &fromAddress = budget(m_addresses, address, m_limits.perAddress, now);
+    Budget &fromAddress = budget(m_addresses, clientOf(address), m_limits.perAddress, now);
     Budget &atPage = budget(m_pages, page, m_limits.perPage, now);
     fromAddress.inFlight = std::max(0, fromAddress.inFlight - 1);
     release(atPage, reserved);
@@ -129,7 +142,7 @@ void GuessLimiter::withdraw(const std::string &address, const std::string &page,
 {
     const auto now = m_clock();
     std::lock_guard lock(m_mutex);
-    Budget &fromAddress = budget(m_addresses, address, m_limits.perAddress, now);
+    Budget &fromAddress = budget(m_addresses, clientOf(address), m_limits.perAddress, now);
     fromAddress.inFlight = std::max(0, fromAddress.inFlight - 1);
     fromAddress.tokens = std::min<double>(m_limits.perAddress, fromAddress.tokens + 1.0);
     Budget &atPage = budget(m_pages, page, m_limits.perPage, now);
@@ -154,6 +167,20 @@ std::size_t GuessLimiter::trackedAddresses() const
     return m_addresses.size();
 }
 
+std::string GuessLimiter::clientOf(const std::string &address)
+{
+    unsigned char bytes[16] = {};
+    if (inet_pton(AF_INET6, address.c_str(), bytes) != 1) {
+        return address; // IPv4, or not an address
+    }
+    if (std::equal(std::begin(MappedIpv4), std::end(MappedIpv4), bytes)) {
+        char text[INET_ADDRSTRLEN] = {};
+        inet_ntop(AF_INET, bytes + 12, text, sizeof(text));
+        return text;
+    }
+    return networkOf(address) + "::/64";
+}
+
 std::string GuessLimiter::networkOf(const std::string &address)
 {
     unsigned char bytes[16] = {};
@@ -171,9 +198,9 @@ std::string GuessLimiter::networkOf(const std::string &address)
         return join(0, 3, 1, "%u", '.');
     }
     if (inet_pton(AF_INET6, address.c_str(), bytes) == 1) {
-        constexpr unsigned char Mapped[12] = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0xff, 0xff};
-        return std::equal(std::begin(Mapped), std::end(Mapped), bytes) ? join(12, 3, 1, "%u", '.')
-                                                                       : join(0, 8, 2, "%x", ':');
+        return std::equal(std::begin(MappedIpv4), std::end(MappedIpv4), bytes)
+            ? join(12, 3, 1, "%u", '.')
+            : join(0, 8, 2, "%x", ':');
     }
     return address;
 }

@@ -7,11 +7,14 @@
 #include <string_view>
 #include <unordered_map>
 
-// Limits wrong passcodes, per client address and per page. Each has a budget of wrong attempts a
-// minute, refilled evenly; past it an attempt is refused before any slow digest runs, with a
-// Retry-After that doubles with every refusal until the budget recovers. When a page's budget is
-// spent only addresses that never failed are still heard (once each), so a guesser can neither
-// hold the page's board out nor buy more guesses by waiting at the door. For the same reason a
+// Limits wrong passcodes, per client and per page. A client is an IPv4 address, or the /64 of an
+// IPv6 one (a single host may hold all of it). Each has a budget of wrong attempts a minute,
+// refilled evenly; past it an attempt is refused before any slow digest runs, with a Retry-After
+// that doubles with every refusal until the budget recovers. When a page's budget is spent only
+// clients that never failed are still heard, and they share one client's budget at the page, so
+// that guessers from ever new addresses get no more than one client would, while a board on a
+// new address is told when to come back; the addresses the page's board published from are held
+// by neither. For the same reason a
 // page whose slow checks are all taken keeps one more for an address whose network (its /24, or
 // /64 for IPv6) has no wrong or pending guess: a board that moved is heard while guessers hold the
 // rest, unless they come from ever new networks. Thread-safe.
@@ -58,6 +61,9 @@ public:
 
     std::size_t trackedAddresses() const;
 
+    // The client a budget is kept for: an IPv4 address (also when mapped into IPv6), the first
+    // 64 bits of IPv6, or the text itself when it is not an address.
+    static std::string clientOf(const std::string &address);
     // The network an address belongs to for the kept check: "a.b.c" of IPv4 (also when mapped
     // into IPv6), the first 64 bits of IPv6, or the text itself when it is not an address.
     static std::string networkOf(const std::string &address);
@@ -86,6 +92,8 @@ private:
     mutable std::mutex m_mutex;
     std::unordered_map<std::string, Budget> m_addresses;
     std::unordered_map<std::string, Budget> m_pages;
+    // Per page, what clients that never failed share once the page's budget is spent.
+    std::unordered_map<std::string, Budget> m_newcomers;
     // Networks with a wrong guess or one being checked, and since when.
     std::unordered_map<std::string, std::chrono::steady_clock::time_point> m_guessingNetworks;
 };

@@ -63,6 +63,12 @@ int hashPasscode(const QString &page)
                        .arg(page));
         return 1;
     }
+    if (QString::fromStdString(passcode).toUcs4().size() < websb::MinimumNewPasscodeLength) {
+        printError(QStringLiteral("a passcode needs at least %1 characters: a shorter one is "
+                                  "guessed too soon")
+                       .arg(websb::MinimumNewPasscodeLength));
+        return 1;
+    }
     const auto hash = websb::hashPasscode(QByteArray::fromStdString(passcode));
     std::printf("%s\n", qPrintable(websb::pageConfigLine(page, hash)));
     return 0;
@@ -93,6 +99,9 @@ rlim_t raiseDescriptorLimit()
 
 int main(int argc, char *argv[])
 {
+    // A write to a connection the peer closed (Redis restarted, a client gone) must fail with
+    // EPIPE, not end the service: hiredis writes with plain write().
+    std::signal(SIGPIPE, SIG_IGN);
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("varnelo-websb"));
 

@@ -17,6 +17,9 @@ struct PasscodeHash
 };
 
 inline constexpr int DefaultPasscodeIterations = 100000;
+// Characters (code points) a new passcode has at least. A digest does not tell the length of its
+// passcode, so config lines made before this rule, with shorter ones, are still read.
+inline constexpr int MinimumNewPasscodeLength = 8;
 // Weaker digests are not read at all.
 inline constexpr int MinimumPasscodeIterations = 1000;
 // What the config accepts: weaker is too quick to guess offline, stronger too slow to check.

@@ -14,6 +14,11 @@ PasscodePool::PasscodePool(int workers, std::size_t maxQueued)
 
 PasscodePool::~PasscodePool()
 {
+    stop();
+}
+
+void PasscodePool::stop()
+{
     {
         std::lock_guard lock(m_mutex);
         m_stopping = true;
@@ -23,7 +28,9 @@ PasscodePool::~PasscodePool()
     }
     m_wake.notify_all();
     for (std::thread &worker : m_workers) {
-        worker.join();
+        if (worker.joinable()) {
+            worker.join();
+        }
     }
 }
 

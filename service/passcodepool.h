@@ -19,7 +19,7 @@ class PasscodePool
 {
 public:
     PasscodePool(int workers, std::size_t maxQueued);
-    // Drops what is still queued and joins the workers once their current check is done.
+    // Calls stop().
     ~PasscodePool();
 
     PasscodePool(const PasscodePool &) = delete;
@@ -31,6 +31,10 @@ public:
     bool submit(Lane lane, std::function<void()> task);
 
     std::size_t workerCount() const { return m_workers.size(); }
+
+    // Drops what is still queued and joins the workers once their current check is done; what
+    // is submitted afterwards is refused.
+    void stop();
 
 private:
     void work();

@@ -35,4 +35,24 @@ void PendingChecks::finish(const std::string &key, const Outcome &outcome)
     }
 }
 
+void PendingChecks::finishAll(const Outcome &outcome)
+{
+    std::map<std::string, std::vector<Waiter>> checks;
+    {
+        std::lock_guard lock(m_mutex);
+        checks.swap(m_checks);
+    }
+    for (const auto &entry : checks) {
+        for (const Waiter &waiter : entry.second) {
+            waiter(outcome);
+        }
+    }
+}
+
+std::size_t PendingChecks::size() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_checks.size();
+}
+
 } // namespace websb

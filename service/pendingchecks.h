@@ -37,9 +37,13 @@ public:
     Joined joinOrStart(const std::string &key, Waiter waiter, const std::function<bool()> &admit);
     // Ends the check for `key` and tells its waiters, outside the lock.
     void finish(const std::string &key, const Outcome &outcome);
+    // Ends every check under way with `outcome` (the service's stop).
+    void finishAll(const Outcome &outcome);
+    // Checks under way.
+    std::size_t size() const;
 
 private:
-    std::mutex m_mutex;
+    mutable std::mutex m_mutex;
     std::map<std::string, std::vector<Waiter>> m_checks;
 };
 

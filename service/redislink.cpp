@@ -2,9 +2,11 @@
 
 #include <QDebug>
 
+#include <algorithm>
 #include <chrono>
 
 #include <hiredis.h>
+#include <poll.h>
 #include <sys/socket.h>
 
 namespace websb {
@@ -13,6 +15,20 @@ namespace {
 
 const std::string Channel = "varnelo-websb:updates";
 constexpr auto ReconnectAfter = std::chrono::milliseconds(500);
+
+timeval toTimeval(std::chrono::milliseconds duration)
+{
+    const auto ms = std::max<std::int64_t>(1, duration.count());
+    return {static_cast<time_t>(ms / 1000), static_cast<suseconds_t>(ms % 1000 * 1000)};
+}
+
+// Redis sends nothing unasked on a connection with no command pending: anything to read there,
+// an end of file above all, means Redis closed it (a restart) and a write would fail.
+bool closedByRedis(const redisContext *context)
+{
+    pollfd idle{context->fd, POLLIN | POLLRDHUP, 0};
+    return ::poll(&idle, 1, 0) != 0;
+}
 
 struct ReplyDeleter
 {
@@ -60,11 +76,13 @@ std::string RedisLink::pageKey(const std::string &page)
 
 redisContext *RedisLink::connect() const
 {
-    const timeval timeout{2, 0};
+    const timeval timeout = toTimeval(m_address.timeout);
     redisContext *context = m_address.host.isEmpty()
         ? redisConnectUnixWithTimeout(m_address.socketPath.toUtf8().constData(), timeout)
         : redisConnectWithTimeout(m_address.host.toUtf8().constData(), m_address.port, timeout);
-    if (!context || context->err) {
+    // Every call waits at most this long: a Redis that stops answering must not hold the boards'
+    // updates, the guesses or the stop.
+    if (!context || context->err || redisSetTimeout(context, timeout) != REDIS_OK) {
         if (context) {
             redisFree(context);
         }
@@ -119,10 +137,14 @@ void RedisLink::start(RemoteUpdate remote)
 
 void RedisLink::stop()
 {
-    if (m_stopping.exchange(true)) {
-        return;
+    {
+        std::lock_guard lock(m_jobsMutex);
+        if (m_stopping.exchange(true)) {
+            return;
+        }
     }
     m_jobsWake.notify_all();
+    m_stopWake.notify_all();
     {
         // Wakes the subscriber out of its blocking read.
         std::lock_guard lock(m_subscriberMutex);
@@ -142,9 +164,13 @@ void RedisLink::store(const std::string &page, std::shared_ptr<const std::string
 {
     {
         std::lock_guard lock(m_jobsMutex);
-        m_jobs.push_back({page, std::move(json), std::move(done)});
+        if (!m_stopping) {
+            m_jobs.push_back({page, std::move(json), std::move(done)});
+            m_jobsWake.notify_one();
+            return;
+        }
     }
-    m_jobsWake.notify_one();
+    done(false); // the writer has ended, or is about to: nothing would answer it
 }
 
 void RedisLink::write()
@@ -159,6 +185,10 @@ void RedisLink::write()
         }
         if (jobs.empty()) {
             break; // stopping
+        }
+        if (context && closedByRedis(context)) {
+            redisFree(context);
+            context = nullptr;
         }
         if (!context) {
             context = connect();
@@ -207,7 +237,7 @@ void RedisLink::subscribe()
     while (!m_stopping) {
         redisContext *context = connect();
         if (!context) {
-            std::this_thread::sleep_for(ReconnectAfter);
+            waitBeforeRetry();
             continue;
         }
         {
@@ -218,7 +248,9 @@ void RedisLink::subscribe()
             break;
         }
         const ReplyPtr subscribed = command(context, {"SUBSCRIBE", Channel});
-        while (subscribed && !m_stopping) {
+        // Then no time-out: a quiet channel is no fault, and stop() wakes the read.
+        const bool waits = subscribed && redisSetTimeout(context, timeval{0, 0}) == REDIS_OK;
+        while (waits && !m_stopping) {
             void *raw = nullptr;
             if (redisGetReply(context, &raw) != REDIS_OK) {
                 break;
@@ -244,7 +276,7 @@ void RedisLink::subscribe()
         redisFree(context);
         if (!m_stopping) {
             warn(QStringLiteral("the subscription broke; connecting again"));
-            std::this_thread::sleep_for(ReconnectAfter);
+            waitBeforeRetry();
         }
     }
     std::lock_guard lock(m_subscriberMutex);
@@ -254,6 +286,12 @@ void RedisLink::subscribe()
     }
 }
 
+void RedisLink::waitBeforeRetry()
+{
+    std::unique_lock lock(m_jobsMutex);
+    m_stopWake.wait_for(lock, ReconnectAfter, [this] { return m_stopping.load(); });
+}
+
 bool RedisLink::countGuess(const std::string &address, int perMinute)
 {
     const auto minute = std::chrono::duration_cast<std::chrono::minutes>(
@@ -261,16 +299,24 @@ bool RedisLink::countGuess(const std::string &address, int perMinute)
                             .count();
     const std::string key = "varnelo-websb:guesses:" + address + ':' + std::to_string(minute);
     std::lock_guard lock(m_guessMutex);
+    const auto now = std::chrono::steady_clock::now();
+    if (now < m_guessRetryAt) {
+        return true; // Redis failed a moment ago: each guess need not wait for it again
+    }
+    if (m_guessContext && closedByRedis(m_guessContext)) {
+        redisFree(m_guessContext);
+        m_guessContext = nullptr;
+    }
     if (!m_guessContext) {
         m_guessContext = connect();
     }
-    if (!m_guessContext) {
-        return true;
-    }
-    ReplyPtr counted = command(m_guessContext, {"INCR", key});
+    ReplyPtr counted = m_guessContext ? command(m_guessContext, {"INCR", key}) : nullptr;
     if (!counted) {
-        redisFree(m_guessContext);
-        m_guessContext = nullptr;
+        if (m_guessContext) {
+            redisFree(m_guessContext);
+            m_guessContext = nullptr;
+        }
+        m_guessRetryAt = now + ReconnectAfter;
         return true;
     }
     command(m_guessContext, {"EXPIRE", key, "120"});

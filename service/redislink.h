@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <deque>
 #include <functional>
@@ -22,7 +23,10 @@ struct redisContext;
 // the board is answered, so an instance killed at any moment loses nothing; updates published by
 // the others arrive on a subscription; a starting instance reads every page's last state; and
 // guesses are counted per address across instances. Each job has a connection and a thread of
-// its own, so none waits for another.
+// its own, so none waits for another. Every call has the address's time-out, so a Redis that
+// stops answering costs a board a 503, never a stall. A connection Redis closed (a restart) is
+// noticed before it is used again, but one closed at the moment of a write is written to: the
+// program must ignore SIGPIPE.
 namespace websb {
 
 class RedisLink
@@ -43,6 +47,8 @@ public:
         QString &error);
     // Starts the writer and the subscription; `remote` is called on the subscriber's thread.
     void start(RemoteUpdate remote);
+    // Ends the threads, within the time-out of a call under way; what is stored afterwards is
+    // told at once that it was not.
     void stop();
 
     // Stores and publishes on the writer's thread, then calls `done` there.
@@ -65,6 +71,7 @@ private:
     redisContext *connect() const;
     void write();
     void subscribe();
+    void waitBeforeRetry();
 
     const RedisAddress m_address;
     const std::string m_instance;
@@ -73,10 +80,12 @@ private:
 
     std::mutex m_jobsMutex;
     std::condition_variable m_jobsWake;
+    std::condition_variable m_stopWake;
     std::deque<Job> m_jobs;
 
     std::mutex m_guessMutex;
     redisContext *m_guessContext = nullptr;
+    std::chrono::steady_clock::time_point m_guessRetryAt;
 
     std::mutex m_subscriberMutex;
     redisContext *m_subscriber = nullptr;

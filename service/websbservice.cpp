@@ -117,7 +117,13 @@ void WebScoreboardService::stop()
     }
     m_stopped = true;
     m_store->shutdown();
-    m_pool.reset(); // checks still waiting are dropped; their connections close below
+    // In this order, while the network threads still run (and may still call on each): the
+    // checks under the digest end, those still queued are dropped, and every request waiting on
+    // one is answered. Nothing but the server may hold a connection once the server is gone.
+    if (m_pool) {
+        m_pool->stop();
+    }
+    m_pending->finishAll({false, Reply{503, std::string(refusal::Stopping)}, 1});
     if (m_redis) {
         m_redis->stop(); // answers the boards whose updates it was storing
     }
@@ -129,6 +135,8 @@ void WebScoreboardService::stop()
     }
     m_feed.reset();
     m_server.reset();
+    m_pool.reset();
+    m_redis.reset();
     m_writer.reset(); // writes what is pending
 }
 
@@ -177,6 +185,11 @@ int WebScoreboardService::networkThreads() const
 std::size_t WebScoreboardService::viewerCount() const
 {
     return m_feed ? m_feed->viewerCount() : 0;
+}
+
+std::size_t WebScoreboardService::checksWaiting() const
+{
+    return m_pending->size();
 }
 
 void WebScoreboardService::handle(
@@ -308,7 +321,8 @@ void WebScoreboardService::handleUpdate(const std::string &page, std::string_vie
     const bool reserved = decision.reserved;
     auto check = [this, page, client, key, reserved, passcode = prepared.update.passcode] {
         // Guesses spread over several instances are counted together.
-        if (m_redis && !m_redis->countGuess(client, m_config.guesses.perAddress)) {
+        if (m_redis
+            && !m_redis->countGuess(GuessLimiter::clientOf(client), m_config.guesses.perAddress)) {
             m_guesses->settle(client, page, false, reserved);
             m_pending->finish(key, {false, Reply{429, std::string(refusal::TooManyGuesses)}, 60});
             return;
@@ -345,53 +359,6 @@ void WebScoreboardService::finishUpdate(const std::string &page, const std::stri
                     ? updateReply(page, client, std::move(reply))
                     : updateReply(page, client, {503, std::string(refusal::SharedStateDown)}, 1));
         });
-}
-
-HttpResponse WebScoreboardService::pageJsonResponse(
-    const std::string &page, const HttpRequest &request) const
-{
-    const PageStore::Snapshot snapshot = m_store->snapshot(page);
-    const std::string etag = '"' + snapshot.tag + '"';
-    HttpResponse response;
-    // A proxy cache or CDN in front may answer pollers for a second, and then revalidate.
-    response.headers.emplace_back("Cache-Control", "public, max-age=1");
-    response.headers.emplace_back("ETag", etag);
-    if (request.ifNoneMatch == etag || request.ifNoneMatch == "W/" + etag) {
-        response.status = 304;
-        return response;
-    }
-    response.contentType = "application/json";
-    response.sharedBody = snapshot.json;
-    return response;
-}
-
-void WebScoreboardService::handleStream(
-    const std::string &page, const HttpRequest &request, std::shared_ptr<HttpExchange> exchange)
-{
-    // Streams last the whole game: past these caps, viewers could hold every connection.
-    if (++m_streams > m_config.streamCap()) {
-        --m_streams;
-        exchange->reply(withRetryAfter(
-            textResponse(503, "too many viewers, try again later"), m_config.limits.retryAfter));
-        return;
-    }
-    const std::string client = request.client;
-    if (!m_streamsPerAddress->tryAcquire(client, m_config.limits.streamsPerAddress)) {
-        --m_streams;
-        exchange->reply(withRetryAfter(
-            textResponse(503, "too many viewers from one address"), m_config.limits.retryAfter));
-        return;
-    }
-    // Called on the connection's strand, as this is: `key` is set before the stream can end.
-    auto key = std::make_shared<const StreamSink *>(nullptr);
-    auto sink = exchange->openStream({}, [this, page, client, key] {
-        m_feed->unsubscribe(page, *key);
-        m_streamsPerAddress->release(client);
-        --m_streams;
-    });
-    *key = sink.get();
-    sink->send(std::make_shared<const std::string>(
-        chunk(m_feed->subscribe(page, sink, request.lastEventId))));
 }
 
 } // namespace websb

@@ -54,6 +54,8 @@ public:
     int connectionCount() const;
     int networkThreads() const;
     std::size_t viewerCount() const;
+    // Passcodes waiting for or under the slow digest.
+    std::size_t checksWaiting() const;
 
     void handle(const HttpRequest &request, std::shared_ptr<HttpExchange> exchange) override;
 

@@ -33,7 +33,7 @@ if eval "$condition"; then
 fi
 
 # What the admin does: add a page; a free port keeps the test off any port in use.
-printf 's3cret\n' | "$root/usr/bin/varnelo-websb" --hash-passcode main >>"$config"
+printf 's3cret-code\n' | "$root/usr/bin/varnelo-websb" --hash-passcode main >>"$config"
 echo 'listen = 127.0.0.1:0' >>"$config"
 eval "$condition" || fail "the unit would not start with a page configured"
 
@@ -77,7 +77,7 @@ reply=$(python3 - "$port" "$query" <<'PY'
 import sys, urllib.request
 port, query = sys.argv[1], sys.argv[2]
 base = f"http://127.0.0.1:{port}"
-print(urllib.request.urlopen(f"{base}/web/main?{query}&passcode=s3cret&final=1", timeout=5).read().decode())
+print(urllib.request.urlopen(f"{base}/web/main?{query}&passcode=s3cret-code&final=1", timeout=5).read().decode())
 print(urllib.request.urlopen(f"{base}/api/main", timeout=5).read().decode())
 PY
 ) || fail "the service did not answer"

@@ -19,6 +19,8 @@ private Q_SLOTS:
     void addressBudgetThenGrowingWait();
     void rightPasscodeClearsTheRecord();
     void pageBudgetStillHearsNewAddresses();
+    void newAddressesShareOneBudgetOnceThePageIsSpent();
+    void ipv6ClientsAreCountedBy64();
     void parallelGuessesCannotOverdraw();
     void pageCapHoldsManyAddressesButNotTheBoard();
     void networkOfAnAddress_data();
@@ -103,6 +105,53 @@ void TestGuessLimiter::pageBudgetStillHearsNewAddresses()
     const GuessLimiter::Decision board = limiter.admit("board", "main");
     QVERIFY(board.admitted);
     limiter.settle("board", "main", true);
+}
+
+void TestGuessLimiter::newAddressesShareOneBudgetOnceThePageIsSpent()
+{
+    FakeClock time;
+    GuessLimiter limiter({5, 3, 2, 1h}, time.clock());
+    for (int i = 0; i < 3; ++i) {
+        QCOMPARE(guess(limiter, "10.0.0.1"), 0);
+    }
+    // Guessers from ever new addresses share one address's budget at the page: five a minute.
+    int heard = 0;
+    int longestWait = 0;
+    for (int i = 1; i <= 20; ++i) {
+        const int wait = guess(limiter, "10.0." + std::to_string(i) + ".1");
+        heard += wait == 0;
+        longestWait = std::max(longestWait, wait);
+    }
+    QCOMPARE(heard, 5);
+    // A new board is told when a guess is back, not an ever longer wait.
+    QCOMPARE(longestWait, 12);
+    // The shared budget comes back with time (the page's too, but slower: 3 a minute),
+    time.now += 12s;
+    QCOMPARE(guess(limiter, "10.0.30.1"), 0);
+    QVERIFY(guess(limiter, "10.0.31.1") > 0);
+    // the addresses the page's board published from are not held by it,
+    QVERIFY(limiter.admit("10.0.99.1", "main", true).admitted);
+    limiter.settle("10.0.99.1", "main", true);
+    // and another page has budgets of its own.
+    QCOMPARE(guess(limiter, "10.0.50.1", "other"), 0);
+}
+
+void TestGuessLimiter::ipv6ClientsAreCountedBy64()
+{
+    FakeClock time;
+    GuessLimiter limiter({3, 1000, 2, 1h}, time.clock());
+    // A host holds a whole /64: its addresses share one budget.
+    QCOMPARE(guess(limiter, "2001:db8:0:1::1"), 0);
+    QCOMPARE(guess(limiter, "2001:db8:0:1::2"), 0);
+    QCOMPARE(guess(limiter, "2001:db8:0:1:ffff::3"), 0);
+    QCOMPARE(guess(limiter, "2001:db8:0:1::4"), 20); // one guess back every 20 s
+    QCOMPARE(guess(limiter, "2001:db8:0:2::1"), 0);
+    // An IPv4 address is a client of its own, also written as IPv6.
+    for (int i = 0; i < 3; ++i) {
+        QCOMPARE(guess(limiter, "192.0.2.1"), 0);
+    }
+    QVERIFY(guess(limiter, "::ffff:192.0.2.1") > 0);
+    QCOMPARE(guess(limiter, "192.0.2.2"), 0);
 }
 
 void TestGuessLimiter::parallelGuessesCannotOverdraw()

@@ -1,5 +1,6 @@
 #include "service/config.h"
 
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -19,6 +20,8 @@ private Q_SLOTS:
     void listenAddresses();
     void pageNames();
     void missingFile();
+    void hashPasscodeRefusesShortOnes_data();
+    void hashPasscodeRefusesShortOnes();
 
 private:
     QString m_digest;
@@ -176,6 +179,46 @@ void TestWebsbConfig::missingFile()
     QVERIFY2(error.contains(path), qPrintable(error));
 }
 
-QTEST_APPLESS_MAIN(TestWebsbConfig)
+void TestWebsbConfig::hashPasscodeRefusesShortOnes_data()
+{
+    QTest::addColumn<QString>("passcode");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("seven") << QStringLiteral("s3cret!") << false;
+    QTest::newRow("eight") << QStringLiteral("s3cret!!") << true;
+    // Characters, not bytes.
+    QTest::newRow("seven in eight bytes") << QStringLiteral("Zürich7") << false;
+    QTest::newRow("eight with accents") << QStringLiteral("Zürich-7") << true;
+    QTest::newRow("empty") << QString() << false;
+}
+
+void TestWebsbConfig::hashPasscodeRefusesShortOnes()
+{
+    QFETCH(QString, passcode);
+    QFETCH(bool, accepted);
+    QProcess program;
+    program.start(QStringLiteral(VARNELO_WEBSB_PROGRAM),
+        {QStringLiteral("--hash-passcode"), QStringLiteral("main")});
+    QVERIFY(program.waitForStarted(5000));
+    program.write(passcode.toUtf8() + '\n');
+    program.closeWriteChannel();
+    QVERIFY(program.waitForFinished(10000));
+    const QByteArray out = program.readAllStandardOutput();
+    const QString error = QString::fromUtf8(program.readAllStandardError());
+    if (!accepted) {
+        QCOMPARE(program.exitCode(), 1);
+        QVERIFY(out.isEmpty());
+        QVERIFY2(error.contains(passcode.isEmpty() ? QStringLiteral("empty")
+                                                   : QStringLiteral("at least 8 characters")),
+            qPrintable(error));
+        return;
+    }
+    QCOMPARE(program.exitCode(), 0);
+    ServiceConfig config;
+    QString problem;
+    QVERIFY2(parseConfig(QString::fromUtf8(out), QString(), config, problem), qPrintable(problem));
+    QVERIFY(passcodeMatches(config.pages.at("main"), passcode.toUtf8()));
+}
+
+QTEST_GUILESS_MAIN(TestWebsbConfig)
 
 #include "tst_websbconfig.moc"

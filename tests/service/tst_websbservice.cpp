@@ -1,3 +1,4 @@
+#include "rawclient.h"
 #include "servicefixture.h"
 
 #include <QJsonDocument>
@@ -28,6 +29,7 @@ private Q_SLOTS:
     void boardsPublishingAtOnce();
     void logsNeverHoldThePasscode();
     void forwardedLinesAreOneList();
+    void stopAnswersTheChecksStillWaiting();
 };
 
 namespace {
@@ -211,6 +213,41 @@ void TestWebsbService::forwardedLinesAreOneList()
     std::lock_guard lock(logMutex);
     QCOMPARE(logged.filter(QStringLiteral("from 198.51.100.7:")).size(), 1);
     QVERIFY(logged.filter(QStringLiteral("203.0.113.9")).isEmpty());
+}
+
+void TestWebsbService::stopAnswersTheChecksStillWaiting()
+{
+    m_network.reset();
+    m_service.reset();
+    // One worker and a slow digest: every guess but the first waits for it.
+    ServiceConfig config = websbtest::serviceConfig(m_dir->path(), {});
+    config.pages["main"] = hashPasscode(QByteArrayLiteral("s3cret"), 1000000);
+    config.passcodeWorkers = 1;
+    m_service = std::make_unique<WebScoreboardService>(config);
+    QString error;
+    QVERIFY2(m_service->start(error), qPrintable(error));
+
+    std::vector<websbtest::RawClient> guessers(6);
+    for (std::size_t i = 0; i < guessers.size(); ++i) {
+        QVERIFY(guessers[i].connect(m_service->port(), "127.0.0." + std::to_string(10 + i)));
+        guessers[i].send("GET /web/main?"
+            + websbtest::rawBoardQuery(websbtest::sampleValues(), QStringLiteral("wrong%1").arg(i))
+            + " HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n");
+    }
+    QTRY_COMPARE(m_service->checksWaiting(), guessers.size());
+    m_service.reset();
+    // The one under the digest gets its verdict; the others are told to come back, before their
+    // connections close.
+    std::size_t toldToComeBack = 0;
+    for (websbtest::RawClient &guesser : guessers) {
+        const websbtest::RawClient::Answer answer = guesser.read(std::chrono::seconds(5));
+        QVERIFY2(answer.status == 403 || answer.status == 503, answer.head.c_str());
+        if (answer.status == 503) {
+            ++toldToComeBack;
+            QVERIFY(!answer.header("Retry-After").empty());
+        }
+    }
+    QVERIFY(toldToComeBack >= guessers.size() - 1);
 }
 
 QTEST_GUILESS_MAIN(TestWebsbService)

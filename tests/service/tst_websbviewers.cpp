@@ -9,6 +9,10 @@
 
 #include <memory>
 
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
 using namespace websb;
 
 // The audience's side of the service: the live page, its stream, restarts and crowds.
@@ -25,6 +29,7 @@ private Q_SLOTS:
     void secondInstanceCannotTakeThePort();
     void stopRightAfterStart();
     void viewersCannotCrowdOutBoards();
+    void streamsResetAtOnceAreNotKept();
 };
 
 void TestWebsbViewers::livePageAndItsFiles()
@@ -167,6 +172,52 @@ void TestWebsbViewers::viewersCannotCrowdOutBoards()
         publish(QStringLiteral("main"), websbtest::sampleValues(), QStringLiteral("s3cret")).status,
         200);
     viewers.clear();
+}
+
+void TestWebsbViewers::streamsResetAtOnceAreNotKept()
+{
+    // What a connection does when its first write meets the client's reset: the stream ends
+    // while it is being opened, before the service has subscribed it.
+    class ResetAtOnce : public HttpExchange,
+                        public StreamSink,
+                        public std::enable_shared_from_this<ResetAtOnce>
+    {
+    public:
+        void reply(HttpResponse) override { }
+        std::shared_ptr<StreamSink> openStream(std::string, std::function<void()> closed) override
+        {
+            closed();
+            return shared_from_this();
+        }
+        void send(std::shared_ptr<const std::string>, bool) override { }
+    };
+    HttpRequest request;
+    request.method = "GET";
+    request.target = "/api/main/events";
+    request.client = "127.0.0.5";
+    for (int i = 0; i < 3; ++i) {
+        m_service->handle(request, std::make_shared<ResetAtOnce>());
+    }
+    QCOMPARE(m_service->viewerCount(), std::size_t(0));
+
+    // The same from real clients that send the request and reset the connection at once.
+    sockaddr_in service{};
+    service.sin_family = AF_INET;
+    service.sin_port = htons(static_cast<uint16_t>(m_service->port()));
+    service.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    const std::string streamRequest = "GET /api/main/events HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n";
+    for (int i = 0; i < 300; ++i) {
+        const int socket = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        QVERIFY(socket >= 0);
+        const linger reset{1, 0};
+        setsockopt(socket, SOL_SOCKET, SO_LINGER, &reset, sizeof(reset));
+        QVERIFY(
+            ::connect(socket, reinterpret_cast<const sockaddr *>(&service), sizeof(service)) == 0);
+        ::send(socket, streamRequest.data(), streamRequest.size(), MSG_NOSIGNAL);
+        ::close(socket);
+    }
+    QTRY_COMPARE(m_service->connectionCount(), 0);
+    QCOMPARE(m_service->viewerCount(), std::size_t(0));
 }
 
 QTEST_GUILESS_MAIN(TestWebsbViewers)
