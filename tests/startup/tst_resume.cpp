@@ -178,7 +178,7 @@ void TestResume::aSecondStartBringsTheRunningGameToTheFront()
     QVERIFY(!second->splash());
     QVERIFY(GameJournal(JournalPathIn(dir.path())).exists());
     QTRY_VERIFY2_WITH_TIMEOUT(
-        (said += child.readAllStandardOutput()).contains("front"), said.constData(), 5000);
+        (said += child.readAllStandardOutput()).contains("front"), said.constData(), 15000);
     child.kill();
     QVERIFY(child.waitForFinished());
     // Another folder is another game: no clash.
