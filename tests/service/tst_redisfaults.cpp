@@ -1,3 +1,4 @@
+#include "boardpublish.h"
 #include "rawclient.h"
 #include "service/websbservice.h"
 #include "websbtesting.h"
@@ -97,15 +98,7 @@ void TestRedisFaults::cleanup()
 RawClient::Answer TestRedisFaults::publish(
     int port, int home, const QString &passcode, const std::string &from)
 {
-    websbtest::Values values = websbtest::sampleValues();
-    values[3] = QString::number(home);
-    RawClient client;
-    if (!client.connect(port, from)) {
-        return {};
-    }
-    client.send("GET /web/main?" + websbtest::rawBoardQuery(values, passcode)
-        + " HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n");
-    return client.read(3s);
+    return websbtest::publishHome(port, home, passcode, from, 3s);
 }
 
 void TestRedisFaults::aStoppedRedisIsAnswered503()
