@@ -43,9 +43,10 @@ RemoteCore::~RemoteCore()
     // The listeners close now, the connections as the context is destroyed: nothing runs
     // meanwhile, and what they tell the handlers' thread is dropped with m_ui.
     m_listeners.clear();
-    // Calls still queued for the handlers' thread hold connections: they end here, while
+    // Work still queued for the handlers' thread holds connections: they end here, while
     // what they touch is still there.
     QCoreApplication::removePostedEvents(&m_ui);
+    m_uiWork.clear();
 }
 
 bool RemoteCore::bind(const std::string &address, quint16 &port, bool push)
@@ -182,7 +183,29 @@ void RemoteCore::onUi(std::function<void()> work)
     if (m_stopping) {
         return;
     }
-    QMetaObject::invokeMethod(&m_ui, std::move(work), Qt::QueuedConnection);
+    bool wake = false;
+    {
+        std::lock_guard lock(m_uiMutex);
+        m_uiWork.push_back(std::move(work));
+        wake = !std::exchange(m_uiWake, true);
+    }
+    if (wake) {
+        QMetaObject::invokeMethod(
+            &m_ui, [this] { runUiWork(); }, Qt::QueuedConnection);
+    }
+}
+
+void RemoteCore::runUiWork()
+{
+    std::vector<std::function<void()>> work;
+    {
+        std::lock_guard lock(m_uiMutex);
+        work.swap(m_uiWork);
+        m_uiWake = false;
+    }
+    for (auto &item : work) {
+        item();
+    }
 }
 
 void RemoteCore::push(std::shared_ptr<const std::string> state)

@@ -11,6 +11,7 @@
 #include <atomic>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <thread>
 #include <unordered_map>
@@ -107,11 +108,17 @@ private:
     void accept(Listener &listener);
     void onAccepted(Listener &listener, boost::asio::ip::tcp::socket socket);
     void devicesChanged();
+    void runUiWork();
 
     const RemoteLimits m_limits;
     const RemoteHandlers m_handlers;
-    // Queued calls to the handlers' thread die with it.
+    // Work for the handlers' thread waits here, under a lock of the standard library (which
+    // ThreadSanitizer sees, unlike Qt's); one queued call on m_ui runs all of it, and dies
+    // with it.
     QObject m_ui;
+    std::mutex m_uiMutex;
+    std::vector<std::function<void()>> m_uiWork;
+    bool m_uiWake = false;
     std::vector<std::string> m_origins;
     std::atomic<int> m_connections = 0;
     std::atomic<bool> m_stopping = false;
