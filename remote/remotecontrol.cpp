@@ -1,7 +1,7 @@
 #include "remotecontrol.h"
 
 #include "game/scoreboardgame.h"
-#include "remote/networkremoteserver.h"
+#include "remote/beastremoteserver.h"
 #include "remote/pairingcode.h"
 #include "settings/livesettings.h"
 #include "settings/settingsstore.h"
@@ -47,7 +47,7 @@ bool RemoteControl::listen(const QStringList &addresses, quint16 port)
     // Made when first switched on: a board that is never remote controlled has no server.
     if (!m_server) {
         RemoteHost &host = *this;
-        m_server = std::make_unique<NetworkRemoteServer>(host);
+        m_server = std::make_unique<BeastRemoteServer>(host, m_limits);
     }
     return m_server->listen(addresses, port);
 }

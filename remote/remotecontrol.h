@@ -31,6 +31,8 @@ public:
     // Listens on `port` of each address (none: every interface's), and the push channel on the
     // port after it (0: any free ports); false when either could not be bound anywhere.
     bool listen(const QStringList &addresses, quint16 port);
+    // The limits clients meet, taken when the server is first made.
+    void setLimits(const RemoteLimits &limits) { m_limits = limits; }
     void close();
     bool isListening() const { return m_server && m_server->isListening(); }
     quint16 port() const { return m_server ? m_server->port() : 0; }
@@ -39,6 +41,7 @@ public:
     // Makes a new pairing code, stores it and disconnects every paired device.
     void renewCode();
     int devices() const { return m_server ? m_server->devices() : 0; }
+    int connections() const { return m_server ? m_server->connections() : 0; }
     // The state of the board changed (e.g. the texts after the options dialog): push it.
     void stateChanged();
 
@@ -58,6 +61,7 @@ private:
     ScoreboardGame &m_game;
     LiveSettings &m_settings;
     std::function<void()> m_saveCode;
+    RemoteLimits m_limits;
     std::unique_ptr<RemoteServer> m_server;
 };
 

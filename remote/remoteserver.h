@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <chrono>
+
 // The two sides of the remote control, split where the network begins: the board's side
 // (RemoteControl) is the host, the server speaks HTTP and WebSockets to the devices.
 
@@ -41,6 +43,8 @@ public:
     virtual quint16 port() const = 0;
     virtual quint16 pushPort() const = 0;
     virtual int devices() const = 0;
+    // Open connections of both ports, paired or not.
+    virtual int connections() const = 0;
     // The host's state changed: paired devices hear of it soon.
     virtual void stateChanged() = 0;
     // The pairing code changed: every paired device must pair again.
@@ -49,4 +53,23 @@ public:
     // The limits a client meets.
     static constexpr qsizetype MaximumMessageBytes = 4096;
     static constexpr int PairingTimeoutMs = 10000;
+};
+
+// What a client may hold and send. The defaults are the board's; tests shorten them.
+struct RemoteLimits
+{
+    // Open connections of both ports together, and of one address.
+    int connections = 128;
+    int perAddress = 16;
+    // A request line and its headers (a body or a message: MaximumMessageBytes).
+    int headerBytes = 8192;
+    // A new connection must have sent its whole request by then; a kept-alive one is closed
+    // after this long without one; an answer the client does not read is given up after this.
+    std::chrono::milliseconds headerTimeout{5000};
+    std::chrono::milliseconds idleTimeout{30000};
+    std::chrono::milliseconds writeTimeout{10000};
+    // A push-channel socket that has not paired by then is closed, and one that sends more
+    // messages than this before pairing.
+    std::chrono::milliseconds pairingTimeout{RemoteServer::PairingTimeoutMs};
+    int unpairedMessages = 8;
 };
