@@ -151,23 +151,7 @@ void RemoteHttpSession::write(RemoteAnswer answer, bool keepAlive)
         });
 }
 
-// Closing with unread input would reset the connection and could destroy the answer on its way:
-// say that nothing more comes, read what the client still sends for a moment, then close.
 void RemoteHttpSession::lingerAndClose()
 {
-    beast::error_code ignored;
-    m_stream.socket().shutdown(asio::ip::tcp::socket::shutdown_send, ignored);
-    m_stream.expires_after(DrainTime);
-    drain();
-}
-
-void RemoteHttpSession::drain()
-{
-    m_stream.async_read_some(asio::buffer(m_discard),
-        [self = shared_from_this()](beast::error_code error, std::size_t read) {
-            self->m_drained += read;
-            if (!error && self->m_drained < MaxDrained) {
-                self->drain();
-            }
-        });
+    tcpclose::LingerAndClose(m_stream, m_drain, DrainTime, MaxDrained, shared_from_this());
 }

@@ -2,6 +2,8 @@
 
 #include "remote/remotecore.h"
 
+#include "linger/lingeringclose.h"
+
 #include <boost/beast/core/flat_buffer.hpp>
 #include <boost/beast/core/tcp_stream.hpp>
 #include <boost/beast/http/message.hpp>
@@ -30,7 +32,6 @@ private:
     void refuse(boost::beast::error_code error);
     void write(RemoteAnswer answer, bool keepAlive);
     void lingerAndClose();
-    void drain();
 
     RemoteCore &m_core;
     boost::beast::tcp_stream m_stream;
@@ -38,8 +39,7 @@ private:
     std::optional<boost::beast::http::request_parser<boost::beast::http::string_body>> m_parser;
     std::optional<boost::beast::http::response<boost::beast::http::string_body>> m_response;
     const std::string m_client;
-    std::array<char, 1024> m_discard{};
-    std::size_t m_drained = 0;
+    tcpclose::Drain<1024> m_drain;
 };
 
 // A refusal or an answer of the API: {"ok":false,"error":text} with its status.

@@ -184,25 +184,9 @@ void HttpSession::write(std::shared_ptr<const std::string> bytes, bool thenRead)
         });
 }
 
-// Closing with unread input would reset the connection and could destroy the answer on its way:
-// say that nothing more comes, read what the client still sends for a moment, then close.
 void HttpSession::lingerAndClose()
 {
-    beast::error_code ignored;
-    m_stream.socket().shutdown(asio::ip::tcp::socket::shutdown_send, ignored);
-    m_stream.expires_after(DrainTime);
-    drain();
-}
-
-void HttpSession::drain()
-{
-    m_stream.async_read_some(asio::buffer(m_discard),
-        [self = shared_from_this()](beast::error_code error, std::size_t read) {
-            self->m_drained += read;
-            if (!error && self->m_drained < MaxDrained) {
-                self->drain();
-            }
-        });
+    tcpclose::LingerAndClose(m_stream, m_drain, DrainTime, MaxDrained, shared_from_this());
 }
 
 std::shared_ptr<StreamSink> HttpSession::openStream(std::string first, std::function<void()> closed)
@@ -234,7 +218,7 @@ std::shared_ptr<StreamSink> HttpSession::openStream(std::string first, std::func
 // A viewer sends nothing more: reading only tells when it leaves.
 void HttpSession::watchStream()
 {
-    m_stream.socket().async_read_some(asio::buffer(m_discard),
+    m_stream.socket().async_read_some(asio::buffer(m_drain.buffer),
         asio::bind_executor(m_stream.get_executor(),
             [self = shared_from_this()](beast::error_code error, std::size_t) {
                 if (error) {

@@ -2,6 +2,8 @@
 
 #include "httpserver.h"
 
+#include "linger/lingeringclose.h"
+
 #include <boost/beast/core/flat_buffer.hpp>
 #include <boost/beast/core/tcp_stream.hpp>
 #include <boost/beast/http/empty_body.hpp>
@@ -40,7 +42,6 @@ private:
     void refuseRequest(boost::beast::error_code error);
     void write(std::shared_ptr<const std::string> bytes, bool thenRead);
     void lingerAndClose();
-    void drain();
     void watchStream();
     void writeStream(std::shared_ptr<const std::string> bytes);
     void endStream();
@@ -60,8 +61,7 @@ private:
     bool m_writing = false;
     std::shared_ptr<const std::string> m_waiting;
     std::function<void()> m_streamClosed;
-    std::array<char, 256> m_discard{};
-    std::size_t m_drained = 0;
+    tcpclose::Drain<256> m_drain;
 };
 
 } // namespace websb
