@@ -5,7 +5,7 @@
 
 #include <QStringList>
 
-qint32 ParseClockEntry(const QString &text)
+qint32 ParseClockEntry(const QString &text, qint32 longestMinutes)
 {
     if (text.size() > 8) {
         return -1;
@@ -27,14 +27,15 @@ qint32 ParseClockEntry(const QString &text)
     const qint32 seconds = values[0];
     const qint32 minutes = values[1];
     const qint32 hours = values[2];
-    if (seconds > 59 || minutes > 59 || hours > 99) {
+    const qint32 minutesUpTo = parts.size() > 2 ? 59 : longestMinutes;
+    if (seconds > 59 || minutes > minutesUpTo || hours > 99) {
         return -1;
     }
     return minutes * 60 + hours * 3600 + seconds;
 }
 
 bool EnterClockKey(ClockEntryTarget &target, const QString &groupName, short keyAscii,
-    qint32 maximum, qint32 countUp, int slot)
+    qint32 maximum, qint32 countUp, int slot, qint32 longestMinutes)
 {
     EntryRecord &entry = target.game.ClockEntry;
     if (entry.owner != groupName) {
@@ -50,7 +51,7 @@ bool EnterClockKey(ClockEntryTarget &target, const QString &groupName, short key
     if (keyAscii != KeyCode::Enter) {
         return false;
     }
-    const qint32 entered = ParseClockEntry(entry.text);
+    const qint32 entered = ParseClockEntry(entry.text, longestMinutes);
     if (entered != -1 && entered <= maximum) {
         SetClock(target.game.Clock, ClockSeconds(entered), countUp, slot);
         target.game.LastEnteredTime = entered;

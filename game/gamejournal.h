@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/matchstate.h"
 #include "game/modcount.h"
 
 #include <QByteArray>
@@ -17,11 +18,15 @@ struct JournalRecord
     // All the time the clock has run since it was last set, up to the moment of writing.
     ClockValue ElapsedTime = 0;
     bool Running = false;
+    // Whether the clock counts up (a match clock counting up), not down.
+    bool CountsUp = false;
     qint32 LastEnteredTime = 0;
     // The calendar time of writing, in milliseconds since 1970 (UTC).
     qint64 WrittenAt = 0;
     // The captions of each digit group's LED digits (digit 0 first), by LED array name.
     QMap<QString, QList<qint16>> Figures;
+    // The match; a journal written before matches had phases holds the default.
+    MatchState Match;
 
     bool operator==(const JournalRecord &) const = default;
 };

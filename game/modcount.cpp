@@ -183,3 +183,8 @@ bool ShowClock(ClockValue value, ClockFace &face)
     face.text = QString(reinterpret_cast<const QChar *>(text.data()), qsizetype(n));
     return true;
 }
+
+bool ShowMatchClock(ClockValue value, bool countsUp, ClockFace &face)
+{
+    return ShowClock(value, face) || countsUp;
+}

@@ -57,6 +57,9 @@ struct ClockFace
 {
     // Left to right; -1 is a blank digit.
     std::array<qint16, 4> captions{-1, -1, -1, -1};
+    // The hundreds of minutes, left of the four digits, that a match clock counting up to
+    // 120:00 reaches; -1 (blank) below 100 minutes and always on the board's own clock.
+    qint16 hundreds = -1;
     // Minutes and seconds (both dots lit, a colon) rather than seconds and tenths (the lower
     // dot alone, a decimal point).
     bool minutesMode = false;
@@ -70,5 +73,9 @@ struct ClockFace
 };
 
 ClockFace ShowClock(ClockValue value);
+// A match clock, always minutes and seconds (no tenths), up to 199:59: counting up shows the
+// whole seconds passed, counting down (a break) the whole seconds left, rounded up. Whether the
+// digits changed.
+bool ShowMatchClock(ClockValue value, bool countsUp, ClockFace &face);
 // The same into a face shown before, which it updates; whether the digits or the dots changed.
 bool ShowClock(ClockValue value, ClockFace &face);

@@ -3,6 +3,7 @@
 #include "game/figures.h"
 #include "game/figurevalue.h"
 #include "game/gamehistory.h"
+#include "game/matchstate.h"
 #include "game/modcount.h"
 
 #include <QObject>
@@ -10,6 +11,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 
 class JournalWriter;
 class TimeSource;
@@ -75,6 +77,38 @@ public:
     // The game is over: from now on nothing is journalled.
     void endGame() { m_ended = true; }
 
+    // The match: its format, phase, added time and shoot-out.
+    const MatchState &match() const { return m_match; }
+    bool countsUp() const;
+    // The largest value a counter takes in this format: corner kicks reach 99 when the clock
+    // counts up, as in a soccer match; the board's own limits otherwise.
+    int maximum(Figure figure) const;
+    // Plays by `format` from now on; refused (false) when it cannot be played. Before the
+    // kick-off the clock shows the new format's start.
+    bool setMatchFormat(const MatchFormat &format);
+    // Ends the phase and starts the one the rules give, or `to`; false when there is none
+    // (full time, or `to` is the phase already). A playing half waits at its start for the
+    // kick-off; a break counts down at once.
+    bool nextPhase(std::optional<Phase> to = std::nullopt);
+    // Announces added time for the half being played (0 clears); false outside a playing half
+    // or beyond the longest.
+    bool announceAddedTime(int minutes);
+    // Seconds played beyond the half's end while the clock holds there (up only).
+    qint64 addedPlayed() const { return m_addedPlayed; }
+    // The minute of anything that happens now, "23'", "45+2'"; empty outside a playing half.
+    QString matchMinute() const;
+    // One penalty kick; false outside the shoot-out or when it is not the team's kick. A
+    // decided shoot-out ends the match at once.
+    bool penaltyKick(Team team, bool scored);
+
+    // Typing the added time: its key opens the entry (only in a playing half), digits collect,
+    // Enter announces, Esc or the space bar cancels. typeAddedTimeKey answers whether it took
+    // the key; any other key closes the entry and is left to the board.
+    bool beginAddedTimeEntry();
+    bool addedTimeEntryOpen() const { return m_addedEntry.has_value(); }
+    QString addedTimeEntry() const { return m_addedEntry.value_or(QString()); }
+    bool typeAddedTimeKey(short keyAscii);
+
     // The texts the web scoreboard is sent, made from the game now: slots 3 to 12 hold the
     // figures (see the figure table), the others stay empty.
     std::array<QString, 14> WebSBValues() const;
@@ -93,8 +127,32 @@ Q_SIGNALS:
     // Something a reader of the game sees changed: a figure, the clock's digits, or whether the
     // clock counts. Every front end that shows the whole game follows this one signal.
     void changed();
+    // The match's format, phase, added time (announced or played) or shoot-out changed.
+    void matchChanged();
 
 private:
+    // What a change of phase, added time or kick takes back: the match, the clock and the
+    // period it set.
+    struct MatchSnapshot
+    {
+        MatchState match;
+        ClockValue clock = 0;
+        bool running = false;
+        qint32 lastEntered = 0;
+        FigureValue period;
+        bool operator==(const MatchSnapshot &) const = default;
+    };
+    MatchSnapshot matchSnapshot() const;
+    void applyMatchSnapshot(const MatchSnapshot &snapshot);
+    // Runs `change` and records it, with the clock and period it moved, for undo.
+    void recordMatchChange(const std::function<void()> &change);
+    void enterPhase(Phase phase);
+    void setMatchClock(ClockValue value, bool start);
+    // The clock counts up in this phase: up mode, and no break.
+    qint32 countUpFlag() const;
+    void showMatchClock(ClockValue value);
+    void emitMatchChanged();
+
     void showClock(ClockValue value);
     void setTicking(bool ticking);
     void setValue(Figure figure, const FigureValue &value);
@@ -113,6 +171,9 @@ private:
     ClockFace m_face;
     bool m_ended = false;
     bool m_ticking = false;
+    MatchState m_match;
+    qint64 m_addedPlayed = 0;
+    std::optional<QString> m_addedEntry;
 };
 
 // The figure shown by the LED array `ledArray` ("sgmScoreH"); nullopt for none.
