@@ -16,6 +16,9 @@ RemoteControl::RemoteControl(
     // The page's files, which the server reads from the program's resources.
     Q_INIT_RESOURCE(remote);
     connect(&game, &ScoreboardGame::changed, this, &RemoteControl::stateChanged);
+    // The added time played grows while the face holds at the half's end; pushes are gathered
+    // into one, so following both signals costs nothing.
+    connect(&game, &ScoreboardGame::matchChanged, this, &RemoteControl::stateChanged);
 }
 
 RemoteControl::~RemoteControl()
