@@ -109,7 +109,8 @@ std::optional<MatchState> decodeMatch(const QJsonObject &object)
         return std::nullopt;
     }
     const QByteArray phase = object.value(QStringLiteral("phase")).toString().toLatin1();
-    const std::optional<Phase> named = PhaseNamed(std::string_view(phase.constData(), size_t(phase.size())));
+    const std::optional<Phase> named
+        = PhaseNamed(std::string_view(phase.constData(), size_t(phase.size())));
     const auto home = kicksList(object.value(QStringLiteral("home")));
     const auto visitor = kicksList(object.value(QStringLiteral("visitor")));
     if (!named || !home || !visitor) {
