@@ -61,7 +61,7 @@ void TestHelp::window()
     ShowHelpWindow(help);
     QVERIFY(help);
     QCOMPARE(help->windowTitle(), QStringLiteral("Varnelo Help"));
-    QCOMPARE(help->size(), QSize(498, 517));
+    QCOMPARE(help->size(), QSize(498, 501));
     QCOMPARE(help->minimumSize(), help->maximumSize());
     QVERIFY(help->isWindow());
     QVERIFY(help->windowFlags() & Qt::WindowMinimizeButtonHint);
