@@ -28,6 +28,12 @@ MatchFormat shownFormat(frmOptions &dialog)
     return format;
 }
 
+// Clicks a radio button or check box on its box, where the operator does.
+void tick(QAbstractButton *button)
+{
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+}
+
 // Types a number into one of the page's boxes as the operator would.
 void typeMinutes(frmOptions &dialog, const char *box, int minutes)
 {
@@ -130,7 +136,7 @@ void TestMatchOptions::theListNamesThePresetTheFieldsHold()
 {
     auto dialog = openMatchPage();
     auto *list = find<QComboBox>(*dialog, "cboMatchPreset");
-    QTest::mouseClick(find<QRadioButton>(*dialog, "optClockUp"), Qt::LeftButton);
+    tick(find<QRadioButton>(*dialog, "optClockUp"));
     typeMinutes(*dialog, "txtHalfMinutes", 30);
     typeMinutes(*dialog, "txtBreakMinutes", 10);
     QCOMPARE(list->currentText(), QStringLiteral("Youth 2 × 30"));
@@ -145,9 +151,9 @@ void TestMatchOptions::theListNamesThePresetTheFieldsHold()
 void TestMatchOptions::beforeTheKickOffOkPlaysTheFormatAtOnce()
 {
     auto dialog = openMatchPage();
-    QTest::mouseClick(find<QRadioButton>(*dialog, "optClockUp"), Qt::LeftButton);
+    tick(find<QRadioButton>(*dialog, "optClockUp"));
     typeMinutes(*dialog, "txtExtraTimeMinutes", 15);
-    QTest::mouseClick(find<QCheckBox>(*dialog, "chkPenalties"), Qt::LeftButton);
+    tick(find<QCheckBox>(*dialog, "chkPenalties"));
     press(*dialog, "cmdOk");
     const MatchFormat chosen{ClockDirection::Up, 45, 15, 15, true};
     QVERIFY(m_bench->ui.questions.isEmpty());
@@ -216,7 +222,7 @@ void TestMatchOptions::escapeAndCancelKeepTheFormat()
     QVERIFY(m_game->model->nextPhase());
     const LiveSettings before = m_bench->settings;
     auto dialog = openMatchPage();
-    QTest::mouseClick(find<QRadioButton>(*dialog, "optClockUp"), Qt::LeftButton);
+    tick(find<QRadioButton>(*dialog, "optClockUp"));
     typeMinutes(*dialog, "txtHalfMinutes", 20);
     QTest::keyClick(find<QSpinBox>(*dialog, "txtHalfMinutes"), Qt::Key_Escape);
     QTest::keyClick(dialog.get(), Qt::Key_Escape);
