@@ -7,6 +7,7 @@
 #include <QSettings>
 
 #include <algorithm>
+#include <initializer_list>
 #include <limits>
 #include <variant>
 
@@ -21,6 +22,8 @@ enum class Writer {
     Ok,
     Placement,
     PairingCode,
+    // Written by Ok, and alone when another front end chooses the match format.
+    MatchFormat,
 };
 
 struct Setting
@@ -61,14 +64,14 @@ const Setting Settings[] = {
     {"RemoteControl", "Port", &LiveSettings::RemotePort},
     {"RemoteControl", "Code", &LiveSettings::RemoteCode, Writer::PairingCode},
     {"LanguageSettings", "Language", &LiveSettings::Language},
-    {"MatchSettings", "ClockUp", &LiveSettings::MatchClockUp, Writer::Ok, 0, 1},
-    {"MatchSettings", "HalfMinutes", &LiveSettings::HalfMinutes, Writer::Ok, 1,
+    {"MatchSettings", "ClockUp", &LiveSettings::MatchClockUp, Writer::MatchFormat, 0, 1},
+    {"MatchSettings", "HalfMinutes", &LiveSettings::HalfMinutes, Writer::MatchFormat, 1,
         StoredHalfMinutesMax},
-    {"MatchSettings", "BreakMinutes", &LiveSettings::BreakMinutes, Writer::Ok, 0,
+    {"MatchSettings", "BreakMinutes", &LiveSettings::BreakMinutes, Writer::MatchFormat, 0,
         StoredBreakMinutesMax},
-    {"MatchSettings", "ExtraTimeMinutes", &LiveSettings::ExtraTimeMinutes, Writer::Ok, 0,
+    {"MatchSettings", "ExtraTimeMinutes", &LiveSettings::ExtraTimeMinutes, Writer::MatchFormat, 0,
         StoredExtraTimeMinutesMax},
-    {"MatchSettings", "Penalties", &LiveSettings::Penalties, Writer::Ok, 0, 1},
+    {"MatchSettings", "Penalties", &LiveSettings::Penalties, Writer::MatchFormat, 0, 1},
 };
 
 QString pathOf(const Setting &setting)
@@ -205,10 +208,10 @@ void keepPrivate(const QSettings &store)
     file.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
 }
 
-bool saveWhere(const LiveSettings &settings, QSettings &store, Writer writer)
+bool saveWhere(const LiveSettings &settings, QSettings &store, std::initializer_list<Writer> writers)
 {
     for (const Setting &setting : Settings) {
-        if (setting.writer != writer) {
+        if (std::find(writers.begin(), writers.end(), setting.writer) == writers.end()) {
             continue;
         }
         std::visit(
@@ -233,17 +236,22 @@ bool saveWhere(const LiveSettings &settings, QSettings &store, Writer writer)
 
 bool SaveSettings(const LiveSettings &settings, QSettings &store)
 {
-    return saveWhere(settings, store, Writer::Ok);
+    return saveWhere(settings, store, {Writer::Ok, Writer::MatchFormat});
 }
 
 bool SaveBoardPlacement(const LiveSettings &settings, QSettings &store)
 {
-    return saveWhere(settings, store, Writer::Placement);
+    return saveWhere(settings, store, {Writer::Placement});
 }
 
 bool SavePairingCode(const LiveSettings &settings, QSettings &store)
 {
-    return saveWhere(settings, store, Writer::PairingCode);
+    return saveWhere(settings, store, {Writer::PairingCode});
+}
+
+bool SaveMatchFormat(const LiveSettings &settings, QSettings &store)
+{
+    return saveWhere(settings, store, {Writer::MatchFormat});
 }
 
 qint32 RemotePortOf(const LiveSettings &settings)

@@ -166,6 +166,8 @@ void Application::showBoard()
     m_remote = new RemoteControl(
         m_board->scoreboardGame(), m_settings, [this] { SavePairingCode(m_settings, *m_store); },
         m_board);
+    QObject::connect(m_remote, &RemoteControl::matchFormatChosen, m_board,
+        [this] { SaveMatchFormat(m_settings, *m_store); });
     m_remote->apply();
     m_board->setAttribute(Qt::WA_DeleteOnClose);
     m_board->setHelpCommand([this] { showHelp(); });
