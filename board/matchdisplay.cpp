@@ -48,31 +48,32 @@ QRect geometryOf(const QWidget *widget)
 }
 
 // Two corner-kick digits over the one-digit figure, in the room between its neighbours: as
-// large as the figure's own digit where they fit, smaller where they do not.
+// large as the figure's own digit where they fit, smaller where they do not, and with clear
+// space on both sides so that the three figures do not read as one.
 void placeCorners(
     LedBox &box, const DigitGroup *shots, const DigitGroup *corners, const DigitGroup *saves)
 {
     if (!shots || !corners || !saves || corners->digitCount() < 1) {
         return;
     }
-    const QRect room(QPoint(shots->geometry().right() + 1, corners->y()),
-        QPoint(saves->x() - 1, corners->geometry().bottom()));
-    const int margin = std::max(1, (corners->x() - room.left()) / 4);
-    box.setGeometry(room.adjusted(margin, 0, -margin, 0));
+    const int room = saves->x() - shots->geometry().right() - 1;
+    const int widest = room - (corners->x() - shots->geometry().right() - 1);
     const Segmora *digit = corners->digit(0);
     int size = digit->digitSize();
     int width = 0;
     int space = 0;
     for (; size > SegmoraGeometry::MinimumSize; --size) {
         width = SegmoraGeometry::measuresFor(size).width;
-        space = std::max(2, width / 6);
-        if (2 * width + 3 * space <= box.width()) {
+        space = std::max(2, width / 4);
+        if (2 * width + 3 * space <= widest) {
             break;
         }
     }
-    const int left = (box.width() - 2 * width - space) / 2;
+    const int boxWidth = 2 * width + 3 * space;
+    box.setGeometry(corners->geometry().center().x() + 1 - boxWidth / 2, corners->y(), boxWidth,
+        corners->height());
     const int top = digit->y() + (digit->digitSize() - size) / 2;
-    box.placeDigits(size, {QPoint(left + width + space, top), QPoint(left, top)});
+    box.placeDigits(size, {QPoint(2 * space + width, top), QPoint(space, top)});
 }
 
 } // namespace
