@@ -185,6 +185,7 @@ void MatchDisplay::showContents()
     m_hundreds->setVisible(view.hundreds >= 0);
 
     const bool shootout = showsShootout(view);
+    placeWord();
     for (const Team team : {Team::Home, Team::Visitor}) {
         kickMarks(team)->setKicks(view.shootout.kicks(team), kickSlots(view.shootout));
         kickMarks(team)->setVisible(shootout);
@@ -198,15 +199,17 @@ void MatchDisplay::showContents()
     m_cornersVisitor->setVisible(view.countsUp);
 }
 
+void MatchDisplay::placeWord()
+{
+    m_word->setGeometry(showsShootout(m_view) ? m_wordBetweenMarks : m_wordAlone);
+}
+
 void MatchDisplay::refresh()
 {
     const LiveSettings &s = m_settings;
-    const BoardLabel *period = m_design.labels.value(QStringLiteral("lblPeriod"));
-    const QFont face = period ? period->font() : m_board.font();
     m_word->setColors(s.TextColor, std::nullopt);
     for (BoardWord *figure : {m_added.data(), m_shootoutHome.data(), m_shootoutVisitor.data()}) {
         figure->setColors(s.LEDColor, s.LEDBackColor);
-        figure->setFace(face, figure->height() * 4 / 5);
     }
     for (LedBox *box : {m_hundreds.data(), m_cornersHome.data(), m_cornersVisitor.data()}) {
         box->setColors(s.LEDColor, s.LEDBackColor);
@@ -265,8 +268,11 @@ void MatchDisplay::relayout()
         scoreV.center().x() - visitorHalf, band.top(), 2 * visitorHalf, band.height());
     m_marksHome->setGeometry(marksH);
     m_marksVisitor->setGeometry(marksV);
-    m_word->setGeometry(QRect(QPoint(marksH.right() + 1 + gap, band.top()),
-        QPoint(marksV.left() - 1 - gap, band.bottom())));
+    // Between the marks while they show; otherwise a long word may take the whole band.
+    m_wordBetweenMarks = QRect(QPoint(marksH.right() + 1 + gap, band.top()),
+        QPoint(marksV.left() - 1 - gap, band.bottom()));
+    m_wordAlone = QRect(QPoint(marksH.left(), band.top()), QPoint(marksV.right(), band.bottom()));
+    placeWord();
     m_word->setFace(periodLabel->font(), periodLabel->font().pixelSize());
 
     // The shoot-out's score beside each team's score, on the side of the middle.

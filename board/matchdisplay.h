@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QRect>
 #include <QString>
 
 class ScoreboardGame;
@@ -61,11 +62,14 @@ public:
 
 private:
     void showContents();
+    void placeWord();
 
     QWidget &m_board;
     const BoardDesign &m_design;
     const LiveSettings &m_settings;
     MatchView m_view;
+    QRect m_wordBetweenMarks;
+    QRect m_wordAlone;
     QPointer<BoardWord> m_word;
     QPointer<BoardWord> m_added;
     QPointer<LedBox> m_hundreds;

@@ -219,6 +219,10 @@ void TestMatchDisplay::cornersTakeTwoDigitsOnlyCountingUp()
     QVERIFY(game().setFigure(Figure::CKV, 99));
     QCOMPARE(home->captions(), (QList<qint16>{2, 1}));
     QCOMPARE(visitor->captions(), (QList<qint16>{9, 9}));
+    // Typed into the figure beneath, as the operator does.
+    type("sgmCKV", "15\r");
+    QCOMPARE(game().value(Figure::CKV), 15);
+    QCOMPARE(visitor->captions(), (QList<qint16>{5, 1}));
     // It covers the one-digit figure and keeps clear of the figures beside it.
     for (const auto &[box, shots, corners, saves] :
         {std::tuple{home, "sgmShotsH", "sgmCKH", "sgmSavesH"},
