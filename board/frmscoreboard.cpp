@@ -212,6 +212,11 @@ void frmScoreboard::AllKeyPress(short keyAscii)
         m_scoreboardGame.resetClock();
     } else if (keyAscii == settings.BuzzerKey) {
         Buzzer();
+    } else if (keyAscii == settings.NextPhaseKey) {
+        // Refused quietly at full time, as any refused key is.
+        m_scoreboardGame.nextPhase();
+    } else if (keyAscii == settings.AddedTimeKey) {
+        m_scoreboardGame.beginAddedTimeEntry();
     } else if (keyAscii == KeyCode::Help) {
         if (m_showHelp) {
             m_showHelp();
@@ -297,8 +302,18 @@ void frmScoreboard::UpdateFormColors()
     refreshMarker();
 }
 
+bool frmScoreboard::takeAddedTimeKey(short keyAscii)
+{
+    // While the added time is typed, its digits, Enter, Esc and space are its own; any other key
+    // closes it and goes on as ever.
+    return m_scoreboardGame.addedTimeEntryOpen() && m_scoreboardGame.typeAddedTimeKey(keyAscii);
+}
+
 void frmScoreboard::onGroupKey(Figure figure, short keyAscii)
 {
+    if (takeAddedTimeKey(keyAscii)) {
+        return;
+    }
     // Every key typed into a figure is a command first.
     AllKeyPress(keyAscii);
     if (m_scoreboardGame.typeKey(figure, keyAscii)) {
@@ -339,7 +354,9 @@ void frmScoreboard::keyPressEvent(QKeyEvent *event)
         return;
     }
     for (const qint16 code : TypedKeyCodes(text)) {
-        AllKeyPress(code);
+        if (!takeAddedTimeKey(code)) {
+            AllKeyPress(code);
+        }
     }
 }
 

@@ -100,6 +100,8 @@ private:
     void optionsCommand();
     void onBuzzerDone();
     void onGroupKey(Figure figure, short keyAscii);
+    // Hands a key to the added time being typed; whether it took it.
+    bool takeAddedTimeKey(short keyAscii);
     void setUpPlacementKeys();
     void moveToNeighbourScreen(int step);
     void setUpHistory();

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QSettings>
 
+#include <algorithm>
 #include <limits>
 #include <variant>
 
@@ -28,6 +29,9 @@ struct Setting
     const char *key;
     std::variant<KeyField, ColorField, TextField> field;
     Writer writer = Writer::Ok;
+    // The values a number may take beyond its type's range; outside them its default is used.
+    qint64 minimum = std::numeric_limits<qint64>::min();
+    qint64 maximum = std::numeric_limits<qint64>::max();
 };
 
 // In the order in which they are written.
@@ -35,6 +39,8 @@ const Setting Settings[] = {
     {"KeySettings", "StartStopClockKey", &LiveSettings::StartStopClockKey},
     {"KeySettings", "ResetClockKey", &LiveSettings::ResetClockKey},
     {"KeySettings", "BuzzerKey", &LiveSettings::BuzzerKey},
+    {"KeySettings", "NextPhaseKey", &LiveSettings::NextPhaseKey},
+    {"KeySettings", "AddedTimeKey", &LiveSettings::AddedTimeKey},
     {"KeySettings", "BuzzerFile", &LiveSettings::BuzzerFile},
     {"KeySettings", "ShowFocusMarker", &LiveSettings::ShowFocusMarker},
     {"ColorSettings", "HomeColor", &LiveSettings::HomeColor},
@@ -55,6 +61,14 @@ const Setting Settings[] = {
     {"RemoteControl", "Port", &LiveSettings::RemotePort},
     {"RemoteControl", "Code", &LiveSettings::RemoteCode, Writer::PairingCode},
     {"LanguageSettings", "Language", &LiveSettings::Language},
+    {"MatchSettings", "ClockUp", &LiveSettings::MatchClockUp, Writer::Ok, 0, 1},
+    {"MatchSettings", "HalfMinutes", &LiveSettings::HalfMinutes, Writer::Ok, 1,
+        StoredHalfMinutesMax},
+    {"MatchSettings", "BreakMinutes", &LiveSettings::BreakMinutes, Writer::Ok, 0,
+        StoredBreakMinutesMax},
+    {"MatchSettings", "ExtraTimeMinutes", &LiveSettings::ExtraTimeMinutes, Writer::Ok, 0,
+        StoredExtraTimeMinutesMax},
+    {"MatchSettings", "Penalties", &LiveSettings::Penalties, Writer::Ok, 0, 1},
 };
 
 QString pathOf(const Setting &setting)
@@ -74,7 +88,7 @@ QString storedText(const QVariant &value)
 }
 
 template<typename T>
-void loadNumber(T &target, const QVariant &stored)
+void loadNumber(T &target, const QVariant &stored, const Setting &setting)
 {
     if (!stored.isValid()) {
         return;
@@ -83,8 +97,9 @@ void loadNumber(T &target, const QVariant &stored)
         return;
     }
     qint64 value = 0;
-    if (ParseStoredInteger(stored.toString(), std::numeric_limits<T>::min(),
-            std::numeric_limits<T>::max(), value)) {
+    const qint64 minimum = std::max<qint64>(std::numeric_limits<T>::min(), setting.minimum);
+    const qint64 maximum = std::min<qint64>(std::numeric_limits<T>::max(), setting.maximum);
+    if (ParseStoredInteger(stored.toString(), minimum, maximum, value)) {
         target = static_cast<T>(value);
     }
 }
@@ -120,6 +135,9 @@ LiveSettings DefaultSettings(const QString &defaultBuzzerFile)
     defaults.StartStopClockKey = 115; // s
     defaults.ResetClockKey = 114; // r
     defaults.BuzzerKey = 98; // b
+    // Letters no other command, figure entry or reserved key takes: p for phase, a for added.
+    defaults.NextPhaseKey = 112; // p
+    defaults.AddedTimeKey = 97; // a
     defaults.BuzzerFile = defaultBuzzerFile;
     defaults.HomeColor = 16777215;
     defaults.GuestColor = 16777215;
@@ -133,6 +151,9 @@ LiveSettings DefaultSettings(const QString &defaultBuzzerFile)
     defaults.GuestText = QCoreApplication::translate("DefaultSettings", "Guest");
     defaults.ServiceAddress = QStringLiteral("http://localhost:8080/web/");
     defaults.RemotePort = DefaultRemotePort;
+    // The board's own way: each half of 45 minutes counts down, and nothing else is played.
+    defaults.HalfMinutes = 45;
+    defaults.BreakMinutes = 15;
     return defaults;
 }
 
@@ -159,7 +180,7 @@ void LoadSettings(LiveSettings &settings, const QSettings &store, const QString 
                         settings.*field = storedText(stored);
                     }
                 } else {
-                    loadNumber(settings.*field, stored);
+                    loadNumber(settings.*field, stored, setting);
                 }
             },
             setting.field);
