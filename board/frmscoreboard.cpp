@@ -6,6 +6,7 @@
 #include "board/digitgroup.h"
 #include "board/figureaccessible.h"
 #include "board/focusmarker.h"
+#include "board/matchdisplay.h"
 #include "board/soundplayer.h"
 #include "game/figures.h"
 #include "game/journalwriter.h"
@@ -89,6 +90,8 @@ frmScoreboard::frmScoreboard(Context context, std::unique_ptr<SoundPlayer> playe
     for (qsizetype i = 1; i < m_design.tabOrder.size(); ++i) {
         setTabOrder(m_design.tabOrder.at(i - 1), m_design.tabOrder.at(i));
     }
+    m_matchDisplay = new MatchDisplay(*this, m_design, m_context.settings);
+    m_matchDisplay->follow(m_scoreboardGame);
 
     Load();
 }
@@ -99,6 +102,7 @@ frmScoreboard::~frmScoreboard()
     disconnect(m_focusWatch);
     // The game outlives the controls that show it, as members go in reverse order.
     m_scoreboardGame.disconnect(this);
+    m_scoreboardGame.disconnect(m_matchDisplay);
     m_context.web.game = nullptr;
 }
 
@@ -294,6 +298,7 @@ void frmScoreboard::UpdateFormColors()
     home->setForeColor(settings.HomeColor);
     guest->setForeColor(settings.GuestColor);
     ApplyFormColors(*this, {home, guest}, settings);
+    m_matchDisplay->refresh();
     refreshMarker();
 }
 
@@ -359,6 +364,9 @@ void frmScoreboard::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     StretchLayout(m_layout, *this);
+    if (m_matchDisplay) {
+        m_matchDisplay->relayout();
+    }
     refreshMarker();
 }
 

@@ -20,6 +20,7 @@
 class DigitGroup;
 class FocusMarker;
 class JournalWriter;
+class MatchDisplay;
 class HttpClient;
 class SoundPlayer;
 class TimeSource;
@@ -121,6 +122,7 @@ private:
     // Made at the first showing of the clock, which comes before the constructor ends.
     std::optional<ClockDisplay> m_clockDisplay;
     QPointer<FocusMarker> m_marker;
+    MatchDisplay *m_matchDisplay = nullptr;
     QMetaObject::Connection m_focusWatch;
     // The board is closing, and has nothing left to wait for.
     bool m_closing = false;
