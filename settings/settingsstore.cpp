@@ -208,7 +208,8 @@ void keepPrivate(const QSettings &store)
     file.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
 }
 
-bool saveWhere(const LiveSettings &settings, QSettings &store, std::initializer_list<Writer> writers)
+bool saveWhere(
+    const LiveSettings &settings, QSettings &store, std::initializer_list<Writer> writers)
 {
     for (const Setting &setting : Settings) {
         if (std::find(writers.begin(), writers.end(), setting.writer) == writers.end()) {

@@ -1,3 +1,4 @@
+#include "game/matchsettings.h"
 #include "remote/remotecontrol.h"
 #include "settings/livesettings.h"
 #include "tests/support/gamefixture.h"
@@ -233,10 +234,15 @@ void TestRemoteControl::theMatchReachesEveryDevice()
     QCOMPARE(QJsonDocument::fromJson(refused.body)[u"error"].toString(),
         QStringLiteral("added time is announced only in a playing half"));
 
+    QSignalSpy chosen(m_remote.get(), &RemoteControl::matchFormatChosen);
     QCOMPARE(request("POST", QStringLiteral("/api/command"), code,
                  R"({"command":"matchFormat","clock":"up","halfMinutes":1})")
                  .status,
         200);
+    // The settings keep what a device chose, for the options and the next start.
+    QCOMPARE(chosen.size(), 1);
+    QCOMPARE(MatchFormatOf(m_settings), m_game->match().format);
+    QCOMPARE(m_settings.HalfMinutes, qint16(1));
     QCOMPARE(
         request("POST", QStringLiteral("/api/command"), code, R"({"command":"nextPhase"})").status,
         200);
