@@ -234,6 +234,22 @@
         <source>Are you sure you want to reset the keys?</source>
         <translation>Möchten Sie die Tasten wirklich zurücksetzen?</translation>
     </message>
+    <message>
+        <source>Next Phase Key:</source>
+        <translation>Nächste Phase:</translation>
+    </message>
+    <message>
+        <source>end the phase and start the next</source>
+        <translation>den Wechsel zur nächsten Phase</translation>
+    </message>
+    <message>
+        <source>Added Time Key:</source>
+        <translation>Nachspielzeit:</translation>
+    </message>
+    <message>
+        <source>announce added time</source>
+        <translation>die Nachspielzeit</translation>
+    </message>
 </context>
 <context>
     <name>LanguageTab</name>
@@ -249,6 +265,105 @@
     <message>
         <source>The new language is shown from the next start of Varnelo.</source>
         <translation>Die neue Sprache wird ab dem nächsten Start von Varnelo angezeigt.</translation>
+    </message>
+</context>
+<context>
+    <name>MatchDisplay</name>
+    <message>
+        <source>HALF-TIME</source>
+        <translation>PAUSE</translation>
+    </message>
+    <message>
+        <source>EXTRA TIME</source>
+        <translation>VERLÄNGERUNG</translation>
+    </message>
+    <message>
+        <source>ET HALF-TIME</source>
+        <translation>PAUSE VERL.</translation>
+    </message>
+    <message>
+        <source>PENALTIES</source>
+        <translation>ELFMETER</translation>
+    </message>
+    <message>
+        <source>FULL TIME</source>
+        <translation>SPIELENDE</translation>
+    </message>
+</context>
+<context>
+    <name>MatchPresets</name>
+    <message>
+        <source>Adult 2 × 45</source>
+        <translation>Erwachsene 2 × 45</translation>
+    </message>
+    <message>
+        <source>Cup 2 × 45, extra time, penalties</source>
+        <translation>Pokal 2 × 45, Verlängerung, Elfmeter</translation>
+    </message>
+    <message>
+        <source>Youth 2 × 40</source>
+        <translation>Jugend 2 × 40</translation>
+    </message>
+    <message>
+        <source>Youth 2 × 35</source>
+        <translation>Jugend 2 × 35</translation>
+    </message>
+    <message>
+        <source>Youth 2 × 30</source>
+        <translation>Jugend 2 × 30</translation>
+    </message>
+    <message>
+        <source>Youth 2 × 25</source>
+        <translation>Jugend 2 × 25</translation>
+    </message>
+    <message>
+        <source>Futsal-style 2 × 20, counting down</source>
+        <translation>Wie Futsal 2 × 20, abwärts</translation>
+    </message>
+</context>
+<context>
+    <name>MatchTab</name>
+    <message>
+        <source>&amp;Preset:</source>
+        <translation>Vorla&amp;ge:</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <translation>Vorlage</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <extracomment>The preset list&apos;s entry while the fields hold no preset&apos;s format.</extracomment>
+        <translation>Eigenes</translation>
+    </message>
+    <message>
+        <source>Clock counts &amp;down each half (the board&apos;s way)</source>
+        <translation>Uhr zählt je Halbzeit ab&amp;wärts (wie bisher)</translation>
+    </message>
+    <message>
+        <source>Clock counts &amp;up through the match (soccer)</source>
+        <translation>Uhr zählt durchs Spiel a&amp;ufwärts (Fußball)</translation>
+    </message>
+    <message>
+        <source>&amp;Half (minutes):</source>
+        <translation>&amp;Halbzeit (Minuten):</translation>
+    </message>
+    <message>
+        <source>Half-time &amp;break (minutes):</source>
+        <translation>Halbzeit&amp;pause (Minuten):</translation>
+    </message>
+    <message>
+        <source>&amp;Extra time, each half (minutes):</source>
+        <translation>&amp;Verlängerung, je Hälfte (Minuten):</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <extracomment>Shown in the extra time box at 0.</extracomment>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>Pe&amp;nalties if still level</source>
+        <translation>&amp;Elfmeterschießen bei Gleichstand</translation>
     </message>
 </context>
 <context>
@@ -397,6 +512,126 @@
     <message>
         <source>minutes and seconds are whole numbers from 0 to 59</source>
         <translation>Minuten und Sekunden sind ganze Zahlen von 0 bis 59</translation>
+    </message>
+    <message>
+        <source>Before kick-off</source>
+        <translation>Vor dem Anpfiff</translation>
+    </message>
+    <message>
+        <source>First half</source>
+        <translation>1. Halbzeit</translation>
+    </message>
+    <message>
+        <source>Half-time</source>
+        <translation>Halbzeitpause</translation>
+    </message>
+    <message>
+        <source>Second half</source>
+        <translation>2. Halbzeit</translation>
+    </message>
+    <message>
+        <source>Extra time, first half</source>
+        <translation>Verlängerung, 1. Hälfte</translation>
+    </message>
+    <message>
+        <source>Extra time, break</source>
+        <translation>Verlängerung, Pause</translation>
+    </message>
+    <message>
+        <source>Extra time, second half</source>
+        <translation>Verlängerung, 2. Hälfte</translation>
+    </message>
+    <message>
+        <source>Penalties</source>
+        <translation>Elfmeterschießen</translation>
+    </message>
+    <message>
+        <source>Full time</source>
+        <translation>Spielende</translation>
+    </message>
+    <message>
+        <source>Next: %1</source>
+        <extracomment>On the button that changes the match&apos;s phase; %1 is the phase it goes to.</extracomment>
+        <translation>Weiter: %1</translation>
+    </message>
+    <message>
+        <source>Next phase</source>
+        <translation>Nächste Phase</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Bestätigen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Added time</source>
+        <extracomment>The stoppage time the fourth official announces (&quot;+3&quot;).</extracomment>
+        <translation>Nachspielzeit</translation>
+    </message>
+    <message>
+        <source>One minute less</source>
+        <translation>Eine Minute weniger</translation>
+    </message>
+    <message>
+        <source>One minute more</source>
+        <translation>Eine Minute mehr</translation>
+    </message>
+    <message>
+        <source>Announce</source>
+        <translation>Anzeigen</translation>
+    </message>
+    <message>
+        <source>Shoot-out</source>
+        <extracomment>The penalty shoot-out.</extracomment>
+        <translation>Elfmeterschießen</translation>
+    </message>
+    <message>
+        <source>Scored</source>
+        <extracomment>A penalty kick that went in.</extracomment>
+        <translation>Verwandelt</translation>
+    </message>
+    <message>
+        <source>Missed</source>
+        <translation>Verschossen</translation>
+    </message>
+    <message>
+        <source>%1 of %2 kicks scored</source>
+        <translation>%1 von %2 Elfmetern verwandelt</translation>
+    </message>
+    <message>
+        <source>the clock takes whole minutes and seconds from 0:00 to 120:00</source>
+        <translation>die Uhr nimmt ganze Minuten und Sekunden von 0:00 bis 120:00</translation>
+    </message>
+    <message>
+        <source>minutes is a whole number from 0 to 30</source>
+        <translation>Minuten sind eine ganze Zahl von 0 bis 30</translation>
+    </message>
+    <message>
+        <source>added time is announced only in a playing half</source>
+        <translation>Nachspielzeit gibt es nur in einer laufenden Halbzeit</translation>
+    </message>
+    <message>
+        <source>the match is in that phase already</source>
+        <translation>das Spiel ist bereits in dieser Phase</translation>
+    </message>
+    <message>
+        <source>the match is over</source>
+        <translation>das Spiel ist beendet</translation>
+    </message>
+    <message>
+        <source>the phase cannot change now</source>
+        <translation>die Phase kann jetzt nicht wechseln</translation>
+    </message>
+    <message>
+        <source>penalties are taken only in the shoot-out</source>
+        <translation>Elfmeter gibt es nur im Elfmeterschießen</translation>
+    </message>
+    <message>
+        <source>it is not that team&apos;s kick</source>
+        <translation>diese Mannschaft ist nicht an der Reihe</translation>
     </message>
 </context>
 <context>
@@ -665,6 +900,14 @@
         <source>Varnelo Help</source>
         <translation>Varnelo-Hilfe</translation>
     </message>
+    <message>
+        <source>To end a half or a break and start the next phase press the Next Phase key (default is &apos;p&apos; ).</source>
+        <translation>Zur nächsten Phase drücken Sie die Taste „Nächste Phase“ (Standard: &apos;p&apos;).</translation>
+    </message>
+    <message>
+        <source>To announce added time press the Added Time key (default is &apos;a&apos; ), type the minutes and press &apos;Enter&apos;.</source>
+        <translation>Um die Nachspielzeit anzuzeigen, drücken Sie die Taste „Nachspielzeit“ (Standard: &apos;a&apos;), geben Sie die Minuten ein und drücken Sie &apos;Enter&apos;.</translation>
+    </message>
 </context>
 <context>
     <name>frmOptions</name>
@@ -715,6 +958,18 @@
     <message>
         <source>The settings could not be saved to %1. Check that its folder can be written and that the disk is not full; nothing has been changed.</source>
         <translation>Die Einstellungen konnten nicht in %1 gespeichert werden. Prüfen Sie, ob der Ordner beschreibbar und der Datenträger nicht voll ist; es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>Match</source>
+        <translation>Spiel</translation>
+    </message>
+    <message>
+        <source>Ma&amp;tch</source>
+        <translation>Sp&amp;iel</translation>
+    </message>
+    <message>
+        <source>The match has begun. Play the rest of it by the new format?</source>
+        <translation>Das Spiel hat begonnen. Den Rest nach dem neuen Format spielen?</translation>
     </message>
 </context>
 <context>

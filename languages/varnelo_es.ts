@@ -234,6 +234,22 @@
         <source>Are you sure you want to reset the keys?</source>
         <translation>¿Seguro que desea restablecer las teclas?</translation>
     </message>
+    <message>
+        <source>Next Phase Key:</source>
+        <translation>Tecla de fase:</translation>
+    </message>
+    <message>
+        <source>end the phase and start the next</source>
+        <translation>terminar la fase y empezar la siguiente</translation>
+    </message>
+    <message>
+        <source>Added Time Key:</source>
+        <translation>Tecla añadido:</translation>
+    </message>
+    <message>
+        <source>announce added time</source>
+        <translation>anunciar el tiempo añadido</translation>
+    </message>
 </context>
 <context>
     <name>LanguageTab</name>
@@ -249,6 +265,105 @@
     <message>
         <source>The new language is shown from the next start of Varnelo.</source>
         <translation>El nuevo idioma se mostrará la próxima vez que inicie Varnelo.</translation>
+    </message>
+</context>
+<context>
+    <name>MatchDisplay</name>
+    <message>
+        <source>HALF-TIME</source>
+        <translation>DESCANSO</translation>
+    </message>
+    <message>
+        <source>EXTRA TIME</source>
+        <translation>PRÓRROGA</translation>
+    </message>
+    <message>
+        <source>ET HALF-TIME</source>
+        <translation>DESCANSO PRÓRR.</translation>
+    </message>
+    <message>
+        <source>PENALTIES</source>
+        <translation>PENALTIS</translation>
+    </message>
+    <message>
+        <source>FULL TIME</source>
+        <translation>FINAL</translation>
+    </message>
+</context>
+<context>
+    <name>MatchPresets</name>
+    <message>
+        <source>Adult 2 × 45</source>
+        <translation>Adultos 2 × 45</translation>
+    </message>
+    <message>
+        <source>Cup 2 × 45, extra time, penalties</source>
+        <translation>Copa 2 × 45, prórroga, penaltis</translation>
+    </message>
+    <message>
+        <source>Youth 2 × 40</source>
+        <translation>Juveniles 2 × 40</translation>
+    </message>
+    <message>
+        <source>Youth 2 × 35</source>
+        <translation>Juveniles 2 × 35</translation>
+    </message>
+    <message>
+        <source>Youth 2 × 30</source>
+        <translation>Juveniles 2 × 30</translation>
+    </message>
+    <message>
+        <source>Youth 2 × 25</source>
+        <translation>Juveniles 2 × 25</translation>
+    </message>
+    <message>
+        <source>Futsal-style 2 × 20, counting down</source>
+        <translation>Estilo futsal 2 × 20, cuenta atrás</translation>
+    </message>
+</context>
+<context>
+    <name>MatchTab</name>
+    <message>
+        <source>&amp;Preset:</source>
+        <translation>&amp;Formato:</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <translation>Formato</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <extracomment>The preset list&apos;s entry while the fields hold no preset&apos;s format.</extracomment>
+        <translation>Personalizado</translation>
+    </message>
+    <message>
+        <source>Clock counts &amp;down each half (the board&apos;s way)</source>
+        <translation>Reloj &amp;descendente en cada parte (como antes)</translation>
+    </message>
+    <message>
+        <source>Clock counts &amp;up through the match (soccer)</source>
+        <translation>Reloj a&amp;scendente en todo el partido (fútbol)</translation>
+    </message>
+    <message>
+        <source>&amp;Half (minutes):</source>
+        <translation>Cada &amp;tiempo (minutos):</translation>
+    </message>
+    <message>
+        <source>Half-time &amp;break (minutes):</source>
+        <translation>Desca&amp;nso (minutos):</translation>
+    </message>
+    <message>
+        <source>&amp;Extra time, each half (minutes):</source>
+        <translation>Prórr&amp;oga, cada tiempo (minutos):</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <extracomment>Shown in the extra time box at 0.</extracomment>
+        <translation>ninguna</translation>
+    </message>
+    <message>
+        <source>Pe&amp;nalties if still level</source>
+        <translation>Penaltis si sigue el &amp;empate</translation>
     </message>
 </context>
 <context>
@@ -397,6 +512,126 @@
         <source>en</source>
         <extracomment>The code of this catalogue&apos;s language (de, fr, ...), for the remote page&apos;s lang attribute.</extracomment>
         <translation>es</translation>
+    </message>
+    <message>
+        <source>Before kick-off</source>
+        <translation>Antes del inicio</translation>
+    </message>
+    <message>
+        <source>First half</source>
+        <translation>Primera parte</translation>
+    </message>
+    <message>
+        <source>Half-time</source>
+        <translation>Descanso</translation>
+    </message>
+    <message>
+        <source>Second half</source>
+        <translation>Segunda parte</translation>
+    </message>
+    <message>
+        <source>Extra time, first half</source>
+        <translation>Prórroga, primera parte</translation>
+    </message>
+    <message>
+        <source>Extra time, break</source>
+        <translation>Prórroga, descanso</translation>
+    </message>
+    <message>
+        <source>Extra time, second half</source>
+        <translation>Prórroga, segunda parte</translation>
+    </message>
+    <message>
+        <source>Penalties</source>
+        <translation>Penaltis</translation>
+    </message>
+    <message>
+        <source>Full time</source>
+        <translation>Final del partido</translation>
+    </message>
+    <message>
+        <source>Next: %1</source>
+        <extracomment>On the button that changes the match&apos;s phase; %1 is the phase it goes to.</extracomment>
+        <translation>Siguiente: %1</translation>
+    </message>
+    <message>
+        <source>Next phase</source>
+        <translation>Fase siguiente</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Confirmar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Added time</source>
+        <extracomment>The stoppage time the fourth official announces (&quot;+3&quot;).</extracomment>
+        <translation>Tiempo añadido</translation>
+    </message>
+    <message>
+        <source>One minute less</source>
+        <translation>Un minuto menos</translation>
+    </message>
+    <message>
+        <source>One minute more</source>
+        <translation>Un minuto más</translation>
+    </message>
+    <message>
+        <source>Announce</source>
+        <translation>Anunciar</translation>
+    </message>
+    <message>
+        <source>Shoot-out</source>
+        <extracomment>The penalty shoot-out.</extracomment>
+        <translation>Tanda de penaltis</translation>
+    </message>
+    <message>
+        <source>Scored</source>
+        <extracomment>A penalty kick that went in.</extracomment>
+        <translation>Gol</translation>
+    </message>
+    <message>
+        <source>Missed</source>
+        <translation>Fallado</translation>
+    </message>
+    <message>
+        <source>%1 of %2 kicks scored</source>
+        <translation>%1 de %2 penaltis marcados</translation>
+    </message>
+    <message>
+        <source>the clock takes whole minutes and seconds from 0:00 to 120:00</source>
+        <translation>el reloj admite minutos y segundos enteros de 0:00 a 120:00</translation>
+    </message>
+    <message>
+        <source>minutes is a whole number from 0 to 30</source>
+        <translation>los minutos son un número entero de 0 a 30</translation>
+    </message>
+    <message>
+        <source>added time is announced only in a playing half</source>
+        <translation>el tiempo añadido solo se anuncia durante una parte</translation>
+    </message>
+    <message>
+        <source>the match is in that phase already</source>
+        <translation>el partido ya está en esa fase</translation>
+    </message>
+    <message>
+        <source>the match is over</source>
+        <translation>el partido ha terminado</translation>
+    </message>
+    <message>
+        <source>the phase cannot change now</source>
+        <translation>la fase no puede cambiar ahora</translation>
+    </message>
+    <message>
+        <source>penalties are taken only in the shoot-out</source>
+        <translation>los penaltis solo se lanzan en la tanda</translation>
+    </message>
+    <message>
+        <source>it is not that team&apos;s kick</source>
+        <translation>no le toca tirar a ese equipo</translation>
     </message>
 </context>
 <context>
@@ -665,6 +900,14 @@
         <source>Varnelo Help</source>
         <translation>Ayuda de Varnelo</translation>
     </message>
+    <message>
+        <source>To end a half or a break and start the next phase press the Next Phase key (default is &apos;p&apos; ).</source>
+        <translation>Para pasar a la fase siguiente, pulse la tecla de fase (por defecto, &apos;p&apos;).</translation>
+    </message>
+    <message>
+        <source>To announce added time press the Added Time key (default is &apos;a&apos; ), type the minutes and press &apos;Enter&apos;.</source>
+        <translation>Para anunciar el tiempo añadido, pulse la tecla de añadido (por defecto, &apos;a&apos;), escriba los minutos y pulse &apos;Intro&apos;.</translation>
+    </message>
 </context>
 <context>
     <name>frmOptions</name>
@@ -715,6 +958,18 @@
     <message>
         <source>The settings could not be saved to %1. Check that its folder can be written and that the disk is not full; nothing has been changed.</source>
         <translation>No se pudo guardar la configuración en %1. Compruebe que se puede escribir en su carpeta y que el disco no está lleno; no se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>Match</source>
+        <translation>Partido</translation>
+    </message>
+    <message>
+        <source>Ma&amp;tch</source>
+        <translation>&amp;Partido</translation>
+    </message>
+    <message>
+        <source>The match has begun. Play the rest of it by the new format?</source>
+        <translation>El partido ya ha empezado. ¿Jugar el resto con el nuevo formato?</translation>
     </message>
 </context>
 <context>

@@ -234,6 +234,22 @@
         <source>Are you sure you want to reset the keys?</source>
         <translation>Voulez-vous vraiment rétablir les touches par défaut&#xa0;?</translation>
     </message>
+    <message>
+        <source>Next Phase Key:</source>
+        <translation>Phase suivante&#xa0;:</translation>
+    </message>
+    <message>
+        <source>end the phase and start the next</source>
+        <translation>terminer la phase et passer à la suivante</translation>
+    </message>
+    <message>
+        <source>Added Time Key:</source>
+        <translation>Arrêts de jeu&#xa0;:</translation>
+    </message>
+    <message>
+        <source>announce added time</source>
+        <translation>annoncer le temps additionnel</translation>
+    </message>
 </context>
 <context>
     <name>LanguageTab</name>
@@ -249,6 +265,105 @@
     <message>
         <source>The new language is shown from the next start of Varnelo.</source>
         <translation>La nouvelle langue sera affichée au prochain démarrage de Varnelo.</translation>
+    </message>
+</context>
+<context>
+    <name>MatchDisplay</name>
+    <message>
+        <source>HALF-TIME</source>
+        <translation>MI-TEMPS</translation>
+    </message>
+    <message>
+        <source>EXTRA TIME</source>
+        <translation>PROLONGATION</translation>
+    </message>
+    <message>
+        <source>ET HALF-TIME</source>
+        <translation>MI-TEMPS PROL.</translation>
+    </message>
+    <message>
+        <source>PENALTIES</source>
+        <translation>TIRS AU BUT</translation>
+    </message>
+    <message>
+        <source>FULL TIME</source>
+        <translation>FIN DU MATCH</translation>
+    </message>
+</context>
+<context>
+    <name>MatchPresets</name>
+    <message>
+        <source>Adult 2 × 45</source>
+        <translation>Adultes 2 × 45</translation>
+    </message>
+    <message>
+        <source>Cup 2 × 45, extra time, penalties</source>
+        <translation>Coupe 2 × 45, prolongation, tirs au but</translation>
+    </message>
+    <message>
+        <source>Youth 2 × 40</source>
+        <translation>Jeunes 2 × 40</translation>
+    </message>
+    <message>
+        <source>Youth 2 × 35</source>
+        <translation>Jeunes 2 × 35</translation>
+    </message>
+    <message>
+        <source>Youth 2 × 30</source>
+        <translation>Jeunes 2 × 30</translation>
+    </message>
+    <message>
+        <source>Youth 2 × 25</source>
+        <translation>Jeunes 2 × 25</translation>
+    </message>
+    <message>
+        <source>Futsal-style 2 × 20, counting down</source>
+        <translation>Façon futsal 2 × 20, décompté</translation>
+    </message>
+</context>
+<context>
+    <name>MatchTab</name>
+    <message>
+        <source>&amp;Preset:</source>
+        <translation>Mo&amp;dèle&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <translation>Modèle</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <extracomment>The preset list&apos;s entry while the fields hold no preset&apos;s format.</extracomment>
+        <translation>Personnalisé</translation>
+    </message>
+    <message>
+        <source>Clock counts &amp;down each half (the board&apos;s way)</source>
+        <translation>Chrono décompté à chaque mi-temps (comme a&amp;vant)</translation>
+    </message>
+    <message>
+        <source>Clock counts &amp;up through the match (soccer)</source>
+        <translation>Chrono &amp;croissant sur tout le match (football)</translation>
+    </message>
+    <message>
+        <source>&amp;Half (minutes):</source>
+        <translation>Durée d&apos;une m&amp;i-temps (minutes)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Half-time &amp;break (minutes):</source>
+        <translation>Pau&amp;se à la mi-temps (minutes)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Extra time, each half (minutes):</source>
+        <translation>Prolo&amp;ngation, par période (minutes)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <extracomment>Shown in the extra time box at 0.</extracomment>
+        <translation>aucune</translation>
+    </message>
+    <message>
+        <source>Pe&amp;nalties if still level</source>
+        <translation>Tirs au &amp;but en cas d&apos;égalité</translation>
     </message>
 </context>
 <context>
@@ -397,6 +512,126 @@
         <source>en</source>
         <extracomment>The code of this catalogue&apos;s language (de, fr, ...), for the remote page&apos;s lang attribute.</extracomment>
         <translation>fr</translation>
+    </message>
+    <message>
+        <source>Before kick-off</source>
+        <translation>Avant le coup d&apos;envoi</translation>
+    </message>
+    <message>
+        <source>First half</source>
+        <translation>Première mi-temps</translation>
+    </message>
+    <message>
+        <source>Half-time</source>
+        <translation>Mi-temps</translation>
+    </message>
+    <message>
+        <source>Second half</source>
+        <translation>Seconde mi-temps</translation>
+    </message>
+    <message>
+        <source>Extra time, first half</source>
+        <translation>Prolongation, 1re période</translation>
+    </message>
+    <message>
+        <source>Extra time, break</source>
+        <translation>Prolongation, pause</translation>
+    </message>
+    <message>
+        <source>Extra time, second half</source>
+        <translation>Prolongation, 2e période</translation>
+    </message>
+    <message>
+        <source>Penalties</source>
+        <translation>Tirs au but</translation>
+    </message>
+    <message>
+        <source>Full time</source>
+        <translation>Fin du match</translation>
+    </message>
+    <message>
+        <source>Next: %1</source>
+        <extracomment>On the button that changes the match&apos;s phase; %1 is the phase it goes to.</extracomment>
+        <translation>Suivant&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Next phase</source>
+        <translation>Phase suivante</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Confirmer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Added time</source>
+        <extracomment>The stoppage time the fourth official announces (&quot;+3&quot;).</extracomment>
+        <translation>Temps additionnel</translation>
+    </message>
+    <message>
+        <source>One minute less</source>
+        <translation>Une minute de moins</translation>
+    </message>
+    <message>
+        <source>One minute more</source>
+        <translation>Une minute de plus</translation>
+    </message>
+    <message>
+        <source>Announce</source>
+        <translation>Annoncer</translation>
+    </message>
+    <message>
+        <source>Shoot-out</source>
+        <extracomment>The penalty shoot-out.</extracomment>
+        <translation>Tirs au but</translation>
+    </message>
+    <message>
+        <source>Scored</source>
+        <extracomment>A penalty kick that went in.</extracomment>
+        <translation>Marqué</translation>
+    </message>
+    <message>
+        <source>Missed</source>
+        <translation>Manqué</translation>
+    </message>
+    <message>
+        <source>%1 of %2 kicks scored</source>
+        <translation>%1 tirs réussis sur %2</translation>
+    </message>
+    <message>
+        <source>the clock takes whole minutes and seconds from 0:00 to 120:00</source>
+        <translation>l&apos;horloge accepte des minutes et des secondes entières de 0:00 à 120:00</translation>
+    </message>
+    <message>
+        <source>minutes is a whole number from 0 to 30</source>
+        <translation>les minutes sont un nombre entier de 0 à 30</translation>
+    </message>
+    <message>
+        <source>added time is announced only in a playing half</source>
+        <translation>le temps additionnel ne s&apos;annonce que pendant une période de jeu</translation>
+    </message>
+    <message>
+        <source>the match is in that phase already</source>
+        <translation>le match est déjà dans cette phase</translation>
+    </message>
+    <message>
+        <source>the match is over</source>
+        <translation>le match est terminé</translation>
+    </message>
+    <message>
+        <source>the phase cannot change now</source>
+        <translation>la phase ne peut pas changer maintenant</translation>
+    </message>
+    <message>
+        <source>penalties are taken only in the shoot-out</source>
+        <translation>les tirs au but ne se tirent que pendant la séance</translation>
+    </message>
+    <message>
+        <source>it is not that team&apos;s kick</source>
+        <translation>ce n&apos;est pas au tour de cette équipe</translation>
     </message>
 </context>
 <context>
@@ -665,6 +900,14 @@
         <source>Varnelo Help</source>
         <translation>Aide de Varnelo</translation>
     </message>
+    <message>
+        <source>To end a half or a break and start the next phase press the Next Phase key (default is &apos;p&apos; ).</source>
+        <translation>Pour passer à la phase suivante, appuyez sur Phase suivante (par défaut «&#xa0;p&#xa0;»).</translation>
+    </message>
+    <message>
+        <source>To announce added time press the Added Time key (default is &apos;a&apos; ), type the minutes and press &apos;Enter&apos;.</source>
+        <translation>Pour annoncer le temps additionnel, appuyez sur la touche Arrêts de jeu (par défaut «&#xa0;a&#xa0;»), tapez les minutes, puis appuyez sur «&#xa0;Entrée&#xa0;».</translation>
+    </message>
 </context>
 <context>
     <name>frmOptions</name>
@@ -715,6 +958,18 @@
     <message>
         <source>The settings could not be saved to %1. Check that its folder can be written and that the disk is not full; nothing has been changed.</source>
         <translation>Impossible d&apos;enregistrer les paramètres dans %1. Vérifiez que son dossier est accessible en écriture et que le disque n&apos;est pas plein&#xa0;; rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>Match</source>
+        <translation>Match</translation>
+    </message>
+    <message>
+        <source>Ma&amp;tch</source>
+        <translation>Matc&amp;h</translation>
+    </message>
+    <message>
+        <source>The match has begun. Play the rest of it by the new format?</source>
+        <translation>Le match a commencé. Jouer la suite selon le nouveau format&#xa0;?</translation>
     </message>
 </context>
 <context>

@@ -234,6 +234,22 @@
         <source>Are you sure you want to reset the keys?</source>
         <translation>Ripristinare i tasti predefiniti?</translation>
     </message>
+    <message>
+        <source>Next Phase Key:</source>
+        <translation>Fase successiva:</translation>
+    </message>
+    <message>
+        <source>end the phase and start the next</source>
+        <translation>terminare la fase e passare alla successiva</translation>
+    </message>
+    <message>
+        <source>Added Time Key:</source>
+        <translation>Recupero:</translation>
+    </message>
+    <message>
+        <source>announce added time</source>
+        <translation>annunciare il recupero</translation>
+    </message>
 </context>
 <context>
     <name>LanguageTab</name>
@@ -249,6 +265,105 @@
     <message>
         <source>The new language is shown from the next start of Varnelo.</source>
         <translation>La nuova lingua sarà usata dal prossimo avvio di Varnelo.</translation>
+    </message>
+</context>
+<context>
+    <name>MatchDisplay</name>
+    <message>
+        <source>HALF-TIME</source>
+        <translation>INTERVALLO</translation>
+    </message>
+    <message>
+        <source>EXTRA TIME</source>
+        <translation>SUPPLEMENTARI</translation>
+    </message>
+    <message>
+        <source>ET HALF-TIME</source>
+        <translation>INTERV. SUPPL.</translation>
+    </message>
+    <message>
+        <source>PENALTIES</source>
+        <translation>RIGORI</translation>
+    </message>
+    <message>
+        <source>FULL TIME</source>
+        <translation>FINE PARTITA</translation>
+    </message>
+</context>
+<context>
+    <name>MatchPresets</name>
+    <message>
+        <source>Adult 2 × 45</source>
+        <translation>Adulti 2 × 45</translation>
+    </message>
+    <message>
+        <source>Cup 2 × 45, extra time, penalties</source>
+        <translation>Coppa 2 × 45, supplementari, rigori</translation>
+    </message>
+    <message>
+        <source>Youth 2 × 40</source>
+        <translation>Giovanili 2 × 40</translation>
+    </message>
+    <message>
+        <source>Youth 2 × 35</source>
+        <translation>Giovanili 2 × 35</translation>
+    </message>
+    <message>
+        <source>Youth 2 × 30</source>
+        <translation>Giovanili 2 × 30</translation>
+    </message>
+    <message>
+        <source>Youth 2 × 25</source>
+        <translation>Giovanili 2 × 25</translation>
+    </message>
+    <message>
+        <source>Futsal-style 2 × 20, counting down</source>
+        <translation>Stile futsal 2 × 20, a scalare</translation>
+    </message>
+</context>
+<context>
+    <name>MatchTab</name>
+    <message>
+        <source>&amp;Preset:</source>
+        <translation>&amp;Modello:</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <translation>Modello</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <extracomment>The preset list&apos;s entry while the fields hold no preset&apos;s format.</extracomment>
+        <translation>Personalizzato</translation>
+    </message>
+    <message>
+        <source>Clock counts &amp;down each half (the board&apos;s way)</source>
+        <translation>Cronometro a &amp;scalare per ogni tempo (come prima)</translation>
+    </message>
+    <message>
+        <source>Clock counts &amp;up through the match (soccer)</source>
+        <translation>Cronometro &amp;crescente per tutta la partita (calcio)</translation>
+    </message>
+    <message>
+        <source>&amp;Half (minutes):</source>
+        <translation>&amp;Durata di un tempo (minuti):</translation>
+    </message>
+    <message>
+        <source>Half-time &amp;break (minutes):</source>
+        <translation>&amp;Intervallo (minuti):</translation>
+    </message>
+    <message>
+        <source>&amp;Extra time, each half (minutes):</source>
+        <translation>Tempi s&amp;upplementari, ciascuno (minuti):</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <extracomment>Shown in the extra time box at 0.</extracomment>
+        <translation>nessuno</translation>
+    </message>
+    <message>
+        <source>Pe&amp;nalties if still level</source>
+        <translation>&amp;Rigori in caso di parità</translation>
     </message>
 </context>
 <context>
@@ -397,6 +512,126 @@
         <source>en</source>
         <extracomment>The code of this catalogue&apos;s language (de, fr, ...), for the remote page&apos;s lang attribute.</extracomment>
         <translation>it</translation>
+    </message>
+    <message>
+        <source>Before kick-off</source>
+        <translation>Prima del calcio d&apos;inizio</translation>
+    </message>
+    <message>
+        <source>First half</source>
+        <translation>Primo tempo</translation>
+    </message>
+    <message>
+        <source>Half-time</source>
+        <translation>Intervallo</translation>
+    </message>
+    <message>
+        <source>Second half</source>
+        <translation>Secondo tempo</translation>
+    </message>
+    <message>
+        <source>Extra time, first half</source>
+        <translation>Supplementari, primo tempo</translation>
+    </message>
+    <message>
+        <source>Extra time, break</source>
+        <translation>Supplementari, intervallo</translation>
+    </message>
+    <message>
+        <source>Extra time, second half</source>
+        <translation>Supplementari, secondo tempo</translation>
+    </message>
+    <message>
+        <source>Penalties</source>
+        <translation>Rigori</translation>
+    </message>
+    <message>
+        <source>Full time</source>
+        <translation>Fine partita</translation>
+    </message>
+    <message>
+        <source>Next: %1</source>
+        <extracomment>On the button that changes the match&apos;s phase; %1 is the phase it goes to.</extracomment>
+        <translation>Avanti: %1</translation>
+    </message>
+    <message>
+        <source>Next phase</source>
+        <translation>Fase successiva</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Conferma</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Added time</source>
+        <extracomment>The stoppage time the fourth official announces (&quot;+3&quot;).</extracomment>
+        <translation>Recupero</translation>
+    </message>
+    <message>
+        <source>One minute less</source>
+        <translation>Un minuto in meno</translation>
+    </message>
+    <message>
+        <source>One minute more</source>
+        <translation>Un minuto in più</translation>
+    </message>
+    <message>
+        <source>Announce</source>
+        <translation>Annuncia</translation>
+    </message>
+    <message>
+        <source>Shoot-out</source>
+        <extracomment>The penalty shoot-out.</extracomment>
+        <translation>Rigori</translation>
+    </message>
+    <message>
+        <source>Scored</source>
+        <extracomment>A penalty kick that went in.</extracomment>
+        <translation>Segnato</translation>
+    </message>
+    <message>
+        <source>Missed</source>
+        <translation>Sbagliato</translation>
+    </message>
+    <message>
+        <source>%1 of %2 kicks scored</source>
+        <translation>%1 rigori segnati su %2</translation>
+    </message>
+    <message>
+        <source>the clock takes whole minutes and seconds from 0:00 to 120:00</source>
+        <translation>l&apos;orologio accetta minuti e secondi interi da 0:00 a 120:00</translation>
+    </message>
+    <message>
+        <source>minutes is a whole number from 0 to 30</source>
+        <translation>i minuti sono un numero intero da 0 a 30</translation>
+    </message>
+    <message>
+        <source>added time is announced only in a playing half</source>
+        <translation>il recupero si annuncia solo durante un tempo di gioco</translation>
+    </message>
+    <message>
+        <source>the match is in that phase already</source>
+        <translation>la partita è già in questa fase</translation>
+    </message>
+    <message>
+        <source>the match is over</source>
+        <translation>la partita è finita</translation>
+    </message>
+    <message>
+        <source>the phase cannot change now</source>
+        <translation>la fase non può cambiare ora</translation>
+    </message>
+    <message>
+        <source>penalties are taken only in the shoot-out</source>
+        <translation>i rigori si tirano solo nella lotteria finale</translation>
+    </message>
+    <message>
+        <source>it is not that team&apos;s kick</source>
+        <translation>non tocca a questa squadra</translation>
     </message>
 </context>
 <context>
@@ -665,6 +900,14 @@
         <source>Varnelo Help</source>
         <translation>Guida di Varnelo</translation>
     </message>
+    <message>
+        <source>To end a half or a break and start the next phase press the Next Phase key (default is &apos;p&apos; ).</source>
+        <translation>Per passare alla fase successiva, premere il tasto Fase successiva (predefinito &apos;p&apos;).</translation>
+    </message>
+    <message>
+        <source>To announce added time press the Added Time key (default is &apos;a&apos; ), type the minutes and press &apos;Enter&apos;.</source>
+        <translation>Per annunciare il recupero, premere il tasto Recupero (predefinito &apos;a&apos;), digitare i minuti e premere &apos;Invio&apos;.</translation>
+    </message>
 </context>
 <context>
     <name>frmOptions</name>
@@ -715,6 +958,18 @@
     <message>
         <source>The settings could not be saved to %1. Check that its folder can be written and that the disk is not full; nothing has been changed.</source>
         <translation>Impossibile salvare le impostazioni in %1. Verificare che la cartella sia scrivibile e che il disco non sia pieno; non è stato modificato nulla.</translation>
+    </message>
+    <message>
+        <source>Match</source>
+        <translation>Partita</translation>
+    </message>
+    <message>
+        <source>Ma&amp;tch</source>
+        <translation>&amp;Partita</translation>
+    </message>
+    <message>
+        <source>The match has begun. Play the rest of it by the new format?</source>
+        <translation>La partita è iniziata. Giocare il resto con il nuovo formato?</translation>
     </message>
 </context>
 <context>

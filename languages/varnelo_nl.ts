@@ -234,6 +234,22 @@
         <source>Are you sure you want to reset the keys?</source>
         <translation>Weet u zeker dat u de standaardtoetsen wilt herstellen?</translation>
     </message>
+    <message>
+        <source>Next Phase Key:</source>
+        <translation>Fasetoets:</translation>
+    </message>
+    <message>
+        <source>end the phase and start the next</source>
+        <translation>de fase te beëindigen en de volgende te starten</translation>
+    </message>
+    <message>
+        <source>Added Time Key:</source>
+        <translation>Blessuretijd:</translation>
+    </message>
+    <message>
+        <source>announce added time</source>
+        <translation>de blessuretijd aan te kondigen</translation>
+    </message>
 </context>
 <context>
     <name>LanguageTab</name>
@@ -249,6 +265,105 @@
     <message>
         <source>The new language is shown from the next start of Varnelo.</source>
         <translation>De nieuwe taal verschijnt vanaf de volgende start van Varnelo.</translation>
+    </message>
+</context>
+<context>
+    <name>MatchDisplay</name>
+    <message>
+        <source>HALF-TIME</source>
+        <translation>RUST</translation>
+    </message>
+    <message>
+        <source>EXTRA TIME</source>
+        <translation>VERLENGING</translation>
+    </message>
+    <message>
+        <source>ET HALF-TIME</source>
+        <translation>RUST VERL.</translation>
+    </message>
+    <message>
+        <source>PENALTIES</source>
+        <translation>STRAFSCHOPPEN</translation>
+    </message>
+    <message>
+        <source>FULL TIME</source>
+        <translation>EINDE</translation>
+    </message>
+</context>
+<context>
+    <name>MatchPresets</name>
+    <message>
+        <source>Adult 2 × 45</source>
+        <translation>Senioren 2 × 45</translation>
+    </message>
+    <message>
+        <source>Cup 2 × 45, extra time, penalties</source>
+        <translation>Beker 2 × 45, verlenging, strafschoppen</translation>
+    </message>
+    <message>
+        <source>Youth 2 × 40</source>
+        <translation>Jeugd 2 × 40</translation>
+    </message>
+    <message>
+        <source>Youth 2 × 35</source>
+        <translation>Jeugd 2 × 35</translation>
+    </message>
+    <message>
+        <source>Youth 2 × 30</source>
+        <translation>Jeugd 2 × 30</translation>
+    </message>
+    <message>
+        <source>Youth 2 × 25</source>
+        <translation>Jeugd 2 × 25</translation>
+    </message>
+    <message>
+        <source>Futsal-style 2 × 20, counting down</source>
+        <translation>Zaalvoetbal 2 × 20, aflopend</translation>
+    </message>
+</context>
+<context>
+    <name>MatchTab</name>
+    <message>
+        <source>&amp;Preset:</source>
+        <translation>&amp;Sjabloon:</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <translation>Sjabloon</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <extracomment>The preset list&apos;s entry while the fields hold no preset&apos;s format.</extracomment>
+        <translation>Eigen</translation>
+    </message>
+    <message>
+        <source>Clock counts &amp;down each half (the board&apos;s way)</source>
+        <translation>Klok telt per helft af (zoals vroe&amp;ger)</translation>
+    </message>
+    <message>
+        <source>Clock counts &amp;up through the match (soccer)</source>
+        <translation>Klok telt &amp;de hele wedstrijd op (voetbal)</translation>
+    </message>
+    <message>
+        <source>&amp;Half (minutes):</source>
+        <translation>&amp;Helft (minuten):</translation>
+    </message>
+    <message>
+        <source>Half-time &amp;break (minutes):</source>
+        <translation>&amp;Rust (minuten):</translation>
+    </message>
+    <message>
+        <source>&amp;Extra time, each half (minutes):</source>
+        <translation>&amp;Verlenging, per helft (minuten):</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <extracomment>Shown in the extra time box at 0.</extracomment>
+        <translation>geen</translation>
+    </message>
+    <message>
+        <source>Pe&amp;nalties if still level</source>
+        <translation>Strafschoppen bij gelij&amp;kspel</translation>
     </message>
 </context>
 <context>
@@ -397,6 +512,126 @@
     <message>
         <source>minutes and seconds are whole numbers from 0 to 59</source>
         <translation>minuten en seconden zijn gehele getallen van 0 tot en met 59</translation>
+    </message>
+    <message>
+        <source>Before kick-off</source>
+        <translation>Voor de aftrap</translation>
+    </message>
+    <message>
+        <source>First half</source>
+        <translation>Eerste helft</translation>
+    </message>
+    <message>
+        <source>Half-time</source>
+        <translation>Rust</translation>
+    </message>
+    <message>
+        <source>Second half</source>
+        <translation>Tweede helft</translation>
+    </message>
+    <message>
+        <source>Extra time, first half</source>
+        <translation>Verlenging, eerste helft</translation>
+    </message>
+    <message>
+        <source>Extra time, break</source>
+        <translation>Verlenging, rust</translation>
+    </message>
+    <message>
+        <source>Extra time, second half</source>
+        <translation>Verlenging, tweede helft</translation>
+    </message>
+    <message>
+        <source>Penalties</source>
+        <translation>Strafschoppen</translation>
+    </message>
+    <message>
+        <source>Full time</source>
+        <translation>Einde wedstrijd</translation>
+    </message>
+    <message>
+        <source>Next: %1</source>
+        <extracomment>On the button that changes the match&apos;s phase; %1 is the phase it goes to.</extracomment>
+        <translation>Volgende: %1</translation>
+    </message>
+    <message>
+        <source>Next phase</source>
+        <translation>Volgende fase</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Bevestigen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Added time</source>
+        <extracomment>The stoppage time the fourth official announces (&quot;+3&quot;).</extracomment>
+        <translation>Blessuretijd</translation>
+    </message>
+    <message>
+        <source>One minute less</source>
+        <translation>Eén minuut minder</translation>
+    </message>
+    <message>
+        <source>One minute more</source>
+        <translation>Eén minuut meer</translation>
+    </message>
+    <message>
+        <source>Announce</source>
+        <translation>Aankondigen</translation>
+    </message>
+    <message>
+        <source>Shoot-out</source>
+        <extracomment>The penalty shoot-out.</extracomment>
+        <translation>Strafschoppen</translation>
+    </message>
+    <message>
+        <source>Scored</source>
+        <extracomment>A penalty kick that went in.</extracomment>
+        <translation>Raak</translation>
+    </message>
+    <message>
+        <source>Missed</source>
+        <translation>Gemist</translation>
+    </message>
+    <message>
+        <source>%1 of %2 kicks scored</source>
+        <translation>%1 van %2 strafschoppen benut</translation>
+    </message>
+    <message>
+        <source>the clock takes whole minutes and seconds from 0:00 to 120:00</source>
+        <translation>de klok neemt hele minuten en seconden van 0:00 tot en met 120:00</translation>
+    </message>
+    <message>
+        <source>minutes is a whole number from 0 to 30</source>
+        <translation>minuten is een geheel getal van 0 tot en met 30</translation>
+    </message>
+    <message>
+        <source>added time is announced only in a playing half</source>
+        <translation>blessuretijd wordt alleen in een speelhelft aangekondigd</translation>
+    </message>
+    <message>
+        <source>the match is in that phase already</source>
+        <translation>de wedstrijd is al in die fase</translation>
+    </message>
+    <message>
+        <source>the match is over</source>
+        <translation>de wedstrijd is afgelopen</translation>
+    </message>
+    <message>
+        <source>the phase cannot change now</source>
+        <translation>de fase kan nu niet veranderen</translation>
+    </message>
+    <message>
+        <source>penalties are taken only in the shoot-out</source>
+        <translation>strafschoppen worden alleen in de strafschoppenserie genomen</translation>
+    </message>
+    <message>
+        <source>it is not that team&apos;s kick</source>
+        <translation>het is niet de beurt van dat team</translation>
     </message>
 </context>
 <context>
@@ -665,6 +900,14 @@
         <source>Varnelo Help</source>
         <translation>Varnelo-help</translation>
     </message>
+    <message>
+        <source>To end a half or a break and start the next phase press the Next Phase key (default is &apos;p&apos; ).</source>
+        <translation>Druk op de fasetoets (standaard &apos;p&apos;) om naar de volgende fase te gaan.</translation>
+    </message>
+    <message>
+        <source>To announce added time press the Added Time key (default is &apos;a&apos; ), type the minutes and press &apos;Enter&apos;.</source>
+        <translation>Druk voor de blessuretijd op de blessuretijdtoets (standaard &apos;a&apos;), typ de minuten en druk op &apos;Enter&apos;.</translation>
+    </message>
 </context>
 <context>
     <name>frmOptions</name>
@@ -715,6 +958,18 @@
     <message>
         <source>The settings could not be saved to %1. Check that its folder can be written and that the disk is not full; nothing has been changed.</source>
         <translation>De instellingen konden niet in %1 worden opgeslagen. Controleer of er in de map geschreven kan worden en of de schijf niet vol is; er is niets gewijzigd.</translation>
+    </message>
+    <message>
+        <source>Match</source>
+        <translation>Wedstrijd</translation>
+    </message>
+    <message>
+        <source>Ma&amp;tch</source>
+        <translation>&amp;Wedstrijd</translation>
+    </message>
+    <message>
+        <source>The match has begun. Play the rest of it by the new format?</source>
+        <translation>De wedstrijd is begonnen. De rest spelen volgens de nieuwe opzet?</translation>
     </message>
 </context>
 <context>

@@ -234,6 +234,22 @@
         <source>Are you sure you want to reset the keys?</source>
         <translation>Tem certeza de que deseja redefinir as teclas?</translation>
     </message>
+    <message>
+        <source>Next Phase Key:</source>
+        <translation>Tecla de fase:</translation>
+    </message>
+    <message>
+        <source>end the phase and start the next</source>
+        <translation>encerrar a fase e iniciar a próxima</translation>
+    </message>
+    <message>
+        <source>Added Time Key:</source>
+        <translation>Acréscimos:</translation>
+    </message>
+    <message>
+        <source>announce added time</source>
+        <translation>anunciar os acréscimos</translation>
+    </message>
 </context>
 <context>
     <name>LanguageTab</name>
@@ -249,6 +265,105 @@
     <message>
         <source>The new language is shown from the next start of Varnelo.</source>
         <translation>O novo idioma será exibido na próxima vez que o Varnelo for iniciado.</translation>
+    </message>
+</context>
+<context>
+    <name>MatchDisplay</name>
+    <message>
+        <source>HALF-TIME</source>
+        <translation>INTERVALO</translation>
+    </message>
+    <message>
+        <source>EXTRA TIME</source>
+        <translation>PRORROGAÇÃO</translation>
+    </message>
+    <message>
+        <source>ET HALF-TIME</source>
+        <translation>INTERV. PRORR.</translation>
+    </message>
+    <message>
+        <source>PENALTIES</source>
+        <translation>PÊNALTIS</translation>
+    </message>
+    <message>
+        <source>FULL TIME</source>
+        <translation>FIM DE JOGO</translation>
+    </message>
+</context>
+<context>
+    <name>MatchPresets</name>
+    <message>
+        <source>Adult 2 × 45</source>
+        <translation>Adulto 2 × 45</translation>
+    </message>
+    <message>
+        <source>Cup 2 × 45, extra time, penalties</source>
+        <translation>Copa 2 × 45, prorrogação, pênaltis</translation>
+    </message>
+    <message>
+        <source>Youth 2 × 40</source>
+        <translation>Juvenil 2 × 40</translation>
+    </message>
+    <message>
+        <source>Youth 2 × 35</source>
+        <translation>Juvenil 2 × 35</translation>
+    </message>
+    <message>
+        <source>Youth 2 × 30</source>
+        <translation>Juvenil 2 × 30</translation>
+    </message>
+    <message>
+        <source>Youth 2 × 25</source>
+        <translation>Juvenil 2 × 25</translation>
+    </message>
+    <message>
+        <source>Futsal-style 2 × 20, counting down</source>
+        <translation>Estilo futsal 2 × 20, regressivo</translation>
+    </message>
+</context>
+<context>
+    <name>MatchTab</name>
+    <message>
+        <source>&amp;Preset:</source>
+        <translation>&amp;Formato:</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <translation>Formato</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <extracomment>The preset list&apos;s entry while the fields hold no preset&apos;s format.</extracomment>
+        <translation>Personalizado</translation>
+    </message>
+    <message>
+        <source>Clock counts &amp;down each half (the board&apos;s way)</source>
+        <translation>Cronômetro regressivo em cada tempo (como &amp;antes)</translation>
+    </message>
+    <message>
+        <source>Clock counts &amp;up through the match (soccer)</source>
+        <translation>Cronômetro progressivo na partida toda (f&amp;utebol)</translation>
+    </message>
+    <message>
+        <source>&amp;Half (minutes):</source>
+        <translation>&amp;Tempo (minutos):</translation>
+    </message>
+    <message>
+        <source>Half-time &amp;break (minutes):</source>
+        <translation>I&amp;ntervalo (minutos):</translation>
+    </message>
+    <message>
+        <source>&amp;Extra time, each half (minutes):</source>
+        <translation>Prorro&amp;gação, cada tempo (minutos):</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <extracomment>Shown in the extra time box at 0.</extracomment>
+        <translation>nenhuma</translation>
+    </message>
+    <message>
+        <source>Pe&amp;nalties if still level</source>
+        <translation>Pênaltis se continuar &amp;empatado</translation>
     </message>
 </context>
 <context>
@@ -397,6 +512,126 @@
         <source>en</source>
         <extracomment>The code of this catalogue&apos;s language (de, fr, ...), for the remote page&apos;s lang attribute.</extracomment>
         <translation>pt</translation>
+    </message>
+    <message>
+        <source>Before kick-off</source>
+        <translation>Antes do início</translation>
+    </message>
+    <message>
+        <source>First half</source>
+        <translation>Primeiro tempo</translation>
+    </message>
+    <message>
+        <source>Half-time</source>
+        <translation>Intervalo</translation>
+    </message>
+    <message>
+        <source>Second half</source>
+        <translation>Segundo tempo</translation>
+    </message>
+    <message>
+        <source>Extra time, first half</source>
+        <translation>Prorrogação, primeiro tempo</translation>
+    </message>
+    <message>
+        <source>Extra time, break</source>
+        <translation>Prorrogação, intervalo</translation>
+    </message>
+    <message>
+        <source>Extra time, second half</source>
+        <translation>Prorrogação, segundo tempo</translation>
+    </message>
+    <message>
+        <source>Penalties</source>
+        <translation>Pênaltis</translation>
+    </message>
+    <message>
+        <source>Full time</source>
+        <translation>Fim de partida</translation>
+    </message>
+    <message>
+        <source>Next: %1</source>
+        <extracomment>On the button that changes the match&apos;s phase; %1 is the phase it goes to.</extracomment>
+        <translation>Próxima: %1</translation>
+    </message>
+    <message>
+        <source>Next phase</source>
+        <translation>Próxima fase</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Confirmar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Added time</source>
+        <extracomment>The stoppage time the fourth official announces (&quot;+3&quot;).</extracomment>
+        <translation>Acréscimos</translation>
+    </message>
+    <message>
+        <source>One minute less</source>
+        <translation>Um minuto a menos</translation>
+    </message>
+    <message>
+        <source>One minute more</source>
+        <translation>Um minuto a mais</translation>
+    </message>
+    <message>
+        <source>Announce</source>
+        <translation>Anunciar</translation>
+    </message>
+    <message>
+        <source>Shoot-out</source>
+        <extracomment>The penalty shoot-out.</extracomment>
+        <translation>Disputa de pênaltis</translation>
+    </message>
+    <message>
+        <source>Scored</source>
+        <extracomment>A penalty kick that went in.</extracomment>
+        <translation>Convertido</translation>
+    </message>
+    <message>
+        <source>Missed</source>
+        <translation>Perdido</translation>
+    </message>
+    <message>
+        <source>%1 of %2 kicks scored</source>
+        <translation>%1 de %2 cobranças convertidas</translation>
+    </message>
+    <message>
+        <source>the clock takes whole minutes and seconds from 0:00 to 120:00</source>
+        <translation>o relógio aceita minutos e segundos inteiros de 0:00 a 120:00</translation>
+    </message>
+    <message>
+        <source>minutes is a whole number from 0 to 30</source>
+        <translation>os minutos são um número inteiro de 0 a 30</translation>
+    </message>
+    <message>
+        <source>added time is announced only in a playing half</source>
+        <translation>acréscimos só são anunciados durante um tempo de jogo</translation>
+    </message>
+    <message>
+        <source>the match is in that phase already</source>
+        <translation>a partida já está nessa fase</translation>
+    </message>
+    <message>
+        <source>the match is over</source>
+        <translation>a partida terminou</translation>
+    </message>
+    <message>
+        <source>the phase cannot change now</source>
+        <translation>a fase não pode mudar agora</translation>
+    </message>
+    <message>
+        <source>penalties are taken only in the shoot-out</source>
+        <translation>pênaltis só são cobrados na disputa de pênaltis</translation>
+    </message>
+    <message>
+        <source>it is not that team&apos;s kick</source>
+        <translation>não é a vez desse time</translation>
     </message>
 </context>
 <context>
@@ -665,6 +900,14 @@
         <source>Varnelo Help</source>
         <translation>Ajuda do Varnelo</translation>
     </message>
+    <message>
+        <source>To end a half or a break and start the next phase press the Next Phase key (default is &apos;p&apos; ).</source>
+        <translation>Para passar à próxima fase, pressione a tecla de fase (padrão: &apos;p&apos;).</translation>
+    </message>
+    <message>
+        <source>To announce added time press the Added Time key (default is &apos;a&apos; ), type the minutes and press &apos;Enter&apos;.</source>
+        <translation>Para anunciar os acréscimos, pressione a tecla de acréscimos (padrão: &apos;a&apos;), digite os minutos e pressione &apos;Enter&apos;.</translation>
+    </message>
 </context>
 <context>
     <name>frmOptions</name>
@@ -715,6 +958,18 @@
     <message>
         <source>The settings could not be saved to %1. Check that its folder can be written and that the disk is not full; nothing has been changed.</source>
         <translation>Não foi possível salvar as configurações em %1. Verifique se a pasta permite gravação e se o disco não está cheio; nada foi alterado.</translation>
+    </message>
+    <message>
+        <source>Match</source>
+        <translation>Partida</translation>
+    </message>
+    <message>
+        <source>Ma&amp;tch</source>
+        <translation>&amp;Partida</translation>
+    </message>
+    <message>
+        <source>The match has begun. Play the rest of it by the new format?</source>
+        <translation>A partida já começou. Jogar o resto com o novo formato?</translation>
     </message>
 </context>
 <context>
