@@ -24,6 +24,7 @@ private Q_SLOTS:
     void testRequestOfAnUnopenedBoard();
     void finalUpdateShows();
     void refusalsCarryNoBar();
+    void onlyAcceptedUpdatesSayTheMatchIsUnderstood();
     void malformedRequestsGetA4xx_data();
     void malformedRequestsGetA4xx();
     void boardsPublishingAtOnce();
@@ -101,6 +102,40 @@ void TestWebsbService::refusalsCarryNoBar()
     QCOMPARE(unknown.status, 403);
     QVERIFY(!unknown.body.isEmpty() && !unknown.body.contains('|'));
     QVERIFY(api(QStringLiteral("main")).value(QStringLiteral("updated")).isNull());
+}
+
+void TestWebsbService::onlyAcceptedUpdatesSayTheMatchIsUnderstood()
+{
+    const websbtest::Values values = websbtest::sampleValues();
+    QCOMPARE(publish(QStringLiteral("main"), values, QStringLiteral("s3cret")).understands,
+        QByteArray("match"));
+    // A refusal tells a guesser nothing of it.
+    const Answer wrong = publish(QStringLiteral("main"), values, QStringLiteral("two"));
+    QCOMPARE(wrong.status, 403);
+    QVERIFY(wrong.understands.isEmpty());
+
+    QUrl target = url(QStringLiteral("/web/main"));
+    QUrlQuery query = websbtest::boardQuery(values, QStringLiteral("s3cret"));
+    query.addQueryItem(QStringLiteral("ph"), QStringLiteral("extraTimeFirstHalf"));
+    query.addQueryItem(QStringLiteral("at"), QStringLiteral("2"));
+    query.addQueryItem(QStringLiteral("hpk"), QString());
+    query.addQueryItem(QStringLiteral("vpk"), QString());
+    target.setQuery(query);
+    const Answer withMatch = get(target);
+    QCOMPARE(withMatch.status, 200);
+    QCOMPARE(withMatch.body, QByteArray::fromStdString("2|" + websbtest::echoOf(values)));
+    const QJsonObject state = api(QStringLiteral("main"));
+    QCOMPARE(state.value(QStringLiteral("phase")).toString(), QStringLiteral("extraTimeFirstHalf"));
+    QCOMPARE(state.value(QStringLiteral("addedTime")).toInt(), 2);
+
+    query.removeAllQueryItems(QStringLiteral("ph"));
+    query.addQueryItem(QStringLiteral("ph"), QStringLiteral("extraTime"));
+    target.setQuery(query);
+    const Answer unknownPhase = get(target);
+    QCOMPARE(unknownPhase.status, 400);
+    QVERIFY(unknownPhase.understands.isEmpty());
+    QCOMPARE(api(QStringLiteral("main")).value(QStringLiteral("phase")).toString(),
+        QStringLiteral("extraTimeFirstHalf"));
 }
 
 void TestWebsbService::malformedRequestsGetA4xx_data()
