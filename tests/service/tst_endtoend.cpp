@@ -17,6 +17,7 @@ private Q_SLOTS:
     void cleanup();
     void theServiceHoldsWhatTheBoardShows();
     void aWrongPasscodeIsRefusedAndCounted();
+    void theMatchFollowsOnceTheServiceSaysItUnderstandsIt();
 
 private:
     void publish();
@@ -94,6 +95,22 @@ void TestEndToEnd::aWrongPasscodeIsRefusedAndCounted()
     QCOMPARE(web.WebSBFailCount, qint16(1));
     QVERIFY(ui.messages.isEmpty());
     QCOMPARE(m_service->store().state("league-night").updatedMs, qint64(0));
+}
+
+void TestEndToEnd::theMatchFollowsOnceTheServiceSaysItUnderstandsIt()
+{
+    // The first update is the one any service gets: no match.
+    publish();
+    QCOMPARE(web.WebSBFailCount, qint16(0));
+    QCOMPARE(m_service->store().state("league-night").match, std::nullopt);
+    QVERIFY(web.WebSBServiceKnowsMatch);
+    // Its accepted reply said the service understands the match: the next one carries it (two
+    // ticks on, at the service's interval).
+    webTick();
+    publish();
+    QCOMPARE(web.WebSBFailCount, qint16(0));
+    QCOMPARE(m_service->store().state("league-night").match,
+        std::optional<websb::MatchExtras>(websb::MatchExtras{"preMatch", 0, "", ""}));
 }
 
 QTEST_MAIN(TestEndToEnd)

@@ -12,6 +12,15 @@
 
 namespace {
 const QString DefaultEcho = QStringLiteral("HomeHomeGuest010:0000000000");
+// The default game's update, byte for byte as the board has always sent it.
+const QString DefaultTarget
+    = QStringLiteral("/web/page?ttl=Home&ht=Home&vt=Guest&hs=0&gt=10%3A00&vs=0&per=0&hsh=0"
+                     "&hck=0&hsa=0&vsh=0&vck=0&vsa=0&passcode=secret");
+// The same with the match, for a service that understands it.
+const QString DefaultTargetWithMatch
+    = QStringLiteral("/web/page?ttl=Home&ht=Home&vt=Guest&hs=0&gt=10%3A00&vs=0&per=0&hsh=0"
+                     "&hck=0&hsa=0&vsh=0&vck=0&vsa=0&ph=preMatch&at=0&hpk=&vpk=&passcode=secret");
+const QByteArray Understands = "X-Scoreboard-Understands: match\r\n";
 } // namespace
 
 class TestModWebSB : public QObject
@@ -36,6 +45,9 @@ private Q_SLOTS:
     void aReplyAfterASwitchChangesNothing_data();
     void aReplyAfterASwitchChangesNothing();
     void leadingInterval();
+    void theMatchGoesOnlyToAServiceThatUnderstandsIt_data();
+    void theMatchGoesOnlyToAServiceThatUnderstandsIt();
+    void whatTheServiceUnderstandsIsLearntAnew();
 
 private:
     int send(const QString &page = QStringLiteral("page"), bool final = false);
@@ -314,6 +326,68 @@ void TestModWebSB::leadingInterval()
     QCOMPARE(LeadingInterval(QStringLiteral("\t 4")), qint16(4));
     QCOMPARE(LeadingInterval(QStringLiteral("1e3")), qint16(1000));
     QCOMPARE(LeadingInterval(QStringLiteral("2e")), qint16(2));
+}
+
+void TestModWebSB::theMatchGoesOnlyToAServiceThatUnderstandsIt_data()
+{
+    QTest::addColumn<int>("status"); // of the reply to the first update
+    QTest::addColumn<QByteArray>("headers"); // sent with it
+    QTest::addColumn<bool>("match"); // whether the next update carries the match
+    QTest::newRow("no header: any other service") << 200 << QByteArray() << false;
+    QTest::newRow("something else understood")
+        << 200 << QByteArray("X-Scoreboard-Understands: colours\r\n") << false;
+    QTest::newRow("a longer word")
+        << 200 << QByteArray("X-Scoreboard-Understands: matches\r\n") << false;
+    QTest::newRow("another header") << 200 << QByteArray("X-Understands: match\r\n") << false;
+    QTest::newRow("on a refusal") << 403 << Understands << false;
+    QTest::newRow("match") << 200 << Understands << true;
+    QTest::newRow("in a list, in any case")
+        << 200 << QByteArray("x-scoreboard-understands: colours , Match\r\n") << true;
+}
+
+void TestModWebSB::theMatchGoesOnlyToAServiceThatUnderstandsIt()
+{
+    QFETCH(int, status);
+    QFETCH(QByteArray, headers);
+    QFETCH(bool, match);
+    m_server->headers = headers;
+    m_server->setScript([status](const QString &) {
+        return ScriptedHttpServer::Response{ScriptedHttpServer::Response::Kind::Answer, status,
+            status == 200 ? "5|" + DefaultEcho.toUtf8() : QByteArray("wrong passcode"), 0};
+    });
+    QCOMPARE(send(), status == 200 ? 1 : 0);
+    m_server->answer("5|" + DefaultEcho.toUtf8());
+    QCOMPARE(send(), 1);
+    QCOMPARE(m_server->targets.size(), 2);
+    // The first update never carries it; a service that did not say it understands the match
+    // gets exactly what it always got.
+    QCOMPARE(m_server->targets.at(0), DefaultTarget);
+    QCOMPARE(m_server->targets.at(1), match ? DefaultTargetWithMatch : DefaultTarget);
+}
+
+void TestModWebSB::whatTheServiceUnderstandsIsLearntAnew()
+{
+    m_server->answer("5|" + DefaultEcho.toUtf8());
+    m_server->headers = Understands;
+    QCOMPARE(send(), 1);
+    QCOMPARE(send(), 1);
+    QCOMPARE(m_server->targets.last(), DefaultTargetWithMatch);
+    // Another service behind the same address now (an older one, or a proxy's): its accepted
+    // reply without the header stops the match at once.
+    m_server->headers.clear();
+    QCOMPARE(send(), 1);
+    QCOMPARE(send(), 1);
+    QCOMPARE(m_server->targets.last(), DefaultTarget);
+    m_server->headers = Understands;
+    QCOMPARE(send(), 1);
+    QCOMPARE(send(), 1);
+    QCOMPARE(m_server->targets.last(), DefaultTargetWithMatch);
+    // Switching publishing may mean another service: it has to say so again.
+    m_web.switchPublishing(0);
+    QCOMPARE(send(), 1);
+    QCOMPARE(m_server->targets.last(), DefaultTarget);
+    QCOMPARE(send(), 1);
+    QCOMPARE(m_server->targets.last(), DefaultTargetWithMatch);
 }
 
 QTEST_GUILESS_MAIN(TestModWebSB)
