@@ -78,11 +78,15 @@
     cell.querySelector(".point").classList.toggle("on", point);
   }
 
-  // A number, right-aligned in a fixed count of digits; blank when empty.
+  // A number, right-aligned in a fixed count of digits; blank when empty. A figure that takes
+  // more digits in a match counted up (ten corner kicks and more) grows for as long as it needs.
   function drawNumber(figure, text) {
-    const count = Number(figure.dataset.digits);
+    const count = Math.max(Number(figure.dataset.digits), text.length);
     while (figure.children.length < count) {
       figure.appendChild(digitCell());
+    }
+    while (figure.children.length > count) {
+      figure.lastChild.remove();
     }
     const padded = text.slice(-count).padStart(count, " ");
     [...figure.children].forEach((cell, i) => light(cell, padded[i], false));
