@@ -2,6 +2,7 @@
 // prints the figures.
 //
 //   board_bench --mode ticks|cpu|idle [--width W --height H] [--ticks N] [--seconds S]
+//               [--clock down|up]
 //
 // ticks:  instruments N clock ticks for callgrind (run under --instr-atstart=no)
 // cpu:    process CPU per second and peak memory over S seconds with the clock running;
@@ -92,7 +93,10 @@ int main(int argc, char *argv[])
         {QStringLiteral("ticks"), QStringLiteral("ticks to count"), QStringLiteral("n"),
             QStringLiteral("100")},
         {QStringLiteral("seconds"), QStringLiteral("seconds to run"), QStringLiteral("s"),
-            QStringLiteral("10")}});
+            QStringLiteral("10")},
+        {QStringLiteral("clock"),
+            QStringLiteral("down: the board's own clock; up: a soccer match's first half"),
+            QStringLiteral("way"), QStringLiteral("down")}});
     parser.process(app);
     const QString mode = parser.value(QStringLiteral("mode"));
     const QSize size(parser.value(QStringLiteral("width")).toInt(),
@@ -108,6 +112,9 @@ int main(int argc, char *argv[])
     QtUiServices ui;
     frmScoreboard board({settings, game, web, time, ui}, std::make_unique<QtSoundPlayer>());
     board.setGeometry(QRect(QPoint(0, 0), size));
+    if (parser.value(QStringLiteral("clock")) == QLatin1String("up")) {
+        board.scoreboardGame().setMatchFormat({ClockDirection::Up, 45, 15, 0, false});
+    }
     const auto startClock = [&] { board.AllKeyPress(settings.StartStopClockKey); };
 
     int ticks = 0;

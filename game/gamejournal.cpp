@@ -38,6 +38,94 @@ bool wholeNumber(const QJsonValue &value, double minimum, double maximum, qint64
     return true;
 }
 
+QJsonArray kicksArray(const QList<bool> &kicks)
+{
+    QJsonArray array;
+    for (const bool scored : kicks) {
+        array.append(scored);
+    }
+    return array;
+}
+
+std::optional<QList<bool>> kicksList(const QJsonValue &value)
+{
+    if (!value.isArray() || value.toArray().size() > 100) {
+        return std::nullopt;
+    }
+    QList<bool> kicks;
+    for (const QJsonValue &kick : value.toArray()) {
+        if (!kick.isBool()) {
+            return std::nullopt;
+        }
+        kicks << kick.toBool();
+    }
+    return kicks;
+}
+
+QJsonObject encodeMatch(const MatchState &match)
+{
+    const MatchFormat &format = match.format;
+    const std::string_view phase = PhaseName(match.phase);
+    return {
+        {QStringLiteral("clock"),
+            QLatin1String(format.clock == ClockDirection::Up ? "up" : "down")},
+        {QStringLiteral("halfMinutes"), format.halfMinutes},
+        {QStringLiteral("breakMinutes"), format.breakMinutes},
+        {QStringLiteral("extraTimeMinutes"), format.extraTimeMinutes},
+        {QStringLiteral("penalties"), format.penalties},
+        {QStringLiteral("phase"), QLatin1String(phase.data(), qsizetype(phase.size()))},
+        {QStringLiteral("addedMinutes"), match.addedMinutes},
+        {QStringLiteral("home"), kicksArray(match.shootout.kicks(Team::Home))},
+        {QStringLiteral("visitor"), kicksArray(match.shootout.kicks(Team::Visitor))},
+    };
+}
+
+// The match of a journal; nullopt when it is not a sound one.
+std::optional<MatchState> decodeMatch(const QJsonObject &object)
+{
+    MatchState match;
+    MatchFormat &format = match.format;
+    const QString clock = object.value(QStringLiteral("clock")).toString();
+    if (clock != QLatin1String("up") && clock != QLatin1String("down")) {
+        return std::nullopt;
+    }
+    format.clock = clock == QLatin1String("up") ? ClockDirection::Up : ClockDirection::Down;
+    qint64 half = 0;
+    qint64 pause = 0;
+    qint64 extra = 0;
+    qint64 added = 0;
+    if (!wholeNumber(object.value(QStringLiteral("halfMinutes")), 0, 1000, half)
+        || !wholeNumber(object.value(QStringLiteral("breakMinutes")), 0, 1000, pause)
+        || !wholeNumber(object.value(QStringLiteral("extraTimeMinutes")), 0, 1000, extra)
+        || !wholeNumber(object.value(QStringLiteral("addedMinutes")), 0, LongestAddedMinutes, added)
+        || !object.value(QStringLiteral("penalties")).isBool()) {
+        return std::nullopt;
+    }
+    format.halfMinutes = int(half);
+    format.breakMinutes = int(pause);
+    format.extraTimeMinutes = int(extra);
+    format.penalties = object.value(QStringLiteral("penalties")).toBool();
+    if (MatchFormatRefusal(format)) {
+        return std::nullopt;
+    }
+    const QByteArray phase = object.value(QStringLiteral("phase")).toString().toLatin1();
+    const std::optional<Phase> named
+        = PhaseNamed(std::string_view(phase.constData(), size_t(phase.size())));
+    const auto home = kicksList(object.value(QStringLiteral("home")));
+    const auto visitor = kicksList(object.value(QStringLiteral("visitor")));
+    if (!named || !home || !visitor) {
+        return std::nullopt;
+    }
+    const auto shootout = Shootout::FromKicks(*home, *visitor);
+    if (!shootout) {
+        return std::nullopt;
+    }
+    match.phase = *named;
+    match.addedMinutes = int(added);
+    match.shootout = *shootout;
+    return match;
+}
+
 } // namespace
 
 QByteArray EncodeJournal(const JournalRecord &record)
@@ -50,7 +138,7 @@ QByteArray EncodeJournal(const JournalRecord &record)
         }
         figures.insert(it.key(), digits);
     }
-    const QJsonObject root{
+    QJsonObject root{
         {QStringLiteral("format"), Format},
         {QStringLiteral("version"), Version},
         {QStringLiteral("baseValue"), static_cast<double>(record.BaseValue)},
@@ -60,6 +148,12 @@ QByteArray EncodeJournal(const JournalRecord &record)
         {QStringLiteral("writtenAt"), static_cast<double>(record.WrittenAt)},
         {QStringLiteral("figures"), figures},
     };
+    // Only a match that left the board's own way needs writing down: a journal of the default
+    // stays as it always was.
+    if (record.Match != MatchState() || record.CountsUp) {
+        root.insert(QStringLiteral("countsUp"), record.CountsUp);
+        root.insert(QStringLiteral("match"), encodeMatch(record.Match));
+    }
     return QJsonDocument(root).toJson(QJsonDocument::Compact);
 }
 
@@ -96,6 +190,14 @@ std::optional<JournalRecord> DecodeJournal(const QByteArray &data)
     record.Running = root.value(QStringLiteral("running")).toBool();
     record.LastEnteredTime = static_cast<qint32>(entered);
     record.WrittenAt = written;
+    if (root.contains(QStringLiteral("match"))) {
+        const auto match = decodeMatch(root.value(QStringLiteral("match")).toObject());
+        if (!match || !root.value(QStringLiteral("countsUp")).isBool()) {
+            return std::nullopt;
+        }
+        record.Match = *match;
+        record.CountsUp = root.value(QStringLiteral("countsUp")).toBool();
+    }
     const QJsonObject figures = root.value(QStringLiteral("figures")).toObject();
     for (auto it = figures.constBegin(); it != figures.constEnd(); ++it) {
         if (!it.value().isArray() || it.value().toArray().size() > 8) {
@@ -127,8 +229,11 @@ ClockSlot ResumedClock(const JournalRecord &record, qint64 now)
     // The clock reads in tenths of a second: time banked off that grid would show each new
     // figure up to a tenth late.
     slot.BankedTime -= slot.BankedTime % ClockTenths(1);
+    slot.CountUp = record.CountsUp ? 1 : 0;
     // A count-down never holds more elapsed time than it started with.
-    slot.BankedTime = std::min(slot.BankedTime, slot.BaseValue);
+    if (!record.CountsUp) {
+        slot.BankedTime = std::min(slot.BankedTime, slot.BaseValue);
+    }
     return slot;
 }
 

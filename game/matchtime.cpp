@@ -189,3 +189,20 @@ std::optional<Team> Shootout::winner() const
     }
     return std::nullopt;
 }
+
+std::optional<Shootout> Shootout::FromKicks(const QList<bool> &home, const QList<bool> &visitor)
+{
+    Shootout shootout;
+    qsizetype h = 0;
+    qsizetype v = 0;
+    while (h < home.size() || v < visitor.size()) {
+        if (h < home.size() && shootout.kick(Team::Home, home.at(h))) {
+            ++h;
+        } else if (v < visitor.size() && shootout.kick(Team::Visitor, visitor.at(v))) {
+            ++v;
+        } else {
+            return std::nullopt;
+        }
+    }
+    return shootout;
+}

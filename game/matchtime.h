@@ -111,6 +111,8 @@ public:
     // Takes back the last kick of `team`.
     void undoKick(Team team);
     std::optional<Team> winner() const;
+    // The shoot-out of these kicks, taken in turn; nullopt when no shoot-out could have them.
+    static std::optional<Shootout> FromKicks(const QList<bool> &home, const QList<bool> &visitor);
 
     bool operator==(const Shootout &) const = default;
 

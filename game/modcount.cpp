@@ -132,7 +132,8 @@ bool ShowClock(ClockValue value, ClockFace &face)
     const qint64 step = minutesMode ? floorDiv(value + ClockTenths(9), ClockSeconds(1))
                                     : floorDiv(value, ClockTenths(1));
     // Nineteen ticks in twenty show the same digits.
-    if (step == face.step && minutesMode == face.minutesMode && !face.text.isEmpty()) {
+    if (step == face.step && minutesMode == face.minutesMode && face.hundreds < 0
+        && !face.text.isEmpty()) {
         return false;
     }
     face.step = step;
@@ -165,10 +166,12 @@ bool ShowClock(ClockValue value, ClockFace &face)
             captions[k] = 0;
         }
     }
-    if (captions == face.captions && minutesMode == face.minutesMode && !face.text.isEmpty()) {
+    if (captions == face.captions && minutesMode == face.minutesMode && face.hundreds < 0
+        && !face.text.isEmpty()) {
         return false;
     }
     face.captions = captions;
+    face.hundreds = -1;
     face.minutesMode = minutesMode;
     std::array<char16_t, 6> text{};
     std::size_t n = 0;
@@ -186,5 +189,24 @@ bool ShowClock(ClockValue value, ClockFace &face)
 
 bool ShowMatchClock(ClockValue value, bool countsUp, ClockFace &face)
 {
-    return ShowClock(value, face) || countsUp;
+    face.value = value;
+    constexpr qint64 longest = 199 * 60 + 59;
+    const qint64 whole = countsUp ? floorDiv(value, ClockSeconds(1))
+                                  : floorDiv(value + ClockSeconds(1) - 1, ClockSeconds(1));
+    const qint64 total = std::clamp<qint64>(whole, 0, longest);
+    const qint64 minutes = total / 60;
+    const qint64 seconds = total % 60;
+    const std::array<qint16, 4> captions{qint16(minutes >= 10 ? (minutes / 10) % 10 : -1),
+        qint16(minutes % 10), qint16(seconds / 10), qint16(seconds % 10)};
+    const qint16 hundreds = minutes >= 100 ? qint16(minutes / 100) : qint16(-1);
+    face.step = total;
+    if (captions == face.captions && hundreds == face.hundreds && face.minutesMode
+        && !face.text.isEmpty()) {
+        return false;
+    }
+    face.captions = captions;
+    face.hundreds = hundreds;
+    face.minutesMode = true;
+    face.text = QStringLiteral("%1:%2").arg(minutes).arg(seconds, 2, 10, QLatin1Char('0'));
+    return true;
 }

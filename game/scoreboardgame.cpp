@@ -13,6 +13,7 @@ namespace {
 constexpr int GameClockSlot = 0;
 constexpr qint32 DefaultGameSeconds = 600;
 constexpr qint32 LongestGameSeconds = InfoOf(Figure::Time).maximum;
+constexpr qint32 LongestMatchClockSeconds = LongestMatchClockMinutes * 60;
 // Changes an operator can take back in one game.
 constexpr int UndoLimit = 100;
 
@@ -88,7 +89,7 @@ bool ScoreboardGame::typeKey(Figure figure, short keyAscii)
     if (InfoOf(figure).isClock) {
         beep = enterClockKey(keyAscii);
     } else if (const auto committed
-        = EnterNumberKey(m_game.NumberEntry, InfoOf(figure), value(figure), keyAscii)) {
+        = EnterNumberKey(m_game.NumberEntry, infoOf(figure), value(figure), keyAscii)) {
         commitFigure(figure, *committed);
     }
     saveJournal();
@@ -97,7 +98,7 @@ bool ScoreboardGame::typeKey(Figure figure, short keyAscii)
 
 bool ScoreboardGame::setFigure(Figure figure, qint64 value)
 {
-    const FigureInfo &info = InfoOf(figure);
+    const FigureInfo info = infoOf(figure);
     if (info.isClock || value < info.minimum || value > info.maximum) {
         return false;
     }
@@ -126,7 +127,7 @@ void ScoreboardGame::recordClockChange(const std::function<void()> &change)
         // Undoing sets the clock, stopped, to what it showed before; it never moves a running
         // clock otherwise.
         const auto apply = [this](const ClockEntryState &state) {
-            SetClock(m_game.Clock, state.value, 0, GameClockSlot);
+            SetClock(m_game.Clock, state.value, countUpFlag(), GameClockSlot);
             m_game.LastEnteredTime = state.lastEntered;
             showClock(ReadClock(m_game.Clock, m_time, GameClockSlot));
         };
@@ -138,8 +139,8 @@ bool ScoreboardGame::enterClockKey(short keyAscii)
 {
     ClockEntryTarget target{m_game, m_time, [this](ClockValue value) { showClock(value); }};
     const auto type = [&] {
-        return EnterClockKey(
-            target, LedArrayOf(Figure::Time), keyAscii, LongestGameSeconds, 0, GameClockSlot);
+        return EnterClockKey(target, LedArrayOf(Figure::Time), keyAscii, longestClock(),
+            countUpFlag(), GameClockSlot, countsUp() ? LongestMatchClockMinutes : 59);
     };
     if (keyAscii != KeyCode::Enter) {
         return type();
@@ -151,11 +152,11 @@ bool ScoreboardGame::enterClockKey(short keyAscii)
 
 bool ScoreboardGame::setClock(qint32 seconds)
 {
-    if (seconds < 0 || seconds > LongestGameSeconds) {
+    if (seconds < 0 || seconds > longestClock()) {
         return false;
     }
     recordClockChange([&] {
-        SetClock(m_game.Clock, ClockSeconds(seconds), 0, GameClockSlot);
+        SetClock(m_game.Clock, ClockSeconds(seconds), countUpFlag(), GameClockSlot);
         m_game.LastEnteredTime = seconds;
         showClock(ReadClock(m_game.Clock, m_time, GameClockSlot));
     });
@@ -163,8 +164,17 @@ bool ScoreboardGame::setClock(qint32 seconds)
     return true;
 }
 
+qint32 ScoreboardGame::longestClock() const
+{
+    return countsUp() ? LongestMatchClockSeconds : LongestGameSeconds;
+}
+
 void ScoreboardGame::startStopClock()
 {
+    // Counting up, the clock's first start is the kick-off.
+    if (countsUp() && m_match.phase == Phase::PreMatch && !clockRunning()) {
+        nextPhase(Phase::FirstHalf);
+    }
     if (clockRunning()) {
         StopClock(m_game.Clock, GameClockSlot);
         setTicking(false);
@@ -180,7 +190,7 @@ void ScoreboardGame::resetClock()
     if (clockRunning()) {
         startStopClock();
     }
-    SetClock(m_game.Clock, ClockSeconds(m_game.LastEnteredTime), 0, GameClockSlot);
+    SetClock(m_game.Clock, ClockSeconds(m_game.LastEnteredTime), countUpFlag(), GameClockSlot);
     refreshClock();
     saveJournal();
 }
@@ -189,7 +199,8 @@ void ScoreboardGame::tick()
 {
     const ClockValue value = ReadClock(m_game.Clock, m_time, GameClockSlot);
     showClock(value);
-    if (value <= 0) {
+    // A match clock counting up never runs out: the referee ends the half.
+    if (value <= 0 && countUpFlag() == 0) {
         Q_EMIT expired();
         setTicking(false);
     }
@@ -209,11 +220,15 @@ void ScoreboardGame::refreshClock()
 
 void ScoreboardGame::showClock(ClockValue value)
 {
-    const bool moved = ShowClock(value, m_face);
-    Q_EMIT clockShown(m_face);
-    if (moved) {
-        Q_EMIT changed();
+    if (!countsUp()) {
+        const bool moved = ShowClock(value, m_face);
+        Q_EMIT clockShown(m_face);
+        if (moved) {
+            Q_EMIT changed();
+        }
+        return;
     }
+    showMatchClock(value);
 }
 
 void ScoreboardGame::undo()
@@ -247,12 +262,14 @@ JournalRecord ScoreboardGame::journalRecord() const
     record.BaseValue = slot.BaseValue;
     record.ElapsedTime = slot.BankedTime + slot.RunTime;
     record.Running = slot.Running;
+    record.CountsUp = slot.CountUp != 0;
+    record.Match = m_match;
     record.LastEnteredTime = m_game.LastEnteredTime;
     record.WrittenAt = m_time.wallClockMilliseconds();
     for (const FigureInfo &info : Figures) {
         if (!info.isClock) {
-            record.Figures.insert(
-                LedArrayOf(info.figure), DigitCaptions(figureValue(info.figure), DigitCount(info)));
+            record.Figures.insert(LedArrayOf(info.figure),
+                DigitCaptions(figureValue(info.figure), DigitCount(infoOf(info.figure))));
         }
     }
     return record;
@@ -267,10 +284,13 @@ void ScoreboardGame::saveJournal()
 
 void ScoreboardGame::resume(const JournalRecord &record)
 {
+    // The match first: it decides how many digits a figure has and how the clock counts.
+    m_match = record.Match;
+    m_addedEntry.reset();
     for (auto it = record.Figures.constBegin(); it != record.Figures.constEnd(); ++it) {
         const std::optional<Figure> figure = FigureOfLedArray(it.key());
         if (!figure || InfoOf(*figure).isClock
-            || it.value().size() != DigitCount(InfoOf(*figure))) {
+            || it.value().size() != DigitCount(infoOf(*figure))) {
             continue;
         }
         setValue(*figure, FigureFromCaptions(it.value()));
@@ -283,5 +303,6 @@ void ScoreboardGame::resume(const JournalRecord &record)
     }
     refreshClock();
     m_history.clear();
+    emitMatchChanged();
     saveJournal();
 }

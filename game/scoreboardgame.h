@@ -84,7 +84,8 @@ public:
     // counts up, as in a soccer match; the board's own limits otherwise.
     int maximum(Figure figure) const;
     // Plays by `format` from now on; refused (false) when it cannot be played. Before the
-    // kick-off the clock shows the new format's start.
+    // kick-off the clock shows the new format's start; in a half, the time played in it stays.
+    // A setting, not a step of the game: undo leaves it.
     bool setMatchFormat(const MatchFormat &format);
     // Ends the phase and starts the one the rules give, or `to`; false when there is none
     // (full time, or `to` is the phase already). A playing half waits at its start for the
@@ -152,6 +153,9 @@ private:
     qint32 countUpFlag() const;
     void showMatchClock(ClockValue value);
     void emitMatchChanged();
+    // The figure's table row with the maximum of this format.
+    FigureInfo infoOf(Figure figure) const;
+    qint32 longestClock() const;
 
     void showClock(ClockValue value);
     void setTicking(bool ticking);

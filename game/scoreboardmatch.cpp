@@ -1,47 +1,295 @@
-// ScoreboardGame's match: phases, the match clock, added time and the shoot-out.
+// ScoreboardGame's match: the format, the phases and the match clock they set, added time, and
+// the penalty shoot-out. Each change is one step of the operator's undo history.
 #include "scoreboardgame.h"
+
+#include "game/modsoccer.h"
+#include "settings/typedkeys.h"
+
+namespace {
+
+constexpr int GameClockSlot = 0;
+constexpr int LongestAddedEntry = 2;
+
+// The period a playing half stands for; 0 for any other phase.
+int PeriodOf(Phase phase)
+{
+    switch (phase) {
+    case Phase::FirstHalf:
+        return 1;
+    case Phase::SecondHalf:
+        return 2;
+    case Phase::ExtraTimeFirstHalf:
+        return 3;
+    case Phase::ExtraTimeSecondHalf:
+        return 4;
+    default:
+        return 0;
+    }
+}
+
+} // namespace
 
 bool ScoreboardGame::countsUp() const
 {
-    return false;
+    return m_match.format.clock == ClockDirection::Up;
+}
+
+qint32 ScoreboardGame::countUpFlag() const
+{
+    return countsUp() && !IsBreak(m_match.phase) ? 1 : 0;
 }
 
 int ScoreboardGame::maximum(Figure figure) const
 {
+    if (countsUp() && (figure == Figure::CKH || figure == Figure::CKV)) {
+        return 99;
+    }
     return InfoOf(figure).maximum;
 }
 
-bool ScoreboardGame::setMatchFormat(const MatchFormat &)
+FigureInfo ScoreboardGame::infoOf(Figure figure) const
 {
-    return false;
+    FigureInfo info = InfoOf(figure);
+    info.maximum = maximum(figure);
+    return info;
 }
 
-bool ScoreboardGame::nextPhase(std::optional<Phase>)
+ScoreboardGame::MatchSnapshot ScoreboardGame::matchSnapshot() const
 {
-    return false;
+    ClockSlots copy = m_game.Clock;
+    return {m_match, ReadClock(copy, m_time, GameClockSlot), counting(), m_game.LastEnteredTime,
+        figureValue(Figure::Period)};
 }
 
-bool ScoreboardGame::announceAddedTime(int)
+void ScoreboardGame::applyMatchSnapshot(const MatchSnapshot &snapshot)
 {
-    return false;
+    // The format is a setting, which undo leaves as the operator chose it.
+    const MatchFormat format = m_match.format;
+    m_match = snapshot.match;
+    m_match.format = format;
+    m_addedEntry.reset();
+    m_game.LastEnteredTime = snapshot.lastEntered;
+    setValue(Figure::Period, snapshot.period);
+    setMatchClock(snapshot.clock, snapshot.running);
+    emitMatchChanged();
+}
+
+void ScoreboardGame::recordMatchChange(const std::function<void()> &change)
+{
+    const MatchSnapshot before = matchSnapshot();
+    change();
+    const MatchSnapshot after = matchSnapshot();
+    if (after == before) {
+        return;
+    }
+    m_history.record({[this, before] { applyMatchSnapshot(before); },
+        [this, after] { applyMatchSnapshot(after); }});
+    emitMatchChanged();
+}
+
+void ScoreboardGame::setMatchClock(ClockValue value, bool start)
+{
+    if (clockRunning()) {
+        StopClock(m_game.Clock, GameClockSlot);
+    }
+    SetClock(m_game.Clock, value, countUpFlag(), GameClockSlot);
+    // A count-down at zero has nothing left to run.
+    const bool run = start && (countUpFlag() != 0 || value > 0);
+    if (run) {
+        StartClock(m_game.Clock, m_time, GameClockSlot);
+    }
+    if (run != m_ticking) {
+        setTicking(run);
+    }
+    refreshClock();
+}
+
+void ScoreboardGame::enterPhase(Phase phase)
+{
+    const Phase previous = m_match.phase;
+    m_match.phase = phase;
+    m_match.addedMinutes = 0;
+    m_addedEntry.reset();
+    if (phase == Phase::PreMatch || (phase == Phase::Penalties && previous != Phase::Penalties)) {
+        m_match.shootout = {};
+    }
+    if (const std::optional<HalfSpan> span = HalfSpanOf(phase, m_match.format)) {
+        // Waits at the half's start for the kick-off.
+        const int start = countsUp() ? span->start : span->length();
+        m_game.LastEnteredTime = start;
+        setValue(Figure::Period, {PeriodOf(phase), false});
+        setMatchClock(ClockSeconds(start), false);
+    } else if (IsBreak(phase)) {
+        const int seconds = BreakSeconds(phase, m_match.format);
+        m_game.LastEnteredTime = seconds;
+        setMatchClock(ClockSeconds(seconds), true);
+    } else if (phase == Phase::PreMatch) {
+        const int start = countsUp() ? 0 : m_match.format.halfMinutes * 60;
+        m_game.LastEnteredTime = start;
+        setMatchClock(ClockSeconds(start), false);
+    } else if (clockRunning()) {
+        // The shoot-out and full time stop the clock where it stands.
+        ClockSlots copy = m_game.Clock;
+        setMatchClock(ReadClock(copy, m_time, GameClockSlot), false);
+    }
+}
+
+bool ScoreboardGame::setMatchFormat(const MatchFormat &format)
+{
+    if (MatchFormatRefusal(format)) {
+        return false;
+    }
+    if (format == m_match.format) {
+        return true;
+    }
+    // A setting rather than a step of the game, so undo does not take it back.
+    [&] {
+        const MatchFormat before = m_match.format;
+        const std::optional<HalfSpan> span = HalfSpanOf(m_match.phase, before);
+        ClockSlots copy = m_game.Clock;
+        const ClockValue clock = ReadClock(copy, m_time, GameClockSlot);
+        const bool running = counting();
+        m_match.format = format;
+        if (m_match.phase == Phase::PreMatch) {
+            enterPhase(Phase::PreMatch);
+        } else if (span && before.clock != format.clock) {
+            // The half goes on: the time played in it stays, read the other way.
+            const ClockValue played = before.clock == ClockDirection::Up
+                ? clock - ClockSeconds(span->start)
+                : ClockSeconds(span->length()) - clock;
+            const HalfSpan now = *HalfSpanOf(m_match.phase, format);
+            const ClockValue value = format.clock == ClockDirection::Up
+                ? ClockSeconds(now.start) + played
+                : std::max<ClockValue>(0, ClockSeconds(now.length()) - played);
+            m_game.LastEnteredTime = format.clock == ClockDirection::Up ? now.start : now.length();
+            setMatchClock(value, running);
+        } else {
+            refreshClock();
+        }
+    }();
+    emitMatchChanged();
+    saveJournal();
+    return true;
+}
+
+bool ScoreboardGame::nextPhase(std::optional<Phase> to)
+{
+    const Phase next = to.value_or(
+        NextPhase(m_match.phase, m_match.format, value(Figure::ScoreH) == value(Figure::ScoreV)));
+    if (next == m_match.phase) {
+        return false;
+    }
+    recordMatchChange([&] { enterPhase(next); });
+    saveJournal();
+    return true;
+}
+
+bool ScoreboardGame::announceAddedTime(int minutes)
+{
+    if (!IsPlayingHalf(m_match.phase) || minutes < 0 || minutes > LongestAddedMinutes) {
+        return false;
+    }
+    if (minutes == m_match.addedMinutes) {
+        return true;
+    }
+    recordMatchChange([&] { m_match.addedMinutes = minutes; });
+    saveJournal();
+    return true;
 }
 
 QString ScoreboardGame::matchMinute() const
 {
-    return {};
+    const std::optional<HalfSpan> span = HalfSpanOf(m_match.phase, m_match.format);
+    if (!span) {
+        return {};
+    }
+    ClockSlots copy = m_game.Clock;
+    const ClockValue clock = ReadClock(copy, m_time, GameClockSlot);
+    const ClockValue played
+        = countsUp() ? clock - ClockSeconds(span->start) : ClockSeconds(span->length()) - clock;
+    return MatchMinute(m_match.phase, m_match.format, played / ClockUnitsPerSecond);
 }
 
-bool ScoreboardGame::penaltyKick(Team, bool)
+bool ScoreboardGame::penaltyKick(Team team, bool scored)
 {
-    return false;
+    if (m_match.phase != Phase::Penalties || !m_match.shootout.mayKick(team)) {
+        return false;
+    }
+    recordMatchChange([&] {
+        m_match.shootout.kick(team, scored);
+        if (m_match.shootout.winner()) {
+            enterPhase(Phase::FullTime);
+        }
+    });
+    saveJournal();
+    return true;
+}
+
+void ScoreboardGame::showMatchClock(ClockValue value)
+{
+    qint64 played = 0;
+    if (countUpFlag() != 0) {
+        if (const std::optional<HalfSpan> span = HalfSpanOf(m_match.phase, m_match.format)) {
+            // The clock holds at the half's end while the added time is played.
+            const ClockValue end = ClockSeconds(span->end);
+            if (value > end) {
+                played = (value - end) / ClockUnitsPerSecond;
+                value = end;
+            }
+        }
+    }
+    const bool moved = ShowMatchClock(value, countUpFlag() != 0, m_face);
+    Q_EMIT clockShown(m_face);
+    if (played != m_addedPlayed) {
+        m_addedPlayed = played;
+        Q_EMIT matchChanged();
+        if (!moved) {
+            Q_EMIT changed();
+        }
+    }
+    if (moved) {
+        Q_EMIT changed();
+    }
+}
+
+void ScoreboardGame::emitMatchChanged()
+{
+    Q_EMIT matchChanged();
+    Q_EMIT changed();
 }
 
 bool ScoreboardGame::beginAddedTimeEntry()
 {
-    return false;
+    if (!IsPlayingHalf(m_match.phase)) {
+        return false;
+    }
+    m_addedEntry = QString();
+    return true;
 }
 
-bool ScoreboardGame::typeAddedTimeKey(short)
+bool ScoreboardGame::typeAddedTimeKey(short keyAscii)
 {
-    return false;
+    if (!m_addedEntry) {
+        return false;
+    }
+    const QChar key(static_cast<char16_t>(keyAscii));
+    if (key >= QLatin1Char('0') && key <= QLatin1Char('9')) {
+        if (m_addedEntry->size() < LongestAddedEntry) {
+            *m_addedEntry += key;
+        }
+        return true;
+    }
+    if (keyAscii == KeyCode::Backspace) {
+        m_addedEntry->chop(1);
+        return true;
+    }
+    const QString typed = *m_addedEntry;
+    m_addedEntry.reset();
+    if (keyAscii == KeyCode::Enter) {
+        if (!typed.isEmpty()) {
+            announceAddedTime(typed.toInt());
+        }
+        return true;
+    }
+    return keyAscii == KeyCode::Escape || keyAscii == KeyCode::Space;
 }

@@ -23,6 +23,17 @@ JournalRecord sample()
     return record;
 }
 
+// A cup match half-way through its shoot-out, the clock held where extra time ended.
+JournalRecord matchSample()
+{
+    JournalRecord record = sample();
+    record.CountsUp = true;
+    record.Match.format = {ClockDirection::Up, 45, 15, 15, true};
+    record.Match.phase = Phase::Penalties;
+    record.Match.shootout = *Shootout::FromKicks({true, false, true}, {true, true});
+    return record;
+}
+
 } // namespace
 
 class TestGameJournal : public QObject
@@ -44,10 +55,11 @@ private Q_SLOTS:
 
 void TestGameJournal::encodingRoundTrips()
 {
-    const JournalRecord record = sample();
-    const auto decoded = DecodeJournal(EncodeJournal(record));
-    QVERIFY(decoded);
-    QCOMPARE(*decoded, record);
+    for (const JournalRecord &record : {sample(), matchSample()}) {
+        const auto decoded = DecodeJournal(EncodeJournal(record));
+        QVERIFY(decoded);
+        QCOMPARE(*decoded, record);
+    }
 }
 
 void TestGameJournal::foreignOrDamagedJournalsAreRefused_data()
@@ -67,6 +79,16 @@ void TestGameJournal::foreignOrDamagedJournalsAreRefused_data()
         << QByteArray(good).replace("\"baseValue\":6000000", "\"baseValue\":0.5");
     QTest::newRow("an array") << QByteArray("[1,2,3]");
     QTest::newRow("huge") << QByteArray(200'000, ' ') + good;
+    const QByteArray match = EncodeJournal(matchSample());
+    QTest::newRow("unknown phase")
+        << QByteArray(match).replace("\"phase\":\"penalties\"", "\"phase\":\"overtime\"");
+    QTest::newRow("half too long")
+        << QByteArray(match).replace("\"halfMinutes\":45", "\"halfMinutes\":600");
+    QTest::newRow("kicks out of turn")
+        << QByteArray(match).replace("[true,false,true]", "[true,false,true,true,true]");
+    QTest::newRow("a kick not yes or no") << QByteArray(match).replace("[true,true]", "[true,1]");
+    QTest::newRow("a match without its clock's way")
+        << QByteArray(match).replace("\"countsUp\":true,", "");
 }
 
 void TestGameJournal::foreignOrDamagedJournalsAreRefused()

@@ -55,6 +55,30 @@ int runGameUntilKilled(const QString &folder)
     return QApplication::exec();
 }
 
+// A match counting up, in two one-minute halves, played into `scenario` ("added time" or
+// "half-time"); "ready" once the journal has it, then waits to be killed.
+int runMatchUntilKilled(const QString &folder, const QString &scenario)
+{
+    RecordingUi ui;
+    const auto varnelo = MakeApplication(ui, folder);
+    frmScoreboard *board = GoToBoard(*varnelo);
+    ScoreboardGame &game = board->scoreboardGame();
+    game.setMatchFormat({ClockDirection::Up, 1, 1, 0, false});
+    game.nextPhase();
+    if (scenario == QLatin1String("added time")) {
+        game.setClock(58);
+        game.announceAddedTime(2);
+        game.startStopClock();
+    } else {
+        game.nextPhase();
+    }
+    QTimer::singleShot(500, board, [] {
+        std::printf("ready\n");
+        std::fflush(stdout);
+    });
+    return QApplication::exec();
+}
+
 } // namespace
 
 class TestResume : public QObject
@@ -64,6 +88,8 @@ class TestResume : public QObject
 private Q_SLOTS:
     void initTestCase();
     void aKilledGameIsResumedAsItWas();
+    void aKilledMatchGoesOnInItsPhase_data();
+    void aKilledMatchGoesOnInItsPhase();
     void noMeansTheGameIsDiscarded();
     void aCorruptJournalIsDiscardedQuietly();
     void aSecondStartBringsTheRunningGameToTheFront();
@@ -121,6 +147,56 @@ void TestResume::aKilledGameIsResumedAsItWas()
     QVERIFY(BoardTimer(*board, "tmrClock").isActive());
     board->close();
     QVERIFY(!journal.exists());
+}
+
+void TestResume::aKilledMatchGoesOnInItsPhase_data()
+{
+    QTest::addColumn<QString>("scenario");
+    QTest::addColumn<int>("phase");
+    QTest::addColumn<QString>("clock");
+    QTest::addColumn<qint64>("addedPlayed");
+    // Started at 0:58 and down for 7 s: five seconds into the added time, the clock held.
+    QTest::newRow("added time") << QStringLiteral("added time") << int(Phase::FirstHalf)
+                                << QStringLiteral("1:00") << qint64(5);
+    // The one-minute break counted on while the program was down.
+    QTest::newRow("half-time") << QStringLiteral("half-time") << int(Phase::HalfTime)
+                               << QStringLiteral("0:53") << qint64(0);
+}
+
+void TestResume::aKilledMatchGoesOnInItsPhase()
+{
+    QFETCH(QString, scenario);
+    QFETCH(int, phase);
+    QFETCH(QString, clock);
+    QFETCH(qint64, addedPlayed);
+    QTemporaryDir dir;
+    QProcess child;
+    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    child.start(QCoreApplication::applicationFilePath(),
+        {QStringLiteral("--play-match-until-killed"), dir.path(), scenario});
+    QVERIFY(child.waitForStarted());
+    QByteArray said;
+    QTRY_VERIFY2_WITH_TIMEOUT(
+        (said += child.readAllStandardOutput()).contains("ready"), said.constData(), 15000);
+    child.kill();
+    QVERIFY(child.waitForFinished());
+
+    const auto record = GameJournal(JournalPathIn(dir.path())).read();
+    QVERIFY(record);
+    FakeTime time;
+    time.wall = record->WrittenAt + 7000 - time.now;
+    RecordingUi ui;
+    ui.answers = {true};
+    const auto varnelo = MakeApplication(ui, dir.path(), &time);
+    varnelo->start();
+    QVERIFY(varnelo->board());
+    const ScoreboardGame &game = varnelo->board()->scoreboardGame();
+    QCOMPARE(int(game.match().phase), phase);
+    QCOMPARE(game.clockFace().text, clock);
+    QCOMPARE(game.addedPlayed(), addedPlayed);
+    QCOMPARE(game.match().addedMinutes, phase == int(Phase::FirstHalf) ? 2 : 0);
+    QVERIFY(game.counting());
+    varnelo->board()->close();
 }
 
 void TestResume::noMeansTheGameIsDiscarded()
@@ -247,6 +323,11 @@ int main(int argc, char *argv[])
     if (argc == 3 && qstrcmp(argv[1], "--play-until-killed") == 0) {
         InstallFontSubstitutions();
         return runGameUntilKilled(QString::fromLocal8Bit(argv[2]));
+    }
+    if (argc == 4 && qstrcmp(argv[1], "--play-match-until-killed") == 0) {
+        InstallFontSubstitutions();
+        return runMatchUntilKilled(
+            QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
     }
     TestResume test;
     return QTest::qExec(&test, argc, argv);
