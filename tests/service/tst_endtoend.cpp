@@ -111,6 +111,23 @@ void TestEndToEnd::theMatchFollowsOnceTheServiceSaysItUnderstandsIt()
     QCOMPARE(web.WebSBFailCount, qint16(0));
     QCOMPARE(m_service->store().state("league-night").match,
         std::optional<websb::MatchExtras>(websb::MatchExtras{"preMatch", 0, "", ""}));
+
+    // A cup match counted up, into its shoot-out, with ten and more corner kicks.
+    ScoreboardGame &game = board->scoreboardGame();
+    QVERIFY(game.setMatchFormat({ClockDirection::Up, 45, 15, 15, true}));
+    for (const Phase phase : {Phase::ExtraTimeSecondHalf, Phase::Penalties}) {
+        QVERIFY(game.nextPhase(phase));
+    }
+    QVERIFY(game.setFigure(Figure::CKV, 10));
+    QVERIFY(game.penaltyKick(Team::Visitor, true));
+    webTick();
+    publish();
+    QCOMPARE(web.WebSBFailCount, qint16(0));
+    const websb::PageState state = m_service->store().state("league-night");
+    QCOMPARE(state.match,
+        std::optional<websb::MatchExtras>(websb::MatchExtras{"penalties", 0, "", "1"}));
+    QCOMPARE(QString::fromStdString(state.values[11]), QStringLiteral("10"));
+    QCOMPARE(QString::fromStdString(state.values[4]), game.clockFace().text);
 }
 
 QTEST_MAIN(TestEndToEnd)

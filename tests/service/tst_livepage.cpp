@@ -279,23 +279,48 @@ void TestLivePage::theMatchShowsOnlyWhenTheBoardSendsIt_data()
     QTest::addColumn<QString>("added");
     QTest::addColumn<QString>("home");
     QTest::addColumn<QString>("visitor");
-    QTest::newRow("half-time, 3 minutes were announced")
-        << "&ph=halfTime&at=3&hpk=&vpk=" << "45:00" << "HALF-TIME" << "+3" << "" << "";
-    QTest::newRow("extra time past 100 minutes")
-        << "&ph=extraTimeSecondHalf&at=1&hpk=&vpk=" << "112:30" << "EXTRA TIME" << "+1" << ""
-        << "";
-    QTest::newRow("shoot-out before its first kick")
-        << "&ph=penalties&at=0&hpk=&vpk=" << "120:00" << "PENALTIES" << "" << "----- (0)"
-        << "----- (0)";
-    QTest::newRow("shoot-out, visitor to kick")
-        << "&ph=penalties&at=0&hpk=101&vpk=11" << "120:00" << "PENALTIES" << "" << "101-- (2)"
-        << "11--- (2)";
-    QTest::newRow("decided in sudden death")
-        << "&ph=fullTime&at=0&hpk=1101110&vpk=1011111" << "120:00" << "FULL TIME" << ""
-        << "1101110 (5)" << "1011111 (6)";
-    QTest::newRow("before the kick-off") << "&ph=preMatch&at=0&hpk=&vpk=" << "0:00" << "" << ""
-                                         << "" << "";
-    QTest::newRow("a board that sends no match") << "" << "10:00" << "" << "" << "" << "";
+    QTest::newRow("half-time, 3 minutes were announced") << "&ph=halfTime&at=3&hpk=&vpk="
+                                                         << "45:00"
+                                                         << "HALF-TIME"
+                                                         << "+3"
+                                                         << ""
+                                                         << "";
+    QTest::newRow("extra time past 100 minutes") << "&ph=extraTimeSecondHalf&at=1&hpk=&vpk="
+                                                 << "112:30"
+                                                 << "EXTRA TIME"
+                                                 << "+1"
+                                                 << ""
+                                                 << "";
+    QTest::newRow("shoot-out before its first kick") << "&ph=penalties&at=0&hpk=&vpk="
+                                                     << "120:00"
+                                                     << "PENALTIES"
+                                                     << ""
+                                                     << "----- (0)"
+                                                     << "----- (0)";
+    QTest::newRow("shoot-out, visitor to kick") << "&ph=penalties&at=0&hpk=101&vpk=11"
+                                                << "120:00"
+                                                << "PENALTIES"
+                                                << ""
+                                                << "101-- (2)"
+                                                << "11--- (2)";
+    QTest::newRow("decided in sudden death") << "&ph=fullTime&at=0&hpk=1101110&vpk=1011111"
+                                             << "120:00"
+                                             << "FULL TIME"
+                                             << ""
+                                             << "1101110 (5)"
+                                             << "1011111 (6)";
+    QTest::newRow("before the kick-off") << "&ph=preMatch&at=0&hpk=&vpk="
+                                         << "0:00"
+                                         << ""
+                                         << ""
+                                         << ""
+                                         << "";
+    QTest::newRow("a board that sends no match") << ""
+                                                 << "10:00"
+                                                 << ""
+                                                 << ""
+                                                 << ""
+                                                 << "";
 }
 
 void TestLivePage::theMatchShowsOnlyWhenTheBoardSendsIt()
@@ -307,8 +332,8 @@ void TestLivePage::theMatchShowsOnlyWhenTheBoardSendsIt()
     QFETCH(QString, home);
     QFETCH(QString, visitor);
     if (m_matchTab.isEmpty()) {
-        m_matchTab = m_browser->openTab(
-            QStringLiteral("http://127.0.0.1:%1/main").arg(m_service->port()));
+        m_matchTab
+            = m_browser->openTab(QStringLiteral("http://127.0.0.1:%1/main").arg(m_service->port()));
         QVERIFY(!m_matchTab.isEmpty());
     }
     websbtest::Values values = websbtest::sampleValues();

@@ -1,3 +1,4 @@
+#include "protocol/websbprotocol.h"
 #include "settings/settingsstore.h"
 #include "tests/support/gamefixture.h"
 #include "tests/support/recordingprompts.h"
@@ -48,9 +49,13 @@ private Q_SLOTS:
     void theMatchGoesOnlyToAServiceThatUnderstandsIt_data();
     void theMatchGoesOnlyToAServiceThatUnderstandsIt();
     void whatTheServiceUnderstandsIsLearntAnew();
+    void aMatchInPlayReachesOnlyAServiceThatUnderstandsIt_data();
+    void aMatchInPlayReachesOnlyAServiceThatUnderstandsIt();
 
 private:
     int send(const QString &page = QStringLiteral("page"), bool final = false);
+    // Plays a cup match counted up to `stage` (see the data of the test that uses it).
+    void playTo(int stage);
 
     LiveSettings m_settings;
     GameFixture m_game;
@@ -388,6 +393,106 @@ void TestModWebSB::whatTheServiceUnderstandsIsLearntAnew()
     QCOMPARE(m_server->targets.last(), DefaultTarget);
     QCOMPARE(send(), 1);
     QCOMPARE(m_server->targets.last(), DefaultTargetWithMatch);
+}
+
+void TestModWebSB::playTo(int stage)
+{
+    constexpr qint64 Minute = 60'000;
+    ScoreboardGame &game = *m_game.model;
+    const auto play = [this, &game](qint64 milliseconds) {
+        m_game.time.advance(milliseconds);
+        game.tick();
+    };
+    QVERIFY(game.setMatchFormat({ClockDirection::Up, 45, 15, 15, true}));
+    if (stage >= 1) {
+        game.startStopClock();
+        play(44 * Minute);
+        QVERIFY(game.announceAddedTime(3));
+        play(2 * Minute);
+    }
+    if (stage >= 2) {
+        QVERIFY(game.nextPhase());
+    }
+    if (stage >= 3) {
+        QVERIFY(game.nextPhase()); // the second half
+        game.startStopClock();
+        play(45 * Minute);
+        QVERIFY(game.nextPhase()); // level: extra time
+        game.startStopClock();
+        play(15 * Minute);
+        QVERIFY(game.nextPhase()); // its break
+        QVERIFY(game.nextPhase());
+        game.startStopClock();
+        play(7 * Minute + 30'000);
+        QVERIFY(game.setFigure(Figure::CKH, 12));
+    }
+    if (stage >= 4) {
+        QVERIFY(game.nextPhase());
+        QVERIFY(game.penaltyKick(Team::Home, true));
+        QVERIFY(game.penaltyKick(Team::Visitor, false));
+        QVERIFY(game.penaltyKick(Team::Home, false));
+    }
+}
+
+void TestModWebSB::aMatchInPlayReachesOnlyAServiceThatUnderstandsIt_data()
+{
+    QTest::addColumn<int>("stage");
+    QTest::addColumn<QString>("figures"); // the update's thirteen values, as any service gets them
+    QTest::addColumn<QString>("match"); // what a service that understands the match gets more
+    QTest::newRow("before the kick-off")
+        << 0
+        << "ttl=Home&ht=Home&vt=Guest&hs=0&gt=0%3A00&vs=0&per=0&hsh=0&hck=0&hsa=0&vsh=0&vck=0&vsa=0"
+        << "&ph=preMatch&at=0&hpk=&vpk=";
+    QTest::newRow("first half, 3 minutes added") << 1
+                                                 << "ttl=Home&ht=Home&vt=Guest&hs=0&gt=45%3A00&vs="
+                                                    "0&per=1&hsh=0&hck=0&hsa=0&vsh=0&vck=0&vsa=0"
+                                                 << "&ph=firstHalf&at=3&hpk=&vpk=";
+    QTest::newRow("half-time") << 2
+                               << "ttl=Home&ht=Home&vt=Guest&hs=0&gt=15%3A00&vs=0&per=1&hsh=0&hck="
+                                  "0&hsa=0&vsh=0&vck=0&vsa=0"
+                               << "&ph=halfTime&at=0&hpk=&vpk=";
+    QTest::newRow("extra time at 112:30, 12 corner kicks")
+        << 3
+        << "ttl=Home&ht=Home&vt=Guest&hs=0&gt=112%3A30&vs=0&per=4&hsh=0&hck=12&hsa=0&vsh=0&vck=0&"
+           "vsa=0"
+        << "&ph=extraTimeSecondHalf&at=0&hpk=&vpk=";
+    QTest::newRow("penalties") << 4
+                               << "ttl=Home&ht=Home&vt=Guest&hs=0&gt=112%3A30&vs=0&per=4&hsh=0&hck="
+                                  "12&hsa=0&vsh=0&vck=0&vsa=0"
+                               << "&ph=penalties&at=0&hpk=10&vpk=0";
+}
+
+void TestModWebSB::aMatchInPlayReachesOnlyAServiceThatUnderstandsIt()
+{
+    QFETCH(int, stage);
+    QFETCH(QString, figures);
+    QFETCH(QString, match);
+    playTo(stage);
+    const QString prefix = QStringLiteral("/web/page?");
+    const QString passcode = QStringLiteral("&passcode=secret");
+    m_server->setScript([](const QString &target) {
+        // The echo of the thirteen values, whatever else came.
+        const QUrlQuery query(QUrl(target).query(QUrl::FullyEncoded));
+        QString echo;
+        for (const websbprotocol::Field &field : websbprotocol::Fields) {
+            echo += query.queryItemValue(
+                QString::fromLatin1(field.key.data(), qsizetype(field.key.size())),
+                QUrl::FullyDecoded);
+        }
+        return ScriptedHttpServer::Response{
+            ScriptedHttpServer::Response::Kind::Answer, 200, "5|" + echo.toUtf8(), 0};
+    });
+    // A service that never says it understands the match gets the figures alone, every time.
+    QCOMPARE(send(), 1);
+    QCOMPARE(send(), 1);
+    QCOMPARE(m_server->targets.at(0), prefix + figures + passcode);
+    QCOMPARE(m_server->targets.at(1), prefix + figures + passcode);
+    // Ours: from its first accepted reply on.
+    m_server->headers = Understands;
+    QCOMPARE(send(), 1);
+    QCOMPARE(m_server->targets.at(2), prefix + figures + passcode);
+    QCOMPARE(send(), 1);
+    QCOMPARE(m_server->targets.at(3), prefix + figures + match + passcode);
 }
 
 QTEST_GUILESS_MAIN(TestModWebSB)
