@@ -139,10 +139,12 @@ static_assert([] {
     for (const FigureInfo &figure : Figures) {
         const websbprotocol::Field &field
             = websbprotocol::Fields[static_cast<std::size_t>(figure.webSlot)];
-        const bool matches = figure.isClock ? field.kind == websbprotocol::FieldKind::Clock
-                && figure.maximum / 60 <= websbprotocol::LongestClockMinutes
-                                            : field.kind == websbprotocol::FieldKind::Number
-                && field.maximum >= LargestMaximum(figure);
+        const websbprotocol::FieldKind kind
+            = figure.isClock ? websbprotocol::FieldKind::Clock : websbprotocol::FieldKind::Number;
+        const bool holdsEvery = figure.isClock
+            ? figure.maximum / 60 <= websbprotocol::LongestClockMinutes
+            : field.maximum >= LargestMaximum(figure);
+        const bool matches = field.kind == kind && holdsEvery;
         if (!matches) {
             return false;
         }
