@@ -6,6 +6,7 @@
 #include "board/digitgroup.h"
 #include "board/figureaccessible.h"
 #include "board/focusmarker.h"
+#include "board/matchdisplay.h"
 #include "board/soundplayer.h"
 #include "game/figures.h"
 #include "game/journalwriter.h"
@@ -89,6 +90,8 @@ frmScoreboard::frmScoreboard(Context context, std::unique_ptr<SoundPlayer> playe
     for (qsizetype i = 1; i < m_design.tabOrder.size(); ++i) {
         setTabOrder(m_design.tabOrder.at(i - 1), m_design.tabOrder.at(i));
     }
+    m_matchDisplay = new MatchDisplay(*this, m_design, m_context.settings);
+    m_matchDisplay->follow(m_scoreboardGame);
 
     Load();
 }
@@ -99,6 +102,7 @@ frmScoreboard::~frmScoreboard()
     disconnect(m_focusWatch);
     // The game outlives the controls that show it, as members go in reverse order.
     m_scoreboardGame.disconnect(this);
+    m_scoreboardGame.disconnect(m_matchDisplay);
     m_context.web.game = nullptr;
 }
 
@@ -208,6 +212,11 @@ void frmScoreboard::AllKeyPress(short keyAscii)
         m_scoreboardGame.resetClock();
     } else if (keyAscii == settings.BuzzerKey) {
         Buzzer();
+    } else if (keyAscii == settings.NextPhaseKey) {
+        // Refused quietly at full time, as any refused key is.
+        m_scoreboardGame.nextPhase();
+    } else if (keyAscii == settings.AddedTimeKey) {
+        m_scoreboardGame.beginAddedTimeEntry();
     } else if (keyAscii == KeyCode::Help) {
         if (m_showHelp) {
             m_showHelp();
@@ -289,11 +298,22 @@ void frmScoreboard::UpdateFormColors()
     home->setForeColor(settings.HomeColor);
     guest->setForeColor(settings.GuestColor);
     ApplyFormColors(*this, {home, guest}, settings);
+    m_matchDisplay->refresh();
     refreshMarker();
+}
+
+bool frmScoreboard::takeAddedTimeKey(short keyAscii)
+{
+    // While the added time is typed, its digits, Enter, Esc and space are its own; any other key
+    // closes it and goes on as ever.
+    return m_scoreboardGame.addedTimeEntryOpen() && m_scoreboardGame.typeAddedTimeKey(keyAscii);
 }
 
 void frmScoreboard::onGroupKey(Figure figure, short keyAscii)
 {
+    if (takeAddedTimeKey(keyAscii)) {
+        return;
+    }
     // Every key typed into a figure is a command first.
     AllKeyPress(keyAscii);
     if (m_scoreboardGame.typeKey(figure, keyAscii)) {
@@ -334,7 +354,9 @@ void frmScoreboard::keyPressEvent(QKeyEvent *event)
         return;
     }
     for (const qint16 code : TypedKeyCodes(text)) {
-        AllKeyPress(code);
+        if (!takeAddedTimeKey(code)) {
+            AllKeyPress(code);
+        }
     }
 }
 
@@ -342,6 +364,9 @@ void frmScoreboard::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     StretchLayout(m_layout, *this);
+    if (m_matchDisplay) {
+        m_matchDisplay->relayout();
+    }
     refreshMarker();
 }
 

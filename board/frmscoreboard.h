@@ -20,6 +20,7 @@
 class DigitGroup;
 class FocusMarker;
 class JournalWriter;
+class MatchDisplay;
 class HttpClient;
 class SoundPlayer;
 class TimeSource;
@@ -99,6 +100,8 @@ private:
     void optionsCommand();
     void onBuzzerDone();
     void onGroupKey(Figure figure, short keyAscii);
+    // Hands a key to the added time being typed; whether it took it.
+    bool takeAddedTimeKey(short keyAscii);
     void setUpPlacementKeys();
     void moveToNeighbourScreen(int step);
     void setUpHistory();
@@ -119,6 +122,7 @@ private:
     // Made at the first showing of the clock, which comes before the constructor ends.
     std::optional<ClockDisplay> m_clockDisplay;
     QPointer<FocusMarker> m_marker;
+    MatchDisplay *m_matchDisplay = nullptr;
     QMetaObject::Connection m_focusWatch;
     // The board is closing, and has nothing left to wait for.
     bool m_closing = false;

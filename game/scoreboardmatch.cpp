@@ -104,6 +104,9 @@ void ScoreboardGame::setMatchClock(ClockValue value, bool start)
 
 void ScoreboardGame::enterPhase(Phase phase)
 {
+    // The clock as the audience sees it: held at the half's end during added time.
+    refreshClock();
+    const ClockValue shown = m_face.value;
     const Phase previous = m_match.phase;
     m_match.phase = phase;
     m_match.addedMinutes = 0;
@@ -126,9 +129,8 @@ void ScoreboardGame::enterPhase(Phase phase)
         m_game.LastEnteredTime = start;
         setMatchClock(ClockSeconds(start), false);
     } else if (clockRunning()) {
-        // The shoot-out and full time stop the clock where it stands.
-        ClockSlots copy = m_game.Clock;
-        setMatchClock(ReadClock(copy, m_time, GameClockSlot), false);
+        // The shoot-out and full time stop the clock where it shows.
+        setMatchClock(shown, false);
     }
 }
 

@@ -2,8 +2,11 @@
 
 #include "colorstab.h"
 #include "designhelpers.h"
+#include "game/matchsettings.h"
+#include "game/scoreboardgame.h"
 #include "keystab.h"
 #include "languagetab.h"
+#include "matchtab.h"
 #include "remote/pairingcode.h"
 #include "remote/remotecontrol.h"
 #include "remotetab.h"
@@ -32,6 +35,7 @@ namespace {
 
 constexpr int RemotePage = 4;
 constexpr int LanguagePage = 5;
+constexpr int MatchPage = 6;
 
 // Tabs with half the usual padding round their captions, so that all four fit in one row.
 class CompactTabStyle : public QProxyStyle
@@ -104,6 +108,7 @@ frmOptions::frmOptions(LiveSettings &settings, WebState &web, QSettings &store, 
     m_webTab = new WebTab;
     m_remoteTab = new RemoteTab;
     m_languageTab = new LanguageTab;
+    m_matchTab = new MatchTab;
     sstOptions->addTab(m_keysTab, tr("Keyboard Controls"));
     sstOptions->addTab(m_colorsTab, tr("Color Controls"));
     sstOptions->addTab(m_textsTab, tr("Text Cotrols"));
@@ -112,8 +117,10 @@ frmOptions::frmOptions(LiveSettings &settings, WebState &web, QSettings &store, 
     // beside Ok and Cancel open them.
     sstOptions->addTab(m_remoteTab, tr("Remote Control"));
     sstOptions->addTab(m_languageTab, tr("Language"));
+    sstOptions->addTab(m_matchTab, tr("Match"));
     sstOptions->setTabVisible(RemotePage, false);
     sstOptions->setTabVisible(LanguagePage, false);
+    sstOptions->setTabVisible(MatchPage, false);
     sstOptions->placePages();
     sstOptions->setCurrentIndex(0);
     connect(m_webTab, &WebTab::startStopClicked, this, &frmOptions::onStartStopWebSB);
@@ -130,7 +137,13 @@ frmOptions::frmOptions(LiveSettings &settings, WebState &web, QSettings &store, 
     cmdRemote->setObjectName(QStringLiteral("cmdRemote"));
     connect(cmdRemote, &QPushButton::clicked, sstOptions,
         [sstOptions] { sstOptions->setCurrentIndex(RemotePage); });
-    auto *cmdLanguage = PlaceTwips<QPushButton>(this, 4230, 3360, 1215, 375, tr("&Language"));
+    // The match page's button and the language's share the room right of Cancel, each as wide
+    // as its longest caption needs.
+    auto *cmdMatch = PlaceTwips<QPushButton>(this, 3840, 3360, 750, 375, tr("Ma&tch"));
+    cmdMatch->setObjectName(QStringLiteral("cmdMatch"));
+    connect(cmdMatch, &QPushButton::clicked, sstOptions,
+        [sstOptions] { sstOptions->setCurrentIndex(MatchPage); });
+    auto *cmdLanguage = PlaceTwips<QPushButton>(this, 4650, 3360, 795, 375, tr("&Language"));
     cmdLanguage->setObjectName(QStringLiteral("cmdLanguage"));
     connect(cmdLanguage, &QPushButton::clicked, sstOptions,
         [sstOptions] { sstOptions->setCurrentIndex(LanguagePage); });
@@ -152,6 +165,7 @@ void frmOptions::Load()
     m_webTab->load(m_settings);
     m_remoteTab->load(m_settings);
     m_languageTab->load(m_settings);
+    m_matchTab->load(m_settings);
     UpdateWebSBStatus();
 }
 
@@ -162,6 +176,11 @@ void frmOptions::setRemoteControl(RemoteControl *remote)
         m_remoteTab->showDevices(remote->devices());
         connect(remote, &RemoteControl::devicesChanged, m_remoteTab, &RemoteTab::showDevices);
     }
+}
+
+void frmOptions::setGame(ScoreboardGame *game)
+{
+    m_game = game;
 }
 
 void frmOptions::newRemoteCode()
@@ -242,6 +261,8 @@ void frmOptions::onOk()
     m_webTab->store(confirmed);
     m_remoteTab->store(confirmed);
     m_languageTab->store(confirmed);
+    m_matchTab->store(confirmed);
+    const bool playNow = confirmMatchFormat(confirmed);
     if (!SaveSettings(confirmed, m_store)) {
         // Nothing changes: the store object goes back to what is in force, so that no later
         // write of it brings the refused values in, and the dialog keeps the operator's.
@@ -253,7 +274,29 @@ void frmOptions::onOk()
         return;
     }
     m_settings = confirmed;
+    if (playNow) {
+        m_game->setMatchFormat(MatchFormatOf(confirmed));
+    }
     accept();
+}
+
+bool frmOptions::confirmMatchFormat(LiveSettings &confirmed)
+{
+    const MatchFormat chosen = MatchFormatOf(confirmed);
+    if (!m_game || chosen == MatchFormatOf(m_settings) || chosen == m_game->match().format) {
+        return false;
+    }
+    // Before the kick-off nothing has been played by the old format.
+    if (m_game->match().phase == Phase::PreMatch) {
+        return true;
+    }
+    if (m_ui.askYesNo(this, QStringLiteral("Varnelo"),
+            tr("The match has begun. Play the rest of it by the new format?"))) {
+        return true;
+    }
+    // No: the match goes on as it is, and the format in force stays the one saved.
+    StoreMatchFormat(confirmed, MatchFormatOf(m_settings));
+    return false;
 }
 
 void frmOptions::keyPressEvent(QKeyEvent *event)

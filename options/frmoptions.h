@@ -13,6 +13,8 @@ class ColorsTab;
 class RemoteControl;
 class RemoteTab;
 class LanguageTab;
+class MatchTab;
+class ScoreboardGame;
 class WindowPrompts;
 class HttpClient;
 class KeysTab;
@@ -23,7 +25,7 @@ class WebTab;
 struct LiveSettings;
 struct WebState;
 
-// The modal options dialog: every setting on five tabs, held as pending values in its controls.
+// The modal options dialog: every setting on seven pages, held as pending values in its controls.
 // Ok copies them all into `settings` and saves them to `store`; Cancel and the close box throw
 // them away. Neither Enter nor Escape closes it. Open it with exec().
 class frmOptions : public QDialog
@@ -44,6 +46,9 @@ public:
     // The running remote control, whose code and devices the remote tab shows; none while the
     // board is not shown.
     void setRemoteControl(RemoteControl *remote);
+    // The running game, which a new match format is applied to on Ok (after asking, once the
+    // match has begun); none while the board is not shown.
+    void setGame(ScoreboardGame *game);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -58,6 +63,9 @@ private:
     void onOk();
     void newRemoteCode();
     void ensureRemoteCode();
+    // Whether the match format in `confirmed` is to be played from now on; a refused change
+    // puts the format in force back into `confirmed`.
+    bool confirmMatchFormat(LiveSettings &confirmed);
 
     LiveSettings &m_settings;
     WebState &m_web;
@@ -74,6 +82,8 @@ private:
     RemoteControl *m_remote = nullptr;
     RemoteTab *m_remoteTab = nullptr;
     LanguageTab *m_languageTab = nullptr;
+    MatchTab *m_matchTab = nullptr;
+    ScoreboardGame *m_game = nullptr;
     WindowPrompts *m_prompts;
     std::unique_ptr<HttpClient> m_inet1;
 };

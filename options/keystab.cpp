@@ -27,6 +27,19 @@ void KeyLabel::setCode(qint16 code)
     setText(KeyCaption(code));
 }
 
+namespace {
+
+// The rows below the three keys, in twips: the match's keys beside Reset Keys, the buzzer sound
+// and the focus marker, each a little lower than the designed page had them.
+constexpr int MatchKeysTop = 1500;
+constexpr int MatchKeysWidth = 1710;
+constexpr int CompactHeight = 630;
+constexpr int CompactControlTop = 210;
+constexpr int BuzzerSoundTop = 2175;
+constexpr int FocusMarkerTop = 2835;
+
+} // namespace
+
 KeysTab::KeysTab(ChooseKey &shared, UiServices &ui, QWidget *parent)
     : QWidget(parent)
     , m_chooseKey(shared)
@@ -65,25 +78,51 @@ KeysTab::KeysTab(ChooseKey &shared, UiServices &ui, QWidget *parent)
         connect(change, &QPushButton::clicked, this,
             [this, label, action] { chooseKey(label, action); });
     }
+    // The match's keys in a lower row, each key beside its button, so that the page keeps room
+    // for the buzzer sound below them.
+    const KeyFrame matchFrames[] = {
+        {QT_TR_NOOP("Next Phase Key:"), 240, "cmdNextPhaseK", "lblNextPhaseK",
+            &KeysTab::m_lblNextPhaseK, QT_TR_NOOP("end the phase and start the next")},
+        {QT_TR_NOOP("Added Time Key:"), 2040, "cmdAddedTimeK", "lblAddedTimeK",
+            &KeysTab::m_lblAddedTimeK, QT_TR_NOOP("announce added time")},
+    };
+    for (const KeyFrame &frame : matchFrames) {
+        auto *box = PlaceTwips<CaptionFrame>(
+            this, frame.left, MatchKeysTop, MatchKeysWidth, CompactHeight, tr(frame.title));
+        auto *change = PlaceTwips<QPushButton>(box, 120, CompactControlTop, 735, 375, tr("Change"));
+        change->setObjectName(QLatin1String(frame.buttonName));
+        const QString what = FrameSubject(tr(frame.title));
+        change->setAccessibleName(tr("Change %1").arg(what));
+        KeyLabel *label = PlaceTwips<KeyLabel>(box, 915, CompactControlTop + 60, 675, 255);
+        label->setObjectName(QLatin1String(frame.labelName));
+        label->setAccessibleName(what);
+        this->*frame.label = label;
+        const QString action = tr(frame.action);
+        connect(change, &QPushButton::clicked, this,
+            [this, label, action] { chooseKey(label, action); });
+    }
 
-    auto *sound = PlaceTwips<CaptionFrame>(this, 240, 1620, 4815, 735, tr("Buzzer Sound"));
-    auto *cmdBuzzerSound = PlaceTwips<QPushButton>(sound, 120, 240, 735, 375, tr("Change"));
+    auto *sound = PlaceTwips<CaptionFrame>(
+        this, 240, BuzzerSoundTop, 4815, CompactHeight, tr("Buzzer Sound"));
+    auto *cmdBuzzerSound
+        = PlaceTwips<QPushButton>(sound, 120, CompactControlTop, 735, 375, tr("Change"));
     cmdBuzzerSound->setObjectName(QStringLiteral("cmdBuzzerSound"));
     cmdBuzzerSound->setAccessibleName(tr("Change Buzzer Sound"));
     connect(cmdBuzzerSound, &QPushButton::clicked, this, &KeysTab::chooseBuzzerSound);
-    m_lblBuzzerSound = PlaceTwips<QLabel>(sound, 840, 240, 3855, 375);
+    m_lblBuzzerSound = PlaceTwips<QLabel>(sound, 840, CompactControlTop, 3855, 375);
     m_lblBuzzerSound->setObjectName(QStringLiteral("lblBuzzerSound"));
     m_lblBuzzerSound->setAccessibleName(tr("Buzzer Sound"));
     StyleAsField(*m_lblBuzzerSound);
     m_lblBuzzerSound->setAlignment(Qt::AlignCenter);
     m_lblBuzzerSound->setTextFormat(Qt::PlainText);
 
-    auto *cmdResetKeys = PlaceTwips<QPushButton>(this, 3840, 2460, 1215, 375, tr("Reset Keys"));
+    auto *cmdResetKeys = PlaceTwips<QPushButton>(
+        this, 3840, MatchKeysTop + CompactControlTop, 1215, 375, tr("Reset Keys"));
     cmdResetKeys->setObjectName(QStringLiteral("cmdResetKeys"));
 
     // Off unless the operator asks: the audience sees the same board.
-    m_chkFocusMarker
-        = PlaceTwips<QCheckBox>(this, 240, 2460, 3480, 375, tr("&Mark the focused figure (F7)"));
+    m_chkFocusMarker = PlaceTwips<QCheckBox>(
+        this, 240, FocusMarkerTop, 3480, 255, tr("&Mark the focused figure (F7)"));
     m_chkFocusMarker->setObjectName(QStringLiteral("chkFocusMarker"));
     connect(cmdResetKeys, &QPushButton::clicked, this, &KeysTab::resetKeys);
 }
@@ -93,6 +132,8 @@ void KeysTab::load(const LiveSettings &settings)
     m_lblStartStopK->setCode(settings.StartStopClockKey);
     m_lblResetK->setCode(settings.ResetClockKey);
     m_lblBuzzerK->setCode(settings.BuzzerKey);
+    m_lblNextPhaseK->setCode(settings.NextPhaseKey);
+    m_lblAddedTimeK->setCode(settings.AddedTimeKey);
     setBuzzerTemp(settings.BuzzerFile);
     m_chkFocusMarker->setChecked(settings.ShowFocusMarker != 0);
 }
@@ -102,6 +143,8 @@ void KeysTab::store(LiveSettings &settings) const
     settings.StartStopClockKey = m_lblStartStopK->code();
     settings.ResetClockKey = m_lblResetK->code();
     settings.BuzzerKey = m_lblBuzzerK->code();
+    settings.NextPhaseKey = m_lblNextPhaseK->code();
+    settings.AddedTimeKey = m_lblAddedTimeK->code();
     settings.BuzzerFile = m_BuzzerTemp;
     // An unchanged choice is kept as it was stored.
     if (m_chkFocusMarker->isChecked() != (settings.ShowFocusMarker != 0)) {
@@ -111,7 +154,8 @@ void KeysTab::store(LiveSettings &settings) const
 
 KeyBindings KeysTab::shownKeys() const
 {
-    return {m_lblStartStopK->code(), m_lblResetK->code(), m_lblBuzzerK->code()};
+    return {m_lblStartStopK->code(), m_lblResetK->code(), m_lblBuzzerK->code(),
+        m_lblNextPhaseK->code(), m_lblAddedTimeK->code()};
 }
 
 void KeysTab::chooseKey(KeyLabel *label, const QString &action)
@@ -148,6 +192,8 @@ void KeysTab::resetKeys()
     m_lblStartStopK->setCode(defaults.StartStopClockKey);
     m_lblResetK->setCode(defaults.ResetClockKey);
     m_lblBuzzerK->setCode(defaults.BuzzerKey);
+    m_lblNextPhaseK->setCode(defaults.NextPhaseKey);
+    m_lblAddedTimeK->setCode(defaults.AddedTimeKey);
 }
 
 void KeysTab::setBuzzerTemp(const QString &path)

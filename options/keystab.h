@@ -25,8 +25,9 @@ private:
     qint16 m_code = 0;
 };
 
-// The "Keyboard Controls" tab: the start/stop, reset and buzzer keys (chosen in the key capture
-// dialog), the buzzer sound file and Reset Keys. Pending values live here until Ok.
+// The "Keyboard Controls" tab: the start/stop, reset, buzzer, next phase and added time keys
+// (chosen in the key capture dialog), the buzzer sound file and Reset Keys. Pending values live
+// here until Ok.
 class KeysTab : public QWidget
 {
     Q_OBJECT
@@ -50,6 +51,8 @@ private:
     KeyLabel *m_lblStartStopK = nullptr;
     KeyLabel *m_lblResetK = nullptr;
     KeyLabel *m_lblBuzzerK = nullptr;
+    KeyLabel *m_lblNextPhaseK = nullptr;
+    KeyLabel *m_lblAddedTimeK = nullptr;
     QLabel *m_lblBuzzerSound = nullptr;
     QCheckBox *m_chkFocusMarker = nullptr;
     // The pending buzzer file, full path; the label shows it shortened.

@@ -4,8 +4,10 @@
 #include "game/scoreboardgame.h"
 #include "settings/livesettings.h"
 
+#include <QJsonArray>
 #include <QJsonValue>
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -62,13 +64,133 @@ CommandResult figureCommand(ScoreboardGame &game, const QJsonObject &command, bo
 
 CommandResult clockCommand(ScoreboardGame &game, const QJsonObject &command)
 {
-    const auto minutes = wholeNumber(command.value(QLatin1String("minutes")), 0, 59);
+    // A match that counts up reaches extra time's end; a countdown stays within the hour.
+    const bool up = game.countsUp();
+    const auto minutes = wholeNumber(
+        command.value(QLatin1String("minutes")), 0, up ? LongestMatchClockMinutes : 59);
     const auto seconds = wholeNumber(command.value(QLatin1String("seconds")), 0, 59);
-    if (!minutes || !seconds) {
-        return refused(QStringLiteral("minutes and seconds are whole numbers from 0 to 59"));
+    // The page shows these refusals through its catalogue, which holds them word for word.
+    static_assert(LongestMatchClockMinutes == 120);
+    const QString why = up
+        ? QStringLiteral("the clock takes whole minutes and seconds from 0:00 to 120:00")
+        : QStringLiteral("minutes and seconds are whole numbers from 0 to 59");
+    if (!minutes || !seconds || !game.setClock(static_cast<qint32>(*minutes * 60 + *seconds))) {
+        return refused(why);
     }
-    game.setClock(static_cast<qint32>(*minutes * 60 + *seconds));
     return {true, {}};
+}
+
+// Fills `field` of the format from the command when it is there; a value that is no whole
+// number takes one the format refuses, so that the refusal names the field and its range.
+void takeMinutes(const QJsonObject &command, const char *name, int &field)
+{
+    const QJsonValue value = command.value(QLatin1String(name));
+    if (!value.isUndefined()) {
+        field = static_cast<int>(wholeNumber(value, -1, 1000).value_or(-1));
+    }
+}
+
+CommandResult matchFormatCommand(ScoreboardGame &game, const QJsonObject &command)
+{
+    static const char *const Fields[]
+        = {"clock", "halfMinutes", "breakMinutes", "extraTimeMinutes", "penalties"};
+    if (std::none_of(std::begin(Fields), std::end(Fields),
+            [&](const char *field) { return command.contains(QLatin1String(field)); })) {
+        return refused(QStringLiteral(
+            "matchFormat takes clock, halfMinutes, breakMinutes, extraTimeMinutes or penalties"));
+    }
+    MatchFormat format = game.match().format;
+    const QJsonValue clock = command.value(QLatin1String("clock"));
+    if (clock == QLatin1String("up") || clock == QLatin1String("down")) {
+        format.clock = clock == QLatin1String("up") ? ClockDirection::Up : ClockDirection::Down;
+    } else if (!clock.isUndefined()) {
+        return refused(QStringLiteral("clock is \"up\" or \"down\""));
+    }
+    const QJsonValue penalties = command.value(QLatin1String("penalties"));
+    if (penalties.isBool()) {
+        format.penalties = penalties.toBool();
+    } else if (!penalties.isUndefined()) {
+        return refused(QStringLiteral("penalties is true or false"));
+    }
+    takeMinutes(command, "halfMinutes", format.halfMinutes);
+    takeMinutes(command, "breakMinutes", format.breakMinutes);
+    takeMinutes(command, "extraTimeMinutes", format.extraTimeMinutes);
+    if (const std::optional<QString> why = MatchFormatRefusal(format)) {
+        return refused(*why);
+    }
+    return game.setMatchFormat(format)
+        ? CommandResult{true, {}}
+        : refused(QStringLiteral("the match format cannot change now"));
+}
+
+CommandResult nextPhaseCommand(ScoreboardGame &game, const QJsonObject &command)
+{
+    const QJsonValue named = command.value(QLatin1String("to"));
+    std::optional<Phase> to;
+    if (!named.isUndefined()) {
+        const QByteArray name = named.toString().toLatin1();
+        to = PhaseNamed(std::string_view(name.constData(), size_t(name.size())));
+        if (!named.isString() || !to) {
+            return refused(QStringLiteral("unknown phase"));
+        }
+    }
+    if (game.nextPhase(to)) {
+        return {true, {}};
+    }
+    if (to == game.match().phase) {
+        return refused(QStringLiteral("the match is in that phase already"));
+    }
+    return refused(game.match().phase == Phase::FullTime
+            ? QStringLiteral("the match is over")
+            : QStringLiteral("the phase cannot change now"));
+}
+
+CommandResult addedTimeCommand(ScoreboardGame &game, const QJsonObject &command)
+{
+    const auto minutes
+        = wholeNumber(command.value(QLatin1String("minutes")), 0, LongestAddedMinutes);
+    if (!minutes) {
+        static_assert(LongestAddedMinutes == 30);
+        return refused(QStringLiteral("minutes is a whole number from 0 to 30"));
+    }
+    if (!IsPlayingHalf(game.match().phase) || !game.announceAddedTime(static_cast<int>(*minutes))) {
+        return refused(QStringLiteral("added time is announced only in a playing half"));
+    }
+    return {true, {}};
+}
+
+CommandResult penaltyCommand(ScoreboardGame &game, const QJsonObject &command)
+{
+    const QJsonValue named = command.value(QLatin1String("team"));
+    if (named != QLatin1String("home") && named != QLatin1String("visitor")) {
+        return refused(QStringLiteral("team is \"home\" or \"visitor\""));
+    }
+    const QJsonValue scored = command.value(QLatin1String("scored"));
+    if (!scored.isBool()) {
+        return refused(QStringLiteral("scored is true or false"));
+    }
+    if (game.match().phase != Phase::Penalties) {
+        return refused(QStringLiteral("penalties are taken only in the shoot-out"));
+    }
+    const Team team = named == QLatin1String("home") ? Team::Home : Team::Visitor;
+    return game.penaltyKick(team, scored.toBool())
+        ? CommandResult{true, {}}
+        : refused(QStringLiteral("it is not that team's kick"));
+}
+
+QJsonArray kicksOf(const Shootout &shootout, Team team)
+{
+    QJsonArray kicks;
+    for (const bool scored : shootout.kicks(team)) {
+        kicks.append(scored);
+    }
+    return kicks;
+}
+
+QString nameOf(Phase phase)
+{
+    const std::string_view name = PhaseName(phase);
+    return QString::fromLatin1(name.data(), qsizetype(name.size()));
 }
 
 } // namespace
@@ -90,6 +212,14 @@ CommandResult RunRemoteCommand(ScoreboardGame &game, const QJsonObject &command)
         return figureCommand(game, command, name == QLatin1String("add"));
     } else if (name == QLatin1String("clock")) {
         return clockCommand(game, command);
+    } else if (name == QLatin1String("matchFormat")) {
+        return matchFormatCommand(game, command);
+    } else if (name == QLatin1String("nextPhase")) {
+        return nextPhaseCommand(game, command);
+    } else if (name == QLatin1String("addedTime")) {
+        return addedTimeCommand(game, command);
+    } else if (name == QLatin1String("penalty")) {
+        return penaltyCommand(game, command);
     } else {
         return refused(QStringLiteral("unknown command"));
     }
@@ -105,12 +235,36 @@ QJsonObject RemoteState(const ScoreboardGame &game, const LiveSettings &settings
                 game.value(info.figure));
         }
     }
-    return {
+    const MatchState &match = game.match();
+    const MatchFormat &format = match.format;
+    QJsonObject state{
         {QStringLiteral("title"), settings.TitleText},
         {QStringLiteral("home"), settings.HomeText},
         {QStringLiteral("guest"), settings.GuestText},
         {QStringLiteral("clock"), game.clockFace().text},
         {QStringLiteral("running"), game.counting()},
         {QStringLiteral("figures"), figures},
+        {QStringLiteral("match"),
+            QJsonObject{
+                {QStringLiteral("clock"),
+                    format.clock == ClockDirection::Up ? QStringLiteral("up")
+                                                       : QStringLiteral("down")},
+                {QStringLiteral("halfMinutes"), format.halfMinutes},
+                {QStringLiteral("breakMinutes"), format.breakMinutes},
+                {QStringLiteral("extraTimeMinutes"), format.extraTimeMinutes},
+                {QStringLiteral("penalties"), format.penalties},
+            }},
+        {QStringLiteral("phase"), nameOf(match.phase)},
+        {QStringLiteral("addedTime"), match.addedMinutes},
+        {QStringLiteral("addedPlayed"), game.addedPlayed()},
+        {QStringLiteral("matchMinute"), game.matchMinute()},
     };
+    const bool kicked = !match.shootout.kicks(Team::Home).isEmpty()
+        || !match.shootout.kicks(Team::Visitor).isEmpty();
+    if (match.phase == Phase::Penalties || (match.phase == Phase::FullTime && kicked)) {
+        state.insert(QStringLiteral("shootout"),
+            QJsonObject{{QStringLiteral("home"), kicksOf(match.shootout, Team::Home)},
+                {QStringLiteral("visitor"), kicksOf(match.shootout, Team::Visitor)}});
+    }
+    return state;
 }

@@ -17,10 +17,15 @@ struct CommandResult
 };
 
 // Runs one command: "startStop", "start", "stop", "reset", "buzzer", "set" (figure, value),
-// "add" (figure, by: 1 when absent) and "clock" (minutes, seconds). Anything unknown, out of
-// range or malformed is refused and changes nothing.
+// "add" (figure, by: 1 when absent), "clock" (minutes, seconds; up to 120 minutes when the match
+// counts up), and the match's: "matchFormat" (any of clock "up"/"down", halfMinutes,
+// breakMinutes, extraTimeMinutes, penalties; the rest kept), "nextPhase" (to: a phase's name,
+// the rules' next when absent), "addedTime" (minutes, 0 clears) and "penalty" (team
+// "home"/"visitor", scored). Anything unknown, out of range or malformed is refused and changes
+// nothing.
 CommandResult RunRemoteCommand(ScoreboardGame &game, const QJsonObject &command);
 
-// Everything the board shows: title, team names, the clock as shown, whether it runs, and every
-// figure by its key ("homeScore").
+// Everything the board shows: title, team names, the clock as shown, whether it runs, every
+// figure by its key ("homeScore"), and the match: its format, phase, added time announced and
+// played, the minute now ("45+2'"), and the shoot-out's kicks once it has begun.
 QJsonObject RemoteState(const ScoreboardGame &game, const LiveSettings &settings);

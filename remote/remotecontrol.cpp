@@ -1,5 +1,6 @@
 #include "remotecontrol.h"
 
+#include "game/matchsettings.h"
 #include "game/scoreboardgame.h"
 #include "remote/beastremoteserver.h"
 #include "remote/pairingcode.h"
@@ -16,6 +17,9 @@ RemoteControl::RemoteControl(
     // The page's files, which the server reads from the program's resources.
     Q_INIT_RESOURCE(remote);
     connect(&game, &ScoreboardGame::changed, this, &RemoteControl::stateChanged);
+    // The added time played grows while the face holds at the half's end; pushes are gathered
+    // into one, so following both signals costs nothing.
+    connect(&game, &ScoreboardGame::matchChanged, this, &RemoteControl::stateChanged);
 }
 
 RemoteControl::~RemoteControl()
@@ -82,7 +86,15 @@ QJsonObject RemoteControl::state() const
 
 CommandResult RemoteControl::run(const QJsonObject &command)
 {
-    return RunRemoteCommand(m_game, command);
+    const MatchFormat before = m_game.match().format;
+    const CommandResult result = RunRemoteCommand(m_game, command);
+    // The format is a setting: chosen from a phone, it is the one the options show and the next
+    // start plays, as if chosen there.
+    if (m_game.match().format != before) {
+        StoreMatchFormat(m_settings, m_game.match().format);
+        Q_EMIT matchFormatChosen();
+    }
+    return result;
 }
 
 QString RemoteControl::pairingCode() const

@@ -51,6 +51,8 @@ public:
 
 Q_SIGNALS:
     void devicesChanged(int devices);
+    // A device chose another match format, now in the settings: store it.
+    void matchFormatChosen();
 
 private:
     QJsonObject state() const override;

@@ -38,6 +38,31 @@ const char *const Texts[] = {
     QT_TRANSLATE_NOOP("RemotePage", "%1 minus one"),
     QT_TRANSLATE_NOOP("RemotePage", "%1 plus one"),
     QT_TRANSLATE_NOOP("RemotePage", "Type %1"),
+    QT_TRANSLATE_NOOP("RemotePage", "Before kick-off"),
+    QT_TRANSLATE_NOOP("RemotePage", "First half"),
+    QT_TRANSLATE_NOOP("RemotePage", "Half-time"),
+    QT_TRANSLATE_NOOP("RemotePage", "Second half"),
+    QT_TRANSLATE_NOOP("RemotePage", "Extra time, first half"),
+    QT_TRANSLATE_NOOP("RemotePage", "Extra time, break"),
+    QT_TRANSLATE_NOOP("RemotePage", "Extra time, second half"),
+    QT_TRANSLATE_NOOP("RemotePage", "Penalties"),
+    QT_TRANSLATE_NOOP("RemotePage", "Full time"),
+    //: On the button that changes the match's phase; %1 is the phase it goes to.
+    QT_TRANSLATE_NOOP("RemotePage", "Next: %1"),
+    QT_TRANSLATE_NOOP("RemotePage", "Next phase"),
+    QT_TRANSLATE_NOOP("RemotePage", "Confirm"),
+    QT_TRANSLATE_NOOP("RemotePage", "Cancel"),
+    //: The stoppage time the fourth official announces ("+3").
+    QT_TRANSLATE_NOOP("RemotePage", "Added time"),
+    QT_TRANSLATE_NOOP("RemotePage", "One minute less"),
+    QT_TRANSLATE_NOOP("RemotePage", "One minute more"),
+    QT_TRANSLATE_NOOP("RemotePage", "Announce"),
+    //: The penalty shoot-out.
+    QT_TRANSLATE_NOOP("RemotePage", "Shoot-out"),
+    //: A penalty kick that went in.
+    QT_TRANSLATE_NOOP("RemotePage", "Scored"),
+    QT_TRANSLATE_NOOP("RemotePage", "Missed"),
+    QT_TRANSLATE_NOOP("RemotePage", "%1 of %2 kicks scored"),
     QT_TRANSLATE_NOOP("RemotePage", "wrong code"),
     QT_TRANSLATE_NOOP("RemotePage", "too many wrong codes"),
     QT_TRANSLATE_NOOP("RemotePage", "not a JSON object"),
@@ -46,6 +71,15 @@ const char *const Texts[] = {
     QT_TRANSLATE_NOOP("RemotePage", "out of range"),
     QT_TRANSLATE_NOOP("RemotePage", "not a whole number"),
     QT_TRANSLATE_NOOP("RemotePage", "minutes and seconds are whole numbers from 0 to 59"),
+    QT_TRANSLATE_NOOP(
+        "RemotePage", "the clock takes whole minutes and seconds from 0:00 to 120:00"),
+    QT_TRANSLATE_NOOP("RemotePage", "minutes is a whole number from 0 to 30"),
+    QT_TRANSLATE_NOOP("RemotePage", "added time is announced only in a playing half"),
+    QT_TRANSLATE_NOOP("RemotePage", "the match is in that phase already"),
+    QT_TRANSLATE_NOOP("RemotePage", "the match is over"),
+    QT_TRANSLATE_NOOP("RemotePage", "the phase cannot change now"),
+    QT_TRANSLATE_NOOP("RemotePage", "penalties are taken only in the shoot-out"),
+    QT_TRANSLATE_NOOP("RemotePage", "it is not that team's kick"),
 };
 
 } // namespace

@@ -10,8 +10,8 @@
 // Control keys are 16-bit character codes. These are the rules for binding one and the way the
 // options dialog shows it.
 
-// The keys bound to start/stop, reset and buzzer, in that order.
-using KeyBindings = std::array<qint16, 3>;
+// The keys bound to start/stop, reset, buzzer, next phase and added time, in that order.
+using KeyBindings = std::array<qint16, 5>;
 
 // Codes that no action may take unless it already has it: o and h (options, help), the number
 // entry keys = . - + and space, and Enter.
@@ -21,7 +21,7 @@ inline constexpr std::array<qint16, 8> ReservedKeyCodes = {KeyCode::Options, Key
 bool IsReservedKey(qint16 code);
 
 // Whether `code` may become the key of the action now bound to `current`, while `taken` holds
-// the three keys the options dialog shows. The action's own key is always accepted, reserved or
+// the keys the options dialog shows. The action's own key is always accepted, reserved or
 // not.
 bool MayBindKey(qint16 code, qint16 current, const KeyBindings &taken);
 

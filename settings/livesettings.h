@@ -11,6 +11,9 @@ struct LiveSettings
     qint16 StartStopClockKey = 0;
     qint16 ResetClockKey = 0;
     qint16 BuzzerKey = 0;
+    // The keys that end the match's phase and that open typing the added time.
+    qint16 NextPhaseKey = 0;
+    qint16 AddedTimeKey = 0;
     QString BuzzerFile;
     qint32 HomeColor = 0;
     qint32 GuestColor = 0;
@@ -37,6 +40,14 @@ struct LiveSettings
     qint16 ShowFocusMarker = 0;
     // The language the program starts in: a code such as "de", or empty to follow the system.
     QString Language;
+    // The match format the next kick-off is played by: the clock counts up (1, soccer's way) or
+    // down (0, the board's way); the half, the half-time break and each half of extra time in
+    // minutes (0: no extra time); penalties if still level (1) or not (0).
+    qint16 MatchClockUp = 0;
+    qint16 HalfMinutes = 0;
+    qint16 BreakMinutes = 0;
+    qint16 ExtraTimeMinutes = 0;
+    qint16 Penalties = 0;
 
     bool operator==(const LiveSettings &) const = default;
 };

@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QSettings>
 
+#include <algorithm>
+#include <initializer_list>
 #include <limits>
 #include <variant>
 
@@ -20,6 +22,8 @@ enum class Writer {
     Ok,
     Placement,
     PairingCode,
+    // Written by Ok, and alone when another front end chooses the match format.
+    MatchFormat,
 };
 
 struct Setting
@@ -28,6 +32,9 @@ struct Setting
     const char *key;
     std::variant<KeyField, ColorField, TextField> field;
     Writer writer = Writer::Ok;
+    // The values a number may take beyond its type's range; outside them its default is used.
+    qint64 minimum = std::numeric_limits<qint64>::min();
+    qint64 maximum = std::numeric_limits<qint64>::max();
 };
 
 // In the order in which they are written.
@@ -35,6 +42,8 @@ const Setting Settings[] = {
     {"KeySettings", "StartStopClockKey", &LiveSettings::StartStopClockKey},
     {"KeySettings", "ResetClockKey", &LiveSettings::ResetClockKey},
     {"KeySettings", "BuzzerKey", &LiveSettings::BuzzerKey},
+    {"KeySettings", "NextPhaseKey", &LiveSettings::NextPhaseKey},
+    {"KeySettings", "AddedTimeKey", &LiveSettings::AddedTimeKey},
     {"KeySettings", "BuzzerFile", &LiveSettings::BuzzerFile},
     {"KeySettings", "ShowFocusMarker", &LiveSettings::ShowFocusMarker},
     {"ColorSettings", "HomeColor", &LiveSettings::HomeColor},
@@ -55,6 +64,14 @@ const Setting Settings[] = {
     {"RemoteControl", "Port", &LiveSettings::RemotePort},
     {"RemoteControl", "Code", &LiveSettings::RemoteCode, Writer::PairingCode},
     {"LanguageSettings", "Language", &LiveSettings::Language},
+    {"MatchSettings", "ClockUp", &LiveSettings::MatchClockUp, Writer::MatchFormat, 0, 1},
+    {"MatchSettings", "HalfMinutes", &LiveSettings::HalfMinutes, Writer::MatchFormat, 1,
+        StoredHalfMinutesMax},
+    {"MatchSettings", "BreakMinutes", &LiveSettings::BreakMinutes, Writer::MatchFormat, 0,
+        StoredBreakMinutesMax},
+    {"MatchSettings", "ExtraTimeMinutes", &LiveSettings::ExtraTimeMinutes, Writer::MatchFormat, 0,
+        StoredExtraTimeMinutesMax},
+    {"MatchSettings", "Penalties", &LiveSettings::Penalties, Writer::MatchFormat, 0, 1},
 };
 
 QString pathOf(const Setting &setting)
@@ -74,7 +91,7 @@ QString storedText(const QVariant &value)
 }
 
 template<typename T>
-void loadNumber(T &target, const QVariant &stored)
+void loadNumber(T &target, const QVariant &stored, const Setting &setting)
 {
     if (!stored.isValid()) {
         return;
@@ -83,8 +100,9 @@ void loadNumber(T &target, const QVariant &stored)
         return;
     }
     qint64 value = 0;
-    if (ParseStoredInteger(stored.toString(), std::numeric_limits<T>::min(),
-            std::numeric_limits<T>::max(), value)) {
+    const qint64 minimum = std::max<qint64>(std::numeric_limits<T>::min(), setting.minimum);
+    const qint64 maximum = std::min<qint64>(std::numeric_limits<T>::max(), setting.maximum);
+    if (ParseStoredInteger(stored.toString(), minimum, maximum, value)) {
         target = static_cast<T>(value);
     }
 }
@@ -120,6 +138,9 @@ LiveSettings DefaultSettings(const QString &defaultBuzzerFile)
     defaults.StartStopClockKey = 115; // s
     defaults.ResetClockKey = 114; // r
     defaults.BuzzerKey = 98; // b
+    // Letters no other command, figure entry or reserved key takes: p for phase, a for added.
+    defaults.NextPhaseKey = 112; // p
+    defaults.AddedTimeKey = 97; // a
     defaults.BuzzerFile = defaultBuzzerFile;
     defaults.HomeColor = 16777215;
     defaults.GuestColor = 16777215;
@@ -133,6 +154,9 @@ LiveSettings DefaultSettings(const QString &defaultBuzzerFile)
     defaults.GuestText = QCoreApplication::translate("DefaultSettings", "Guest");
     defaults.ServiceAddress = QStringLiteral("http://localhost:8080/web/");
     defaults.RemotePort = DefaultRemotePort;
+    // The board's own way: each half of 45 minutes counts down, and nothing else is played.
+    defaults.HalfMinutes = 45;
+    defaults.BreakMinutes = 15;
     return defaults;
 }
 
@@ -159,7 +183,7 @@ void LoadSettings(LiveSettings &settings, const QSettings &store, const QString 
                         settings.*field = storedText(stored);
                     }
                 } else {
-                    loadNumber(settings.*field, stored);
+                    loadNumber(settings.*field, stored, setting);
                 }
             },
             setting.field);
@@ -184,10 +208,10 @@ void keepPrivate(const QSettings &store)
     file.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
 }
 
-bool saveWhere(const LiveSettings &settings, QSettings &store, Writer writer)
+bool saveWhere(const LiveSettings &settings, QSettings &store, std::initializer_list<Writer> writers)
 {
     for (const Setting &setting : Settings) {
-        if (setting.writer != writer) {
+        if (std::find(writers.begin(), writers.end(), setting.writer) == writers.end()) {
             continue;
         }
         std::visit(
@@ -212,17 +236,22 @@ bool saveWhere(const LiveSettings &settings, QSettings &store, Writer writer)
 
 bool SaveSettings(const LiveSettings &settings, QSettings &store)
 {
-    return saveWhere(settings, store, Writer::Ok);
+    return saveWhere(settings, store, {Writer::Ok, Writer::MatchFormat});
 }
 
 bool SaveBoardPlacement(const LiveSettings &settings, QSettings &store)
 {
-    return saveWhere(settings, store, Writer::Placement);
+    return saveWhere(settings, store, {Writer::Placement});
 }
 
 bool SavePairingCode(const LiveSettings &settings, QSettings &store)
 {
-    return saveWhere(settings, store, Writer::PairingCode);
+    return saveWhere(settings, store, {Writer::PairingCode});
+}
+
+bool SaveMatchFormat(const LiveSettings &settings, QSettings &store)
+{
+    return saveWhere(settings, store, {Writer::MatchFormat});
 }
 
 qint32 RemotePortOf(const LiveSettings &settings)

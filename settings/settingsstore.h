@@ -27,6 +27,14 @@ bool SaveSettings(const LiveSettings &settings, QSettings &store);
 bool SaveBoardPlacement(const LiveSettings &settings, QSettings &store);
 // Writes the remote control's pairing code alone, in the same way.
 bool SavePairingCode(const LiveSettings &settings, QSettings &store);
+// Writes the match format alone, in the same way.
+bool SaveMatchFormat(const LiveSettings &settings, QSettings &store);
+
+// The longest half, half-time break and half of extra time the settings keep, in minutes: the
+// game's limits (a stored value beyond them falls back to its default).
+inline constexpr qint16 StoredHalfMinutesMax = 60;
+inline constexpr qint16 StoredBreakMinutesMax = 30;
+inline constexpr qint16 StoredExtraTimeMinutesMax = 30;
 
 // The remote control's port when none is stored or the stored one is no port.
 inline constexpr qint32 DefaultRemotePort = 8765;

@@ -3,6 +3,7 @@
 #include "board/boardplacement.h"
 #include "board/frmscoreboard.h"
 #include "board/qtsoundplayer.h"
+#include "game/matchsettings.h"
 #include "options/frmoptions.h"
 #include "remote/remotecontrol.h"
 #include "settings/settingsstore.h"
@@ -147,6 +148,8 @@ void Application::showBoard()
     frmScoreboard::Context context{
         m_settings, m_game, m_web, m_time, m_ui, {}, m_journalling ? &m_journalWriter : nullptr};
     m_board = new frmScoreboard(context, std::make_unique<QtSoundPlayer>());
+    // The saved format plays from the kick-off; a resumed match brings its own, which wins.
+    m_board->scoreboardGame().setMatchFormat(MatchFormatOf(m_settings));
     if (m_resume) {
         m_board->ResumeGame(*m_resume);
         m_resume.reset();
@@ -163,6 +166,8 @@ void Application::showBoard()
     m_remote = new RemoteControl(
         m_board->scoreboardGame(), m_settings, [this] { SavePairingCode(m_settings, *m_store); },
         m_board);
+    QObject::connect(m_remote, &RemoteControl::matchFormatChosen, m_board,
+        [this] { SaveMatchFormat(m_settings, *m_store); });
     m_remote->apply();
     m_board->setAttribute(Qt::WA_DeleteOnClose);
     m_board->setHelpCommand([this] { showHelp(); });
@@ -188,6 +193,7 @@ void Application::showOptions(QWidget *owner)
             &frmOptions::UpdateWebSBStatus);
     }
     options.setRemoteControl(m_remote);
+    options.setGame(m_board ? &m_board->scoreboardGame() : nullptr);
     options.exec();
     if (m_remote) {
         m_remote->apply();

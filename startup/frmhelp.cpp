@@ -47,37 +47,46 @@ const HelpLine HelpLines[] = {
             "To reset the clock back to the last entered time press the Reset Clock Key (default "
             "is "
             "'r' ).")},
-    {"Label5", true, 120, 2880, 4935, 375,
+    // The match's keys; the second takes two lines in the longer languages.
+    {"Label21", false, 600, 2880, 6735, 255,
+        QT_TRANSLATE_NOOP("frmHelp",
+            "To end a half or a break and start the next phase press the Next Phase key (default "
+            "is 'p' ).")},
+    {"Label22", false, 600, 3135, 6735, 495,
+        QT_TRANSLATE_NOOP("frmHelp",
+            "To announce added time press the Added Time key (default is 'a' ), type the minutes "
+            "and press 'Enter'.")},
+    {"Label5", true, 120, 3630, 4935, 375,
         QT_TRANSLATE_NOOP("frmHelp", "Changing Scores and Other Numbers")},
-    {"Label6", false, 600, 3240, 6735, 495,
+    {"Label6", false, 600, 3990, 6735, 495,
         QT_TRANSLATE_NOOP("frmHelp",
             "To change any of the numbers, click on the object you want to set, type in the "
             "number, "
             "and "
             "press 'Enter'.  For single digit boxes simply press the new number.")},
-    {"Label16", false, 600, 3720, 6735, 495,
+    {"Label16", false, 600, 4470, 6735, 495,
         QT_TRANSLATE_NOOP("frmHelp",
             "To increase or decrease one of the numbers, click on the number, press '+' or '-', "
             "and "
             "type a single digit number to add or subtract.")},
-    {"Label18", false, 600, 4200, 6735, 255,
+    {"Label18", false, 600, 4950, 6735, 255,
         QT_TRANSLATE_NOOP(
             "frmHelp", "If you mistype and need to start over, press the 'space bar'.")},
-    {"Label7", true, 120, 4440, 3135, 375, QT_TRANSLATE_NOOP("frmHelp", "Other")},
-    {"Label11", false, 600, 4800, 6735, 315,
+    {"Label7", true, 120, 5190, 3135, 375, QT_TRANSLATE_NOOP("frmHelp", "Other")},
+    {"Label11", false, 600, 5550, 6735, 315,
         QT_TRANSLATE_NOOP(
             "frmHelp", "To sound the buzzer press the Buzzer key (default is 'b' ).")},
     // Esc leads nowhere from the board; this line says what it does do, and names the marker.
-    {"Label8", false, 600, 5040, 6735, 255,
+    {"Label8", false, 600, 5790, 6735, 255,
         QT_TRANSLATE_NOOP(
             "frmHelp", "To show which number has the focus press 'F7'.  'Esc' closes this help.")},
-    {"Label9", true, 120, 5280, 1095, 375, QT_TRANSLATE_NOOP("frmHelp", "Options")},
-    {"Label10", false, 600, 5640, 6735, 255,
+    {"Label9", true, 120, 6030, 1095, 375, QT_TRANSLATE_NOOP("frmHelp", "Options")},
+    {"Label10", false, 600, 6390, 6735, 255,
         QT_TRANSLATE_NOOP("frmHelp",
             "To go to the options press 'o' from the program, or click on 'Options' from the "
             "splash "
             "screen.")},
-    {"Label13", false, 600, 5880, 6735, 735,
+    {"Label13", false, 600, 6630, 6735, 735,
         QT_TRANSLATE_NOOP("frmHelp",
             "In the options you can change control keys, the buzzer sound file, and colors of the "
             "scoreboard.  You can also change the home, visitor, and title text, and enable the "
@@ -96,7 +105,7 @@ frmHelp::frmHelp(QWidget *parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(tr("Varnelo Help"));
     setFont(DefaultDesignFont());
-    setFixedSize(TwipsToPixels(7470), TwipsToPixels(6765));
+    setFixedSize(TwipsToPixels(7470), TwipsToPixels(7515));
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
     setPalette(white);

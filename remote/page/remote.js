@@ -18,8 +18,42 @@
       }
     }
   }
+  // The phases in the order they come, by the names the board gives them.
+  const phaseWords = {
+    preMatch: t('Before kick-off'),
+    firstHalf: t('First half'),
+    halfTime: t('Half-time'),
+    secondHalf: t('Second half'),
+    extraTimeFirstHalf: t('Extra time, first half'),
+    extraTimeHalfTime: t('Extra time, break'),
+    extraTimeSecondHalf: t('Extra time, second half'),
+    penalties: t('Penalties'),
+    fullTime: t('Full time'),
+  };
+  const playingHalves = ['firstHalf', 'secondHalf', 'extraTimeFirstHalf', 'extraTimeSecondHalf'];
+
+  // The phase the board's rules give after `phase`, as the board decides it: extra time and
+  // penalties only when the format has them and the scores are level.
+  function nextPhaseOf(phase, match, level) {
+    const afterPlay = (extraTime) => level && extraTime ? 'extraTimeFirstHalf'
+      : level && match.penalties ? 'penalties' : 'fullTime';
+    switch (phase) {
+      case 'preMatch': return 'firstHalf';
+      case 'firstHalf': return 'halfTime';
+      case 'halfTime': return 'secondHalf';
+      case 'secondHalf': return afterPlay(match.extraTimeMinutes > 0);
+      case 'extraTimeFirstHalf': return 'extraTimeHalfTime';
+      case 'extraTimeHalfTime': return 'extraTimeSecondHalf';
+      case 'extraTimeSecondHalf': return afterPlay(false);
+      default: return 'fullTime';
+    }
+  }
+
   let code = '';
   let socket = null;
+  let shown = null;
+  // The added time chosen on this phone, sent only when announced.
+  let addedChosen = 0;
   let nextId = 1;
   let retry = 500;
 
@@ -51,6 +85,104 @@
     for (const box of document.querySelectorAll('[data-figure]')) {
       const value = state.figures[box.dataset.figure];
       box.querySelector('.value').textContent = value;
+    }
+    if (state.match) { showMatch(state); }
+  }
+
+  function showMatch(state) {
+    const before = shown;
+    shown = state;
+    const phase = state.phase;
+    const up = state.match.clock === 'up';
+    $('minutes').max = up ? 120 : 59;
+    $('added').hidden = !(state.addedTime > 0);
+    $('added').textContent = '+' + state.addedTime;
+    // The default board before kick-off shows nothing of the match.
+    $('matchLine').hidden = phase === 'preMatch' && !up;
+    $('phase').textContent = phaseWords[phase] || phase;
+    $('minute').textContent = state.matchMinute;
+    $('phaseRow').hidden = phase === 'fullTime';
+    const next = nextPhaseOf(phase, state.match,
+      state.figures.homeScore === state.figures.visitorScore);
+    $('next').textContent = t('Next: %1').replace('%1', phaseWords[next]);
+    $('next').dataset.phase = next;
+    if (!before || before.phase !== phase) { $('nextPanel').hidden = true; }
+    $('addedBox').hidden = !playingHalves.includes(phase);
+    if (!before || before.addedTime !== state.addedTime || before.phase !== phase) {
+      addedChosen = state.addedTime;
+      $('addedValue').textContent = '+' + addedChosen;
+    }
+    showShootout(state);
+  }
+
+  function showShootout(state) {
+    const shootout = state.shootout;
+    $('shootout').hidden = !shootout;
+    if (!shootout) { return; }
+    const names = {home: state.home, visitor: state.guest};
+    const scored = (team) => shootout[team].filter((kick) => kick).length;
+    $('shootScore').textContent = scored('home') + ' – ' + scored('visitor');
+    const rounds = Math.max(5, shootout.home.length, shootout.visitor.length);
+    for (const box of document.querySelectorAll('.kicker')) {
+      const team = box.dataset.team;
+      const other = team === 'home' ? 'visitor' : 'home';
+      const kicks = shootout[team];
+      box.querySelector('h3').textContent = names[team] + ' (' + scored(team) + ')';
+      const marks = box.querySelector('.marks');
+      marks.innerHTML = '';
+      for (let i = 0; i < rounds; ++i) {
+        const mark = document.createElement('span');
+        mark.className = i < kicks.length ? (kicks[i] ? 'scored' : 'missed') : 'due';
+        mark.textContent = i < kicks.length ? (kicks[i] ? '●' : '✕') : '○';
+        marks.appendChild(mark);
+      }
+      marks.setAttribute('aria-label',
+        t('%1 of %2 kicks scored').replace('%1', scored(team)).replace('%2', kicks.length));
+      // The board refuses a kick out of turn; the page says whose kick it is.
+      const due = state.phase === 'penalties' && kicks.length <= shootout[other].length;
+      box.classList.toggle('due', due);
+      for (const button of box.querySelectorAll('button')) {
+        button.hidden = state.phase !== 'penalties';
+        button.disabled = !due;
+      }
+    }
+  }
+
+  function buildMatchControls() {
+    const select = $('nextTo');
+    for (const [name, words] of Object.entries(phaseWords)) {
+      const option = document.createElement('option');
+      option.value = name;
+      option.textContent = words;
+      select.appendChild(option);
+    }
+    // Two taps to change the phase: a finger's slip must not end a half.
+    $('next').addEventListener('click', () => {
+      select.value = $('next').dataset.phase;
+      $('nextPanel').hidden = !$('nextPanel').hidden;
+    });
+    $('nextCancel').addEventListener('click', () => { $('nextPanel').hidden = true; });
+    $('nextPanel').addEventListener('submit', (event) => {
+      event.preventDefault();
+      $('nextPanel').hidden = true;
+      const command = {command: 'nextPhase'};
+      // The rules' own next is left to the board, which knows the score as it is now.
+      if (select.value !== $('next').dataset.phase) { command.to = select.value; }
+      send(command);
+    });
+    const choose = (by) => {
+      addedChosen = Math.min(30, Math.max(0, addedChosen + by));
+      $('addedValue').textContent = '+' + addedChosen;
+    };
+    $('addedLess').addEventListener('click', () => choose(-1));
+    $('addedMore').addEventListener('click', () => choose(1));
+    $('addedSend').addEventListener('click',
+      () => send({command: 'addedTime', minutes: addedChosen}));
+    for (const box of document.querySelectorAll('.kicker')) {
+      for (const button of box.querySelectorAll('button')) {
+        button.addEventListener('click', () => send({command: 'penalty', team: box.dataset.team,
+                                                      scored: button.dataset.scored === 'true'}));
+      }
     }
   }
 
@@ -131,6 +263,7 @@
 
   translatePage();
   buildFigures();
+  buildMatchControls();
   for (const button of document.querySelectorAll('[data-command]')) {
     button.addEventListener('click', () => send({command: button.dataset.command}));
   }

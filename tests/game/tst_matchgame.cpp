@@ -126,10 +126,13 @@ void TestMatchGame::aCupMatchCountsUpThroughEveryPhase()
     QCOMPARE(f.clock(), QStringLiteral("112:30"));
     QCOMPARE(game.clockFace().hundreds, qint16(1));
 
-    // Still level: penalties. Four each after five rounds, then sudden death.
+    // Still level: penalties, the clock stopped where extra time ended. Four each after five
+    // rounds, then sudden death.
+    tickAfter(f, 9 * Minute);
     QVERIFY(game.nextPhase());
     QCOMPARE(game.match().phase, Phase::Penalties);
     QVERIFY(!game.counting());
+    QCOMPARE(f.clock(), QStringLiteral("120:00"));
     const QList<bool> home{true, true, false, true, true, true};
     const QList<bool> visitor{true, true, true, false, true, false};
     for (qsizetype i = 0; i < home.size(); ++i) {

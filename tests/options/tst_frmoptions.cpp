@@ -55,26 +55,29 @@ void TestOptions::windowAndControls()
     QVERIFY(!(dialog->windowFlags() & Qt::WindowMaximizeButtonHint));
 
     auto *tabs = find<QTabWidget>(*dialog, "sstOptions");
-    QCOMPARE(tabs->count(), 6);
+    QCOMPARE(tabs->count(), 7);
     QCOMPARE(tabs->currentIndex(), 0);
     const QStringList captions
         = {QStringLiteral("Keyboard Controls"), QStringLiteral("Color Controls"),
             QStringLiteral("Text Cotrols"), QStringLiteral("Web Scoreboard"),
-            QStringLiteral("Remote Control"), QStringLiteral("Language")};
-    for (int i = 0; i < 6; ++i) {
+            QStringLiteral("Remote Control"), QStringLiteral("Language"), QStringLiteral("Match")};
+    for (int i = 0; i < 7; ++i) {
         QCOMPARE(tabs->tabText(i), captions.at(i));
     }
     for (int i = 0; i < 4; ++i) {
         // All four tabs in one row, none cut short.
         QVERIFY(tabs->tabBar()->tabRect(i).right() < tabs->width());
     }
-    // The fifth and sixth pages are opened by their buttons; they have no tab in the full row.
+    // The fifth to seventh pages are opened by their buttons; they have no tab in the full row.
     QVERIFY(!tabs->isTabVisible(4));
     QVERIFY(!tabs->isTabVisible(5));
+    QVERIFY(!tabs->isTabVisible(6));
     press(*dialog, "cmdRemote");
     QCOMPARE(tabs->currentIndex(), 4);
     press(*dialog, "cmdLanguage");
     QCOMPARE(tabs->currentIndex(), 5);
+    press(*dialog, "cmdMatch");
+    QCOMPARE(tabs->currentIndex(), 6);
     tabs->setCurrentIndex(0);
 
     QCOMPARE(find<QPushButton>(*dialog, "cmdOk")->text(), QStringLiteral("&Ok"));
@@ -174,8 +177,9 @@ void TestOptions::okCommitsAndSavesEverySetting()
     QCOMPARE(m_bench->settings, expected);
 
     QSettings reread(m_bench->store.fileName(), QSettings::IniFormat);
-    // Every setting the dialog edits on its six pages, the focus marker's switch among them.
-    QCOMPARE(reread.allKeys().size(), 20);
+    // Every setting the dialog edits on its seven pages, the focus marker's switch, the match's
+    // two keys and its format among them.
+    QCOMPARE(reread.allKeys().size(), 27);
     LiveSettings stored;
     LoadSettings(stored, reread, QStringLiteral("/not/used.wav"));
     QCOMPARE(stored, expected);

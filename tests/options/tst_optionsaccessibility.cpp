@@ -17,6 +17,8 @@ private Q_SLOTS:
     void changeButtonsSayWhatTheyChange();
     void textFieldsAreNamed_data();
     void textFieldsAreNamed();
+    void matchFieldsAreNamed_data();
+    void matchFieldsAreNamed();
     void swatchesSayTheirColour();
     void theKeyCaptureWarningIsAnnounced();
     void theMarkerSwitchIsStoredByOk();
@@ -41,6 +43,7 @@ void TestOptionsAccessibility::changeButtonsSayWhatTheyChange()
     }
     names.sort();
     const QStringList expected{
+        QStringLiteral("Change Added Time Key"),
         QStringLiteral("Change Background"),
         QStringLiteral("Change Buzzer Key"),
         QStringLiteral("Change Buzzer Sound"),
@@ -48,6 +51,7 @@ void TestOptionsAccessibility::changeButtonsSayWhatTheyChange()
         QStringLiteral("Change Home Color"),
         QStringLiteral("Change LED Back Color"),
         QStringLiteral("Change LED Color"),
+        QStringLiteral("Change Next Phase Key"),
         QStringLiteral("Change Reset Clock Key"),
         QStringLiteral("Change Start / Stop Key"),
         QStringLiteral("Change Text Color"),
@@ -56,6 +60,7 @@ void TestOptionsAccessibility::changeButtonsSayWhatTheyChange()
     // The key each Change sets is named with it.
     QCOMPARE(nameOf(find<QLabel>(*dialog, "lblResetK")), QStringLiteral("Reset Clock Key"));
     QCOMPARE(find<QLabel>(*dialog, "lblResetK")->text(), QStringLiteral("r"));
+    QCOMPARE(nameOf(find<QLabel>(*dialog, "lblAddedTimeK")), QStringLiteral("Added Time Key"));
 }
 
 void TestOptionsAccessibility::textFieldsAreNamed_data()
@@ -87,6 +92,28 @@ void TestOptionsAccessibility::textFieldsAreNamed()
     QCOMPARE(nameOf(box), name);
     QCOMPARE(
         int(QAccessible::queryAccessibleInterface(box)->role()), int(QAccessible::EditableText));
+}
+
+void TestOptionsAccessibility::matchFieldsAreNamed_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("half") << "txtHalfMinutes"
+                          << "Half (minutes)";
+    QTest::newRow("break") << "txtBreakMinutes"
+                           << "Half-time break (minutes)";
+    QTest::newRow("extra time") << "txtExtraTimeMinutes"
+                                << "Extra time, each half (minutes)";
+}
+
+void TestOptionsAccessibility::matchFieldsAreNamed()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, name);
+    auto dialog = m_bench->open();
+    auto *box = dialog->findChild<QWidget *>(field);
+    QVERIFY(box);
+    QCOMPARE(nameOf(box), name);
 }
 
 void TestOptionsAccessibility::swatchesSayTheirColour()

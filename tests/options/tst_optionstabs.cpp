@@ -123,6 +123,8 @@ void TestOptionsTabs::resetKeys()
     m_bench->settings.StartStopClockKey = 'S';
     m_bench->settings.ResetClockKey = '1';
     m_bench->settings.BuzzerKey = 'z';
+    m_bench->settings.NextPhaseKey = 'n';
+    m_bench->settings.AddedTimeKey = '*';
     m_bench->settings.BuzzerFile = QStringLiteral("/srv/horn.wav");
     const LiveSettings before = m_bench->settings;
     auto dialog = m_bench->open();
@@ -135,6 +137,8 @@ void TestOptionsTabs::resetKeys()
     QCOMPARE(labelText(*dialog, "lblStartStopK"), yes ? QStringLiteral("s") : QStringLiteral("S"));
     QCOMPARE(labelText(*dialog, "lblResetK"), yes ? QStringLiteral("r") : QStringLiteral("1"));
     QCOMPARE(labelText(*dialog, "lblBuzzerK"), yes ? QStringLiteral("b") : QStringLiteral("z"));
+    QCOMPARE(labelText(*dialog, "lblNextPhaseK"), yes ? QStringLiteral("p") : QStringLiteral("n"));
+    QCOMPARE(labelText(*dialog, "lblAddedTimeK"), yes ? QStringLiteral("a") : QStringLiteral("*"));
     press(*dialog, ok ? "cmdOk" : "cmdCancel");
 
     LiveSettings expected = before;
@@ -142,6 +146,8 @@ void TestOptionsTabs::resetKeys()
         expected.StartStopClockKey = 115;
         expected.ResetClockKey = 114;
         expected.BuzzerKey = 98;
+        expected.NextPhaseKey = 112;
+        expected.AddedTimeKey = 97;
     }
     QCOMPARE(m_bench->settings, expected);
     QCOMPARE(m_bench->settings.BuzzerFile, QStringLiteral("/srv/horn.wav")); // never reset

@@ -3,6 +3,7 @@
 #include "settings/livesettings.h"
 #include "tests/support/gamefixture.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QSignalSpy>
 #include <QTest>
@@ -21,6 +22,9 @@ private Q_SLOTS:
     void aRemoteChangeIsUndoneLikeAKey();
     void startAndStopAreIdempotent();
     void theStateShowsEveryFigure();
+    void matchCommands_data();
+    void matchCommands();
+    void theStateFollowsAWholeMatch();
     void pairingCodes_data();
     void pairingCodes();
     void madeCodesAreRandomAndReadable();
@@ -30,6 +34,17 @@ private:
     CommandResult run(const char *json)
     {
         return RunRemoteCommand(*m_game, QJsonDocument::fromJson(json).object());
+    }
+    CommandResult run(const QString &json) { return run(json.toUtf8().constData()); }
+    // The state's fields that `expected` names, and whether it has a shoot-out.
+    QJsonObject stateLike(const QJsonObject &expected) const
+    {
+        const QJsonObject state = RemoteState(*m_game, m_settings);
+        QJsonObject picked;
+        for (auto it = expected.begin(); it != expected.end(); ++it) {
+            picked.insert(it.key(), state.value(it.key()));
+        }
+        return picked;
     }
 
     GameFixture m_fixture;
@@ -152,6 +167,277 @@ void TestRemoteCommands::theStateShowsEveryFigure()
     QCOMPARE(figures.size(), 9);
     QCOMPARE(figures.value(u"period").toInt(), 2);
     QCOMPARE(figures.value(u"visitorCornerKicks").toInt(), 0);
+}
+
+// Each match command accepted and refused with its reason; `before` are commands that must be
+// accepted first, `expected` the state's fields afterwards (a refused command changes nothing).
+void TestRemoteCommands::matchCommands_data()
+{
+    QTest::addColumn<QStringList>("before");
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("error"); // empty: accepted
+    QTest::addColumn<QString>("expected");
+
+    const QString defaultFormat = QStringLiteral(
+        R"("match":{"clock":"down","halfMinutes":45,"breakMinutes":15,"extraTimeMinutes":0,)"
+        R"("penalties":false})");
+    const auto state = [](const QString &fields) -> QString { return u'{' + fields + u'}'; };
+    const QString upFormat
+        = QStringLiteral(R"({"command":"matchFormat","clock":"up","extraTimeMinutes":15})");
+    const QString kickOff = QStringLiteral(R"({"command":"nextPhase"})");
+    const QString shootout = QStringLiteral(R"({"command":"nextPhase","to":"penalties"})");
+
+    QTest::newRow("format: every field")
+        << QStringList()
+        << R"({"command":"matchFormat","clock":"up","halfMinutes":1,"breakMinutes":1,)"
+           R"("extraTimeMinutes":1,"penalties":true})"
+        << ""
+        << R"({"match":{"clock":"up","halfMinutes":1,"breakMinutes":1,"extraTimeMinutes":1,)"
+           R"("penalties":true},"phase":"preMatch"})";
+    QTest::newRow("format: one field, the rest kept")
+        << QStringList{upFormat} << R"({"command":"matchFormat","halfMinutes":40})"
+        << ""
+        << R"({"match":{"clock":"up","halfMinutes":40,"breakMinutes":15,"extraTimeMinutes":15,)"
+           R"("penalties":false}})";
+    QTest::newRow("format: back to down")
+        << QStringList{upFormat} << R"({"command":"matchFormat","clock":"down"})"
+        << ""
+        << R"({"match":{"clock":"down","halfMinutes":45,)"
+           R"("breakMinutes":15,"extraTimeMinutes":15,)"
+           R"("penalties":false}})";
+    QTest::newRow("format: half too long")
+        << QStringList() << R"({"command":"matchFormat","halfMinutes":61})"
+        << "halfMinutes is a whole number from 1 to 60" << state(defaultFormat);
+    QTest::newRow("format: half as text")
+        << QStringList() << R"({"command":"matchFormat","halfMinutes":"45"})"
+        << "halfMinutes is a whole number from 1 to 60" << state(defaultFormat);
+    QTest::newRow("format: break too long, nothing else taken")
+        << QStringList()
+        << R"({"command":"matchFormat","clock":"up","halfMinutes":30,)"
+           R"("breakMinutes":31})"
+        << "breakMinutes is a whole number from 0 to 30" << state(defaultFormat);
+    QTest::newRow("format: extra time a fraction")
+        << QStringList() << R"({"command":"matchFormat","extraTimeMinutes":7.5})"
+        << "extraTimeMinutes is a whole number from 0 to 30" << state(defaultFormat);
+    QTest::newRow("format: clock sideways")
+        << QStringList() << R"({"command":"matchFormat","clock":"sideways"})"
+        << R"(clock is "up" or "down")" << state(defaultFormat);
+    QTest::newRow("format: penalties as text")
+        << QStringList() << R"({"command":"matchFormat","penalties":"yes"})"
+        << "penalties is true or false" << state(defaultFormat);
+    QTest::newRow("format: no field")
+        << QStringList() << R"({"command":"matchFormat","halfminutes":30})"
+        << "matchFormat takes clock, halfMinutes, breakMinutes, extraTimeMinutes or penalties"
+        << state(defaultFormat);
+
+    QTest::newRow("next: kick-off") << QStringList() << kickOff << ""
+                                    << R"({"phase":"firstHalf","addedTime":0})";
+    QTest::newRow("next: chosen") << QStringList{kickOff}
+                                  << R"({"command":"nextPhase","to":"fullTime"})"
+                                  << ""
+                                  << R"({"phase":"fullTime","matchMinute":""})";
+    QTest::newRow("next: unknown phase")
+        << QStringList() << R"({"command":"nextPhase","to":"overtime"})"
+        << "unknown phase"
+        << R"({"phase":"preMatch"})";
+    QTest::newRow("next: a number") << QStringList() << R"({"command":"nextPhase","to":1})"
+                                    << "unknown phase"
+                                    << R"({"phase":"preMatch"})";
+    QTest::newRow("next: the phase it is in")
+        << QStringList{kickOff} << R"({"command":"nextPhase","to":"firstHalf"})"
+        << "the match is in that phase already"
+        << R"({"phase":"firstHalf"})";
+    QTest::newRow("next: after full time")
+        << QStringList{QStringLiteral(R"({"command":"nextPhase","to":"fullTime"})")} << kickOff
+        << "the match is over"
+        << R"({"phase":"fullTime"})";
+
+    QTest::newRow("added: announced")
+        << QStringList{kickOff} << R"({"command":"addedTime","minutes":3})"
+        << ""
+        << R"({"addedTime":3,"phase":"firstHalf"})";
+    QTest::newRow("added: the longest")
+        << QStringList{kickOff} << R"({"command":"addedTime","minutes":30})"
+        << ""
+        << R"({"addedTime":30})";
+    QTest::newRow("added: cleared")
+        << QStringList{kickOff, QStringLiteral(R"({"command":"addedTime","minutes":4})")}
+        << R"({"command":"addedTime","minutes":0})"
+        << ""
+        << R"({"addedTime":0})";
+    QTest::newRow("added: too long")
+        << QStringList{kickOff, QStringLiteral(R"({"command":"addedTime","minutes":4})")}
+        << R"({"command":"addedTime","minutes":31})"
+        << "minutes is a whole number from 0 to 30"
+        << R"({"addedTime":4})";
+    QTest::newRow("added: negative")
+        << QStringList{kickOff} << R"({"command":"addedTime","minutes":-1})"
+        << "minutes is a whole number from 0 to 30"
+        << R"({"addedTime":0})";
+    QTest::newRow("added: not a number") << QStringList{kickOff} << R"({"command":"addedTime"})"
+                                         << "minutes is a whole number from 0 to 30"
+                                         << R"({"addedTime":0})";
+    QTest::newRow("added: before kick-off")
+        << QStringList() << R"({"command":"addedTime","minutes":3})"
+        << "added time is announced only in a playing half"
+        << R"({"addedTime":0})";
+    QTest::newRow("added: at half-time")
+        << QStringList{kickOff, kickOff} << R"({"command":"addedTime","minutes":3})"
+        << "added time is announced only in a playing half"
+        << R"({"addedTime":0,"phase":"halfTime"})";
+
+    QTest::newRow("penalty: scored")
+        << QStringList{shootout} << R"({"command":"penalty","team":"home","scored":true})"
+        << ""
+        << R"({"shootout":{"home":[true],"visitor":[]},)"
+           R"("phase":"penalties"})";
+    QTest::newRow("penalty: missed after the other's")
+        << QStringList{shootout,
+               QStringLiteral(R"({"command":"penalty","team":"home","scored":true})")}
+        << R"({"command":"penalty","team":"visitor","scored":false})"
+        << ""
+        << R"({"shootout":{"home":[true],"visitor":[false]}})";
+    QTest::newRow("penalty: out of turn") << QStringList{shootout,
+        QStringLiteral(R"({"command":"penalty","team":"home","scored":true})")}
+                                          << R"({"command":"penalty","team":"home","scored":true})"
+                                          << "it is not that team's kick"
+                                          << R"({"shootout":{"home":[true],"visitor":[]}})";
+    QTest::newRow("penalty: in a half")
+        << QStringList{kickOff} << R"({"command":"penalty","team":"home","scored":true})"
+        << "penalties are taken only in the shoot-out"
+        << R"({"phase":"firstHalf"})";
+    QTest::newRow("penalty: unknown team")
+        << QStringList{shootout} << R"({"command":"penalty","team":"guest","scored":true})"
+        << R"(team is "home" or "visitor")"
+        << R"({"shootout":{"home":[],"visitor":[]}})";
+    QTest::newRow("penalty: scored as a number")
+        << QStringList{shootout} << R"({"command":"penalty","team":"home","scored":1})"
+        << "scored is true or false"
+        << R"({"shootout":{"home":[],"visitor":[]}})";
+
+    const QString upRefusal
+        = QStringLiteral("the clock takes whole minutes and seconds from 0:00 to 120:00");
+    QTest::newRow("clock: extra time's end, up")
+        << QStringList{upFormat} << R"({"command":"clock","minutes":112,"seconds":30})"
+        << ""
+        << R"({"clock":"112:30"})";
+    QTest::newRow("clock: the longest, up")
+        << QStringList{upFormat} << R"({"command":"clock","minutes":120,"seconds":0})"
+        << ""
+        << R"({"clock":"120:00"})";
+    QTest::newRow("clock: past the longest, up")
+        << QStringList{upFormat, QStringLiteral(R"({"command":"clock","minutes":90,"seconds":0})")}
+        << R"({"command":"clock","minutes":120,"seconds":1})" << upRefusal
+        << R"({"clock":"90:00"})";
+    QTest::newRow("clock: too many minutes, up")
+        << QStringList{upFormat, QStringLiteral(R"({"command":"clock","minutes":90,"seconds":0})")}
+        << R"({"command":"clock","minutes":121,"seconds":0})" << upRefusal
+        << R"({"clock":"90:00"})";
+    QTest::newRow("clock: an hour, down")
+        << QStringList() << R"({"command":"clock","minutes":60,"seconds":0})"
+        << "minutes and seconds are whole numbers from 0 to 59"
+        << R"({"clock":"10:00"})";
+}
+
+void TestRemoteCommands::matchCommands()
+{
+    QFETCH(QStringList, before);
+    QFETCH(QString, command);
+    QFETCH(QString, error);
+    QFETCH(QString, expected);
+    for (const QString &first : std::as_const(before)) {
+        const CommandResult result = run(first);
+        QVERIFY2(result.ok, qPrintable(first + u' ' + result.error));
+    }
+    const CommandResult result = run(command);
+    QCOMPARE(result.error, error);
+    QCOMPARE(result.ok, error.isEmpty());
+    const QJsonObject wanted = QJsonDocument::fromJson(expected.toUtf8()).object();
+    QVERIFY2(!wanted.isEmpty(), qPrintable(expected));
+    QCOMPARE(stateLike(wanted), wanted);
+}
+
+// A cup match of two one-minute halves counting up, a minute of extra time each way and a
+// shoot-out, driven by commands: what the state says in each phase.
+void TestRemoteCommands::theStateFollowsAWholeMatch()
+{
+    const auto state = [&] { return RemoteState(*m_game, m_settings); };
+    const auto next = [&] { return run(R"({"command":"nextPhase"})"); };
+    const auto play = [&](int seconds) {
+        m_time.advance(seconds * 1000);
+        m_game->tick();
+    };
+    QVERIFY(run(R"({"command":"matchFormat","clock":"up","halfMinutes":1,"breakMinutes":1,)"
+                R"("extraTimeMinutes":1,"penalties":true})")
+                .ok);
+    QJsonObject now = state();
+    QCOMPARE(now.value(u"phase").toString(), QStringLiteral("preMatch"));
+    QCOMPARE(now.value(u"matchMinute").toString(), QString());
+    QCOMPARE(now.value(u"addedTime").toInt(-1), 0);
+    QCOMPARE(now.value(u"addedPlayed").toInt(-1), 0);
+    QVERIFY(!now.contains(u"shootout"));
+
+    QVERIFY(next().ok);
+    QVERIFY(run(R"({"command":"start"})").ok);
+    play(20);
+    now = state();
+    QCOMPARE(now.value(u"phase").toString(), QStringLiteral("firstHalf"));
+    QCOMPARE(now.value(u"clock").toString(), QStringLiteral("0:20"));
+    QCOMPARE(now.value(u"matchMinute").toString(), QStringLiteral("1'"));
+    QVERIFY(run(R"({"command":"addedTime","minutes":3})").ok);
+    play(40 + 75); // a minute and 15 seconds beyond the half's end
+    now = state();
+    QCOMPARE(now.value(u"clock").toString(), QStringLiteral("1:00"));
+    QCOMPARE(now.value(u"addedTime").toInt(), 3);
+    QCOMPARE(now.value(u"addedPlayed").toInt(), 75);
+    QCOMPARE(now.value(u"matchMinute").toString(), QStringLiteral("1+2'"));
+
+    QVERIFY(next().ok);
+    now = state();
+    QCOMPARE(now.value(u"phase").toString(), QStringLiteral("halfTime"));
+    QCOMPARE(now.value(u"matchMinute").toString(), QString());
+    QCOMPARE(now.value(u"addedTime").toInt(-1), 0);
+    QCOMPARE(now.value(u"addedPlayed").toInt(-1), 0);
+    QVERIFY(now.value(u"running").toBool()); // a break counts down at once
+
+    QVERIFY(next().ok);
+    now = state();
+    QCOMPARE(now.value(u"phase").toString(), QStringLiteral("secondHalf"));
+    QCOMPARE(now.value(u"clock").toString(), QStringLiteral("1:00"));
+    QCOMPARE(now.value(u"matchMinute").toString(), QStringLiteral("2'"));
+    QCOMPARE(now.value(u"figures")[u"period"].toInt(), 2);
+
+    // Level: extra time, then penalties, as the rules give them.
+    QVERIFY(next().ok);
+    QCOMPARE(state().value(u"phase").toString(), QStringLiteral("extraTimeFirstHalf"));
+    QCOMPARE(state().value(u"clock").toString(), QStringLiteral("2:00"));
+    QVERIFY(next().ok);
+    QCOMPARE(state().value(u"phase").toString(), QStringLiteral("extraTimeHalfTime"));
+    QVERIFY(next().ok);
+    QCOMPARE(state().value(u"phase").toString(), QStringLiteral("extraTimeSecondHalf"));
+    QCOMPARE(state().value(u"matchMinute").toString(), QStringLiteral("4'"));
+    QVERIFY(next().ok);
+    now = state();
+    QCOMPARE(now.value(u"phase").toString(), QStringLiteral("penalties"));
+    QCOMPARE(now.value(u"shootout").toObject(),
+        QJsonObject(
+            {{QStringLiteral("home"), QJsonArray()}, {QStringLiteral("visitor"), QJsonArray()}}));
+
+    // Three scored against three missed: the visitors cannot catch up, and it is full time.
+    for (int kick = 0; kick < 3; ++kick) {
+        QVERIFY(run(R"({"command":"penalty","team":"home","scored":true})").ok);
+        QVERIFY(run(R"({"command":"penalty","team":"visitor","scored":false})").ok);
+    }
+    now = state();
+    QCOMPARE(now.value(u"phase").toString(), QStringLiteral("fullTime"));
+    QCOMPARE(now.value(u"shootout")[u"home"].toArray(), QJsonArray({true, true, true}));
+    QCOMPARE(now.value(u"shootout")[u"visitor"].toArray(), QJsonArray({false, false, false}));
+    QCOMPARE(run(R"({"command":"penalty","team":"home","scored":true})").error,
+        QStringLiteral("penalties are taken only in the shoot-out"));
+    // The default keys are still there, unchanged.
+    for (const char *key : {"title", "home", "guest", "clock", "running", "figures"}) {
+        QVERIFY2(now.contains(QLatin1String(key)), key);
+    }
 }
 
 void TestRemoteCommands::pairingCodes_data()

@@ -25,6 +25,7 @@ private Q_SLOTS:
     void theApiWantsTheCode();
     void guessersAreToldToWait();
     void everyDeviceSeesEveryChange();
+    void theMatchReachesEveryDevice();
     void aNewCodeLetsEveryDeviceGo();
     void switchedOffItListensNowhere();
 
@@ -131,6 +132,9 @@ void TestRemoteControl::theApiWantsTheCode_data()
     QTest::newRow("refused") << QByteArray("ABCD1234EFGHJ")
                              << QByteArray(R"({"command":"set","figure":"homeScore","value":100})")
                              << 400 << 0;
+    QTest::newRow("refused match command")
+        << QByteArray("ABCD1234EFGHJ")
+        << QByteArray(R"({"command":"penalty","team":"home","scored":true})") << 400 << 0;
     QTest::newRow("oversized") << QByteArray("ABCD1234EFGHJ")
                                << QByteArray(
                                       R"({"command":"set","figure":"homeScore","value":3,"x":")")
@@ -205,6 +209,53 @@ void TestRemoteControl::everyDeviceSeesEveryChange()
     QTRY_COMPARE(m_remote->devices(), 1);
     QVERIFY(devices.size() >= 3);
     QCOMPARE(devices.last().at(0).toInt(), 1);
+}
+
+// The match's commands over HTTP and the push channel: changes reach a paired device, refusals
+// come back with their reason both ways.
+void TestRemoteControl::theMatchReachesEveryDevice()
+{
+    QList<QJsonObject> messages;
+    auto device = pair(messages, QStringLiteral("ABCD1234EFGHJ"));
+    QTRY_COMPARE(m_remote->devices(), 1);
+    const auto lastOfType = [&](const char *type) {
+        for (auto it = messages.crbegin(); it != messages.crend(); ++it) {
+            if (it->value(u"type").toString() == QLatin1String(type)) {
+                return *it;
+            }
+        }
+        return QJsonObject();
+    };
+    const QByteArray code = "ABCD1234EFGHJ";
+    const Answer refused = request(
+        "POST", QStringLiteral("/api/command"), code, R"({"command":"addedTime","minutes":3})");
+    QCOMPARE(refused.status, 400);
+    QCOMPARE(QJsonDocument::fromJson(refused.body)[u"error"].toString(),
+        QStringLiteral("added time is announced only in a playing half"));
+
+    QCOMPARE(request("POST", QStringLiteral("/api/command"), code,
+                 R"({"command":"matchFormat","clock":"up","halfMinutes":1})")
+                 .status,
+        200);
+    QCOMPARE(
+        request("POST", QStringLiteral("/api/command"), code, R"({"command":"nextPhase"})").status,
+        200);
+    QTRY_COMPARE(lastOfType("state")[u"state"][u"phase"].toString(), QStringLiteral("firstHalf"));
+    QCOMPARE(lastOfType("state")[u"state"][u"match"][u"clock"].toString(), QStringLiteral("up"));
+
+    device->sendTextMessage(
+        QStringLiteral(R"({"command":"addedTime","minutes":31,"code":"ABCD1234EFGHJ","id":9})"));
+    QTRY_COMPARE(lastOfType("reply")[u"id"].toInt(), 9);
+    QCOMPARE(lastOfType("reply")[u"error"].toString(),
+        QStringLiteral("minutes is a whole number from 0 to 30"));
+    device->sendTextMessage(
+        QStringLiteral(R"({"command":"addedTime","minutes":3,"code":"ABCD1234EFGHJ","id":10})"));
+    QTRY_COMPARE(lastOfType("state")[u"state"][u"addedTime"].toInt(), 3);
+    QCOMPARE(lastOfType("reply")[u"ok"].toBool(), true);
+
+    const Answer state = request("GET", QStringLiteral("/api/state"), code);
+    QCOMPARE(QJsonDocument::fromJson(state.body)[u"addedTime"].toInt(), 3);
+    QCOMPARE(QJsonDocument::fromJson(state.body)[u"matchMinute"].toString(), QStringLiteral("1'"));
 }
 
 void TestRemoteControl::aNewCodeLetsEveryDeviceGo()

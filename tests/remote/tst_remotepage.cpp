@@ -64,6 +64,7 @@ private Q_SLOTS:
     void cleanupTestCase();
     void twoPhonesRunOneGame();
     void aWrongCodeIsRefused();
+    void aPhoneRunsTheMatch();
     void thePageSpeaksTheBoardsLanguage_data();
     void thePageSpeaksTheBoardsLanguage();
 
@@ -162,6 +163,96 @@ void TestRemotePage::aWrongCodeIsRefused()
     QVERIFY(waitFor(tab, QStringLiteral("document.getElementById('pair').hidden"), false));
     QCOMPARE(m_browser.evaluate(tab, QStringLiteral("document.getElementById('board').hidden")),
         QJsonValue(true));
+}
+
+// Phases, added time and a shoot-out from a phone in portrait: a tap alone never changes the
+// phase, the added time is chosen on the page before it is announced, and only the team whose
+// kick it is can record one.
+void TestRemotePage::aPhoneRunsTheMatch()
+{
+    const QString tab = m_browser.openTab(
+        QStringLiteral("http://127.0.0.1:%1/#code=ABCD1234EFGHJ").arg(m_board.port.load()));
+    m_browser.emulatePhone(tab, 390, 844);
+    const auto js = [&](const QString &expression) { return m_browser.evaluate(tab, expression); };
+    const auto click = [&](const char *id) {
+        js(QStringLiteral("document.getElementById('%1').click()").arg(QLatin1String(id)));
+    };
+    const auto text = [](const char *id) {
+        return QStringLiteral("document.getElementById('%1').textContent").arg(QLatin1String(id));
+    };
+    const auto hidden = [](const char *id) {
+        return QStringLiteral("document.getElementById('%1').hidden").arg(QLatin1String(id));
+    };
+    QVERIFY(waitFor(tab, text("status"), QStringLiteral("Connected")));
+    // Before the kick-off the board's default shows nothing of the match but the way on.
+    QVERIFY(waitFor(tab, text("next"), QStringLiteral("Next: First half")));
+    for (const char *id : {"matchLine", "added", "addedBox", "shootout", "nextPanel"}) {
+        QCOMPARE(js(hidden(id)), QJsonValue(true));
+    }
+
+    // A tap and a cancel send nothing: a shot counted afterwards arrives with the phase unchanged.
+    click("next");
+    QCOMPARE(js(hidden("nextPanel")), QJsonValue(false));
+    QCOMPARE(js(QStringLiteral("document.getElementById('nextTo').value")).toString(),
+        QStringLiteral("firstHalf"));
+    click("nextCancel");
+    const QString shots
+        = QStringLiteral("document.querySelector('[data-figure=homeShots] .value').textContent");
+    const int before = js(shots).toString().toInt();
+    js(QStringLiteral(
+        "document.querySelector('[data-figure=homeShots] .row button:nth-child(2)').click()"));
+    QVERIFY(waitFor(tab, shots, QString::number(before + 1)));
+    QCOMPARE(js(hidden("matchLine")), QJsonValue(true));
+
+    click("next");
+    click("nextGo");
+    QVERIFY(waitFor(tab, text("phase"), QStringLiteral("First half")));
+    QCOMPARE(js(hidden("matchLine")), QJsonValue(false));
+    QVERIFY(waitFor(tab, text("minute"), QStringLiteral("1'")));
+    QCOMPARE(js(hidden("addedBox")), QJsonValue(false));
+
+    for (int i = 0; i < 4; ++i) {
+        click("addedMore");
+    }
+    click("addedLess");
+    QCOMPARE(js(text("addedValue")).toString(), QStringLiteral("+3"));
+    QCOMPARE(js(hidden("added")), QJsonValue(true)); // chosen, not announced
+    click("addedSend");
+    QVERIFY(waitFor(tab, hidden("added"), false));
+    QCOMPARE(js(text("added")).toString(), QStringLiteral("+3"));
+    QVERIFY(js(QStringLiteral("document.documentElement.scrollWidth <= 390")).toBool());
+
+    // The operator chooses the shoot-out over the rules' half-time.
+    click("next");
+    js(QStringLiteral("document.getElementById('nextTo').value = 'penalties'"));
+    click("nextGo");
+    QVERIFY(waitFor(tab, hidden("shootout"), false));
+    QCOMPARE(js(text("phase")).toString(), QStringLiteral("Penalties"));
+    QCOMPARE(js(hidden("addedBox")), QJsonValue(true));
+    const auto kick = [&](const char *team, bool scored) {
+        js(QStringLiteral("document.querySelector('.kicker[data-team=%1] [data-scored=%2]')"
+                          ".click()")
+                .arg(QLatin1String(team), QLatin1String(scored ? "true" : "false")));
+    };
+    const auto marks = [](const char *team) {
+        return QStringLiteral(
+            "Array.from(document.querySelectorAll('.kicker[data-team=%1] .marks span'))"
+            ".map((mark) => mark.className).join(' ')")
+            .arg(QLatin1String(team));
+    };
+    const auto disabled = [](const char *team) {
+        return QStringLiteral("document.querySelector('.kicker[data-team=%1] button').disabled")
+            .arg(QLatin1String(team));
+    };
+    kick("home", true);
+    QVERIFY(waitFor(tab, marks("home"), QStringLiteral("scored due due due due")));
+    QCOMPARE(js(disabled("home")), QJsonValue(true));
+    QCOMPARE(js(disabled("visitor")), QJsonValue(false));
+    kick("visitor", false);
+    QVERIFY(waitFor(tab, marks("visitor"), QStringLiteral("missed due due due due")));
+    QCOMPARE(js(text("shootScore")).toString(), QStringLiteral("1 – 0"));
+    QCOMPARE(js(disabled("home")), QJsonValue(false));
+    QVERIFY(js(QStringLiteral("document.documentElement.scrollWidth <= 390")).toBool());
 }
 
 void TestRemotePage::thePageSpeaksTheBoardsLanguage_data()

@@ -1,9 +1,16 @@
 #include "settings/settingsstore.h"
 
+#include "game/matchsettings.h"
+#include "settings/keycodes.h"
+
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+
+Q_DECLARE_METATYPE(MatchFormat)
+using ShortField = qint16 LiveSettings::*;
+Q_DECLARE_METATYPE(ShortField)
 
 class TestSettingsStore : public QObject
 {
@@ -26,6 +33,12 @@ private Q_SLOTS:
     void onlyItsOwnerMayReadTheStore();
     void thePlacementIsWrittenApart_data();
     void thePlacementIsWrittenApart();
+    void matchFormatComesBackAsSaved_data();
+    void matchFormatComesBackAsSaved();
+    void hostileMatchValuesFallBackToTheirDefault_data();
+    void hostileMatchValuesFallBackToTheirDefault();
+    void aFormatThatCannotBePlayedIsTheDefault_data();
+    void aFormatThatCannotBePlayedIsTheDefault();
 
 private:
     QSettings *openStore();
@@ -61,6 +74,18 @@ void TestSettingsStore::emptyStoreGivesTheDefaults()
     QCOMPARE(s.URL, QString());
     QCOMPARE(s.PassCode, QString());
     QCOMPARE(s.ServiceAddress, QStringLiteral("http://localhost:8080/web/"));
+    // The match's keys are free letters, and the match is timed as the board always did.
+    QCOMPARE(s.NextPhaseKey, qint16('p'));
+    QCOMPARE(s.AddedTimeKey, qint16('a'));
+    const KeyBindings keys
+        = {s.StartStopClockKey, s.ResetClockKey, s.BuzzerKey, s.NextPhaseKey, s.AddedTimeKey};
+    for (const qint16 key : keys) {
+        QVERIFY(!IsReservedKey(key));
+        QCOMPARE(std::count(keys.begin(), keys.end(), key), 1);
+        QVERIFY(!QChar(key).isDigit());
+    }
+    QCOMPARE(MatchFormatOf(s), MatchFormat());
+    QCOMPARE(MatchFormat().clock, ClockDirection::Down);
     // Reading never creates anything in the store.
     QVERIFY(store.allKeys().isEmpty());
     QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("empty.conf"))));
@@ -301,6 +326,118 @@ void TestSettingsStore::thePlacementIsWrittenApart()
     LoadSettings(read, *store);
     QCOMPARE(read.BoardScreen, QStringLiteral("HDMI-1"));
     QTEST(read.BoardFullScreen, "read");
+}
+
+void TestSettingsStore::matchFormatComesBackAsSaved_data()
+{
+    QTest::addColumn<MatchFormat>("format");
+    for (const MatchPreset &preset : MatchPresets) {
+        QTest::newRow(preset.name.data()) << preset.format;
+    }
+    QTest::newRow("longest") << MatchFormat{ClockDirection::Up, 60, 30, 30, true};
+    QTest::newRow("shortest") << MatchFormat{ClockDirection::Down, 1, 0, 0, false};
+    QTest::newRow("penalties straight after") << MatchFormat{ClockDirection::Up, 45, 15, 0, true};
+}
+
+void TestSettingsStore::matchFormatComesBackAsSaved()
+{
+    QFETCH(MatchFormat, format);
+    LiveSettings s = DefaultSettings(QStringLiteral("/y/horn.wav"));
+    StoreMatchFormat(s, format);
+    s.NextPhaseKey = 'n';
+    s.AddedTimeKey = '*';
+    QFile::remove(m_dir.filePath(QStringLiteral("Varnelo.conf")));
+    QVERIFY(SaveSettings(s, *openStore()));
+    m_store.reset();
+    LiveSettings loaded;
+    LoadSettings(loaded, *openStore(), QStringLiteral("/y/horn.wav"));
+    QCOMPARE(loaded, s);
+    QCOMPARE(MatchFormatOf(loaded), format);
+}
+
+void TestSettingsStore::hostileMatchValuesFallBackToTheirDefault_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("stored");
+    const auto row = [](const char *key, const char *stored) {
+        QTest::addRow("%s=%s", key, stored)
+            << QStringLiteral("MatchSettings/") + QLatin1String(key) << QString::fromUtf8(stored);
+    };
+    for (const char *stored :
+        {"0", "61", "-45", "45.5", "4 5", "abc", "", "99999999999999999999"}) {
+        row("HalfMinutes", stored);
+    }
+    for (const char *stored : {"31", "-1", "0x0F", "+5"}) {
+        row("BreakMinutes", stored);
+        row("ExtraTimeMinutes", stored);
+    }
+    for (const char *stored : {"2", "-1", "up", "true", "1.0"}) {
+        row("ClockUp", stored);
+        row("Penalties", stored);
+    }
+    for (const char *stored : {"70000", "p", "-32769"}) {
+        QTest::addRow("NextPhaseKey=%s", stored)
+            << QStringLiteral("KeySettings/NextPhaseKey") << QString::fromUtf8(stored);
+        QTest::addRow("AddedTimeKey=%s", stored)
+            << QStringLiteral("KeySettings/AddedTimeKey") << QString::fromUtf8(stored);
+    }
+}
+
+void TestSettingsStore::hostileMatchValuesFallBackToTheirDefault()
+{
+    QFETCH(QString, key);
+    QFETCH(QString, stored);
+    // Every other match setting holds a good value that is not its default.
+    struct Good
+    {
+        const char *path;
+        ShortField field;
+        qint16 value;
+    };
+    const Good good[] = {{"MatchSettings/ClockUp", &LiveSettings::MatchClockUp, 1},
+        {"MatchSettings/HalfMinutes", &LiveSettings::HalfMinutes, 30},
+        {"MatchSettings/BreakMinutes", &LiveSettings::BreakMinutes, 5},
+        {"MatchSettings/ExtraTimeMinutes", &LiveSettings::ExtraTimeMinutes, 10},
+        {"MatchSettings/Penalties", &LiveSettings::Penalties, 1},
+        {"KeySettings/NextPhaseKey", &LiveSettings::NextPhaseKey, 110},
+        {"KeySettings/AddedTimeKey", &LiveSettings::AddedTimeKey, 42}};
+    QSettings *store = openStore();
+    store->clear();
+    const LiveSettings defaults = DefaultSettings(QString());
+    LiveSettings expected = defaults;
+    for (const Good &setting : good) {
+        store->setValue(QLatin1String(setting.path), QString::number(setting.value));
+        expected.*setting.field
+            = key == QLatin1String(setting.path) ? defaults.*setting.field : setting.value;
+    }
+    store->setValue(key, stored);
+    LiveSettings s;
+    LoadSettings(s, *store, QString());
+    QCOMPARE(s, expected);
+    QVERIFY(!MatchFormatRefusal(MatchFormatOf(s)));
+    // The bad value stays in the store untouched.
+    QCOMPARE(store->value(key).toString(), stored);
+}
+
+void TestSettingsStore::aFormatThatCannotBePlayedIsTheDefault_data()
+{
+    QTest::addColumn<ShortField>("field");
+    QTest::addColumn<qint16>("value");
+    QTest::newRow("no half") << &LiveSettings::HalfMinutes << qint16(0);
+    QTest::newRow("half too long") << &LiveSettings::HalfMinutes << qint16(61);
+    QTest::newRow("negative break") << &LiveSettings::BreakMinutes << qint16(-1);
+    QTest::newRow("extra time too long") << &LiveSettings::ExtraTimeMinutes << qint16(31);
+}
+
+void TestSettingsStore::aFormatThatCannotBePlayedIsTheDefault()
+{
+    // Settings filled in by hand rather than loaded: the game is never handed a bad format.
+    QFETCH(ShortField, field);
+    QFETCH(qint16, value);
+    LiveSettings s = DefaultSettings(QString());
+    s.MatchClockUp = 1;
+    s.*field = value;
+    QCOMPARE(MatchFormatOf(s), MatchFormat());
 }
 
 QTEST_GUILESS_MAIN(TestSettingsStore)

@@ -61,7 +61,7 @@ void TestHelp::window()
     ShowHelpWindow(help);
     QVERIFY(help);
     QCOMPARE(help->windowTitle(), QStringLiteral("Varnelo Help"));
-    QCOMPARE(help->size(), QSize(498, 451));
+    QCOMPARE(help->size(), QSize(498, 501));
     QCOMPARE(help->minimumSize(), help->maximumSize());
     QVERIFY(help->isWindow());
     QVERIFY(help->windowFlags() & Qt::WindowMinimizeButtonHint);
@@ -69,7 +69,7 @@ void TestHelp::window()
     QVERIFY(!(help->windowFlags() & Qt::WindowMaximizeButtonHint));
     QCOMPARE(help->palette().color(QPalette::Window), QColor(Qt::white));
     QVERIFY(!help->windowIcon().isNull());
-    QCOMPARE(help->findChildren<QLabel *>().size(), 19);
+    QCOMPARE(help->findChildren<QLabel *>().size(), 21);
     closeAndWait(help);
 }
 
@@ -97,6 +97,14 @@ void TestHelp::labels_data()
     QTest::newRow("9") << "Label14" << false
                        << "To reset the clock back to the last entered time press the Reset Clock "
                           "Key (default is 'r' ).";
+    QTest::newRow("next phase key")
+        << "Label21" << false
+        << "To end a half or a break and start the next phase press the Next Phase key (default "
+           "is 'p' ).";
+    QTest::newRow("added time key")
+        << "Label22" << false
+        << "To announce added time press the Added Time key (default is 'a' ), type the minutes "
+           "and press 'Enter'.";
     QTest::newRow("10") << "Label5" << true << "Changing Scores and Other Numbers";
     QTest::newRow("11") << "Label6" << false
                         << "To change any of the numbers, click on the object you want to set, "
