@@ -39,6 +39,8 @@ void fuzzQuery(std::string_view input)
         length += value.size();
     }
     require(websb::echoOf(result.update.values).size() == length);
+    // A match taken is one the page and the state file can hold.
+    require(!result.update.match || websb::matchProblem(*result.update.match).empty());
 }
 
 void fuzzConfig(std::string_view input)

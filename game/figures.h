@@ -122,14 +122,29 @@ static_assert([] {
     return owners[0] + owners[1] + owners[2] == 0;
 }());
 
-// Each figure's slot is the wire field that carries it, of its kind and range.
+// Corner kicks as a match counted up reaches them; the table's maximum is the board's own.
+inline constexpr int UpCornerKicksMaximum = 99;
+
+// The largest value `figure` takes in any match format.
+constexpr int LargestMaximum(const FigureInfo &figure)
+{
+    const bool cornerKicks = figure.figure == Figure::CKH || figure.figure == Figure::CKV;
+    return cornerKicks && UpCornerKicksMaximum > figure.maximum ? UpCornerKicksMaximum
+                                                                : figure.maximum;
+}
+
+// Each figure's slot is the wire field that carries it, of its kind, and holding every value
+// it takes in any format.
 static_assert([] {
     for (const FigureInfo &figure : Figures) {
         const websbprotocol::Field &field
             = websbprotocol::Fields[static_cast<std::size_t>(figure.webSlot)];
-        const bool matches = figure.isClock
-            ? field.kind == websbprotocol::FieldKind::Clock
-            : field.kind == websbprotocol::FieldKind::Number && field.maximum == figure.maximum;
+        const websbprotocol::FieldKind kind
+            = figure.isClock ? websbprotocol::FieldKind::Clock : websbprotocol::FieldKind::Number;
+        const bool holdsEvery = figure.isClock
+            ? figure.maximum / 60 <= websbprotocol::LongestClockMinutes
+            : field.maximum >= LargestMaximum(figure);
+        const bool matches = field.kind == kind && holdsEvery;
         if (!matches) {
             return false;
         }

@@ -41,10 +41,8 @@ qint32 ScoreboardGame::countUpFlag() const
 
 int ScoreboardGame::maximum(Figure figure) const
 {
-    if (countsUp() && (figure == Figure::CKH || figure == Figure::CKV)) {
-        return 99;
-    }
-    return InfoOf(figure).maximum;
+    // The largest is what the web scoreboard's fields are checked to carry (figures.h).
+    return countsUp() ? LargestMaximum(InfoOf(figure)) : InfoOf(figure).maximum;
 }
 
 FigureInfo ScoreboardGame::infoOf(Figure figure) const

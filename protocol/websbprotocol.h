@@ -9,15 +9,21 @@
 // update query's fields in their order and range, and the texts of the reply. Header-only and
 // free of Qt, so that the board (Qt) and the service (Asio) read the same definitions.
 //
-//   GET <service address><page>?ttl=…&ht=…&…&vsa=…&passcode=…[&final=1]
+//   GET <service address><page>?ttl=…&ht=…&…&vsa=…[&ph=…&at=…&hpk=…&vpk=…]&passcode=…[&final=1]
 //   accepted:  "<interval>|<echo>"   the echo being the thirteen values as received, joined
 //   refused:   a 4xx with one of the texts below, none of which holds a "|"
+//
+// The thirteen values are all a service that knows nothing more ever gets. The match's fields
+// (ph, at, hpk, vpk) go only to a service that said it understands them: it answers an accepted
+// update with the header UnderstandsHeader listing UnderstandsMatch.
 namespace websbprotocol {
 
 enum class FieldKind {
     Text, // any UTF-8 up to MaxValueLength code points
     Number, // "0" to `maximum`, no leading zero, or empty before the board is opened
-    Clock, // "M:SS" or "MM:SS" while a minute or more is left, then "S.T" or "SS.T"; or empty
+    // "M:SS", "MM:SS" or "1MM:SS" (a match counted up past 100 minutes) while a minute or more
+    // is shown, then "S.T" or "SS.T"; or empty
+    Clock,
 };
 
 struct Field
@@ -39,10 +45,10 @@ inline constexpr std::array<Field, FieldCount> Fields = {{
     {"vs", FieldKind::Number, 99}, // visitors' score
     {"per", FieldKind::Number, 4}, // period
     {"hsh", FieldKind::Number, 99}, // home shots
-    {"hck", FieldKind::Number, 9}, // home corner kicks
+    {"hck", FieldKind::Number, 99}, // home corner kicks (up to 9 counting down, 99 counting up)
     {"hsa", FieldKind::Number, 99}, // home saves
     {"vsh", FieldKind::Number, 99},
-    {"vck", FieldKind::Number, 9},
+    {"vck", FieldKind::Number, 99},
     {"vsa", FieldKind::Number, 99},
 }};
 
@@ -52,8 +58,38 @@ inline constexpr std::string_view FinalKey = "final";
 inline constexpr std::string_view FinalValue = "1";
 
 // The clock's extremes that the service accepts.
-inline constexpr std::string_view LongestClock = "99:59";
+inline constexpr std::string_view LongestClock = "199:59";
 inline constexpr std::string_view ShortestClock = "0.0";
+inline constexpr int LongestClockMinutes = 199;
+
+// What a service that knows the match says with every accepted update, as
+//   X-Scoreboard-Understands: match
+// (a comma-separated list, so that more can follow). A board sends the match's fields only while
+// the service's last accepted reply listed "match".
+inline constexpr std::string_view UnderstandsHeader = "X-Scoreboard-Understands";
+inline constexpr std::string_view UnderstandsMatch = "match";
+
+// The match's fields, sent together or not at all, after the thirteen values:
+//   ph   the phase, one of PhaseNames
+//   at   the added time announced for the half being played, "0" to MaxAddedMinutes
+//   hpk  the home team's shoot-out kicks in order, "1" scored and "0" missed ("11010"); empty
+//        before the shoot-out; at most MaxKicks, and never more than one kick apart from vpk
+//   vpk  the visitors' kicks, the same way
+// A service that understands them refuses an update whose match fields are incomplete or out
+// of shape, like one with a malformed figure; the echo stays the thirteen values.
+inline constexpr std::string_view PhaseKey = "ph";
+inline constexpr std::string_view AddedKey = "at";
+inline constexpr std::string_view HomeKicksKey = "hpk";
+inline constexpr std::string_view VisitorKicksKey = "vpk";
+inline constexpr std::array<std::string_view, 4> MatchKeys
+    = {PhaseKey, AddedKey, HomeKicksKey, VisitorKicksKey};
+inline constexpr std::array<std::string_view, 9> PhaseNames
+    = {"preMatch", "firstHalf", "halfTime", "secondHalf", "extraTimeFirstHalf", "extraTimeHalfTime",
+        "extraTimeSecondHalf", "penalties", "fullTime"};
+inline constexpr int MaxAddedMinutes = 30;
+inline constexpr std::size_t MaxKicks = 99;
+inline constexpr char KickScored = '1';
+inline constexpr char KickMissed = '0';
 
 // Raw query bytes; the longest query of a real board is a few hundred.
 inline constexpr std::size_t MaxQueryLength = 8000;

@@ -40,7 +40,7 @@ bool isNumber(std::string_view value, int maximum)
     return number <= maximum;
 }
 
-// "10:00", "9:59" while a minute or more is left, then "59.9" down to "0.0".
+// "112:30", "10:00", "9:59" while a minute or more is shown, then "59.9" down to "0.0".
 bool isClock(std::string_view value)
 {
     const auto digits = [&](std::size_t from, std::size_t count) {
@@ -49,7 +49,9 @@ bool isClock(std::string_view value)
                 value.begin() + static_cast<std::ptrdiff_t>(from + count), isDigit);
     };
     const std::size_t separator = value.find_first_of(":.");
-    if (separator != 1 && separator != 2) {
+    // Minutes from 100 to 199 for a match counted up; tenths only below a minute.
+    const bool hundreds = separator == 3 && value[separator] == ':' && value[0] == '1';
+    if (separator != 1 && separator != 2 && !hundreds) {
         return false;
     }
     if (!digits(0, separator)) {
@@ -183,6 +185,11 @@ QueryResult parseBoardQuery(std::string_view query)
     std::array<bool, BoardFieldCount> seen{};
     bool seenPasscode = false;
     bool seenFinal = false;
+    MatchFieldsSeen match;
+    const std::array<std::pair<std::string_view, std::optional<std::string> *>, 4> matchFields
+        = {{{websbprotocol::PhaseKey, &match.phase}, {websbprotocol::AddedKey, &match.added},
+            {websbprotocol::HomeKicksKey, &match.homeKicks},
+            {websbprotocol::VisitorKicksKey, &match.visitorKicks}}};
 
     std::size_t start = 0;
     while (start <= query.size()) {
@@ -205,7 +212,14 @@ QueryResult parseBoardQuery(std::string_view query)
 
         std::string *target = nullptr;
         std::string_view name = *key;
-        if (const auto index = fieldIndex(name)) {
+        const auto matchField = std::find_if(matchFields.begin(), matchFields.end(),
+            [&](const auto &field) { return field.first == name; });
+        if (matchField != matchFields.end()) {
+            if (matchField->second->has_value()) {
+                return refusal(400, std::string(name) + " appears twice");
+            }
+            target = &matchField->second->emplace();
+        } else if (const auto index = fieldIndex(name)) {
             if (seen[*index]) {
                 return refusal(400, std::string(name) + " appears twice");
             }
@@ -265,6 +279,11 @@ QueryResult parseBoardQuery(std::string_view query)
                         + std::to_string(field.maximum) + ", or empty");
         }
     }
+    MatchReading reading = readMatchFields(match);
+    if (!reading.ok()) {
+        return refusal(400, std::move(reading.error));
+    }
+    result.update.match = std::move(reading.match);
     return result;
 }
 

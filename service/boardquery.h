@@ -1,5 +1,6 @@
 #pragma once
 
+#include "matchextras.h"
 #include "protocol/websbprotocol.h"
 
 #include <array>
@@ -9,8 +10,9 @@
 #include <string_view>
 
 // The board's update request as it arrives in the query: thirteen figures in a fixed order, the
-// passcode and the final flag, as protocol/websbprotocol.h names them. Decoding is strict so that
-// the echo is exactly what the board sent.
+// passcode, the final flag and, from a board that knows this service understands them, the
+// match's fields, as protocol/websbprotocol.h names them. Decoding is strict so that the echo is
+// exactly what the board sent.
 namespace websb {
 
 using FieldKind = websbprotocol::FieldKind;
@@ -30,6 +32,8 @@ struct BoardUpdate
     BoardValues values; // decoded UTF-8
     std::string passcode;
     bool final = false;
+    // None from a board that sent no match (a board that does not know this service).
+    std::optional<MatchExtras> match;
 };
 
 struct QueryResult
@@ -54,8 +58,8 @@ std::optional<std::size_t> utf8Length(std::string_view text);
 bool isValidValue(const BoardField &field, std::string_view value);
 
 // Parses the raw query (without "?"), form-encoded. Keys other than the board's are ignored; a
-// repeated key, a missing one, a malformed escape, text that is not UTF-8 or a value out of shape
-// is refused.
+// repeated key, a missing one, a malformed escape, text that is not UTF-8, a value out of shape
+// or match fields that are incomplete or out of shape are refused.
 QueryResult parseBoardQuery(std::string_view query);
 
 // The thirteen values concatenated, as the board checks them.

@@ -35,6 +35,9 @@ std::string pageJson(std::string_view page, const PageState &state)
     object.insert(QStringLiteral("updatedMs"), state.updatedMs);
     object.insert(QStringLiteral("final"), state.final);
     object.insert(QStringLiteral("values"), values);
+    if (state.match) {
+        insertMatch(object, *state.match);
+    }
     return QJsonDocument(object).toJson(QJsonDocument::Compact).toStdString();
 }
 
@@ -75,6 +78,9 @@ bool pageStateFromJson(
             error = QStringLiteral("values.%1 is out of shape").arg(keyOf(BoardFields[i]));
             return false;
         }
+    }
+    if (!matchFromJson(object, read.match, error)) {
+        return false;
     }
     state = std::move(read);
     return true;

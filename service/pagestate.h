@@ -6,6 +6,7 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -18,11 +19,13 @@ struct PageState
     BoardValues values;
     bool final = false;
     qint64 updatedMs = 0; // milliseconds since the epoch; 0 before the first update
+    std::optional<MatchExtras> match; // as the last update carried it
 
     bool operator==(const PageState &) const = default;
 };
 
-// {"page":…,"updated":"<ISO 8601 UTC>"|null,"updatedMs":…,"final":…,"values":{"ttl":…,…}}
+// {"page":…,"updated":"<ISO 8601 UTC>"|null,"updatedMs":…,"final":…,"values":{"ttl":…,…}}, and
+// when the update carried a match: "phase":…,"addedTime":…,"shootout":{"home":[…],"visitor":[…]}
 std::string pageJson(std::string_view page, const PageState &state);
 
 // Reads what pageJson wrote for the same page; false with `error` set for anything else.

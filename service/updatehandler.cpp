@@ -54,6 +54,7 @@ Reply UpdateHandler::accept(std::string_view page, const BoardUpdate &update)
     PageState state;
     state.values = values;
     state.final = update.final;
+    state.match = update.match;
     state.updatedMs = m_clock();
     m_store.update(page, state);
     return {200, websbprotocol::acceptedReply(m_interval, echoOf(values))};

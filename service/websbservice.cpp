@@ -261,8 +261,14 @@ HttpResponse WebScoreboardService::updateReply(
     if (!reply.accepted()) {
         m_refusals->note(page, client, reply.body);
     }
+    const bool accepted = reply.accepted();
     HttpResponse response = textResponse(reply.status, std::move(reply.body));
     response.headers.emplace_back("Cache-Control", "no-store");
+    if (accepted) {
+        // Tells the board that it may send the match beside its figures.
+        response.headers.emplace_back(std::string(websbprotocol::UnderstandsHeader),
+            std::string(websbprotocol::UnderstandsMatch));
+    }
     return retryAfter > 0 ? withRetryAfter(std::move(response), retryAfter) : response;
 }
 

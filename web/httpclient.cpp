@@ -78,6 +78,7 @@ void QtHttpClient::finished(QNetworkReply *reply, const Callback &done)
     Result result;
     const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
     result.status = status.toInt();
+    result.headers = reply->rawHeaderPairs();
     result.oversized = reply->property(OversizedProperty).toBool();
     if (result.oversized) {
         // It answered, but with something no scoreboard reply is.

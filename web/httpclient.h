@@ -1,11 +1,14 @@
 #pragma once
 
+#include <QByteArray>
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <QUrl>
 
 #include <functional>
 #include <memory>
+#include <utility>
 
 // One HTTP GET that never blocks: the result arrives later, on the user-interface thread.
 class HttpClient : public QObject
@@ -23,6 +26,19 @@ public:
         QString error;
         // The response was larger than the client reads: it arrived, but its body is dropped.
         bool oversized = false;
+        // The response's headers, names as sent.
+        QList<std::pair<QByteArray, QByteArray>> headers;
+
+        // The value of the header called `name` (in any case); empty when there is none.
+        QByteArray header(QByteArrayView name) const
+        {
+            for (const auto &[key, value] : headers) {
+                if (name.compare(key, Qt::CaseInsensitive) == 0) {
+                    return value;
+                }
+            }
+            return {};
+        }
     };
     using Callback = std::function<void(const Result &)>;
 

@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QPointer>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <memory>
@@ -21,6 +22,11 @@ bool isBlank(QChar c)
 {
     return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\n')
         || c == QLatin1Char('\r');
+}
+
+QString latin1(std::string_view text)
+{
+    return QString::fromLatin1(text.data(), qsizetype(text.size()));
 }
 
 bool isDigit(QChar c)
@@ -60,6 +66,11 @@ private:
     bool m_released = false;
 };
 
+// What the match's fields carry fits what a service that understands them takes.
+static_assert(LongestAddedMinutes <= websbprotocol::MaxAddedMinutes);
+static_assert(PhaseCount == int(websbprotocol::PhaseNames.size()));
+static_assert(LongestMatchClockMinutes <= websbprotocol::LongestClockMinutes);
+
 } // namespace
 
 QStringList WebSBFieldValues(const LiveSettings &settings, const WebState &web)
@@ -73,8 +84,33 @@ QStringList WebSBFieldValues(const LiveSettings &settings, const WebState &web)
     return values;
 }
 
+QList<WebSBField> WebSBMatchFields(const MatchState &match)
+{
+    const auto kicks = [&match](Team team) {
+        QString text;
+        for (bool scored : match.shootout.kicks(team)) {
+            text += QLatin1Char(scored ? websbprotocol::KickScored : websbprotocol::KickMissed);
+        }
+        return text;
+    };
+    return {{latin1(websbprotocol::PhaseKey), latin1(PhaseName(match.phase))},
+        {latin1(websbprotocol::AddedKey), QString::number(match.addedMinutes)},
+        {latin1(websbprotocol::HomeKicksKey), kicks(Team::Home)},
+        {latin1(websbprotocol::VisitorKicksKey), kicks(Team::Visitor)}};
+}
+
+bool WebSBUnderstandsMatch(const QByteArray &understands)
+{
+    const QByteArrayView match(
+        websbprotocol::UnderstandsMatch.data(), qsizetype(websbprotocol::UnderstandsMatch.size()));
+    const QList<QByteArray> items = understands.split(',');
+    return std::any_of(items.begin(), items.end(), [&match](const QByteArray &item) {
+        return match.compare(item.trimmed(), Qt::CaseInsensitive) == 0;
+    });
+}
+
 QUrl BuildWebSBUrl(const QString &serviceAddress, const QString &page, const QStringList &values,
-    const QString &passcode, bool final)
+    const QString &passcode, bool final, const QList<WebSBField> &extra)
 {
     // The page name follows the base address's own "/" even when it was typed without one.
     QString base = serviceAddress;
@@ -84,22 +120,22 @@ QUrl BuildWebSBUrl(const QString &serviceAddress, const QString &page, const QSt
     QUrl url(base + QString::fromLatin1(QUrl::toPercentEncoding(page)), QUrl::StrictMode);
     // Built by hand from fully encoded parts: QUrlQuery would drop the "=" of an empty value.
     QString query;
-    const auto add = [&query](std::string_view name, const QString &value) {
+    const auto add = [&query](const QString &name, const QString &value) {
         if (!query.isEmpty()) {
             query += QLatin1Char('&');
         }
-        query += QLatin1String(name.data(), qsizetype(name.size())) + QLatin1Char('=')
-            + QString::fromLatin1(QUrl::toPercentEncoding(value));
+        query += name + QLatin1Char('=') + QString::fromLatin1(QUrl::toPercentEncoding(value));
     };
     const auto &fields = websbprotocol::Fields;
     for (qsizetype i = 0; i < values.size() && i < qsizetype(fields.size()); ++i) {
-        add(fields[std::size_t(i)].key, values.at(i));
+        add(latin1(fields[std::size_t(i)].key), values.at(i));
     }
-    add(websbprotocol::PasscodeKey, passcode);
+    for (const auto &[key, value] : extra) {
+        add(QString::fromLatin1(QUrl::toPercentEncoding(key)), value);
+    }
+    add(latin1(websbprotocol::PasscodeKey), passcode);
     if (final) {
-        add(websbprotocol::FinalKey,
-            QString::fromLatin1(
-                websbprotocol::FinalValue.data(), qsizetype(websbprotocol::FinalValue.size())));
+        add(latin1(websbprotocol::FinalKey), latin1(websbprotocol::FinalValue));
     }
     url.setQuery(query, QUrl::StrictMode);
     return url;
@@ -185,7 +221,11 @@ void SendWebSBUpdate(WebSBContext context, const QString &page, const QString &p
     }
     const QStringList values = WebSBFieldValues(context.settings, context.web);
     const QString echo = values.join(QString());
-    const QUrl url = BuildWebSBUrl(context.settings.ServiceAddress, page, values, passcode, final);
+    const QList<WebSBField> match = context.web.WebSBServiceKnowsMatch && context.web.game
+        ? WebSBMatchFields(context.web.game->match())
+        : QList<WebSBField>();
+    const QUrl url
+        = BuildWebSBUrl(context.settings.ServiceAddress, page, values, passcode, final, match);
     const quint32 session = context.web.WebSBSession;
     // In flight until its callback runs, or until the client drops it unanswered.
     const auto inFlight = std::make_shared<InFlightMark>(context.web);
@@ -224,6 +264,9 @@ void SendWebSBUpdate(WebSBContext context, const QString &page, const QString &p
                     context.web.WebSBInterval = *reply.interval;
                 }
                 context.web.WebSBFailCount = 0;
+                context.web.WebSBServiceKnowsMatch = WebSBUnderstandsMatch(
+                    result.header(QByteArrayView(websbprotocol::UnderstandsHeader.data(),
+                        qsizetype(websbprotocol::UnderstandsHeader.size()))));
             } else {
                 ++context.web.WebSBFailCount;
             }

@@ -1,16 +1,20 @@
 #pragma once
 
+#include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
 
 #include <functional>
 #include <optional>
+#include <utility>
 
 class HttpClient;
 class QObject;
 class WebPrompts;
 struct LiveSettings;
+struct MatchState;
 struct WebState;
 
 // The update request to the web scoreboard service: one GET carrying the title, the team names
@@ -20,10 +24,21 @@ struct WebState;
 // board's figures (the game's WebSBValues, slots 3 to 12).
 QStringList WebSBFieldValues(const LiveSettings &settings, const WebState &web);
 
-// The request for an update. Every value travels percent-encoded, so that any text reaches the
-// service exactly as typed and cannot add a field of its own.
+// A field beyond the thirteen values: its key and its text.
+using WebSBField = std::pair<QString, QString>;
+
+// The match's fields for a service that understands them (see websbprotocol::MatchKeys): the
+// phase's name, the added minutes announced, and each team's shoot-out kicks as "1" and "0".
+QList<WebSBField> WebSBMatchFields(const MatchState &match);
+
+// Whether the value of a service's websbprotocol::UnderstandsHeader lists the match.
+bool WebSBUnderstandsMatch(const QByteArray &understands);
+
+// The request for an update: the thirteen values, then `extra`, the passcode and the final flag.
+// Every value travels percent-encoded, so that any text reaches the service exactly as typed and
+// cannot add a field of its own.
 QUrl BuildWebSBUrl(const QString &serviceAddress, const QString &page, const QStringList &values,
-    const QString &passcode, bool final);
+    const QString &passcode, bool final, const QList<WebSBField> &extra = {});
 
 // What a reply says: whether it is accepted (an echo of exactly the values sent, and something
 // was sent), and the interval the service asks for when its head is not empty.
@@ -57,6 +72,9 @@ struct WebSBContext
 // reported (see WebSBContext::periodic) and not counted. Never blocks: `done` runs when the reply
 // is in. A reply that comes back after publishing was switched (WebState::WebSBSession) changes
 // nothing and shows nothing; `done` gets 0.
+// The match's fields go along only while the service's last accepted reply said it understands
+// them (WebState::WebSBServiceKnowsMatch); a service that never says so gets the thirteen values
+// alone, exactly as before the match had fields.
 void SendWebSBUpdate(WebSBContext context, const QString &page, const QString &passcode,
     HttpClient &client, bool final, std::function<void(int)> done);
 

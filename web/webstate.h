@@ -29,6 +29,9 @@ struct WebState
     // The service could not be reached by the last update and has not answered since: the
     // operator has been told of this outage.
     bool WebSBOutage = false;
+    // The service's last accepted reply said it understands the match's fields: updates carry
+    // them. Forgotten when publishing is switched, since the service may be another by then.
+    bool WebSBServiceKnowsMatch = false;
     // What runs once no update is in flight any more (see WhenNoUpdateInFlight).
     std::vector<std::function<void()>> WebSBWhenIdle;
 
@@ -37,6 +40,7 @@ struct WebState
     void switchPublishing(qint16 failCount)
     {
         WebSBFailCount = failCount;
+        WebSBServiceKnowsMatch = false;
         endSession();
     }
     // Ends the session without changing the state: whatever is still in flight is dropped.

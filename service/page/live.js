@@ -78,17 +78,22 @@
     cell.querySelector(".point").classList.toggle("on", point);
   }
 
-  // A number, right-aligned in a fixed count of digits; blank when empty.
+  // A number, right-aligned in a fixed count of digits; blank when empty. A figure that takes
+  // more digits in a match counted up (ten corner kicks and more) grows for as long as it needs.
   function drawNumber(figure, text) {
-    const count = Number(figure.dataset.digits);
+    const count = Math.max(Number(figure.dataset.digits), text.length);
     while (figure.children.length < count) {
       figure.appendChild(digitCell());
+    }
+    while (figure.children.length > count) {
+      figure.lastChild.remove();
     }
     const padded = text.slice(-count).padStart(count, " ");
     [...figure.children].forEach((cell, i) => light(cell, padded[i], false));
   }
 
-  // The clock as the board shows it: "10:00" and "9:59" with a colon, "59.9" with a point.
+  // The clock as the board shows it: "10:00", "9:59" and "112:30" with a colon, "59.9" with a
+  // point.
   function drawClock(figure, text) {
     const cells = [];
     for (const character of text || "  :  ") {
@@ -115,6 +120,45 @@
     });
   }
 
+  // The phase in words; nothing before the kick-off, as on a board that never left it.
+  const PHASE_WORDS = {
+    preMatch: "", firstHalf: "1ST HALF", halfTime: "HALF-TIME", secondHalf: "2ND HALF",
+    extraTimeFirstHalf: "EXTRA TIME", extraTimeHalfTime: "EXTRA TIME BREAK",
+    extraTimeSecondHalf: "EXTRA TIME", penalties: "PENALTIES", fullTime: "FULL TIME",
+  };
+  // Kicks shown in each team's row at least: the five of the shoot-out, the rest still to come.
+  const SHOOTOUT_ROUNDS = 5;
+
+  // The match, from a board that publishes it: the phase, "+N" beside the clock and the
+  // shoot-out's kicks and score. A state without it hides all of them.
+  function showMatch(state) {
+    const phase = document.querySelector(".phase");
+    const words = PHASE_WORDS[state.phase] || "";
+    phase.textContent = words;
+    phase.hidden = words === "";
+    const added = document.querySelector(".added");
+    added.textContent = state.addedTime > 0 ? `+${state.addedTime}` : "";
+    added.hidden = !(state.addedTime > 0);
+
+    const shootout = state.shootout || { home: [], visitor: [] };
+    const taken = Math.max(shootout.home.length, shootout.visitor.length);
+    const showKicks = state.phase === "penalties" || taken > 0;
+    const slots = Math.max(SHOOTOUT_ROUNDS, taken);
+    for (const row of document.querySelectorAll(".shootout")) {
+      const kicks = shootout[row.dataset.team] || [];
+      row.hidden = !showKicks;
+      const marks = [];
+      for (let i = 0; i < slots; ++i) {
+        const mark = document.createElement("span");
+        mark.className = "kick " + (i >= kicks.length ? "due" : kicks[i] ? "scored" : "missed");
+        marks.push(mark);
+      }
+      row.querySelector(".kicks").replaceChildren(...(showKicks ? marks : []));
+      row.querySelector(".tally").textContent =
+        showKicks ? `(${kicks.filter(scored => scored).length})` : "";
+    }
+  }
+
   function show(state) {
     for (const element of document.querySelectorAll("[data-field]")) {
       const value = state.values[element.dataset.field] ?? "";
@@ -127,6 +171,7 @@
       }
     }
     document.querySelector(".final").hidden = !state.final;
+    showMatch(state);
     if (state.values.ttl) {
       document.title = state.values.ttl;
     }

@@ -53,6 +53,8 @@ ServiceFixture::Answer ServiceFixture::get(const QUrl &target)
     answer.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     answer.body = reply->readAll();
     answer.contentType = reply->header(QNetworkRequest::ContentTypeHeader).toString();
+    answer.understands = reply->rawHeader(
+        QByteArray::fromStdString(std::string(websbprotocol::UnderstandsHeader)));
     return answer;
 }
 

@@ -26,6 +26,9 @@ protected:
         int status = 0;
         QByteArray body;
         QString contentType;
+        // What the service says it understands beyond the thirteen values (see
+        // websbprotocol::UnderstandsHeader); empty when it says nothing.
+        QByteArray understands;
     };
 
     // Before and after each test function.

@@ -23,9 +23,13 @@ private Q_SLOTS:
     void numbersAndClocks_data();
     void numbersAndClocks();
     void lengthLimits();
+    void matchFields_data();
+    void matchFields();
 };
 
 namespace {
+
+constexpr std::size_t MaxKicksPerTeam = websbprotocol::MaxKicks;
 
 std::string queryWith(std::string_view key, std::string_view rawValue)
 {
@@ -211,14 +215,23 @@ void TestBoardQuery::numbersAndClocks_data()
     row("period 4", "per", "4", true);
     row("period 5", "per", "5", false);
     row("corners 9", "hck", "9", true);
-    row("corners 10", "vck", "10", false);
+    row("corners 10, counting up", "vck", "10", true);
+    row("corners 99", "hck", "99", true);
+    row("corners 100", "vck", "100", false);
     row("saves 99", "vsa", "99", true);
     row("clock 10:00", "gt", "10:00", true);
     row("clock 9:59", "gt", "9:59", true);
     row("clock 59.9", "gt", "59.9", true);
     row("clock 0.0", "gt", "0.0", true);
     row("clock 9:60", "gt", "9:60", false);
-    row("clock 100:00", "gt", "100:00", false);
+    row("clock 100:00", "gt", "100:00", true);
+    row("clock 112:30", "gt", "112:30", true);
+    row("clock 199:59", "gt", "199:59", true);
+    row("clock 200:00", "gt", "200:00", false);
+    row("clock 099:59", "gt", "099:59", false);
+    row("clock 112:60", "gt", "112:60", false);
+    row("clock 1000:00", "gt", "1000:00", false);
+    row("clock 112.3", "gt", "112.3", false);
     row("clock 5.30", "gt", "5.30", false);
     row("clock 5", "gt", "5", false);
     row("clock :30", "gt", ":30", false);
@@ -260,6 +273,72 @@ void TestBoardQuery::lengthLimits()
 
     std::string padding(MaxQueryLength, 'a');
     QCOMPARE(parseBoardQuery(queryWith("", "") + "&pad=" + padding).status, 414);
+}
+
+void TestBoardQuery::matchFields_data()
+{
+    QTest::addColumn<QString>("match"); // appended to a sound update as it is
+    QTest::addColumn<QString>("refusedFor"); // the field the refusal names first; empty: taken
+    const auto row = [](const char *name, const char *match, const char *refusedFor) {
+        QTest::newRow(name) << QString::fromLatin1(match) << QString::fromLatin1(refusedFor);
+    };
+
+    row("none: a board that does not know the service", "", "");
+    row("half-time with 3 added", "&ph=halfTime&at=3&hpk=&vpk=", "");
+    row("in any order", "&vpk=&at=0&hpk=&ph=preMatch", "");
+    row("every phase's name: fullTime", "&ph=fullTime&at=0&hpk=&vpk=", "");
+    row("sudden death, visitor to kick", "&ph=penalties&at=0&hpk=110111&vpk=10110", "");
+    row("longest added time", "&ph=secondHalf&at=30&hpk=&vpk=", "");
+    row("unknown phase", "&ph=overtime&at=0&hpk=&vpk=", "ph");
+    row("phase in other case", "&ph=HalfTime&at=0&hpk=&vpk=", "ph");
+    row("empty phase", "&ph=&at=0&hpk=&vpk=", "ph");
+    row("added time 31", "&ph=firstHalf&at=31&hpk=&vpk=", "at");
+    row("added time empty", "&ph=firstHalf&at=&hpk=&vpk=", "at");
+    row("added time negative", "&ph=firstHalf&at=-1&hpk=&vpk=", "at");
+    row("added time with a leading zero", "&ph=firstHalf&at=03&hpk=&vpk=", "at");
+    row("kick not 0 or 1", "&ph=penalties&at=0&hpk=1x0&vpk=10", "hpk");
+    row("kicks as words", "&ph=penalties&at=0&hpk=&vpk=true", "vpk");
+    row("two kicks apart", "&ph=penalties&at=0&hpk=111&vpk=1", "hpk");
+    row("phase without the rest", "&ph=halfTime", "missing at, hpk, vpk");
+    row("kicks without the phase", "&hpk=1&vpk=0", "missing ph, at");
+    row("phase twice", "&ph=halfTime&at=0&hpk=&vpk=&ph=fullTime", "ph");
+    row("kicks twice", "&ph=penalties&at=0&hpk=1&vpk=1&vpk=1", "vpk");
+    const auto kicks = [](qsizetype count) {
+        const QString each = QString(count, QLatin1Char('1'));
+        return QStringLiteral("&ph=penalties&at=0&hpk=%1&vpk=%1").arg(each);
+    };
+    QTest::newRow("99 kicks each") << kicks(qsizetype(MaxKicksPerTeam)) << QString();
+    QTest::newRow("100 kicks each")
+        << kicks(qsizetype(MaxKicksPerTeam) + 1) << QStringLiteral("hpk");
+}
+
+void TestBoardQuery::matchFields()
+{
+    QFETCH(QString, match);
+    QFETCH(QString, refusedFor);
+    const std::string update
+        = websbtest::rawBoardQuery(websbtest::sampleValues(), QStringLiteral("p"));
+    const QueryResult result = parseBoardQuery(update + match.toStdString());
+    if (!refusedFor.isEmpty()) {
+        QCOMPARE(result.status, 400);
+        QVERIFY2(result.error.find(refusedFor.toStdString()) == 0, result.error.c_str());
+        QVERIFY(result.error.find('|') == std::string::npos);
+        return;
+    }
+    QVERIFY2(result.ok(), result.error.c_str());
+    // The figures and their echo are the same with or without the match.
+    QCOMPARE(echoOf(result.update.values), websbtest::echoOf(websbtest::sampleValues()));
+    QCOMPARE(result.update.match.has_value(), !match.isEmpty());
+    if (!match.isEmpty()) {
+        const QUrlQuery sent(match.mid(1));
+        const MatchExtras &read = *result.update.match;
+        QCOMPARE(QString::fromStdString(read.phase), sent.queryItemValue(QStringLiteral("ph")));
+        QCOMPARE(read.addedMinutes, sent.queryItemValue(QStringLiteral("at")).toInt());
+        QCOMPARE(
+            QString::fromStdString(read.homeKicks), sent.queryItemValue(QStringLiteral("hpk")));
+        QCOMPARE(
+            QString::fromStdString(read.visitorKicks), sent.queryItemValue(QStringLiteral("vpk")));
+    }
 }
 
 QTEST_APPLESS_MAIN(TestBoardQuery)

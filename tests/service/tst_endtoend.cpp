@@ -17,6 +17,7 @@ private Q_SLOTS:
     void cleanup();
     void theServiceHoldsWhatTheBoardShows();
     void aWrongPasscodeIsRefusedAndCounted();
+    void theMatchFollowsOnceTheServiceSaysItUnderstandsIt();
 
 private:
     void publish();
@@ -94,6 +95,39 @@ void TestEndToEnd::aWrongPasscodeIsRefusedAndCounted()
     QCOMPARE(web.WebSBFailCount, qint16(1));
     QVERIFY(ui.messages.isEmpty());
     QCOMPARE(m_service->store().state("league-night").updatedMs, qint64(0));
+}
+
+void TestEndToEnd::theMatchFollowsOnceTheServiceSaysItUnderstandsIt()
+{
+    // The first update is the one any service gets: no match.
+    publish();
+    QCOMPARE(web.WebSBFailCount, qint16(0));
+    QCOMPARE(m_service->store().state("league-night").match, std::nullopt);
+    QVERIFY(web.WebSBServiceKnowsMatch);
+    // Its accepted reply said the service understands the match: the next one carries it (two
+    // ticks on, at the service's interval).
+    webTick();
+    publish();
+    QCOMPARE(web.WebSBFailCount, qint16(0));
+    QCOMPARE(m_service->store().state("league-night").match,
+        std::optional<websb::MatchExtras>(websb::MatchExtras{"preMatch", 0, "", ""}));
+
+    // A cup match counted up, into its shoot-out, with ten and more corner kicks.
+    ScoreboardGame &game = board->scoreboardGame();
+    QVERIFY(game.setMatchFormat({ClockDirection::Up, 45, 15, 15, true}));
+    for (const Phase phase : {Phase::ExtraTimeSecondHalf, Phase::Penalties}) {
+        QVERIFY(game.nextPhase(phase));
+    }
+    QVERIFY(game.setFigure(Figure::CKV, 10));
+    QVERIFY(game.penaltyKick(Team::Visitor, true));
+    webTick();
+    publish();
+    QCOMPARE(web.WebSBFailCount, qint16(0));
+    const websb::PageState state = m_service->store().state("league-night");
+    QCOMPARE(state.match,
+        std::optional<websb::MatchExtras>(websb::MatchExtras{"penalties", 0, "", "1"}));
+    QCOMPARE(QString::fromStdString(state.values[11]), QStringLiteral("10"));
+    QCOMPARE(QString::fromStdString(state.values[4]), game.clockFace().text);
 }
 
 QTEST_MAIN(TestEndToEnd)

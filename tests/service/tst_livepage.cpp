@@ -26,6 +26,8 @@ private Q_SLOTS:
     void cleanupTestCase();
     void figuresFollowTheBoardWithoutReload();
     void overlayIsTransparent();
+    void theMatchShowsOnlyWhenTheBoardSendsIt_data();
+    void theMatchShowsOnlyWhenTheBoardSendsIt();
 
 private:
     struct Seen
@@ -36,7 +38,8 @@ private:
         QString background; // of the document, then of its body
     };
 
-    void publish(const websbtest::Values &values, bool final);
+    // `match` is appended to the board's query as it is ("&ph=…").
+    void publish(const websbtest::Values &values, bool final, const std::string &match = {});
     Seen read(const QString &session);
     // Reads the page until it shows `values` (and `final`), for at most `timeoutMs`.
     bool waitFor(const QString &session, const websbtest::Values &values, bool final, int timeoutMs,
@@ -45,6 +48,8 @@ private:
     QTemporaryDir m_dir;
     std::unique_ptr<WebScoreboardService> m_service;
     std::unique_ptr<ChromiumSession> m_browser;
+    // One page that follows every row of the match's test, as a viewer's would.
+    QString m_matchTab;
 };
 
 namespace {
@@ -72,6 +77,34 @@ const QString ReadPage = QStringLiteral(R"((() => {
     marker: String(window.testMarker || ''),
     background: [document.documentElement, document.body]
         .map(e => getComputedStyle(e).backgroundColor).join(' / '),
+  });
+})())");
+
+// The match as shown: the phase's words and "+N" when visible, and each team's shoot-out row as
+// its marks ("1" scored, "0" missed, "-" still to come) and its score; whether any of them
+// overlaps the title, a team's name or score, or another of them; and the colour of a scored
+// kick.
+const QString ReadMatch = QStringLiteral(R"((() => {
+  const shown = e => getComputedStyle(e).display !== 'none';
+  const text = e => shown(e) ? e.textContent : '';
+  const rows = {};
+  for (const row of document.querySelectorAll('.shootout')) {
+    const mark = k => k.classList.contains('scored') ? '1' : k.classList.contains('missed') ? '0' : '-';
+    rows[row.dataset.team] = shown(row)
+        ? [...row.querySelectorAll('.kick')].map(mark).join('') + ' ' + row.querySelector('.tally').textContent
+        : '';
+  }
+  const boxes = [...document.querySelectorAll('.title, .name, .score, .clock, .phase, .added, .shootout, .row, .final')]
+      .filter(shown).map(e => e.getBoundingClientRect()).filter(r => r.width > 0 && r.height > 0);
+  const meet = (a, b) => a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+  let overlap = false;
+  boxes.forEach((a, i) => boxes.slice(i + 1).forEach(b => { overlap = overlap || meet(a, b); }));
+  const scored = document.querySelector('.kick.scored');
+  return JSON.stringify({
+    phase: text(document.querySelector('.phase')),
+    added: text(document.querySelector('.added')),
+    home: rows.home, visitor: rows.visitor, overlap,
+    scoredColour: scored ? getComputedStyle(scored).backgroundColor : '',
   });
 })())");
 
@@ -139,11 +172,12 @@ void TestLivePage::cleanupTestCase()
     m_service.reset();
 }
 
-void TestLivePage::publish(const websbtest::Values &values, bool final)
+void TestLivePage::publish(const websbtest::Values &values, bool final, const std::string &match)
 {
     httplib::Client client("127.0.0.1", m_service->port());
     client.set_url_encode(false); // the query is encoded already, as the board encodes it
-    const std::string target = "/web/main?" + websbtest::rawBoardQuery(values, Passcode, final);
+    const std::string target
+        = "/web/main?" + websbtest::rawBoardQuery(values, Passcode, final) + match;
     const auto answer = client.Get(target.c_str());
     QVERIFY(answer);
     QCOMPARE(answer->status, 200);
@@ -235,6 +269,107 @@ void TestLivePage::overlayIsTransparent()
     Seen seen;
     QVERIFY(waitFor(session, values, false, 15000, seen));
     QCOMPARE(seen.background, QStringLiteral("rgba(0, 0, 0, 0) / rgba(0, 0, 0, 0)"));
+}
+
+void TestLivePage::theMatchShowsOnlyWhenTheBoardSendsIt_data()
+{
+    QTest::addColumn<QString>("match"); // appended to the update
+    QTest::addColumn<QString>("clock");
+    QTest::addColumn<QString>("phase");
+    QTest::addColumn<QString>("added");
+    QTest::addColumn<QString>("home");
+    QTest::addColumn<QString>("visitor");
+    QTest::newRow("half-time, 3 minutes were announced") << "&ph=halfTime&at=3&hpk=&vpk="
+                                                         << "45:00"
+                                                         << "HALF-TIME"
+                                                         << "+3"
+                                                         << ""
+                                                         << "";
+    QTest::newRow("extra time past 100 minutes") << "&ph=extraTimeSecondHalf&at=1&hpk=&vpk="
+                                                 << "112:30"
+                                                 << "EXTRA TIME"
+                                                 << "+1"
+                                                 << ""
+                                                 << "";
+    QTest::newRow("shoot-out before its first kick") << "&ph=penalties&at=0&hpk=&vpk="
+                                                     << "120:00"
+                                                     << "PENALTIES"
+                                                     << ""
+                                                     << "----- (0)"
+                                                     << "----- (0)";
+    QTest::newRow("shoot-out, visitor to kick") << "&ph=penalties&at=0&hpk=101&vpk=11"
+                                                << "120:00"
+                                                << "PENALTIES"
+                                                << ""
+                                                << "101-- (2)"
+                                                << "11--- (2)";
+    QTest::newRow("decided in sudden death") << "&ph=fullTime&at=0&hpk=1101110&vpk=1011111"
+                                             << "120:00"
+                                             << "FULL TIME"
+                                             << ""
+                                             << "1101110 (5)"
+                                             << "1011111 (6)";
+    QTest::newRow("before the kick-off") << "&ph=preMatch&at=0&hpk=&vpk="
+                                         << "0:00"
+                                         << ""
+                                         << ""
+                                         << ""
+                                         << "";
+    QTest::newRow("a board that sends no match") << ""
+                                                 << "10:00"
+                                                 << ""
+                                                 << ""
+                                                 << ""
+                                                 << "";
+}
+
+void TestLivePage::theMatchShowsOnlyWhenTheBoardSendsIt()
+{
+    QFETCH(QString, match);
+    QFETCH(QString, clock);
+    QFETCH(QString, phase);
+    QFETCH(QString, added);
+    QFETCH(QString, home);
+    QFETCH(QString, visitor);
+    if (m_matchTab.isEmpty()) {
+        m_matchTab
+            = m_browser->openTab(QStringLiteral("http://127.0.0.1:%1/main").arg(m_service->port()));
+        QVERIFY(!m_matchTab.isEmpty());
+    }
+    websbtest::Values values = websbtest::sampleValues();
+    values[4] = clock;
+    values[8] = QStringLiteral("12"); // ten and more corner kicks, counting up
+    publish(values, false, match.toStdString());
+    Seen seen;
+    QVERIFY(waitFor(m_matchTab, values, false, 15000, seen));
+    QJsonObject shown;
+    QElapsedTimer timer;
+    timer.start();
+    // The same figures as the row before may show before this row's event is in.
+    const auto showsRow = [&] {
+        return shown.value(QStringLiteral("phase")).toString() == phase
+            && shown.value(QStringLiteral("added")).toString() == added
+            && shown.value(QStringLiteral("home")).toString() == home
+            && shown.value(QStringLiteral("visitor")).toString() == visitor;
+    };
+    for (;;) {
+        shown = QJsonDocument::fromJson(
+            m_browser->evaluate(m_matchTab, ReadMatch).toString().toUtf8())
+                    .object();
+        if (showsRow() || timer.elapsed() > 5000) {
+            break;
+        }
+        QThread::msleep(20);
+    }
+    QCOMPARE(shown.value(QStringLiteral("phase")).toString(), phase);
+    QCOMPARE(shown.value(QStringLiteral("added")).toString(), added);
+    QCOMPARE(shown.value(QStringLiteral("home")).toString(), home);
+    QCOMPARE(shown.value(QStringLiteral("visitor")).toString(), visitor);
+    QVERIFY2(!shown.value(QStringLiteral("overlap")).toBool(), "the match covers the board");
+    if (!home.isEmpty() && home.contains(QLatin1Char('1'))) {
+        QCOMPARE(shown.value(QStringLiteral("scoredColour")).toString(),
+            QStringLiteral("rgb(255, 255, 0)"));
+    }
 }
 
 QTEST_APPLESS_MAIN(TestLivePage)

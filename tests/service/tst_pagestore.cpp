@@ -24,6 +24,8 @@ private Q_SLOTS:
     void jsonCarriesEveryFigureAndTheTime();
     void jsonReadsBackOnlyWhatItWrote_data();
     void jsonReadsBackOnlyWhatItWrote();
+    void theMatchInTheJson_data();
+    void theMatchInTheJson();
     void waitingForAChange();
     void shutdownReleasesWaiters();
     void stateSurvivesARestart();
@@ -43,6 +45,13 @@ PageState sampleState(qint64 updatedMs = 1'700'000'000'123, bool final = false)
     }
     state.final = final;
     state.updatedMs = updatedMs;
+    return state;
+}
+
+PageState shootoutState()
+{
+    PageState state = sampleState();
+    state.match = MatchExtras{"penalties", 0, "1101", "110"};
     return state;
 }
 
@@ -102,6 +111,56 @@ void TestPageStore::jsonReadsBackOnlyWhatItWrote()
     QCOMPARE(pageStateFromJson(json, "main", state, error), readable);
     if (readable) {
         QCOMPARE(state, sampleState());
+    } else {
+        QVERIFY(!error.isEmpty());
+        QCOMPARE(state, PageState());
+    }
+}
+
+void TestPageStore::theMatchInTheJson_data()
+{
+    QTest::addColumn<QByteArray>("json");
+    QTest::addColumn<bool>("readable");
+
+    const QByteArray good = QByteArray::fromStdString(pageJson("main", shootoutState()));
+    QTest::newRow("as written") << good << true;
+    QTest::newRow("unknown phase")
+        << QByteArray(good).replace("\"penalties\"", "\"shootout\"") << false;
+    QTest::newRow("phase not text") << QByteArray(good).replace("\"penalties\"", "7") << false;
+    QTest::newRow("a kick not a flag")
+        << QByteArray(good).replace("[true,true,false,true]", "[true,1,false,true]") << false;
+    QTest::newRow("teams two kicks apart") << QByteArray(good).replace("[true,true,false,true]",
+        "[true,true,false,true,true]") << false;
+    QTest::newRow("added time a fraction")
+        << QByteArray(good).replace("\"addedTime\":0", "\"addedTime\":2.5") << false;
+    QTest::newRow("added time beyond 30")
+        << QByteArray(good).replace("\"addedTime\":0", "\"addedTime\":31") << false;
+    QTest::newRow("shoot-out missing")
+        << QByteArray(good).replace("\"shootout\"", "\"shootOut\"") << false;
+}
+
+void TestPageStore::theMatchInTheJson()
+{
+    QFETCH(QByteArray, json);
+    QFETCH(bool, readable);
+    // What the page's scripts read, as written.
+    const QJsonObject written = parse(pageJson("main", shootoutState()));
+    QCOMPARE(written.value(QStringLiteral("phase")).toString(), QStringLiteral("penalties"));
+    QCOMPARE(written.value(QStringLiteral("addedTime")).toInt(-1), 0);
+    QCOMPARE(QJsonDocument(written.value(QStringLiteral("shootout")).toObject())
+                 .toJson(QJsonDocument::Compact),
+        QByteArray(R"({"home":[true,true,false,true],"visitor":[true,true,false]})"));
+    // A page without a match has none of it.
+    const QJsonObject plain = parse(pageJson("main", sampleState()));
+    QVERIFY(!plain.contains(QStringLiteral("phase")));
+    QVERIFY(!plain.contains(QStringLiteral("shootout")));
+
+    PageState state;
+    QString error;
+    QVERIFY(json.contains("\"addedTime\""));
+    QCOMPARE(pageStateFromJson(json, "main", state, error), readable);
+    if (readable) {
+        QCOMPARE(state, shootoutState());
     } else {
         QVERIFY(!error.isEmpty());
         QCOMPARE(state, PageState());

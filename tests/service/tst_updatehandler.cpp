@@ -22,6 +22,7 @@ private Q_SLOTS:
     void refusals_data();
     void refusals();
     void everyValueEmptyIsRefused();
+    void theMatchIsStoredBesideTheFigures();
 
 private:
     std::string query(const websbtest::Values &values, bool final = false) const
@@ -133,6 +134,11 @@ void TestUpdateHandler::refusals_data()
     QTest::newRow("over-long value")
         << main << QByteArray(good).replace("Cup%20Final", QByteArray(300, 'x')) << 400;
     QTest::newRow("over-long query") << main << good + "&x=" + QByteArray(9000, 'x') << 414;
+    QTest::newRow("unknown phase") << main << good + "&ph=interval&at=0&hpk=&vpk=" << 400;
+    QTest::newRow("malformed kicks") << main << good + "&ph=penalties&at=0&hpk=1o&vpk=1" << 400;
+    QTest::newRow("match fields apart") << main << good + "&ph=halfTime&at=3" << 400;
+    QTest::newRow("clock past 199:59")
+        << main << QByteArray(good).replace("gt=10", "gt=200") << 400;
 }
 
 void TestUpdateHandler::refusals()
@@ -154,6 +160,33 @@ void TestUpdateHandler::everyValueEmptyIsRefused()
     QCOMPARE(reply.status, 400);
     QVERIFY(reply.body.find('|') == std::string::npos);
     QCOMPARE(m_store->state("main"), PageState());
+}
+
+void TestUpdateHandler::theMatchIsStoredBesideTheFigures()
+{
+    // A match counted up: past 100 minutes, ten corner kicks, half-time with 3 minutes announced.
+    websbtest::Values values = websbtest::sampleValues();
+    values[4] = QStringLiteral("112:30");
+    values[8] = QStringLiteral("12");
+    const std::string withMatch = query(values) + "&ph=halfTime&at=3&hpk=&vpk=";
+    const Reply reply = m_handler->handle("main", withMatch);
+    QCOMPARE(reply.status, 200);
+    // The echo is the thirteen values, as for any board.
+    QCOMPARE(reply.body, "2|" + websbtest::echoOf(values));
+    const PageState state = m_store->state("main");
+    QCOMPARE(state.values[4], std::string("112:30"));
+    QCOMPARE(state.values[8], std::string("12"));
+    QCOMPARE(state.match, std::optional<MatchExtras>(MatchExtras{"halfTime", 3, "", ""}));
+
+    QCOMPARE(
+        m_handler->handle("main", query(values) + "&ph=penalties&at=0&hpk=10&vpk=1").status, 200);
+    QCOMPARE(m_store->state("main").match,
+        std::optional<MatchExtras>(MatchExtras{"penalties", 0, "10", "1"}));
+    // An update without it (the board switched to another service and back, or an older board)
+    // shows none.
+    QCOMPARE(m_handler->handle("main", query(values)).status, 200);
+    QCOMPARE(m_store->state("main").match, std::nullopt);
+    QCOMPARE(m_changed.size(), 3);
 }
 
 QTEST_APPLESS_MAIN(TestUpdateHandler)

@@ -24,6 +24,7 @@ private Q_SLOTS:
     void testRequestOfAnUnopenedBoard();
     void finalUpdateShows();
     void refusalsCarryNoBar();
+    void onlyAcceptedUpdatesSayTheMatchIsUnderstood();
     void malformedRequestsGetA4xx_data();
     void malformedRequestsGetA4xx();
     void boardsPublishingAtOnce();
@@ -101,6 +102,29 @@ void TestWebsbService::refusalsCarryNoBar()
     QCOMPARE(unknown.status, 403);
     QVERIFY(!unknown.body.isEmpty() && !unknown.body.contains('|'));
     QVERIFY(api(QStringLiteral("main")).value(QStringLiteral("updated")).isNull());
+}
+
+void TestWebsbService::onlyAcceptedUpdatesSayTheMatchIsUnderstood()
+{
+    const websbtest::Values values = websbtest::sampleValues();
+    QCOMPARE(publish(QStringLiteral("main"), values, QStringLiteral("s3cret")).understands,
+        QByteArray("match"));
+    // A refusal tells a guesser nothing of it.
+    const Answer wrong = publish(QStringLiteral("main"), values, QStringLiteral("two"));
+    QCOMPARE(wrong.status, 403);
+    QVERIFY(wrong.understands.isEmpty());
+
+    // Nor does a refused match (the board's own match reaches the service in tst_endtoend).
+    QUrl target = url(QStringLiteral("/web/main"));
+    QUrlQuery query = websbtest::boardQuery(values, QStringLiteral("s3cret"));
+    query.addQueryItem(QStringLiteral("ph"), QStringLiteral("extraTime"));
+    query.addQueryItem(QStringLiteral("at"), QStringLiteral("2"));
+    query.addQueryItem(QStringLiteral("hpk"), QString());
+    query.addQueryItem(QStringLiteral("vpk"), QString());
+    target.setQuery(query);
+    const Answer unknownPhase = get(target);
+    QCOMPARE(unknownPhase.status, 400);
+    QVERIFY(unknownPhase.understands.isEmpty());
 }
 
 void TestWebsbService::malformedRequestsGetA4xx_data()

@@ -1,3 +1,4 @@
+#include "game/matchstate.h"
 #include "protocol/websbprotocol.h"
 #include "service/boardquery.h"
 #include "web/modwebsb.h"
@@ -19,6 +20,8 @@ private Q_SLOTS:
     void beyondTheRangesIsRefused();
     void queryIsByteIdentical();
     void repliesReadAsTheBoardReadsThem();
+    void theMatchIsTakenAsSent_data();
+    void theMatchIsTakenAsSent();
 };
 
 namespace {
@@ -126,7 +129,7 @@ void TestWireFormat::beyondTheRangesIsRefused_data()
             QTest::addRow("%s negative", name.constData()) << i << QStringLiteral("-1");
             break;
         case FieldKind::Clock:
-            QTest::addRow("%s too long", name.constData()) << i << QStringLiteral("100:00");
+            QTest::addRow("%s too long", name.constData()) << i << QStringLiteral("200:00");
             QTest::addRow("%s no tenths", name.constData()) << i << QStringLiteral("59.");
             break;
         }
@@ -178,6 +181,58 @@ void TestWireFormat::repliesReadAsTheBoardReadsThem()
     }
     // An echo of other values is not this update's.
     QVERIFY(!ParseWebSBReply(QString::fromStdString(accepted) + QLatin1Char('x'), echo).accepted);
+}
+
+void TestWireFormat::theMatchIsTakenAsSent_data()
+{
+    QTest::addColumn<int>("phase");
+    QTest::addColumn<int>("added");
+    QTest::addColumn<QString>("home"); // kicks in turn, home first: "1" scored, "0" missed
+    QTest::addColumn<QString>("visitor");
+    for (int phase = 0; phase < PhaseCount; ++phase) {
+        const std::string_view name = PhaseName(Phase(phase));
+        QTest::addRow("%.*s", int(name.size()), name.data())
+            << phase << 0 << QString() << QString();
+    }
+    QTest::newRow("longest added time")
+        << int(Phase::SecondHalf) << LongestAddedMinutes << QString() << QString();
+    QTest::newRow("shoot-out, visitor to kick")
+        << int(Phase::Penalties) << 0 << QStringLiteral("101") << QStringLiteral("11");
+    QTest::newRow("decided in sudden death")
+        << int(Phase::FullTime) << 0 << QStringLiteral("1101110") << QStringLiteral("1011111");
+}
+
+void TestWireFormat::theMatchIsTakenAsSent()
+{
+    QFETCH(int, phase);
+    QFETCH(int, added);
+    QFETCH(QString, home);
+    QFETCH(QString, visitor);
+    MatchState match;
+    match.phase = Phase(phase);
+    match.addedMinutes = added;
+    for (qsizetype i = 0; i < std::max(home.size(), visitor.size()); ++i) {
+        if (i < home.size()) {
+            QVERIFY(match.shootout.kick(Team::Home, home.at(i) == QLatin1Char('1')));
+        }
+        if (i < visitor.size()) {
+            QVERIFY(match.shootout.kick(Team::Visitor, visitor.at(i) == QLatin1Char('1')));
+        }
+    }
+    const QUrl url = BuildWebSBUrl(Service, QStringLiteral("main"), baseline(),
+        QStringLiteral("pass"), false, WebSBMatchFields(match));
+    const websb::QueryResult parsed
+        = websb::parseBoardQuery(url.query(QUrl::FullyEncoded).toStdString());
+    QVERIFY2(parsed.ok(), parsed.error.c_str());
+    QVERIFY(parsed.update.match.has_value());
+    const websb::MatchExtras &read = *parsed.update.match;
+    QCOMPARE(read.phase, std::string(PhaseName(Phase(phase))));
+    QCOMPARE(read.addedMinutes, added);
+    QCOMPARE(QString::fromStdString(read.homeKicks), home);
+    QCOMPARE(QString::fromStdString(read.visitorKicks), visitor);
+    // The echo the board expects is still its thirteen values.
+    QCOMPARE(
+        QString::fromStdString(websb::echoOf(parsed.update.values)), baseline().join(QString()));
 }
 
 QTEST_APPLESS_MAIN(TestWireFormat)

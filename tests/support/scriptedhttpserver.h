@@ -14,7 +14,7 @@
 
 // A tiny HTTP server on 127.0.0.1 for tests: it records every request target and answers as
 // the test scripts it (a body, a status, a delay, never, a dropped connection, or a body
-// trickled one byte every `delayMs`).
+// trickled one byte every `delayMs`), with any headers it is given.
 class ScriptedHttpServer : public QObject
 {
 public:
@@ -47,6 +47,8 @@ public:
 
     // The request targets received, e.g. "/web/page?ttl=Home&...".
     QList<QString> targets;
+    // Header lines sent with every answer from now on, each ending in CRLF.
+    QByteArray headers;
 
     // A field of the last request, decoded.
     QString field(const QString &name, qsizetype request = -1) const
@@ -97,7 +99,7 @@ private:
             trickle(socket, response);
             return;
         }
-        const auto send = [socket, response] {
+        const auto send = [socket, response, headers = headers] {
             if (response.kind == Response::Kind::Drop) {
                 socket->abort();
                 return;
@@ -105,8 +107,8 @@ private:
             socket->write("HTTP/1.1 " + QByteArray::number(response.status)
                 + " Scripted\r\n"
                   "Content-Type: text/plain; charset=utf-8\r\nContent-Length: "
-                + QByteArray::number(response.body.size()) + "\r\nConnection: close\r\n\r\n"
-                + response.body);
+                + QByteArray::number(response.body.size()) + "\r\nConnection: close\r\n" + headers
+                + "\r\n" + response.body);
             socket->disconnectFromHost();
         };
         if (response.delayMs > 0) {

@@ -1,3 +1,4 @@
+#include "protocol/websbprotocol.h"
 #include "settings/settingsstore.h"
 #include "tests/support/gamefixture.h"
 #include "tests/support/recordingprompts.h"
@@ -12,6 +13,15 @@
 
 namespace {
 const QString DefaultEcho = QStringLiteral("HomeHomeGuest010:0000000000");
+// The default game's update, byte for byte as the board has always sent it.
+const QString DefaultTarget
+    = QStringLiteral("/web/page?ttl=Home&ht=Home&vt=Guest&hs=0&gt=10%3A00&vs=0&per=0&hsh=0"
+                     "&hck=0&hsa=0&vsh=0&vck=0&vsa=0&passcode=secret");
+// The same with the match, for a service that understands it.
+const QString DefaultTargetWithMatch
+    = QStringLiteral("/web/page?ttl=Home&ht=Home&vt=Guest&hs=0&gt=10%3A00&vs=0&per=0&hsh=0"
+                     "&hck=0&hsa=0&vsh=0&vck=0&vsa=0&ph=preMatch&at=0&hpk=&vpk=&passcode=secret");
+const QByteArray Understands = "X-Scoreboard-Understands: match\r\n";
 } // namespace
 
 class TestModWebSB : public QObject
@@ -36,9 +46,16 @@ private Q_SLOTS:
     void aReplyAfterASwitchChangesNothing_data();
     void aReplyAfterASwitchChangesNothing();
     void leadingInterval();
+    void theMatchGoesOnlyToAServiceThatUnderstandsIt_data();
+    void theMatchGoesOnlyToAServiceThatUnderstandsIt();
+    void whatTheServiceUnderstandsIsLearntAnew();
+    void aMatchInPlayReachesOnlyAServiceThatUnderstandsIt_data();
+    void aMatchInPlayReachesOnlyAServiceThatUnderstandsIt();
 
 private:
     int send(const QString &page = QStringLiteral("page"), bool final = false);
+    // Plays a cup match counted up to `stage` (see the data of the test that uses it).
+    void playTo(int stage);
 
     LiveSettings m_settings;
     GameFixture m_game;
@@ -314,6 +331,168 @@ void TestModWebSB::leadingInterval()
     QCOMPARE(LeadingInterval(QStringLiteral("\t 4")), qint16(4));
     QCOMPARE(LeadingInterval(QStringLiteral("1e3")), qint16(1000));
     QCOMPARE(LeadingInterval(QStringLiteral("2e")), qint16(2));
+}
+
+void TestModWebSB::theMatchGoesOnlyToAServiceThatUnderstandsIt_data()
+{
+    QTest::addColumn<int>("status"); // of the reply to the first update
+    QTest::addColumn<QByteArray>("headers"); // sent with it
+    QTest::addColumn<bool>("match"); // whether the next update carries the match
+    QTest::newRow("no header: any other service") << 200 << QByteArray() << false;
+    QTest::newRow("something else understood")
+        << 200 << QByteArray("X-Scoreboard-Understands: colours\r\n") << false;
+    QTest::newRow("a longer word")
+        << 200 << QByteArray("X-Scoreboard-Understands: matches\r\n") << false;
+    QTest::newRow("another header") << 200 << QByteArray("X-Understands: match\r\n") << false;
+    QTest::newRow("on a refusal") << 403 << Understands << false;
+    QTest::newRow("match") << 200 << Understands << true;
+    QTest::newRow("in a list, in any case")
+        << 200 << QByteArray("x-scoreboard-understands: colours , Match\r\n") << true;
+}
+
+void TestModWebSB::theMatchGoesOnlyToAServiceThatUnderstandsIt()
+{
+    QFETCH(int, status);
+    QFETCH(QByteArray, headers);
+    QFETCH(bool, match);
+    m_server->headers = headers;
+    m_server->setScript([status](const QString &) {
+        return ScriptedHttpServer::Response{ScriptedHttpServer::Response::Kind::Answer, status,
+            status == 200 ? "5|" + DefaultEcho.toUtf8() : QByteArray("wrong passcode"), 0};
+    });
+    QCOMPARE(send(), status == 200 ? 1 : 0);
+    m_server->answer("5|" + DefaultEcho.toUtf8());
+    QCOMPARE(send(), 1);
+    QCOMPARE(m_server->targets.size(), 2);
+    // The first update never carries it; a service that did not say it understands the match
+    // gets exactly what it always got.
+    QCOMPARE(m_server->targets.at(0), DefaultTarget);
+    QCOMPARE(m_server->targets.at(1), match ? DefaultTargetWithMatch : DefaultTarget);
+}
+
+void TestModWebSB::whatTheServiceUnderstandsIsLearntAnew()
+{
+    m_server->answer("5|" + DefaultEcho.toUtf8());
+    m_server->headers = Understands;
+    QCOMPARE(send(), 1);
+    QCOMPARE(send(), 1);
+    QCOMPARE(m_server->targets.last(), DefaultTargetWithMatch);
+    // Another service behind the same address now (an older one, or a proxy's): its accepted
+    // reply without the header stops the match at once.
+    m_server->headers.clear();
+    QCOMPARE(send(), 1);
+    QCOMPARE(send(), 1);
+    QCOMPARE(m_server->targets.last(), DefaultTarget);
+    m_server->headers = Understands;
+    QCOMPARE(send(), 1);
+    QCOMPARE(send(), 1);
+    QCOMPARE(m_server->targets.last(), DefaultTargetWithMatch);
+    // Switching publishing may mean another service: it has to say so again.
+    m_web.switchPublishing(0);
+    QCOMPARE(send(), 1);
+    QCOMPARE(m_server->targets.last(), DefaultTarget);
+    QCOMPARE(send(), 1);
+    QCOMPARE(m_server->targets.last(), DefaultTargetWithMatch);
+}
+
+void TestModWebSB::playTo(int stage)
+{
+    constexpr qint64 Minute = 60'000;
+    ScoreboardGame &game = *m_game.model;
+    const auto play = [this, &game](qint64 milliseconds) {
+        m_game.time.advance(milliseconds);
+        game.tick();
+    };
+    QVERIFY(game.setMatchFormat({ClockDirection::Up, 45, 15, 15, true}));
+    if (stage >= 1) {
+        game.startStopClock();
+        play(44 * Minute);
+        QVERIFY(game.announceAddedTime(3));
+        play(2 * Minute);
+    }
+    if (stage >= 2) {
+        QVERIFY(game.nextPhase());
+    }
+    if (stage >= 3) {
+        QVERIFY(game.nextPhase()); // the second half
+        game.startStopClock();
+        play(45 * Minute);
+        QVERIFY(game.nextPhase()); // level: extra time
+        game.startStopClock();
+        play(15 * Minute);
+        QVERIFY(game.nextPhase()); // its break
+        QVERIFY(game.nextPhase());
+        game.startStopClock();
+        play(7 * Minute + 30'000);
+        QVERIFY(game.setFigure(Figure::CKH, 12));
+    }
+    if (stage >= 4) {
+        QVERIFY(game.nextPhase());
+        QVERIFY(game.penaltyKick(Team::Home, true));
+        QVERIFY(game.penaltyKick(Team::Visitor, false));
+        QVERIFY(game.penaltyKick(Team::Home, false));
+    }
+}
+
+void TestModWebSB::aMatchInPlayReachesOnlyAServiceThatUnderstandsIt_data()
+{
+    QTest::addColumn<int>("stage");
+    QTest::addColumn<QString>("figures"); // the update's thirteen values, as any service gets them
+    QTest::addColumn<QString>("match"); // what a service that understands the match gets more
+    QTest::newRow("before the kick-off")
+        << 0
+        << "ttl=Home&ht=Home&vt=Guest&hs=0&gt=0%3A00&vs=0&per=0&hsh=0&hck=0&hsa=0&vsh=0&vck=0&vsa=0"
+        << "&ph=preMatch&at=0&hpk=&vpk=";
+    QTest::newRow("first half, 3 minutes added") << 1
+                                                 << "ttl=Home&ht=Home&vt=Guest&hs=0&gt=45%3A00&vs="
+                                                    "0&per=1&hsh=0&hck=0&hsa=0&vsh=0&vck=0&vsa=0"
+                                                 << "&ph=firstHalf&at=3&hpk=&vpk=";
+    QTest::newRow("half-time") << 2
+                               << "ttl=Home&ht=Home&vt=Guest&hs=0&gt=15%3A00&vs=0&per=1&hsh=0&hck="
+                                  "0&hsa=0&vsh=0&vck=0&vsa=0"
+                               << "&ph=halfTime&at=0&hpk=&vpk=";
+    QTest::newRow("extra time at 112:30, 12 corner kicks")
+        << 3
+        << "ttl=Home&ht=Home&vt=Guest&hs=0&gt=112%3A30&vs=0&per=4&hsh=0&hck=12&hsa=0&vsh=0&vck=0&"
+           "vsa=0"
+        << "&ph=extraTimeSecondHalf&at=0&hpk=&vpk=";
+    QTest::newRow("penalties") << 4
+                               << "ttl=Home&ht=Home&vt=Guest&hs=0&gt=112%3A30&vs=0&per=4&hsh=0&hck="
+                                  "12&hsa=0&vsh=0&vck=0&vsa=0"
+                               << "&ph=penalties&at=0&hpk=10&vpk=0";
+}
+
+void TestModWebSB::aMatchInPlayReachesOnlyAServiceThatUnderstandsIt()
+{
+    QFETCH(int, stage);
+    QFETCH(QString, figures);
+    QFETCH(QString, match);
+    playTo(stage);
+    const QString prefix = QStringLiteral("/web/page?");
+    const QString passcode = QStringLiteral("&passcode=secret");
+    m_server->setScript([](const QString &target) {
+        // The echo of the thirteen values, whatever else came.
+        const QUrlQuery query(QUrl(target).query(QUrl::FullyEncoded));
+        QString echo;
+        for (const websbprotocol::Field &field : websbprotocol::Fields) {
+            echo += query.queryItemValue(
+                QString::fromLatin1(field.key.data(), qsizetype(field.key.size())),
+                QUrl::FullyDecoded);
+        }
+        return ScriptedHttpServer::Response{
+            ScriptedHttpServer::Response::Kind::Answer, 200, "5|" + echo.toUtf8(), 0};
+    });
+    // A service that never says it understands the match gets the figures alone, every time.
+    QCOMPARE(send(), 1);
+    QCOMPARE(send(), 1);
+    QCOMPARE(m_server->targets.at(0), prefix + figures + passcode);
+    QCOMPARE(m_server->targets.at(1), prefix + figures + passcode);
+    // Ours: from its first accepted reply on.
+    m_server->headers = Understands;
+    QCOMPARE(send(), 1);
+    QCOMPARE(m_server->targets.at(2), prefix + figures + passcode);
+    QCOMPARE(send(), 1);
+    QCOMPARE(m_server->targets.at(3), prefix + figures + match + passcode);
 }
 
 QTEST_GUILESS_MAIN(TestModWebSB)
