@@ -62,21 +62,24 @@ KeysTab::KeysTab(ChooseKey &shared, UiServices &ui, QWidget *parent)
         {QT_TR_NOOP("Buzzer Key:"), 3600, "cmdBuzzerK", "lblBuzzerK", &KeysTab::m_lblBuzzerK,
             QT_TR_NOOP("sound the buzzer")},
     };
-    for (const KeyFrame &frame : frames) {
-        auto *box = PlaceTwips<CaptionFrame>(this, frame.left, 480, 1455, 975, tr(frame.title));
-        auto *change = PlaceTwips<QPushButton>(box, 120, 240, 1215, 375, tr("Change"));
+    // Names a frame's button and key for a screen reader and lets the button choose the key.
+    const auto wire = [this](const KeyFrame &frame, QPushButton *change, KeyLabel *label) {
         change->setObjectName(QLatin1String(frame.buttonName));
         // Ten buttons say "Change"; a screen reader says which.
         const QString what = FrameSubject(tr(frame.title));
         //: What a screen reader says for a key's Change button, %1 naming the key.
         change->setAccessibleName(tr("Change %1").arg(what));
-        KeyLabel *label = PlaceTwips<KeyLabel>(box, 120, 600, 1215, 255);
         label->setObjectName(QLatin1String(frame.labelName));
         label->setAccessibleName(what);
         this->*frame.label = label;
         const QString action = tr(frame.action);
         connect(change, &QPushButton::clicked, this,
             [this, label, action] { chooseKey(label, action); });
+    };
+    for (const KeyFrame &frame : frames) {
+        auto *box = PlaceTwips<CaptionFrame>(this, frame.left, 480, 1455, 975, tr(frame.title));
+        auto *change = PlaceTwips<QPushButton>(box, 120, 240, 1215, 375, tr("Change"));
+        wire(frame, change, PlaceTwips<KeyLabel>(box, 120, 600, 1215, 255));
     }
     // The match's keys in a lower row, each key beside its button, so that the page keeps room
     // for the buzzer sound below them.
@@ -90,16 +93,7 @@ KeysTab::KeysTab(ChooseKey &shared, UiServices &ui, QWidget *parent)
         auto *box = PlaceTwips<CaptionFrame>(
             this, frame.left, MatchKeysTop, MatchKeysWidth, CompactHeight, tr(frame.title));
         auto *change = PlaceTwips<QPushButton>(box, 120, CompactControlTop, 735, 375, tr("Change"));
-        change->setObjectName(QLatin1String(frame.buttonName));
-        const QString what = FrameSubject(tr(frame.title));
-        change->setAccessibleName(tr("Change %1").arg(what));
-        KeyLabel *label = PlaceTwips<KeyLabel>(box, 915, CompactControlTop + 60, 675, 255);
-        label->setObjectName(QLatin1String(frame.labelName));
-        label->setAccessibleName(what);
-        this->*frame.label = label;
-        const QString action = tr(frame.action);
-        connect(change, &QPushButton::clicked, this,
-            [this, label, action] { chooseKey(label, action); });
+        wire(frame, change, PlaceTwips<KeyLabel>(box, 915, CompactControlTop + 60, 675, 255));
     }
 
     auto *sound = PlaceTwips<CaptionFrame>(
