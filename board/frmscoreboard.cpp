@@ -306,7 +306,7 @@ bool frmScoreboard::takeAddedTimeKey(short keyAscii)
 {
     // While the added time is typed, its digits, Enter, Esc and space are its own; any other key
     // closes it and goes on as ever.
-    return m_scoreboardGame.addedTimeEntryOpen() && m_scoreboardGame.typeAddedTimeKey(keyAscii);
+    return m_scoreboardGame.entryOpen() && m_scoreboardGame.typeEntryKey(keyAscii);
 }
 
 void frmScoreboard::onGroupKey(Figure figure, short keyAscii)

@@ -286,7 +286,7 @@ void ScoreboardGame::resume(const JournalRecord &record)
 {
     // The match first: it decides how many digits a figure has and how the clock counts.
     m_match = record.Match;
-    m_addedEntry.reset();
+    m_entry.reset();
     for (auto it = record.Figures.constBegin(); it != record.Figures.constEnd(); ++it) {
         const std::optional<Figure> figure = FigureOfLedArray(it.key());
         if (!figure || InfoOf(*figure).isClock

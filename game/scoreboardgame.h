@@ -102,13 +102,45 @@ public:
     // decided shoot-out ends the match at once.
     bool penaltyKick(Team team, bool scored);
 
-    // Typing the added time: its key opens the entry (only in a playing half), digits collect,
-    // Enter announces, Esc or the space bar cancels. typeAddedTimeKey answers whether it took
-    // the key; any other key closes the entry and is left to the board.
-    bool beginAddedTimeEntry();
-    bool addedTimeEntryOpen() const { return m_addedEntry.has_value(); }
-    QString addedTimeEntry() const { return m_addedEntry.value_or(QString()); }
-    bool typeAddedTimeKey(short keyAscii);
+    // What happened: goals (one for every point a score goes up, taken back for every point it
+    // goes down, whoever changes it) and cards, in match order; the phases played.
+    const QList<MatchEvent> &events() const { return m_match.events; }
+    const QList<PhaseRecord> &phaseLog() const { return m_match.log; }
+    int sendingOffs(Team team) const { return SendingOffs(m_match.events, team); }
+    // A card for shirt `player` of `team`; a yellow to a player already booked is a second
+    // yellow. False when `player` is no shirt number.
+    bool addCard(Team team, bool red, const QString &player);
+    // What an edit changes; the rest stays. A goal moved to the other team or made a card moves
+    // the scores with it.
+    struct EventEdit
+    {
+        std::optional<EventKind> kind;
+        std::optional<Team> team;
+        std::optional<QString> minute;
+        std::optional<QString> player;
+        std::optional<QString> name;
+    };
+    // False, changing nothing, for an unknown id or a value the event cannot take.
+    bool editEvent(int id, const EventEdit &edit);
+    // Removing a goal lowers its team's score.
+    bool removeEvent(int id);
+    // Names given to shirt numbers typed from now on.
+    void setTeamSheets(const TeamSheet &home, const TeamSheet &visitor);
+
+    // What the operator types after a key: the added time (only in a playing half), the scorer
+    // of the latest goal, or the shirt number of a card for one team. Digits collect, Backspace
+    // takes one back, Enter commits, Esc or the space bar cancels; typeEntryKey answers whether
+    // it took the key, and any other key closes the entry and is left to the board.
+    enum class Entry { AddedTime, Scorer, HomeYellow, VisitorYellow, HomeRed, VisitorRed };
+    bool beginEntry(Entry entry);
+    bool beginAddedTimeEntry() { return beginEntry(Entry::AddedTime); }
+    bool entryOpen() const { return m_entry.has_value(); }
+    std::optional<Entry> entry() const
+    {
+        return m_entry ? std::optional(m_entry->kind) : std::nullopt;
+    }
+    QString entryText() const { return m_entry ? m_entry->text : QString(); }
+    bool typeEntryKey(short keyAscii);
 
     // The texts the web scoreboard is sent, made from the game now: slots 3 to 12 hold the
     // figures (see the figure table), the others stay empty.
@@ -177,7 +209,14 @@ private:
     bool m_ticking = false;
     MatchState m_match;
     qint64 m_addedPlayed = 0;
-    std::optional<QString> m_addedEntry;
+    struct OpenEntry
+    {
+        Entry kind;
+        QString text;
+    };
+    std::optional<OpenEntry> m_entry;
+    TeamSheet m_homeSheet;
+    TeamSheet m_visitorSheet;
 };
 
 // The figure shown by the LED array `ledArray` ("sgmScoreH"); nullopt for none.

@@ -8,7 +8,6 @@
 namespace {
 
 constexpr int GameClockSlot = 0;
-constexpr int LongestAddedEntry = 2;
 
 // The period a playing half stands for; 0 for any other phase.
 int PeriodOf(Phase phase)
@@ -65,7 +64,7 @@ void ScoreboardGame::applyMatchSnapshot(const MatchSnapshot &snapshot)
     const MatchFormat format = m_match.format;
     m_match = snapshot.match;
     m_match.format = format;
-    m_addedEntry.reset();
+    m_entry.reset();
     m_game.LastEnteredTime = snapshot.lastEntered;
     setValue(Figure::Period, snapshot.period);
     setMatchClock(snapshot.clock, snapshot.running);
@@ -110,7 +109,7 @@ void ScoreboardGame::enterPhase(Phase phase)
     const Phase previous = m_match.phase;
     m_match.phase = phase;
     m_match.addedMinutes = 0;
-    m_addedEntry.reset();
+    m_entry.reset();
     if (phase == Phase::PreMatch || (phase == Phase::Penalties && previous != Phase::Penalties)) {
         m_match.shootout = {};
     }
@@ -256,40 +255,4 @@ void ScoreboardGame::emitMatchChanged()
 {
     Q_EMIT matchChanged();
     Q_EMIT changed();
-}
-
-bool ScoreboardGame::beginAddedTimeEntry()
-{
-    if (!IsPlayingHalf(m_match.phase)) {
-        return false;
-    }
-    m_addedEntry = QString();
-    return true;
-}
-
-bool ScoreboardGame::typeAddedTimeKey(short keyAscii)
-{
-    if (!m_addedEntry) {
-        return false;
-    }
-    const QChar key(static_cast<char16_t>(keyAscii));
-    if (key >= QLatin1Char('0') && key <= QLatin1Char('9')) {
-        if (m_addedEntry->size() < LongestAddedEntry) {
-            *m_addedEntry += key;
-        }
-        return true;
-    }
-    if (keyAscii == KeyCode::Backspace) {
-        m_addedEntry->chop(1);
-        return true;
-    }
-    const QString typed = *m_addedEntry;
-    m_addedEntry.reset();
-    if (keyAscii == KeyCode::Enter) {
-        if (!typed.isEmpty()) {
-            announceAddedTime(typed.toInt());
-        }
-        return true;
-    }
-    return keyAscii == KeyCode::Escape || keyAscii == KeyCode::Space;
 }

@@ -122,7 +122,7 @@ void TestBoardMatchKeys::addedTimeIsTypedBeforeAnyFigure()
     QTEST(model().match().addedMinutes, "addedMinutes");
     QTEST(clockRunning(), "running");
     QTEST(ShownFigure(group(figure.constData())), "shown");
-    QVERIFY(!model().addedTimeEntryOpen());
+    QVERIFY(!model().entryOpen());
     if (!clockRunning()) {
         QCOMPARE(model().clockFace().text, clockBefore);
     }

@@ -331,20 +331,20 @@ void TestMatchGame::typingTheMatchClockAndTheAddedTime()
     game.nextPhase();
     QVERIFY(game.beginAddedTimeEntry());
     for (const char key : {'1', '2', '\b', '3', '\r'}) {
-        QVERIFY(game.typeAddedTimeKey(key));
+        QVERIFY(game.typeEntryKey(key));
     }
     QCOMPARE(game.match().addedMinutes, 13);
-    QVERIFY(!game.addedTimeEntryOpen());
+    QVERIFY(!game.entryOpen());
     // Any other key closes the entry and is left to the board.
     game.beginAddedTimeEntry();
-    QVERIFY(game.typeAddedTimeKey('5'));
-    QVERIFY(!game.typeAddedTimeKey('s'));
-    QVERIFY(!game.addedTimeEntryOpen());
+    QVERIFY(game.typeEntryKey('5'));
+    QVERIFY(!game.typeEntryKey('s'));
+    QVERIFY(!game.entryOpen());
     QCOMPARE(game.match().addedMinutes, 13);
     game.beginAddedTimeEntry();
-    game.typeAddedTimeKey('4');
-    game.typeAddedTimeKey('5');
-    game.typeAddedTimeKey('\r');
+    game.typeEntryKey('4');
+    game.typeEntryKey('5');
+    game.typeEntryKey('\r');
     QCOMPARE(game.match().addedMinutes, 13);
 }
 
