@@ -6,6 +6,7 @@
 #include "board/digitgroup.h"
 #include "board/figureaccessible.h"
 #include "board/focusmarker.h"
+#include "board/frmevents.h"
 #include "board/matchdisplay.h"
 #include "board/soundplayer.h"
 #include "game/figures.h"
@@ -101,6 +102,7 @@ frmScoreboard::~frmScoreboard()
     // The window's own teardown moves the focus; by then the marker is gone.
     disconnect(m_focusWatch);
     // The game outlives the controls that show it, as members go in reverse order.
+    delete m_events;
     m_scoreboardGame.disconnect(this);
     m_scoreboardGame.disconnect(m_matchDisplay);
     m_context.web.game = nullptr;
@@ -203,6 +205,22 @@ void frmScoreboard::setOptionsCommand(std::function<void(QWidget *)> showOptions
     m_showOptions = std::move(showOptionsModally);
 }
 
+void frmScoreboard::showEventsWindow()
+{
+    if (!m_events) {
+        m_events = new frmEvents(m_scoreboardGame, m_context.settings, m_context.ui, this);
+    }
+    m_events->setWindowState(m_events->windowState() & ~Qt::WindowMinimized);
+    m_events->show();
+    m_events->raise();
+    m_events->activateWindow();
+}
+
+frmEvents *frmScoreboard::eventsWindow() const
+{
+    return m_events;
+}
+
 void frmScoreboard::AllKeyPress(short keyAscii)
 {
     const LiveSettings &settings = m_context.settings;
@@ -217,6 +235,18 @@ void frmScoreboard::AllKeyPress(short keyAscii)
         m_scoreboardGame.nextPhase();
     } else if (keyAscii == settings.AddedTimeKey) {
         m_scoreboardGame.beginAddedTimeEntry();
+    } else if (keyAscii == 'n') {
+        m_scoreboardGame.beginEntry(ScoreboardGame::Entry::Scorer);
+    } else if (keyAscii == 'y') {
+        m_scoreboardGame.beginEntry(ScoreboardGame::Entry::HomeYellow);
+    } else if (keyAscii == 'Y') {
+        m_scoreboardGame.beginEntry(ScoreboardGame::Entry::VisitorYellow);
+    } else if (keyAscii == 'x') {
+        m_scoreboardGame.beginEntry(ScoreboardGame::Entry::HomeRed);
+    } else if (keyAscii == 'X') {
+        m_scoreboardGame.beginEntry(ScoreboardGame::Entry::VisitorRed);
+    } else if (keyAscii == 'e') {
+        showEventsWindow();
     } else if (keyAscii == KeyCode::Help) {
         if (m_showHelp) {
             m_showHelp();
@@ -302,16 +332,16 @@ void frmScoreboard::UpdateFormColors()
     refreshMarker();
 }
 
-bool frmScoreboard::takeAddedTimeKey(short keyAscii)
+bool frmScoreboard::takeEntryKey(short keyAscii)
 {
-    // While the added time is typed, its digits, Enter, Esc and space are its own; any other key
-    // closes it and goes on as ever.
+    // While an entry is typed, its digits, Backspace, Enter, Esc and space are its own; any other
+    // key closes it and goes on as ever.
     return m_scoreboardGame.entryOpen() && m_scoreboardGame.typeEntryKey(keyAscii);
 }
 
 void frmScoreboard::onGroupKey(Figure figure, short keyAscii)
 {
-    if (takeAddedTimeKey(keyAscii)) {
+    if (takeEntryKey(keyAscii)) {
         return;
     }
     // Every key typed into a figure is a command first.
@@ -354,7 +384,7 @@ void frmScoreboard::keyPressEvent(QKeyEvent *event)
         return;
     }
     for (const qint16 code : TypedKeyCodes(text)) {
-        if (!takeAddedTimeKey(code)) {
+        if (!takeEntryKey(code)) {
             AllKeyPress(code);
         }
     }

@@ -19,6 +19,7 @@
 
 class DigitGroup;
 class FocusMarker;
+class frmEvents;
 class JournalWriter;
 class MatchDisplay;
 class HttpClient;
@@ -78,6 +79,9 @@ public:
     // The help window and the modal options dialog belong to the application.
     void setHelpCommand(std::function<void()> showHelp);
     void setOptionsCommand(std::function<void(QWidget *owner)> showOptionsModally);
+    // Shows the operator's window of the match's events, made when first asked for.
+    void showEventsWindow();
+    frmEvents *eventsWindow() const;
 
     DigitGroup *group(const QString &ledArrayName) const;
     FocusMarker *focusMarker() const;
@@ -100,8 +104,9 @@ private:
     void optionsCommand();
     void onBuzzerDone();
     void onGroupKey(Figure figure, short keyAscii);
-    // Hands a key to the added time being typed; whether it took it.
-    bool takeAddedTimeKey(short keyAscii);
+    // Hands a key to the entry being typed after a match key (added time, scorer, card);
+    // whether it took it.
+    bool takeEntryKey(short keyAscii);
     void setUpPlacementKeys();
     void moveToNeighbourScreen(int step);
     void setUpHistory();
@@ -123,6 +128,7 @@ private:
     std::optional<ClockDisplay> m_clockDisplay;
     QPointer<FocusMarker> m_marker;
     MatchDisplay *m_matchDisplay = nullptr;
+    QPointer<frmEvents> m_events;
     QMetaObject::Connection m_focusWatch;
     // The board is closing, and has nothing left to wait for.
     bool m_closing = false;

@@ -2,6 +2,7 @@
 
 #include "board/boarddesign.h"
 #include "board/boardlabel.h"
+#include "board/boardshape.h"
 #include "board/digitgroup.h"
 #include "board/matchwidgets.h"
 #include "game/scoreboardgame.h"
@@ -82,7 +83,8 @@ MatchView MatchViewOf(const ScoreboardGame &game)
 {
     const MatchState &match = game.match();
     return {match.phase, match.addedMinutes, game.clockFace().hundreds, game.countsUp(),
-        match.shootout, game.figureValue(Figure::CKH), game.figureValue(Figure::CKV)};
+        match.shootout, game.figureValue(Figure::CKH), game.figureValue(Figure::CKV),
+        game.sendingOffs(Team::Home), game.sendingOffs(Team::Visitor)};
 }
 
 QString PhaseWord(Phase phase)
@@ -133,6 +135,8 @@ MatchDisplay::MatchDisplay(QWidget &board, const BoardDesign &design, const Live
     m_shootoutVisitor = make(new BoardWord(&board), "matchShootoutV");
     m_cornersHome = make(new LedBox(2, &board), "matchCornersH");
     m_cornersVisitor = make(new LedBox(2, &board), "matchCornersV");
+    m_offsHome = make(new SendingOffMarks(&board), "matchSendingOffsH");
+    m_offsVisitor = make(new SendingOffMarks(&board), "matchSendingOffsV");
     refresh();
     relayout();
 }
@@ -158,6 +162,11 @@ BoardWord *MatchDisplay::shootoutScore(Team team) const
 LedBox *MatchDisplay::corners(Team team) const
 {
     return team == Team::Home ? m_cornersHome : m_cornersVisitor;
+}
+
+SendingOffMarks *MatchDisplay::sendingOffs(Team team) const
+{
+    return team == Team::Home ? m_offsHome : m_offsVisitor;
 }
 
 void MatchDisplay::show(const MatchView &view)
@@ -197,6 +206,32 @@ void MatchDisplay::showContents()
     m_cornersVisitor->setCaptions(DigitCaptions(view.cornersVisitor, 2));
     m_cornersHome->setVisible(view.countsUp);
     m_cornersVisitor->setVisible(view.countsUp);
+
+    m_offsHome->setCount(view.sendingOffsHome);
+    m_offsVisitor->setCount(view.sendingOffsVisitor);
+    placeSendingOffs();
+}
+
+void MatchDisplay::placeSendingOffs()
+{
+    for (const Team team : {Team::Home, Team::Visitor}) {
+        SendingOffMarks *marks = sendingOffs(team);
+        const QRect room = m_offsRoom[team == Team::Home ? 0 : 1];
+        const int count = marks->count();
+        marks->setVisible(count > 0 && !room.isEmpty());
+        if (!marks->isVisibleTo(&m_board)) {
+            continue;
+        }
+        // As high as the strip, lower where a long row would not fit its width.
+        int height = room.height();
+        while (height > 4 && SendingOffMarks::rowWidth(count, height) > room.width()) {
+            --height;
+        }
+        const int width = std::min(SendingOffMarks::rowWidth(count, height), room.width());
+        const int middle = m_offsMiddle[team == Team::Home ? 0 : 1];
+        const int left = std::clamp(middle - width / 2, room.left(), room.right() + 1 - width);
+        marks->setGeometry(left, room.top() + (room.height() - height) / 2, width, height);
+    }
 }
 
 void MatchDisplay::placeWord()
@@ -216,6 +251,8 @@ void MatchDisplay::refresh()
     }
     m_marksHome->setColors(s.LEDColor, s.LEDBackColor);
     m_marksVisitor->setColors(s.LEDColor, s.LEDBackColor);
+    m_offsHome->setEdgeColor(s.TextColor);
+    m_offsVisitor->setEdgeColor(s.TextColor);
     showContents();
     relayout();
 }
@@ -290,4 +327,26 @@ void MatchDisplay::relayout()
 
     placeCorners(*m_cornersHome, group("sgmShotsH"), group("sgmCKH"), group("sgmSavesH"));
     placeCorners(*m_cornersVisitor, group("sgmShotsV"), group("sgmCKV"), group("sgmSavesV"));
+
+    // The sending-offs in the strip between the frame's top and each team's name, clear of the
+    // clock, the added time and the frame's rounded corners.
+    const BoardLabel *homeName = m_design.labels.value(QStringLiteral("lblHomeName"));
+    const BoardLabel *visitorName = m_design.labels.value(QStringLiteral("lblGuestName"));
+    if (m_design.frame && homeName && visitorName) {
+        const QRect frame = m_design.frame->geometry();
+        const int corner = std::min(frame.width(), frame.height()) / 12;
+        const int top = frame.top() + m_design.frame->borderWidth();
+        const int strip = homeName->y() - top;
+        const int margin = std::max(1, strip / 6);
+        const auto room = [&](int left, int right) {
+            return QRect(QPoint(left, top + margin), QPoint(right, homeName->y() - 1 - margin));
+        };
+        m_offsRoom[0] = room(std::max(homeName->x(), frame.left() + corner),
+            std::min(homeName->geometry().right(), time.left() - 1 - margin));
+        m_offsRoom[1] = room(std::max(visitorName->x(), m_added->geometry().right() + 1 + margin),
+            std::min(visitorName->geometry().right(), frame.right() - corner));
+        m_offsMiddle[0] = homeName->geometry().center().x();
+        m_offsMiddle[1] = visitorName->geometry().center().x();
+    }
+    placeSendingOffs();
 }

@@ -24,6 +24,8 @@ struct MatchView
     Shootout shootout;
     FigureValue cornersHome;
     FigureValue cornersVisitor;
+    int sendingOffsHome = 0;
+    int sendingOffsVisitor = 0;
     bool operator==(const MatchView &) const = default;
 };
 MatchView MatchViewOf(const ScoreboardGame &game);
@@ -34,7 +36,8 @@ QString PhaseWord(Phase phase);
 
 // The match on the board: the phase in words below the period, the announced added time beside
 // the clock, the clock's hundreds of minutes, the shoot-out's marks and score beside each team's
-// score, and corner kicks in two digits when the clock counts up. Nothing of it shows on a
+// score, corner kicks in two digits when the clock counts up, and each team's sending-offs as
+// red cards above its name. Nothing of it shows on a
 // board before the kick-off of a match that counts down, so that board looks as it always did.
 // Its pieces are placed from where the design's controls are now, so they follow every resize.
 class MatchDisplay final : public QObject
@@ -59,10 +62,12 @@ public:
     KickMarks *kickMarks(Team team) const;
     BoardWord *shootoutScore(Team team) const;
     LedBox *corners(Team team) const;
+    SendingOffMarks *sendingOffs(Team team) const;
 
 private:
     void showContents();
     void placeWord();
+    void placeSendingOffs();
 
     QWidget &m_board;
     const BoardDesign &m_design;
@@ -79,4 +84,10 @@ private:
     QPointer<BoardWord> m_shootoutVisitor;
     QPointer<LedBox> m_cornersHome;
     QPointer<LedBox> m_cornersVisitor;
+    QPointer<SendingOffMarks> m_offsHome;
+    QPointer<SendingOffMarks> m_offsVisitor;
+    // Where each team's cards may go: the free strip above its name, and the middle they are
+    // centred on when it leaves room.
+    QRect m_offsRoom[2];
+    int m_offsMiddle[2] = {0, 0};
 };

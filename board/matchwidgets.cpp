@@ -199,3 +199,66 @@ void KickMarks::paintEvent(QPaintEvent *)
         }
     }
 }
+
+namespace {
+
+// A card is two thirds as wide as high, with a third of a card between cards.
+int cardWidth(int height)
+{
+    return std::max(2, height * 2 / 3);
+}
+
+int cardGap(int height)
+{
+    return std::max(1, height / 5);
+}
+
+} // namespace
+
+SendingOffMarks::SendingOffMarks(QWidget *parent)
+    : QWidget(parent)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void SendingOffMarks::setCount(int count)
+{
+    count = std::max(0, count);
+    if (count == m_count) {
+        return;
+    }
+    m_count = count;
+    update();
+}
+
+void SendingOffMarks::setEdgeColor(qint32 color)
+{
+    if (color == m_edge) {
+        return;
+    }
+    m_edge = color;
+    update();
+}
+
+int SendingOffMarks::rowWidth(int count, int height)
+{
+    return count <= 0 ? 0 : count * cardWidth(height) + (count - 1) * cardGap(height);
+}
+
+void SendingOffMarks::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const int h = height();
+    const double edge = std::max(1.0, h / 24.0);
+    painter.setPen(QPen(ToQColor(m_edge), edge));
+    // The red of a referee's card, whatever the board's colours.
+    painter.setBrush(QColor(0xE0, 0x10, 0x18));
+    const double radius = h / 10.0;
+    for (int i = 0; i < m_count; ++i) {
+        const double left = i * (cardWidth(h) + cardGap(h));
+        const QRectF card(left, 0, cardWidth(h), h);
+        painter.drawRoundedRect(card.adjusted(edge / 2, edge / 2, -edge / 2, -edge / 2), radius,
+            radius);
+    }
+}

@@ -97,3 +97,27 @@ private:
     qint32 m_lit = 0;
     qint32 m_back = 0;
 };
+
+// One team's sending-offs as a row of small red cards, filling the widget's height; the board
+// sizes the widget to the row (see rowWidth).
+class SendingOffMarks final : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit SendingOffMarks(QWidget *parent = nullptr);
+
+    int count() const { return m_count; }
+    void setCount(int count);
+    // A thin edge around each card, so that a red card reads on a red board too.
+    void setEdgeColor(qint32 color);
+    // The width of a row of `count` cards `height` high.
+    static int rowWidth(int count, int height);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    int m_count = 0;
+    qint32 m_edge = 0;
+};
