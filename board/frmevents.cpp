@@ -56,8 +56,8 @@ public:
             }
             return box;
         }
-        auto *line = qobject_cast<QLineEdit *>(
-            QStyledItemDelegate::createEditor(parent, option, index));
+        auto *line
+            = qobject_cast<QLineEdit *>(QStyledItemDelegate::createEditor(parent, option, index));
         if (line && index.column() == frmEvents::PlayerColumn) {
             line->setValidator(new QRegularExpressionValidator(
                 QRegularExpression(QStringLiteral("\\d{0,%1}").arg(LongestShirtNumber)), line));
@@ -334,8 +334,7 @@ void frmEvents::removeCurrent()
 bool frmEvents::eventFilter(QObject *watched, QEvent *event)
 {
     // Only while the list has the keys, not an editor in it.
-    if (watched == m_table && event->type() == QEvent::KeyPress
-        && m_table->hasFocus()) {
+    if (watched == m_table && event->type() == QEvent::KeyPress && m_table->hasFocus()) {
         const auto *key = static_cast<QKeyEvent *>(event);
         if (key->key() == Qt::Key_Delete && key->modifiers() == Qt::NoModifier) {
             removeCurrent();

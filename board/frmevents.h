@@ -31,8 +31,7 @@ class frmEvents final : public QWidget
 public:
     enum Column { MinuteColumn, TeamColumn, KindColumn, PlayerColumn, NameColumn, ColumnCount };
 
-    frmEvents(
-        ScoreboardGame &game, const LiveSettings &settings, UiServices &ui, QWidget *parent);
+    frmEvents(ScoreboardGame &game, const LiveSettings &settings, UiServices &ui, QWidget *parent);
 
     QTableWidget *table() const { return m_table; }
     // The event a row shows, by id; 0 for none.

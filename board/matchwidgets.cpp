@@ -258,7 +258,7 @@ void SendingOffMarks::paintEvent(QPaintEvent *)
     for (int i = 0; i < m_count; ++i) {
         const double left = i * (cardWidth(h) + cardGap(h));
         const QRectF card(left, 0, cardWidth(h), h);
-        painter.drawRoundedRect(card.adjusted(edge / 2, edge / 2, -edge / 2, -edge / 2), radius,
-            radius);
+        painter.drawRoundedRect(
+            card.adjusted(edge / 2, edge / 2, -edge / 2, -edge / 2), radius, radius);
     }
 }

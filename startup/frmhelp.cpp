@@ -72,21 +72,32 @@ const HelpLine HelpLines[] = {
     {"Label18", false, 600, 4950, 6735, 255,
         QT_TRANSLATE_NOOP(
             "frmHelp", "If you mistype and need to start over, press the 'space bar'.")},
-    {"Label7", true, 120, 5190, 3135, 375, QT_TRANSLATE_NOOP("frmHelp", "Other")},
-    {"Label11", false, 600, 5550, 6735, 315,
+    // The match's events: fixed keys, not configurable, so they name no default.
+    {"Label23", true, 120, 5190, 3135, 375, QT_TRANSLATE_NOOP("frmHelp", "Goals and Cards")},
+    {"Label24", false, 600, 5550, 6735, 255,
+        QT_TRANSLATE_NOOP(
+            "frmHelp", "For a goal's scorer press 'n', the shirt number and 'Enter'.")},
+    {"Label25", false, 600, 5790, 6735, 495,
+        QT_TRANSLATE_NOOP("frmHelp",
+            "For a card press 'y' or 'Y' (yellow, home or visitor), 'x' or 'X' (red), then the "
+            "shirt number and 'Enter'.")},
+    {"Label26", false, 600, 6270, 6735, 255,
+        QT_TRANSLATE_NOOP("frmHelp", "To see, change or remove the goals and cards press 'e'.")},
+    {"Label7", true, 120, 6510, 3135, 375, QT_TRANSLATE_NOOP("frmHelp", "Other")},
+    {"Label11", false, 600, 6870, 6735, 315,
         QT_TRANSLATE_NOOP(
             "frmHelp", "To sound the buzzer press the Buzzer key (default is 'b' ).")},
     // Esc leads nowhere from the board; this line says what it does do, and names the marker.
-    {"Label8", false, 600, 5790, 6735, 255,
+    {"Label8", false, 600, 7110, 6735, 255,
         QT_TRANSLATE_NOOP(
             "frmHelp", "To show which number has the focus press 'F7'.  'Esc' closes this help.")},
-    {"Label9", true, 120, 6030, 1095, 375, QT_TRANSLATE_NOOP("frmHelp", "Options")},
-    {"Label10", false, 600, 6390, 6735, 255,
+    {"Label9", true, 120, 7350, 1095, 375, QT_TRANSLATE_NOOP("frmHelp", "Options")},
+    {"Label10", false, 600, 7710, 6735, 255,
         QT_TRANSLATE_NOOP("frmHelp",
             "To go to the options press 'o' from the program, or click on 'Options' from the "
             "splash "
             "screen.")},
-    {"Label13", false, 600, 6630, 6735, 735,
+    {"Label13", false, 600, 7950, 6735, 735,
         QT_TRANSLATE_NOOP("frmHelp",
             "In the options you can change control keys, the buzzer sound file, and colors of the "
             "scoreboard.  You can also change the home, visitor, and title text, and enable the "
@@ -105,7 +116,7 @@ frmHelp::frmHelp(QWidget *parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(tr("Varnelo Help"));
     setFont(DefaultDesignFont());
-    setFixedSize(TwipsToPixels(7470), TwipsToPixels(7515));
+    setFixedSize(TwipsToPixels(7470), TwipsToPixels(8835));
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
     setPalette(white);

@@ -61,7 +61,7 @@ void TestHelp::window()
     ShowHelpWindow(help);
     QVERIFY(help);
     QCOMPARE(help->windowTitle(), QStringLiteral("Varnelo Help"));
-    QCOMPARE(help->size(), QSize(498, 501));
+    QCOMPARE(help->size(), QSize(498, 589));
     QCOMPARE(help->minimumSize(), help->maximumSize());
     QVERIFY(help->isWindow());
     QVERIFY(help->windowFlags() & Qt::WindowMinimizeButtonHint);
@@ -69,7 +69,7 @@ void TestHelp::window()
     QVERIFY(!(help->windowFlags() & Qt::WindowMaximizeButtonHint));
     QCOMPARE(help->palette().color(QPalette::Window), QColor(Qt::white));
     QVERIFY(!help->windowIcon().isNull());
-    QCOMPARE(help->findChildren<QLabel *>().size(), 21);
+    QCOMPARE(help->findChildren<QLabel *>().size(), 25);
     closeAndWait(help);
 }
 
@@ -115,6 +115,14 @@ void TestHelp::labels_data()
                            "press '+' or '-', and type a single digit number to add or subtract.";
     QTest::newRow("13") << "Label18" << false
                         << "If you mistype and need to start over, press the 'space bar'.";
+    QTest::newRow("events heading") << "Label23" << true << "Goals and Cards";
+    QTest::newRow("scorer key") << "Label24" << false
+                                << "For a goal's scorer press 'n', the shirt number and 'Enter'.";
+    QTest::newRow("card keys") << "Label25" << false
+                               << "For a card press 'y' or 'Y' (yellow, home or visitor), 'x' or "
+                                  "'X' (red), then the shirt number and 'Enter'.";
+    QTest::newRow("events window key")
+        << "Label26" << false << "To see, change or remove the goals and cards press 'e'.";
     QTest::newRow("14") << "Label7" << true << "Other";
     QTest::newRow("15") << "Label11" << false
                         << "To sound the buzzer press the Buzzer key (default is 'b' ).";
