@@ -1,11 +1,15 @@
+#include "board/frmevents.h"
+#include "game/matchevents.h"
 #include "tests/support/boardfixture.h"
+
+#include <QPointer>
 
 #include <QTest>
 
 Q_DECLARE_METATYPE(Phase)
 
-// The match's keys on the board: the next-phase key and the added time typed after its key,
-// which takes the keys it needs before any figure does.
+// The match's keys on the board: the next-phase key, and the added time, a goal's scorer and the
+// cards typed after their keys, which take the keys they need before any figure does.
 class TestBoardMatchKeys : public QObject, private BoardFixture
 {
     Q_OBJECT
@@ -17,6 +21,9 @@ private Q_SLOTS:
     void theNextPhaseKeyMovesTheMatchOn();
     void addedTimeIsTypedBeforeAnyFigure_data();
     void addedTimeIsTypedBeforeAnyFigure();
+    void scorerAndCardsAreTypedAfterTheirKeys_data();
+    void scorerAndCardsAreTypedAfterTheirKeys();
+    void theEventsKeyOpensTheEventsWindow();
 
 private:
     // Types `keys` on the group named, or on the board itself when none is; "\r" is Enter and
@@ -30,12 +37,26 @@ private:
                 QTest::keyClick(target, Qt::Key_Return);
             } else if (c == '\x1b') {
                 QTest::keyClick(target, Qt::Key_Escape);
+            } else if (c == '\b') {
+                QTest::keyClick(target, Qt::Key_Backspace);
             } else {
                 QTest::keyClick(target, c);
             }
         }
     }
     ScoreboardGame &model() { return board->scoreboardGame(); }
+    // The events as "kind team player" each, in match order.
+    QStringList events()
+    {
+        QStringList said;
+        for (const MatchEvent &event : model().events()) {
+            said << QStringLiteral("%1 %2 %3")
+                        .arg(QLatin1String(EventKindName(event.kind)),
+                            QLatin1String(TeamName(event.team)), event.player)
+                        .trimmed();
+        }
+        return said;
+    }
 };
 
 void TestBoardMatchKeys::init()
@@ -127,6 +148,87 @@ void TestBoardMatchKeys::addedTimeIsTypedBeforeAnyFigure()
         QCOMPARE(model().clockFace().text, clockBefore);
     }
     QCOMPARE(ui.beeps, 0);
+}
+
+void TestBoardMatchKeys::scorerAndCardsAreTypedAfterTheirKeys_data()
+{
+    QTest::addColumn<QByteArray>("on");
+    QTest::addColumn<QByteArray>("keys");
+    QTest::addColumn<QStringList>("events");
+    QTest::addColumn<int>("homeSentOff");
+    QTest::addColumn<int>("visitorSentOff");
+    QTest::addColumn<QByteArray>("figure");
+    QTest::addColumn<QString>("shown");
+    // The events as "kind team player", separated by ';'.
+    const auto row = [](const char *name, const char *on, const char *keys, const char *events,
+                         int home, int visitor, const char *figure, const char *shown) {
+        QTest::newRow(name) << QByteArray(on) << QByteArray(keys)
+                            << QString::fromLatin1(events).split(
+                                   QLatin1Char(';'), Qt::SkipEmptyParts)
+                            << home << visitor << QByteArray(figure) << QString::fromLatin1(shown);
+    };
+    row("a goal added, then its scorer", "sgmScoreH", "+1n9\r", "goal home 9", 0, 0, "sgmScoreH",
+        "01");
+    row("the scorer of the latest goal, of either team", "", "n1\r", "goal home;goal visitor 1", 0,
+        0, "sgmScoreV", "01");
+    row("typing a score still works", "sgmScoreH", "3\r", "goal home;goal home;goal home", 0, 0,
+        "sgmScoreH", "03");
+    row("a home yellow", "", "y4\r", "yellow home 4", 0, 0, "sgmScoreH", "00");
+    row("a second yellow sends off", "", "y4\ry4\r", "yellow home 4;secondYellow home 4", 1, 0,
+        "sgmScoreH", "00");
+    row("a visitor yellow", "sgmScoreV", "Y12\r", "yellow visitor 12", 0, 0, "sgmScoreV", "00");
+    row("a home red", "", "x10\r", "red home 10", 1, 0, "sgmScoreH", "00");
+    row("a visitor red typed on the period", "sgmPeriod", "X7\r", "red visitor 7", 0, 1,
+        "sgmPeriod", "1");
+    row("a card with no number", "", "x\r", "red home", 1, 0, "sgmScoreH", "00");
+    row("Backspace takes a digit back", "", "Y45\b\r", "yellow visitor 4", 0, 0, "sgmScoreH", "00");
+    row("at most three digits", "", "y12345\r", "yellow home 123", 0, 0, "sgmScoreH", "00");
+    row("Esc cancels", "sgmScoreH", "y4\x1b", "", 0, 0, "sgmScoreH", "00");
+    row("space cancels", "sgmPeriod", "x4 ", "", 0, 0, "sgmPeriod", "1");
+    row("after the card, digits are the figure's again", "sgmPeriod", "y2\r3", "yellow home 2", 0,
+        0, "sgmPeriod", "3");
+}
+
+void TestBoardMatchKeys::scorerAndCardsAreTypedAfterTheirKeys()
+{
+    QFETCH(QByteArray, on);
+    QFETCH(QByteArray, keys);
+    QFETCH(QByteArray, figure);
+    QVERIFY(model().nextPhase());
+    // Two goals before the keys, a home one and then the latest, a visitor's, for the scorer
+    // rows; the others start from none.
+    if (QTest::currentDataTag() == QByteArray("the scorer of the latest goal, of either team")) {
+        QVERIFY(model().setFigure(Figure::ScoreH, 1));
+        QVERIFY(model().setFigure(Figure::ScoreV, 1));
+    }
+    typeOn(on, keys);
+    QTEST(events(), "events");
+    QTEST(model().sendingOffs(Team::Home), "homeSentOff");
+    QTEST(model().sendingOffs(Team::Visitor), "visitorSentOff");
+    QTEST(ShownFigure(group(figure.constData())), "shown");
+    QVERIFY(!model().entryOpen());
+    QCOMPARE(ui.beeps, 0);
+    // A configurable key bound to one of them keeps its binding.
+    settings.StartStopClockKey = 'y';
+    typeOn({}, "y4\r");
+    QVERIFY(clockRunning());
+    QTEST(events(), "events");
+}
+
+void TestBoardMatchKeys::theEventsKeyOpensTheEventsWindow()
+{
+    board->show();
+    QVERIFY(!board->eventsWindow());
+    typeOn("sgmScoreH", "e");
+    QVERIFY(board->eventsWindow());
+    QVERIFY(board->eventsWindow()->isVisible());
+    QCOMPARE(ShownFigure(group("sgmScoreH")), QStringLiteral("00"));
+    // Asked again, the same window.
+    const QPointer<frmEvents> first = board->eventsWindow();
+    first->close();
+    typeOn({}, "e");
+    QCOMPARE(board->eventsWindow(), first);
+    QVERIFY(first->isVisible());
 }
 
 QTEST_MAIN(TestBoardMatchKeys)

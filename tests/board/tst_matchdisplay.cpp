@@ -24,6 +24,7 @@ private Q_SLOTS:
     void hundredsShowFromAHundredMinutes();
     void shootoutShowsKicksAndScore();
     void cornersTakeTwoDigitsOnlyCountingUp();
+    void sendingOffsShowAsRedCardsAboveTheName();
     void piecesTakeTheBoardsColours();
     void piecesStayClearOfTheBoardAtEverySize_data();
     void piecesStayClearOfTheBoardAtEverySize();
@@ -237,6 +238,47 @@ void TestMatchDisplay::cornersTakeTwoDigitsOnlyCountingUp()
     }
 }
 
+void TestMatchDisplay::sendingOffsShowAsRedCardsAboveTheName()
+{
+    SendingOffMarks *home = display().sendingOffs(Team::Home);
+    SendingOffMarks *visitor = display().sendingOffs(Team::Visitor);
+    QVERIFY(!home->isVisible());
+    QVERIFY(!visitor->isVisible());
+    // A yellow sends nobody off; a second one to the same player does, as a red does.
+    QVERIFY(game().addCard(Team::Home, false, QStringLiteral("4")));
+    QVERIFY(!home->isVisible());
+    QVERIFY(game().addCard(Team::Home, false, QStringLiteral("4")));
+    QVERIFY(home->isVisible());
+    QCOMPARE(home->count(), 1);
+    QVERIFY(game().addCard(Team::Home, true, QStringLiteral("9")));
+    QCOMPARE(home->count(), 2);
+    QVERIFY(!visitor->isVisible());
+    QVERIFY(game().addCard(Team::Visitor, true, QString()));
+    QCOMPARE(visitor->count(), 1);
+    // Each row is as wide as its cards, and above its team's name.
+    QCOMPARE(home->width(), SendingOffMarks::rowWidth(2, home->height()));
+    QCOMPARE(visitor->width(), SendingOffMarks::rowWidth(1, visitor->height()));
+    QVERIFY(home->geometry().bottom() < label("lblHomeName")->y());
+    QVERIFY(label("lblHomeName")->geometry().contains(home->geometry().center().x(), home->y()));
+    QVERIFY(
+        label("lblGuestName")->geometry().contains(visitor->geometry().center().x(), visitor->y()));
+    // Drawn in red.
+    const QImage drawn = home->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(QColor(drawn.pixel(drawn.rect().center())).red(), 0xE0);
+    // Undone card by card, and gone with the last.
+    game().undo();
+    QVERIFY(!visitor->isVisible());
+    game().undo();
+    QCOMPARE(home->count(), 1);
+    game().redo();
+    QCOMPARE(home->count(), 2);
+    for (const MatchEvent &event : QList<MatchEvent>(game().events())) {
+        QVERIFY(game().removeEvent(event.id));
+    }
+    QVERIFY(!home->isVisible());
+    QVERIFY(!visitor->isVisible());
+}
+
 void TestMatchDisplay::piecesTakeTheBoardsColours()
 {
     playCup();
@@ -299,6 +341,13 @@ void TestMatchDisplay::piecesStayClearOfTheBoardAtEverySize()
     QVERIFY(game().nextPhase(Phase::ExtraTimeSecondHalf));
     QVERIFY(game().setClock(112 * 60 + 30));
     QVERIFY(game().announceAddedTime(13));
+    // Two players of one team sent off, and as many of the other as a match allows.
+    for (int player = 1; player <= 2; ++player) {
+        QVERIFY(game().addCard(Team::Home, true, QString::number(player)));
+    }
+    for (int player = 1; player <= 5; ++player) {
+        QVERIFY(game().addCard(Team::Visitor, true, QString::number(player)));
+    }
     const QList<QWidget *> playing = shownPieces();
     QVERIFY(game().nextPhase(Phase::Penalties));
     for (int round = 0; round < 6; ++round) {
@@ -307,7 +356,7 @@ void TestMatchDisplay::piecesStayClearOfTheBoardAtEverySize()
     }
     QCOMPARE(game().match().phase, Phase::FullTime);
     const QList<QWidget *> decided = shownPieces();
-    QCOMPARE(playing.size() + decided.size(), 6 + 7);
+    QCOMPARE(playing.size() + decided.size(), 8 + 9);
 
     for (const QList<QWidget *> &shown : {playing, decided}) {
         for (QWidget *piece : shown) {
