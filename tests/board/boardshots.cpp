@@ -1,8 +1,10 @@
 // Draws the board through a match, for a person to look at; not run by CTest. Under Xvfb:
 //   QT_QPA_PLATFORM=xcb boardshots <folder> [language] [WIDTHxHEIGHT ...]
-// writes <folder>/<language>-<step>-<width>x<height>.png as the window system shows the board.
+// writes <folder>/<language>-<step>-<width>x<height>.png as the window system shows the board,
+// and <folder>/<language>-events.png, the events window at the end.
 // Catalogues not yet in the program (a .qm each) are added from VARNELO_EXTRA_QM, ':'-separated.
 
+#include "board/frmevents.h"
 #include "board/matchdisplay.h"
 #include "languages/languages.h"
 #include "tests/support/boardfixture.h"
@@ -74,6 +76,8 @@ int main(int argc, char **argv)
     BoardFixture fixture;
     frmScoreboard &board = fixture.openBoard();
     ScoreboardGame &game = board.scoreboardGame();
+    game.setTeamSheets(TeamSheet(QStringLiteral("9 Alex Morgan\n4 Sam Kerr")),
+        TeamSheet(QStringLiteral("5 Lena Oberdorf\n8 Sara Däbritz\n10 Dzsenifer Marozsán")));
     board.show();
     const MatchFormat cup{ClockDirection::Up, 45, 15, 15, true};
     const std::vector<Step> steps{
@@ -86,10 +90,18 @@ int main(int argc, char **argv)
             }},
         {"added-3",
             [](ScoreboardGame &g) { return g.setClock(45 * 60) && g.announceAddedTime(3); }},
+        // Two of the visitors sent off, beside the added time: a red, and a second yellow.
+        {"sent-off",
+            [](ScoreboardGame &g) {
+                return g.addCard(Team::Visitor, true, QStringLiteral("5"))
+                    && g.addCard(Team::Visitor, false, QStringLiteral("8"))
+                    && g.addCard(Team::Visitor, false, QStringLiteral("8"));
+            }},
         {"half-time", [](ScoreboardGame &g) { return g.nextPhase(); }},
         {"second-half",
             [](ScoreboardGame &g) {
-                return g.nextPhase() && g.setClock(67 * 60 + 12) && g.setFigure(Figure::ScoreV, 1);
+                return g.nextPhase() && g.setClock(67 * 60 + 12) && g.setFigure(Figure::ScoreV, 1)
+                    && g.addCard(Team::Home, false, QStringLiteral("4"));
             }},
         {"extra-time", [](ScoreboardGame &g) { return g.nextPhase() && g.setClock(98 * 60); }},
         {"et-half-time", [](ScoreboardGame &g) { return g.nextPhase(); }},
@@ -127,6 +139,12 @@ int main(int argc, char **argv)
                                      .arg(size.height());
             board.screen()->grabWindow(board.winId()).save(folder.filePath(name));
         }
+    }
+    // The operator's events window over the match as it ended.
+    board.showEventsWindow();
+    if (frmEvents *events = board.eventsWindow()) {
+        QTest::qWait(300);
+        events->grab().save(folder.filePath(QStringLiteral("%1-events.png").arg(language)));
     }
     return refused == 0 ? 0 : 1;
 }
