@@ -128,11 +128,12 @@ QString EventEditRefusal(const ScoreboardGame::EventEdit &edit)
 }
 
 frmEvents::frmEvents(
-    ScoreboardGame &game, const LiveSettings &settings, UiServices &ui, QWidget *parent)
-    : QWidget(parent, Qt::Window)
+    ScoreboardGame &game, const LiveSettings &settings, UiServices &ui, QWidget *owner)
+    : QWidget(nullptr, Qt::Window)
     , m_game(game)
     , m_settings(settings)
     , m_ui(ui)
+    , m_owner(owner)
     , m_table(new QTableWidget(0, ColumnCount, this))
     , m_remove(new QPushButton(tr("&Remove..."), this))
 {
@@ -333,8 +334,9 @@ void frmEvents::removeCurrent()
 
 bool frmEvents::eventFilter(QObject *watched, QEvent *event)
 {
-    // Only while the list has the keys, not an editor in it.
-    if (watched == m_table && event->type() == QEvent::KeyPress && m_table->hasFocus()) {
+    // Only while no editor is open: a key an editor leaves goes on to the list.
+    if (watched == m_table && event->type() == QEvent::KeyPress
+        && !m_table->indexWidget(m_table->currentIndex())) {
         const auto *key = static_cast<QKeyEvent *>(event);
         if (key->key() == Qt::Key_Delete && key->modifiers() == Qt::NoModifier) {
             removeCurrent();
@@ -365,8 +367,7 @@ void frmEvents::showEvent(QShowEvent *event)
     // Over the board the first time, as a dialog would stand; where the operator left it after.
     if (!m_placed) {
         m_placed = true;
-        const QWidget *owner = parentWidget() ? parentWidget()->window() : nullptr;
-        QRect area = owner ? owner->frameGeometry() : QRect();
+        QRect area = m_owner ? m_owner->window()->frameGeometry() : QRect();
         if (area.isEmpty() && screen()) {
             area = screen()->availableGeometry();
         }

@@ -2,6 +2,7 @@
 
 #include "game/scoreboardgame.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <optional>
@@ -31,7 +32,9 @@ class frmEvents final : public QWidget
 public:
     enum Column { MinuteColumn, TeamColumn, KindColumn, PlayerColumn, NameColumn, ColumnCount };
 
-    frmEvents(ScoreboardGame &game, const LiveSettings &settings, UiServices &ui, QWidget *parent);
+    // A window of its own, not a child of `owner`: a child window would share the board's chain
+    // of focus, and Tab would lead into the board. It first stands over `owner`.
+    frmEvents(ScoreboardGame &game, const LiveSettings &settings, UiServices &ui, QWidget *owner);
 
     QTableWidget *table() const { return m_table; }
     // The event a row shows, by id; 0 for none.
@@ -53,6 +56,7 @@ private:
     ScoreboardGame &m_game;
     const LiveSettings &m_settings;
     UiServices &m_ui;
+    QPointer<QWidget> m_owner;
     QTableWidget *m_table;
     QPushButton *m_remove;
     // The table is being filled from the game: its changes are no edits.

@@ -31,6 +31,7 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QWindow>
 
 frmScoreboard::frmScoreboard(Context context, std::unique_ptr<SoundPlayer> player, QWidget *parent)
     : QWidget(parent)
@@ -209,6 +210,11 @@ void frmScoreboard::showEventsWindow()
 {
     if (!m_events) {
         m_events = new frmEvents(m_scoreboardGame, m_context.settings, m_context.ui, this);
+        // Kept above the board by the window manager where the two share a screen.
+        m_events->winId();
+        if (m_events->windowHandle() && windowHandle()) {
+            m_events->windowHandle()->setTransientParent(windowHandle());
+        }
     }
     m_events->setWindowState(m_events->windowState() & ~Qt::WindowMinimized);
     m_events->show();

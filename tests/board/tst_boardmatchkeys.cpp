@@ -168,11 +168,11 @@ void TestBoardMatchKeys::scorerAndCardsAreTypedAfterTheirKeys_data()
                             << home << visitor << QByteArray(figure) << QString::fromLatin1(shown);
     };
     row("a goal added, then its scorer", "sgmScoreH", "+1n9\r", "goal home 9", 0, 0, "sgmScoreH",
-        "01");
+        " 1");
     row("the scorer of the latest goal, of either team", "", "n1\r", "goal home;goal visitor 1", 0,
-        0, "sgmScoreV", "01");
+        0, "sgmScoreV", " 1");
     row("typing a score still works", "sgmScoreH", "3\r", "goal home;goal home;goal home", 0, 0,
-        "sgmScoreH", "03");
+        "sgmScoreH", " 3");
     row("a home yellow", "", "y4\r", "yellow home 4", 0, 0, "sgmScoreH", "00");
     row("a second yellow sends off", "", "y4\ry4\r", "yellow home 4;secondYellow home 4", 1, 0,
         "sgmScoreH", "00");

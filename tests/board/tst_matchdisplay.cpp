@@ -258,13 +258,15 @@ void TestMatchDisplay::sendingOffsShowAsRedCardsAboveTheName()
     // Each row is as wide as its cards, and above its team's name.
     QCOMPARE(home->width(), SendingOffMarks::rowWidth(2, home->height()));
     QCOMPARE(visitor->width(), SendingOffMarks::rowWidth(1, visitor->height()));
-    QVERIFY(home->geometry().bottom() < label("lblHomeName")->y());
-    QVERIFY(label("lblHomeName")->geometry().contains(home->geometry().center().x(), home->y()));
-    QVERIFY(
-        label("lblGuestName")->geometry().contains(visitor->geometry().center().x(), visitor->y()));
+    for (const auto &[marks, name] : {std::pair{home, "lblHomeName"}, {visitor, "lblGuestName"}}) {
+        const QRect below = label(name)->geometry();
+        QVERIFY(marks->geometry().bottom() < below.top());
+        QVERIFY(below.left() <= marks->x() && marks->geometry().right() <= below.right());
+    }
     // Drawn in red.
     const QImage drawn = home->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    QCOMPARE(QColor(drawn.pixel(drawn.rect().center())).red(), 0xE0);
+    const QPoint firstCard(SendingOffMarks::rowWidth(1, home->height()) / 2, home->height() / 2);
+    QCOMPARE(QColor(drawn.pixel(firstCard)).red(), 0xE0);
     // Undone card by card, and gone with the last.
     game().undo();
     QVERIFY(!visitor->isVisible());
