@@ -209,6 +209,16 @@ void MatchDisplay::showContents()
 
     m_offsHome->setCount(view.sendingOffsHome);
     m_offsVisitor->setCount(view.sendingOffsVisitor);
+    // A screen reader says what the cards show, with the team's name from the board; told only
+    // of a change, as every setting of a name is announced.
+    for (const auto &[marks, name] : {std::pair{m_offsHome.data(), m_settings.HomeText},
+             std::pair{m_offsVisitor.data(), m_settings.GuestText}}) {
+        const QString said
+            = QCoreApplication::translate(Context, "%1 sent off: %2").arg(name).arg(marks->count());
+        if (said != marks->accessibleName()) {
+            marks->setAccessibleName(said);
+        }
+    }
     placeSendingOffs();
 }
 

@@ -258,6 +258,7 @@ void TestMatchDisplay::sendingOffsShowAsRedCardsAboveTheName()
     // Each row is as wide as its cards, and above its team's name.
     QCOMPARE(home->width(), SendingOffMarks::rowWidth(2, home->height()));
     QCOMPARE(visitor->width(), SendingOffMarks::rowWidth(1, visitor->height()));
+    QCOMPARE(home->accessibleName(), label("lblHomeName")->text() + QStringLiteral(" sent off: 2"));
     for (const auto &[marks, name] : {std::pair{home, "lblHomeName"}, {visitor, "lblGuestName"}}) {
         const QRect below = label(name)->geometry();
         QVERIFY(marks->geometry().bottom() < below.top());
