@@ -13,6 +13,7 @@
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
 #include <QScreen>
+#include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -237,7 +238,15 @@ void frmEvents::refresh()
         }
     }
     m_filling = false;
+    // Room around each text, and for the arrow of a choice while it is edited.
     m_table->resizeColumnsToContents();
+    const int padding = 2 * fontMetrics().averageCharWidth();
+    const int arrow = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    for (int column = 0; column < NameColumn; ++column) {
+        const bool choice = column == TeamColumn || column == KindColumn;
+        m_table->setColumnWidth(
+            column, m_table->columnWidth(column) + padding + (choice ? arrow : 0));
+    }
     if (m_table->currentRow() < 0 && !events.isEmpty()) {
         m_table->setCurrentCell(static_cast<int>(events.size()) - 1, MinuteColumn);
     }

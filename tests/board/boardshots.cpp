@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QScreen>
+#include <QTableWidget>
 #include <QTest>
 #include <QTranslator>
 
@@ -145,6 +146,11 @@ int main(int argc, char **argv)
     if (frmEvents *events = board.eventsWindow()) {
         QTest::qWait(300);
         events->grab().save(folder.filePath(QStringLiteral("%1-events.png").arg(language)));
+        // And with a team being chosen anew.
+        events->table()->setCurrentCell(1, frmEvents::TeamColumn);
+        events->table()->edit(events->table()->currentIndex());
+        QTest::qWait(200);
+        events->grab().save(folder.filePath(QStringLiteral("%1-events-editing.png").arg(language)));
     }
     return refused == 0 ? 0 : 1;
 }
