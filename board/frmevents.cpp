@@ -139,6 +139,8 @@ frmEvents::frmEvents(
     , m_remove(new QPushButton(tr("&Remove..."), this))
 {
     setObjectName(QStringLiteral("frmEvents"));
+    // The program ends with the board, whether this window is open or not.
+    setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(tr("Match Events"));
 
     m_table->setObjectName(QStringLiteral("tblEvents"));
