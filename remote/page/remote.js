@@ -215,7 +215,7 @@
   }
 
   function askScorer(goal) {
-    openPad(t('Scorer') + ': ' + (goal.minute ? goal.minute + ' ' : '') + teamName(goal.team),
+    openPad(t('Scorer') + ' – ' + (goal.minute ? goal.minute + ' ' : '') + teamName(goal.team),
       (player) => send({command: 'editEvent', id: goal.id, player: player}));
   }
 
@@ -246,7 +246,7 @@
       for (const button of row.querySelectorAll('button')) {
         button.addEventListener('click', () => {
           const colour = button.dataset.colour;
-          openPad(t(colour === 'red' ? 'Red card' : 'Yellow card') + ': '
+          openPad(t(colour === 'red' ? 'Red card' : 'Yellow card') + ' – '
             + teamName(row.dataset.team),
           (player) => send({command: 'card', team: row.dataset.team, colour: colour,
                             player: player}));
