@@ -521,36 +521,32 @@ void TestRemoteCommands::eventCommands_data()
             playerRefusal},
         {"spaces", R"({"command":"card","team":"home","colour":"red","player":" 4"})",
             playerRefusal},
-        {"1000", R"({"command":"card","team":"home","colour":"red","player":1000})",
-            playerRefusal},
+        {"1000", R"({"command":"card","team":"home","colour":"red","player":1000})", playerRefusal},
         {"negative", R"({"command":"card","team":"home","colour":"red","player":-1})",
             playerRefusal},
         {"a fraction", R"({"command":"card","team":"home","colour":"red","player":4.5})",
             playerRefusal},
-        {"true", R"({"command":"card","team":"home","colour":"red","player":true})",
-            playerRefusal},
-        {"null", R"({"command":"card","team":"home","colour":"red","player":null})",
-            playerRefusal},
+        {"true", R"({"command":"card","team":"home","colour":"red","player":true})", playerRefusal},
+        {"null", R"({"command":"card","team":"home","colour":"red","player":null})", playerRefusal},
     };
     for (const auto &row : refusedCards) {
         QTest::addRow("card refused: %s", row.name)
-            << QStringList() << QString::fromLatin1(row.command) << row.error << QStringLiteral("[]")
-            << "0:0"
+            << QStringList() << QString::fromLatin1(row.command) << row.error
+            << QStringLiteral("[]") << "0:0"
             << "0:0";
     }
 
-    QTest::newRow("edit: the scorer") << QStringList{goal}
-                                      << R"({"command":"editEvent","id":"@1","player":"9"})"
-                                      << "" << list({event("goal", "home", "9")}) << "1:0"
-                                      << "0:0";
+    QTest::newRow("edit: the scorer")
+        << QStringList{goal} << R"({"command":"editEvent","id":"@1","player":"9"})"
+        << "" << list({event("goal", "home", "9")}) << "1:0"
+        << "0:0";
     QTest::newRow("edit: the scorer as a number")
         << QStringList{goal} << R"({"command":"editEvent","id":"@1","player":10})"
         << "" << list({event("goal", "home", "10")}) << "1:0"
         << "0:0";
     QTest::newRow("edit: a name") << QStringList{goal}
                                   << R"({"command":"editEvent","id":"@1","name":"Alex Morgan"})"
-                                  << ""
-                                  << list({event("goal", "home", "", "23'", "Alex Morgan")})
+                                  << "" << list({event("goal", "home", "", "23'", "Alex Morgan")})
                                   << "1:0"
                                   << "0:0";
     const QString longest = QString(60, QChar(u'é'));
@@ -600,8 +596,8 @@ void TestRemoteCommands::eventCommands_data()
             QStringLiteral(R"(kind is "goal", "yellow", "secondYellow" or "red")")},
         {"unknown team", QStringLiteral(R"({"command":"editEvent","id":"@1","team":"away"})"),
             teamRefusal},
-        {"player too long",
-            QStringLiteral(R"({"command":"editEvent","id":"@1","player":"1000"})"), playerRefusal},
+        {"player too long", QStringLiteral(R"({"command":"editEvent","id":"@1","player":"1000"})"),
+            playerRefusal},
         {"minute without its mark",
             QStringLiteral(R"({"command":"editEvent","id":"@1","minute":"23"})"), minuteRefusal},
         {"minute 0", QStringLiteral(R"({"command":"editEvent","id":"@1","minute":"0'"})"),
@@ -610,8 +606,8 @@ void TestRemoteCommands::eventCommands_data()
             QStringLiteral(R"({"command":"editEvent","id":"@1","minute":"023'"})"), minuteRefusal},
         {"added time without minutes",
             QStringLiteral(R"({"command":"editEvent","id":"@1","minute":"45+'"})"), minuteRefusal},
-        {"minute as a number",
-            QStringLiteral(R"({"command":"editEvent","id":"@1","minute":23})"), minuteRefusal},
+        {"minute as a number", QStringLiteral(R"({"command":"editEvent","id":"@1","minute":23})"),
+            minuteRefusal},
         {"name too long",
             QStringLiteral(R"({"command":"editEvent","id":"@1","name":"%1"})")
                 .arg(QString(61, u'a')),
@@ -630,24 +626,24 @@ void TestRemoteCommands::eventCommands_data()
             minuteRefusal},
     };
     for (const auto &row : refusedEdits) {
-        QTest::addRow("edit refused: %s", row.name) << QStringList{goal} << row.command
-                                                    << row.error << list({goalHome}) << "1:0"
-                                                    << "0:0";
+        QTest::addRow("edit refused: %s", row.name)
+            << QStringList{goal} << row.command << row.error << list({goalHome}) << "1:0"
+            << "0:0";
     }
 
     QTest::newRow("remove: a goal lowers the score")
         << QStringList{goal, goal} << R"({"command":"removeEvent","id":"@1"})"
         << "" << list({goalHome}) << "1:0"
         << "0:0";
-    QTest::newRow("remove: a red card")
-        << QStringList{yellow4, QStringLiteral(R"({"command":"card","team":"home","colour":"red"})")}
-        << R"({"command":"removeEvent","id":"@2"})"
-        << "" << list({yellowVisitor}) << "0:0"
+    QTest::newRow("remove: a red card") << QStringList{yellow4,
+        QStringLiteral(R"({"command":"card","team":"home","colour":"red"})")}
+                                        << R"({"command":"removeEvent","id":"@2"})"
+                                        << "" << list({yellowVisitor}) << "0:0"
+                                        << "0:0";
+    QTest::newRow("remove: unknown")
+        << QStringList{goal} << R"({"command":"removeEvent","id":"@unknown"})"
+        << "unknown event" << list({goalHome}) << "1:0"
         << "0:0";
-    QTest::newRow("remove: unknown") << QStringList{goal}
-                                     << R"({"command":"removeEvent","id":"@unknown"})"
-                                     << "unknown event" << list({goalHome}) << "1:0"
-                                     << "0:0";
     QTest::newRow("remove: an id as text")
         << QStringList{goal} << R"({"command":"removeEvent","id":"1"})"
         << "unknown event" << list({goalHome}) << "1:0"

@@ -185,9 +185,9 @@ void TestRemoteControl::theEventsAndTheReportWantTheCode_data()
     const QByteArray code = "ABCD-1234-EFGHJ";
     QTest::newRow("events") << QByteArray("GET") << "/api/events" << code << 200
                             << QByteArray("application/json") << QByteArray();
-    QTest::newRow("events without the code") << QByteArray("GET") << "/api/events" << QByteArray()
-                                             << 401 << QByteArray("application/json")
-                                             << QByteArray();
+    QTest::newRow("events without the code")
+        << QByteArray("GET") << "/api/events" << QByteArray() << 401
+        << QByteArray("application/json") << QByteArray();
     QTest::newRow("events with a wrong code")
         << QByteArray("GET") << "/api/events" << QByteArray("ABCD-1234-EFGHK") << 401
         << QByteArray("application/json") << QByteArray();
@@ -211,9 +211,8 @@ void TestRemoteControl::theEventsAndTheReportWantTheCode_data()
         << QByteArray("application/json") << QByteArray();
     QTest::newRow("unknown format") << QByteArray("GET") << "/api/report?format=xml" << code << 400
                                     << QByteArray("application/json") << QByteArray();
-    QTest::newRow("a format in capitals")
-        << QByteArray("GET") << "/api/report?format=PDF" << code << 400
-        << QByteArray("application/json") << QByteArray();
+    QTest::newRow("a format in capitals") << QByteArray("GET") << "/api/report?format=PDF" << code
+                                          << 400 << QByteArray("application/json") << QByteArray();
     QTest::newRow("no format") << QByteArray("GET") << "/api/report" << code << 400
                                << QByteArray("application/json") << QByteArray();
     QTest::newRow("an empty format") << QByteArray("GET") << "/api/report?format=" << code << 400
