@@ -143,7 +143,7 @@
     events = list;
     const goals = list.filter((event) => event.kind === 'goal');
     const latest = goals.length ? goals[goals.length - 1] : null;
-    $('scorer').disabled = !latest;
+    $('scorer').hidden = !latest;
     if (latest && lastGoal !== null && latest.id > lastGoal && !latest.player
         && Date.now() - scoredAt < ScorerWait && $('pad').hidden) {
       scoredAt = 0;
