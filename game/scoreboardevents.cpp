@@ -46,11 +46,22 @@ ScoreboardGame::EventsSnapshot ScoreboardGame::eventsSnapshot() const
 
 void ScoreboardGame::applyEventsSnapshot(const EventsSnapshot &snapshot)
 {
+    const EventsSnapshot before = eventsSnapshot();
     m_match.events = snapshot.events;
     m_match.nextEventId = snapshot.nextEventId;
     setValue(Figure::ScoreH, snapshot.home);
     setValue(Figure::ScoreV, snapshot.visitor);
-    emitMatchChanged();
+    announceEvents(before);
+}
+
+void ScoreboardGame::announceEvents(const EventsSnapshot &before)
+{
+    Q_EMIT matchChanged();
+    // A score that moved was announced with its figure; readers hear of a change once.
+    if (before.home == figureValue(Figure::ScoreH)
+        && before.visitor == figureValue(Figure::ScoreV)) {
+        Q_EMIT changed();
+    }
 }
 
 bool ScoreboardGame::recordEventsChange(const std::function<bool()> &change)
@@ -64,7 +75,7 @@ bool ScoreboardGame::recordEventsChange(const std::function<bool()> &change)
     if (after != before) {
         m_history.record({[this, before] { applyEventsSnapshot(before); },
             [this, after] { applyEventsSnapshot(after); }});
-        emitMatchChanged();
+        announceEvents(before);
     }
     saveJournal();
     return true;

@@ -191,6 +191,8 @@ private:
     };
     EventsSnapshot eventsSnapshot() const;
     void applyEventsSnapshot(const EventsSnapshot &snapshot);
+    // Tells readers the events moved, once, whether or not a score moved with them.
+    void announceEvents(const EventsSnapshot &before);
     // Runs `change` and records what it did to the events and scores, for undo.
     bool recordEventsChange(const std::function<bool()> &change);
     // Adds or takes back goals of `team` as its score moved by `delta`.
