@@ -633,6 +633,94 @@
         <source>it is not that team&apos;s kick</source>
         <translation>diese Mannschaft ist nicht an der Reihe</translation>
     </message>
+    <message>
+        <source>Yellow card</source>
+        <translation>Gelbe Karte</translation>
+    </message>
+    <message>
+        <source>Red card</source>
+        <translation>Rote Karte</translation>
+    </message>
+    <message>
+        <source>Second yellow</source>
+        <extracomment>A player&apos;s second yellow card in a match, which sends them off.</extracomment>
+        <translation>Gelb-Rot</translation>
+    </message>
+    <message>
+        <source>Goal</source>
+        <translation>Tor</translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <extracomment>The match&apos;s goals and cards, listed.</extracomment>
+        <translation>Ereignisse</translation>
+    </message>
+    <message>
+        <source>Scorer</source>
+        <extracomment>Who scored a goal; on a button that asks for the scorer&apos;s shirt number.</extracomment>
+        <translation>Torschütze</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Shirt number</source>
+        <translation>Rückennummer</translation>
+    </message>
+    <message>
+        <source>Delete digit</source>
+        <translation>Ziffer löschen</translation>
+    </message>
+    <message>
+        <source>%1 sent off</source>
+        <extracomment>Read out beside a team&apos;s name: the number of its players sent off.</extracomment>
+        <translation>%1 vom Platz gestellt</translation>
+    </message>
+    <message>
+        <source>team is &quot;home&quot; or &quot;visitor&quot;</source>
+        <translation>team ist &quot;home&quot; oder &quot;visitor&quot;</translation>
+    </message>
+    <message>
+        <source>colour is &quot;yellow&quot; or &quot;red&quot;</source>
+        <translation>colour ist &quot;yellow&quot; oder &quot;red&quot;</translation>
+    </message>
+    <message>
+        <source>player is a shirt number of up to 3 digits</source>
+        <translation>player ist eine Rückennummer mit höchstens 3 Ziffern</translation>
+    </message>
+    <message>
+        <source>unknown event</source>
+        <translation>unbekanntes Ereignis</translation>
+    </message>
+    <message>
+        <source>kind is &quot;goal&quot;, &quot;yellow&quot;, &quot;secondYellow&quot; or &quot;red&quot;</source>
+        <translation>kind ist &quot;goal&quot;, &quot;yellow&quot;, &quot;secondYellow&quot; oder &quot;red&quot;</translation>
+    </message>
+    <message>
+        <source>minute is written like 23&apos; or 45+2&apos;</source>
+        <translation>die Minute wird wie 23&apos; oder 45+2&apos; geschrieben</translation>
+    </message>
+    <message>
+        <source>name is a text of up to 60 characters without control characters</source>
+        <translation>der Name ist ein Text mit höchstens 60 Zeichen ohne Steuerzeichen</translation>
+    </message>
+    <message>
+        <source>editEvent takes kind, team, minute, player or name</source>
+        <translation>editEvent nimmt kind, team, minute, player oder name</translation>
+    </message>
+    <message>
+        <source>the card cannot be given now</source>
+        <translation>die Karte kann jetzt nicht gegeben werden</translation>
+    </message>
+    <message>
+        <source>the event cannot take that change</source>
+        <translation>das Ereignis kann so nicht geändert werden</translation>
+    </message>
+    <message>
+        <source>the event cannot be removed now</source>
+        <translation>das Ereignis kann jetzt nicht entfernt werden</translation>
+    </message>
 </context>
 <context>
     <name>RemoteTab</name>
@@ -823,6 +911,89 @@
     </message>
 </context>
 <context>
+    <name>frmEvents</name>
+    <message>
+        <source>Goal</source>
+        <translation>Tor</translation>
+    </message>
+    <message>
+        <source>Yellow card</source>
+        <translation>Gelbe Karte</translation>
+    </message>
+    <message>
+        <source>Second yellow</source>
+        <translation>Gelb-Rot</translation>
+    </message>
+    <message>
+        <source>Red card</source>
+        <translation>Rote Karte</translation>
+    </message>
+    <message>
+        <source>A minute is written as 23&apos; or 45+2&apos;.</source>
+        <translation>Eine Minute wird als 23&apos; oder 45+2&apos; geschrieben.</translation>
+    </message>
+    <message>
+        <source>A shirt number has up to three digits.</source>
+        <translation>Eine Rückennummer hat höchstens drei Ziffern.</translation>
+    </message>
+    <message>
+        <source>The event cannot take this change.</source>
+        <translation>Dieses Ereignis lässt diese Änderung nicht zu.</translation>
+    </message>
+    <message>
+        <source>&amp;Remove...</source>
+        <translation>&amp;Entfernen...</translation>
+    </message>
+    <message>
+        <source>Match Events</source>
+        <translation>Spielereignisse</translation>
+    </message>
+    <message>
+        <source>Goals and cards</source>
+        <translation>Tore und Karten</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>Minute</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>Mannschaft</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Ereignis</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Spieler</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>Re&amp;do</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Heim</translation>
+    </message>
+    <message>
+        <source>Visitor</source>
+        <translation>Gast</translation>
+    </message>
+    <message>
+        <source>Remove this event: %1?</source>
+        <translation>Dieses Ereignis entfernen: %1?</translation>
+    </message>
+</context>
+<context>
     <name>frmHelp</name>
     <message>
         <source>Viewing Help</source>
@@ -907,6 +1078,22 @@
     <message>
         <source>To announce added time press the Added Time key (default is &apos;a&apos; ), type the minutes and press &apos;Enter&apos;.</source>
         <translation>Um die Nachspielzeit anzuzeigen, drücken Sie die Taste „Nachspielzeit“ (Standard: &apos;a&apos;), geben Sie die Minuten ein und drücken Sie &apos;Enter&apos;.</translation>
+    </message>
+    <message>
+        <source>Goals and Cards</source>
+        <translation>Tore und Karten</translation>
+    </message>
+    <message>
+        <source>For a goal&apos;s scorer press &apos;n&apos;, the shirt number and &apos;Enter&apos;.</source>
+        <translation>Für den Torschützen &apos;n&apos;, die Rückennummer und &apos;Enter&apos; drücken.</translation>
+    </message>
+    <message>
+        <source>For a card press &apos;y&apos; or &apos;Y&apos; (yellow, home or visitor), &apos;x&apos; or &apos;X&apos; (red), then the shirt number and &apos;Enter&apos;.</source>
+        <translation>Für eine Karte &apos;y&apos; oder &apos;Y&apos; (Gelb, Heim oder Gast), &apos;x&apos; oder &apos;X&apos; (Rot) drücken, dann die Rückennummer und &apos;Enter&apos;.</translation>
+    </message>
+    <message>
+        <source>To see, change or remove the goals and cards press &apos;e&apos;.</source>
+        <translation>Um Tore und Karten zu sehen, zu ändern oder zu entfernen, &apos;e&apos; drücken.</translation>
     </message>
 </context>
 <context>

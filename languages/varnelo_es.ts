@@ -633,6 +633,94 @@
         <source>it is not that team&apos;s kick</source>
         <translation>no le toca tirar a ese equipo</translation>
     </message>
+    <message>
+        <source>Yellow card</source>
+        <translation>Tarjeta amarilla</translation>
+    </message>
+    <message>
+        <source>Red card</source>
+        <translation>Tarjeta roja</translation>
+    </message>
+    <message>
+        <source>Second yellow</source>
+        <extracomment>A player&apos;s second yellow card in a match, which sends them off.</extracomment>
+        <translation>Segunda amarilla</translation>
+    </message>
+    <message>
+        <source>Goal</source>
+        <translation>Gol</translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <extracomment>The match&apos;s goals and cards, listed.</extracomment>
+        <translation>Incidencias</translation>
+    </message>
+    <message>
+        <source>Scorer</source>
+        <extracomment>Who scored a goal; on a button that asks for the scorer&apos;s shirt number.</extracomment>
+        <translation>Goleador</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Shirt number</source>
+        <translation>Dorsal</translation>
+    </message>
+    <message>
+        <source>Delete digit</source>
+        <translation>Borrar cifra</translation>
+    </message>
+    <message>
+        <source>%1 sent off</source>
+        <extracomment>Read out beside a team&apos;s name: the number of its players sent off.</extracomment>
+        <translation>%1 expulsados</translation>
+    </message>
+    <message>
+        <source>team is &quot;home&quot; or &quot;visitor&quot;</source>
+        <translation>team es &quot;home&quot; o &quot;visitor&quot;</translation>
+    </message>
+    <message>
+        <source>colour is &quot;yellow&quot; or &quot;red&quot;</source>
+        <translation>colour es &quot;yellow&quot; o &quot;red&quot;</translation>
+    </message>
+    <message>
+        <source>player is a shirt number of up to 3 digits</source>
+        <translation>player es un dorsal de hasta 3 cifras</translation>
+    </message>
+    <message>
+        <source>unknown event</source>
+        <translation>incidencia desconocida</translation>
+    </message>
+    <message>
+        <source>kind is &quot;goal&quot;, &quot;yellow&quot;, &quot;secondYellow&quot; or &quot;red&quot;</source>
+        <translation>kind es &quot;goal&quot;, &quot;yellow&quot;, &quot;secondYellow&quot; o &quot;red&quot;</translation>
+    </message>
+    <message>
+        <source>minute is written like 23&apos; or 45+2&apos;</source>
+        <translation>el minuto se escribe como 23&apos; o 45+2&apos;</translation>
+    </message>
+    <message>
+        <source>name is a text of up to 60 characters without control characters</source>
+        <translation>el nombre es un texto de hasta 60 caracteres sin caracteres de control</translation>
+    </message>
+    <message>
+        <source>editEvent takes kind, team, minute, player or name</source>
+        <translation>editEvent admite kind, team, minute, player o name</translation>
+    </message>
+    <message>
+        <source>the card cannot be given now</source>
+        <translation>la tarjeta no se puede mostrar ahora</translation>
+    </message>
+    <message>
+        <source>the event cannot take that change</source>
+        <translation>la incidencia no admite ese cambio</translation>
+    </message>
+    <message>
+        <source>the event cannot be removed now</source>
+        <translation>la incidencia no se puede quitar ahora</translation>
+    </message>
 </context>
 <context>
     <name>RemoteTab</name>
@@ -823,6 +911,89 @@
     </message>
 </context>
 <context>
+    <name>frmEvents</name>
+    <message>
+        <source>Goal</source>
+        <translation>Gol</translation>
+    </message>
+    <message>
+        <source>Yellow card</source>
+        <translation>Tarjeta amarilla</translation>
+    </message>
+    <message>
+        <source>Second yellow</source>
+        <translation>Segunda amarilla</translation>
+    </message>
+    <message>
+        <source>Red card</source>
+        <translation>Tarjeta roja</translation>
+    </message>
+    <message>
+        <source>A minute is written as 23&apos; or 45+2&apos;.</source>
+        <translation>Un minuto se escribe como 23&apos; o 45+2&apos;.</translation>
+    </message>
+    <message>
+        <source>A shirt number has up to three digits.</source>
+        <translation>Un dorsal tiene como mucho tres cifras.</translation>
+    </message>
+    <message>
+        <source>The event cannot take this change.</source>
+        <translation>Este evento no admite este cambio.</translation>
+    </message>
+    <message>
+        <source>&amp;Remove...</source>
+        <translation>&amp;Quitar...</translation>
+    </message>
+    <message>
+        <source>Match Events</source>
+        <translation>Incidencias del partido</translation>
+    </message>
+    <message>
+        <source>Goals and cards</source>
+        <translation>Goles y tarjetas</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>Minuto</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>Equipo</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Incidencia</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Jugador</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>Re&amp;do</source>
+        <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Local</translation>
+    </message>
+    <message>
+        <source>Visitor</source>
+        <translation>Visitante</translation>
+    </message>
+    <message>
+        <source>Remove this event: %1?</source>
+        <translation>¿Quitar esta incidencia: %1?</translation>
+    </message>
+</context>
+<context>
     <name>frmHelp</name>
     <message>
         <source>Viewing Help</source>
@@ -907,6 +1078,22 @@
     <message>
         <source>To announce added time press the Added Time key (default is &apos;a&apos; ), type the minutes and press &apos;Enter&apos;.</source>
         <translation>Para anunciar el tiempo añadido, pulse la tecla de añadido (por defecto, &apos;a&apos;), escriba los minutos y pulse &apos;Intro&apos;.</translation>
+    </message>
+    <message>
+        <source>Goals and Cards</source>
+        <translation>Goles y tarjetas</translation>
+    </message>
+    <message>
+        <source>For a goal&apos;s scorer press &apos;n&apos;, the shirt number and &apos;Enter&apos;.</source>
+        <translation>Para el goleador, pulse &apos;n&apos;, el dorsal e &apos;Intro&apos;.</translation>
+    </message>
+    <message>
+        <source>For a card press &apos;y&apos; or &apos;Y&apos; (yellow, home or visitor), &apos;x&apos; or &apos;X&apos; (red), then the shirt number and &apos;Enter&apos;.</source>
+        <translation>Para una tarjeta, pulse &apos;y&apos; o &apos;Y&apos; (amarilla, local o visitante), &apos;x&apos; o &apos;X&apos; (roja) y luego el dorsal e &apos;Intro&apos;.</translation>
+    </message>
+    <message>
+        <source>To see, change or remove the goals and cards press &apos;e&apos;.</source>
+        <translation>Para ver, cambiar o quitar goles y tarjetas, pulse &apos;e&apos;.</translation>
     </message>
 </context>
 <context>

@@ -633,6 +633,94 @@
         <source>it is not that team&apos;s kick</source>
         <translation>ce n&apos;est pas au tour de cette équipe</translation>
     </message>
+    <message>
+        <source>Yellow card</source>
+        <translation>Carton jaune</translation>
+    </message>
+    <message>
+        <source>Red card</source>
+        <translation>Carton rouge</translation>
+    </message>
+    <message>
+        <source>Second yellow</source>
+        <extracomment>A player&apos;s second yellow card in a match, which sends them off.</extracomment>
+        <translation>Second jaune</translation>
+    </message>
+    <message>
+        <source>Goal</source>
+        <translation>But</translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <extracomment>The match&apos;s goals and cards, listed.</extracomment>
+        <translation>Événements</translation>
+    </message>
+    <message>
+        <source>Scorer</source>
+        <extracomment>Who scored a goal; on a button that asks for the scorer&apos;s shirt number.</extracomment>
+        <translation>Buteur</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>Shirt number</source>
+        <translation>Numéro de maillot</translation>
+    </message>
+    <message>
+        <source>Delete digit</source>
+        <translation>Effacer le chiffre</translation>
+    </message>
+    <message>
+        <source>%1 sent off</source>
+        <extracomment>Read out beside a team&apos;s name: the number of its players sent off.</extracomment>
+        <translation>%1 expulsés</translation>
+    </message>
+    <message>
+        <source>team is &quot;home&quot; or &quot;visitor&quot;</source>
+        <translation>team vaut «&#xa0;home&#xa0;» ou «&#xa0;visitor&#xa0;»</translation>
+    </message>
+    <message>
+        <source>colour is &quot;yellow&quot; or &quot;red&quot;</source>
+        <translation>colour vaut «&#xa0;yellow&#xa0;» ou «&#xa0;red&#xa0;»</translation>
+    </message>
+    <message>
+        <source>player is a shirt number of up to 3 digits</source>
+        <translation>player est un numéro de maillot de 3 chiffres au plus</translation>
+    </message>
+    <message>
+        <source>unknown event</source>
+        <translation>événement inconnu</translation>
+    </message>
+    <message>
+        <source>kind is &quot;goal&quot;, &quot;yellow&quot;, &quot;secondYellow&quot; or &quot;red&quot;</source>
+        <translation>kind vaut «&#xa0;goal&#xa0;», «&#xa0;yellow&#xa0;», «&#xa0;secondYellow&#xa0;» ou «&#xa0;red&#xa0;»</translation>
+    </message>
+    <message>
+        <source>minute is written like 23&apos; or 45+2&apos;</source>
+        <translation>la minute s&apos;écrit comme 23&apos; ou 45+2&apos;</translation>
+    </message>
+    <message>
+        <source>name is a text of up to 60 characters without control characters</source>
+        <translation>le nom est un texte de 60 caractères au plus, sans caractères de contrôle</translation>
+    </message>
+    <message>
+        <source>editEvent takes kind, team, minute, player or name</source>
+        <translation>editEvent prend kind, team, minute, player ou name</translation>
+    </message>
+    <message>
+        <source>the card cannot be given now</source>
+        <translation>le carton ne peut pas être donné maintenant</translation>
+    </message>
+    <message>
+        <source>the event cannot take that change</source>
+        <translation>l&apos;événement ne peut pas être modifié ainsi</translation>
+    </message>
+    <message>
+        <source>the event cannot be removed now</source>
+        <translation>l&apos;événement ne peut pas être retiré maintenant</translation>
+    </message>
 </context>
 <context>
     <name>RemoteTab</name>
@@ -823,6 +911,89 @@
     </message>
 </context>
 <context>
+    <name>frmEvents</name>
+    <message>
+        <source>Goal</source>
+        <translation>But</translation>
+    </message>
+    <message>
+        <source>Yellow card</source>
+        <translation>Carton jaune</translation>
+    </message>
+    <message>
+        <source>Second yellow</source>
+        <translation>Second jaune</translation>
+    </message>
+    <message>
+        <source>Red card</source>
+        <translation>Carton rouge</translation>
+    </message>
+    <message>
+        <source>A minute is written as 23&apos; or 45+2&apos;.</source>
+        <translation>Une minute s&apos;écrit 23&apos; ou 45+2&apos;.</translation>
+    </message>
+    <message>
+        <source>A shirt number has up to three digits.</source>
+        <translation>Un numéro de maillot a trois chiffres au plus.</translation>
+    </message>
+    <message>
+        <source>The event cannot take this change.</source>
+        <translation>Cet événement n&apos;accepte pas cette modification.</translation>
+    </message>
+    <message>
+        <source>&amp;Remove...</source>
+        <translation>&amp;Supprimer...</translation>
+    </message>
+    <message>
+        <source>Match Events</source>
+        <translation>Faits du match</translation>
+    </message>
+    <message>
+        <source>Goals and cards</source>
+        <translation>Buts et cartons</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>Minute</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>Équipe</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Fait</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Joueur</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>Re&amp;do</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Domicile</translation>
+    </message>
+    <message>
+        <source>Visitor</source>
+        <translation>Visiteur</translation>
+    </message>
+    <message>
+        <source>Remove this event: %1?</source>
+        <translation>Supprimer ce fait&#xa0;: %1&#xa0;?</translation>
+    </message>
+</context>
+<context>
     <name>frmHelp</name>
     <message>
         <source>Viewing Help</source>
@@ -907,6 +1078,22 @@
     <message>
         <source>To announce added time press the Added Time key (default is &apos;a&apos; ), type the minutes and press &apos;Enter&apos;.</source>
         <translation>Pour annoncer le temps additionnel, appuyez sur la touche Arrêts de jeu (par défaut «&#xa0;a&#xa0;»), tapez les minutes, puis appuyez sur «&#xa0;Entrée&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Goals and Cards</source>
+        <translation>Buts et cartons</translation>
+    </message>
+    <message>
+        <source>For a goal&apos;s scorer press &apos;n&apos;, the shirt number and &apos;Enter&apos;.</source>
+        <translation>Pour le buteur, appuyez sur «&#xa0;n&#xa0;», le numéro puis «&#xa0;Entrée&#xa0;».</translation>
+    </message>
+    <message>
+        <source>For a card press &apos;y&apos; or &apos;Y&apos; (yellow, home or visitor), &apos;x&apos; or &apos;X&apos; (red), then the shirt number and &apos;Enter&apos;.</source>
+        <translation>Pour un carton, appuyez sur «&#xa0;y&#xa0;» ou «&#xa0;Y&#xa0;» (jaune, domicile ou visiteur), «&#xa0;x&#xa0;» ou «&#xa0;X&#xa0;» (rouge), puis le numéro et «&#xa0;Entrée&#xa0;».</translation>
+    </message>
+    <message>
+        <source>To see, change or remove the goals and cards press &apos;e&apos;.</source>
+        <translation>Pour voir, modifier ou supprimer buts et cartons, appuyez sur «&#xa0;e&#xa0;».</translation>
     </message>
 </context>
 <context>

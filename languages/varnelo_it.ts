@@ -633,6 +633,94 @@
         <source>it is not that team&apos;s kick</source>
         <translation>non tocca a questa squadra</translation>
     </message>
+    <message>
+        <source>Yellow card</source>
+        <translation>Cartellino giallo</translation>
+    </message>
+    <message>
+        <source>Red card</source>
+        <translation>Cartellino rosso</translation>
+    </message>
+    <message>
+        <source>Second yellow</source>
+        <extracomment>A player&apos;s second yellow card in a match, which sends them off.</extracomment>
+        <translation>Secondo giallo</translation>
+    </message>
+    <message>
+        <source>Goal</source>
+        <translation>Gol</translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <extracomment>The match&apos;s goals and cards, listed.</extracomment>
+        <translation>Eventi</translation>
+    </message>
+    <message>
+        <source>Scorer</source>
+        <extracomment>Who scored a goal; on a button that asks for the scorer&apos;s shirt number.</extracomment>
+        <translation>Marcatore</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Rimuovi</translation>
+    </message>
+    <message>
+        <source>Shirt number</source>
+        <translation>Numero di maglia</translation>
+    </message>
+    <message>
+        <source>Delete digit</source>
+        <translation>Cancella cifra</translation>
+    </message>
+    <message>
+        <source>%1 sent off</source>
+        <extracomment>Read out beside a team&apos;s name: the number of its players sent off.</extracomment>
+        <translation>%1 espulsi</translation>
+    </message>
+    <message>
+        <source>team is &quot;home&quot; or &quot;visitor&quot;</source>
+        <translation>team è &quot;home&quot; o &quot;visitor&quot;</translation>
+    </message>
+    <message>
+        <source>colour is &quot;yellow&quot; or &quot;red&quot;</source>
+        <translation>colour è &quot;yellow&quot; o &quot;red&quot;</translation>
+    </message>
+    <message>
+        <source>player is a shirt number of up to 3 digits</source>
+        <translation>player è un numero di maglia di massimo 3 cifre</translation>
+    </message>
+    <message>
+        <source>unknown event</source>
+        <translation>evento sconosciuto</translation>
+    </message>
+    <message>
+        <source>kind is &quot;goal&quot;, &quot;yellow&quot;, &quot;secondYellow&quot; or &quot;red&quot;</source>
+        <translation>kind è &quot;goal&quot;, &quot;yellow&quot;, &quot;secondYellow&quot; o &quot;red&quot;</translation>
+    </message>
+    <message>
+        <source>minute is written like 23&apos; or 45+2&apos;</source>
+        <translation>il minuto si scrive come 23&apos; o 45+2&apos;</translation>
+    </message>
+    <message>
+        <source>name is a text of up to 60 characters without control characters</source>
+        <translation>il nome è un testo di massimo 60 caratteri senza caratteri di controllo</translation>
+    </message>
+    <message>
+        <source>editEvent takes kind, team, minute, player or name</source>
+        <translation>editEvent accetta kind, team, minute, player o name</translation>
+    </message>
+    <message>
+        <source>the card cannot be given now</source>
+        <translation>il cartellino non può essere dato ora</translation>
+    </message>
+    <message>
+        <source>the event cannot take that change</source>
+        <translation>l&apos;evento non può essere modificato così</translation>
+    </message>
+    <message>
+        <source>the event cannot be removed now</source>
+        <translation>l&apos;evento non può essere rimosso ora</translation>
+    </message>
 </context>
 <context>
     <name>RemoteTab</name>
@@ -823,6 +911,89 @@
     </message>
 </context>
 <context>
+    <name>frmEvents</name>
+    <message>
+        <source>Goal</source>
+        <translation>Gol</translation>
+    </message>
+    <message>
+        <source>Yellow card</source>
+        <translation>Ammonizione</translation>
+    </message>
+    <message>
+        <source>Second yellow</source>
+        <translation>Seconda ammonizione</translation>
+    </message>
+    <message>
+        <source>Red card</source>
+        <translation>Espulsione</translation>
+    </message>
+    <message>
+        <source>A minute is written as 23&apos; or 45+2&apos;.</source>
+        <translation>Un minuto si scrive come 23&apos; o 45+2&apos;.</translation>
+    </message>
+    <message>
+        <source>A shirt number has up to three digits.</source>
+        <translation>Un numero di maglia ha al massimo tre cifre.</translation>
+    </message>
+    <message>
+        <source>The event cannot take this change.</source>
+        <translation>Questo evento non accetta questa modifica.</translation>
+    </message>
+    <message>
+        <source>&amp;Remove...</source>
+        <translation>&amp;Rimuovi...</translation>
+    </message>
+    <message>
+        <source>Match Events</source>
+        <translation>Eventi della partita</translation>
+    </message>
+    <message>
+        <source>Goals and cards</source>
+        <translation>Gol e cartellini</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>Minuto</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>Squadra</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Evento</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Giocatore</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annulla</translation>
+    </message>
+    <message>
+        <source>Re&amp;do</source>
+        <translation>Ri&amp;pristina</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Casa</translation>
+    </message>
+    <message>
+        <source>Visitor</source>
+        <translation>Ospite</translation>
+    </message>
+    <message>
+        <source>Remove this event: %1?</source>
+        <translation>Rimuovere questo evento: %1?</translation>
+    </message>
+</context>
+<context>
     <name>frmHelp</name>
     <message>
         <source>Viewing Help</source>
@@ -907,6 +1078,22 @@
     <message>
         <source>To announce added time press the Added Time key (default is &apos;a&apos; ), type the minutes and press &apos;Enter&apos;.</source>
         <translation>Per annunciare il recupero, premere il tasto Recupero (predefinito &apos;a&apos;), digitare i minuti e premere &apos;Invio&apos;.</translation>
+    </message>
+    <message>
+        <source>Goals and Cards</source>
+        <translation>Gol e cartellini</translation>
+    </message>
+    <message>
+        <source>For a goal&apos;s scorer press &apos;n&apos;, the shirt number and &apos;Enter&apos;.</source>
+        <translation>Per il marcatore premere &apos;n&apos;, il numero di maglia e &apos;Invio&apos;.</translation>
+    </message>
+    <message>
+        <source>For a card press &apos;y&apos; or &apos;Y&apos; (yellow, home or visitor), &apos;x&apos; or &apos;X&apos; (red), then the shirt number and &apos;Enter&apos;.</source>
+        <translation>Per un cartellino premere &apos;y&apos; o &apos;Y&apos; (giallo, casa o ospite), &apos;x&apos; o &apos;X&apos; (rosso), poi il numero di maglia e &apos;Invio&apos;.</translation>
+    </message>
+    <message>
+        <source>To see, change or remove the goals and cards press &apos;e&apos;.</source>
+        <translation>Per vedere, modificare o rimuovere gol e cartellini premere &apos;e&apos;.</translation>
     </message>
 </context>
 <context>

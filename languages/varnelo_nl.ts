@@ -633,6 +633,94 @@
         <source>it is not that team&apos;s kick</source>
         <translation>het is niet de beurt van dat team</translation>
     </message>
+    <message>
+        <source>Yellow card</source>
+        <translation>Gele kaart</translation>
+    </message>
+    <message>
+        <source>Red card</source>
+        <translation>Rode kaart</translation>
+    </message>
+    <message>
+        <source>Second yellow</source>
+        <extracomment>A player&apos;s second yellow card in a match, which sends them off.</extracomment>
+        <translation>Tweede geel</translation>
+    </message>
+    <message>
+        <source>Goal</source>
+        <translation>Doelpunt</translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <extracomment>The match&apos;s goals and cards, listed.</extracomment>
+        <translation>Gebeurtenissen</translation>
+    </message>
+    <message>
+        <source>Scorer</source>
+        <extracomment>Who scored a goal; on a button that asks for the scorer&apos;s shirt number.</extracomment>
+        <translation>Doelpuntmaker</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Verwijderen</translation>
+    </message>
+    <message>
+        <source>Shirt number</source>
+        <translation>Rugnummer</translation>
+    </message>
+    <message>
+        <source>Delete digit</source>
+        <translation>Cijfer wissen</translation>
+    </message>
+    <message>
+        <source>%1 sent off</source>
+        <extracomment>Read out beside a team&apos;s name: the number of its players sent off.</extracomment>
+        <translation>%1 uitgesloten</translation>
+    </message>
+    <message>
+        <source>team is &quot;home&quot; or &quot;visitor&quot;</source>
+        <translation>team is &quot;home&quot; of &quot;visitor&quot;</translation>
+    </message>
+    <message>
+        <source>colour is &quot;yellow&quot; or &quot;red&quot;</source>
+        <translation>colour is &quot;yellow&quot; of &quot;red&quot;</translation>
+    </message>
+    <message>
+        <source>player is a shirt number of up to 3 digits</source>
+        <translation>player is een rugnummer van hoogstens 3 cijfers</translation>
+    </message>
+    <message>
+        <source>unknown event</source>
+        <translation>onbekende gebeurtenis</translation>
+    </message>
+    <message>
+        <source>kind is &quot;goal&quot;, &quot;yellow&quot;, &quot;secondYellow&quot; or &quot;red&quot;</source>
+        <translation>kind is &quot;goal&quot;, &quot;yellow&quot;, &quot;secondYellow&quot; of &quot;red&quot;</translation>
+    </message>
+    <message>
+        <source>minute is written like 23&apos; or 45+2&apos;</source>
+        <translation>de minuut schrijf je als 23&apos; of 45+2&apos;</translation>
+    </message>
+    <message>
+        <source>name is a text of up to 60 characters without control characters</source>
+        <translation>de naam is een tekst van hoogstens 60 tekens zonder stuurtekens</translation>
+    </message>
+    <message>
+        <source>editEvent takes kind, team, minute, player or name</source>
+        <translation>editEvent neemt kind, team, minute, player of name</translation>
+    </message>
+    <message>
+        <source>the card cannot be given now</source>
+        <translation>de kaart kan nu niet gegeven worden</translation>
+    </message>
+    <message>
+        <source>the event cannot take that change</source>
+        <translation>de gebeurtenis kan zo niet gewijzigd worden</translation>
+    </message>
+    <message>
+        <source>the event cannot be removed now</source>
+        <translation>de gebeurtenis kan nu niet verwijderd worden</translation>
+    </message>
 </context>
 <context>
     <name>RemoteTab</name>
@@ -823,6 +911,89 @@
     </message>
 </context>
 <context>
+    <name>frmEvents</name>
+    <message>
+        <source>Goal</source>
+        <translation>Doelpunt</translation>
+    </message>
+    <message>
+        <source>Yellow card</source>
+        <translation>Gele kaart</translation>
+    </message>
+    <message>
+        <source>Second yellow</source>
+        <translation>Tweede gele</translation>
+    </message>
+    <message>
+        <source>Red card</source>
+        <translation>Rode kaart</translation>
+    </message>
+    <message>
+        <source>A minute is written as 23&apos; or 45+2&apos;.</source>
+        <translation>Een minuut schrijf je als 23&apos; of 45+2&apos;.</translation>
+    </message>
+    <message>
+        <source>A shirt number has up to three digits.</source>
+        <translation>Een rugnummer heeft hoogstens drie cijfers.</translation>
+    </message>
+    <message>
+        <source>The event cannot take this change.</source>
+        <translation>Deze gebeurtenis laat deze wijziging niet toe.</translation>
+    </message>
+    <message>
+        <source>&amp;Remove...</source>
+        <translation>&amp;Verwijderen...</translation>
+    </message>
+    <message>
+        <source>Match Events</source>
+        <translation>Wedstrijdgebeurtenissen</translation>
+    </message>
+    <message>
+        <source>Goals and cards</source>
+        <translation>Doelpunten en kaarten</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>Minuut</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>Ploeg</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Gebeurtenis</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Speler</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Naam</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Ongedaan maken</translation>
+    </message>
+    <message>
+        <source>Re&amp;do</source>
+        <translation>Op&amp;nieuw</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Thuis</translation>
+    </message>
+    <message>
+        <source>Visitor</source>
+        <translation>Gasten</translation>
+    </message>
+    <message>
+        <source>Remove this event: %1?</source>
+        <translation>Deze gebeurtenis verwijderen: %1?</translation>
+    </message>
+</context>
+<context>
     <name>frmHelp</name>
     <message>
         <source>Viewing Help</source>
@@ -907,6 +1078,22 @@
     <message>
         <source>To announce added time press the Added Time key (default is &apos;a&apos; ), type the minutes and press &apos;Enter&apos;.</source>
         <translation>Druk voor de blessuretijd op de blessuretijdtoets (standaard &apos;a&apos;), typ de minuten en druk op &apos;Enter&apos;.</translation>
+    </message>
+    <message>
+        <source>Goals and Cards</source>
+        <translation>Doelpunten en kaarten</translation>
+    </message>
+    <message>
+        <source>For a goal&apos;s scorer press &apos;n&apos;, the shirt number and &apos;Enter&apos;.</source>
+        <translation>Voor de maker van een doelpunt: druk op &apos;n&apos;, het rugnummer en &apos;Enter&apos;.</translation>
+    </message>
+    <message>
+        <source>For a card press &apos;y&apos; or &apos;Y&apos; (yellow, home or visitor), &apos;x&apos; or &apos;X&apos; (red), then the shirt number and &apos;Enter&apos;.</source>
+        <translation>Voor een kaart: druk op &apos;y&apos; of &apos;Y&apos; (geel, thuis of gasten), &apos;x&apos; of &apos;X&apos; (rood), dan het rugnummer en &apos;Enter&apos;.</translation>
+    </message>
+    <message>
+        <source>To see, change or remove the goals and cards press &apos;e&apos;.</source>
+        <translation>Druk op &apos;e&apos; om doelpunten en kaarten te zien, te wijzigen of te verwijderen.</translation>
     </message>
 </context>
 <context>

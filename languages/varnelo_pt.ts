@@ -633,6 +633,94 @@
         <source>it is not that team&apos;s kick</source>
         <translation>não é a vez desse time</translation>
     </message>
+    <message>
+        <source>Yellow card</source>
+        <translation>Cartão amarelo</translation>
+    </message>
+    <message>
+        <source>Red card</source>
+        <translation>Cartão vermelho</translation>
+    </message>
+    <message>
+        <source>Second yellow</source>
+        <extracomment>A player&apos;s second yellow card in a match, which sends them off.</extracomment>
+        <translation>Segundo amarelo</translation>
+    </message>
+    <message>
+        <source>Goal</source>
+        <translation>Gol</translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <extracomment>The match&apos;s goals and cards, listed.</extracomment>
+        <translation>Eventos</translation>
+    </message>
+    <message>
+        <source>Scorer</source>
+        <extracomment>Who scored a goal; on a button that asks for the scorer&apos;s shirt number.</extracomment>
+        <translation>Autor do gol</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remover</translation>
+    </message>
+    <message>
+        <source>Shirt number</source>
+        <translation>Número da camisa</translation>
+    </message>
+    <message>
+        <source>Delete digit</source>
+        <translation>Apagar dígito</translation>
+    </message>
+    <message>
+        <source>%1 sent off</source>
+        <extracomment>Read out beside a team&apos;s name: the number of its players sent off.</extracomment>
+        <translation>%1 expulsos</translation>
+    </message>
+    <message>
+        <source>team is &quot;home&quot; or &quot;visitor&quot;</source>
+        <translation>team é &quot;home&quot; ou &quot;visitor&quot;</translation>
+    </message>
+    <message>
+        <source>colour is &quot;yellow&quot; or &quot;red&quot;</source>
+        <translation>colour é &quot;yellow&quot; ou &quot;red&quot;</translation>
+    </message>
+    <message>
+        <source>player is a shirt number of up to 3 digits</source>
+        <translation>player é um número de camisa de até 3 dígitos</translation>
+    </message>
+    <message>
+        <source>unknown event</source>
+        <translation>evento desconhecido</translation>
+    </message>
+    <message>
+        <source>kind is &quot;goal&quot;, &quot;yellow&quot;, &quot;secondYellow&quot; or &quot;red&quot;</source>
+        <translation>kind é &quot;goal&quot;, &quot;yellow&quot;, &quot;secondYellow&quot; ou &quot;red&quot;</translation>
+    </message>
+    <message>
+        <source>minute is written like 23&apos; or 45+2&apos;</source>
+        <translation>o minuto se escreve como 23&apos; ou 45+2&apos;</translation>
+    </message>
+    <message>
+        <source>name is a text of up to 60 characters without control characters</source>
+        <translation>o nome é um texto de até 60 caracteres sem caracteres de controle</translation>
+    </message>
+    <message>
+        <source>editEvent takes kind, team, minute, player or name</source>
+        <translation>editEvent aceita kind, team, minute, player ou name</translation>
+    </message>
+    <message>
+        <source>the card cannot be given now</source>
+        <translation>o cartão não pode ser dado agora</translation>
+    </message>
+    <message>
+        <source>the event cannot take that change</source>
+        <translation>o evento não aceita essa alteração</translation>
+    </message>
+    <message>
+        <source>the event cannot be removed now</source>
+        <translation>o evento não pode ser removido agora</translation>
+    </message>
 </context>
 <context>
     <name>RemoteTab</name>
@@ -823,6 +911,89 @@
     </message>
 </context>
 <context>
+    <name>frmEvents</name>
+    <message>
+        <source>Goal</source>
+        <translation>Gol</translation>
+    </message>
+    <message>
+        <source>Yellow card</source>
+        <translation>Cartão amarelo</translation>
+    </message>
+    <message>
+        <source>Second yellow</source>
+        <translation>Segundo amarelo</translation>
+    </message>
+    <message>
+        <source>Red card</source>
+        <translation>Cartão vermelho</translation>
+    </message>
+    <message>
+        <source>A minute is written as 23&apos; or 45+2&apos;.</source>
+        <translation>Um minuto é escrito como 23&apos; ou 45+2&apos;.</translation>
+    </message>
+    <message>
+        <source>A shirt number has up to three digits.</source>
+        <translation>Um número de camisa tem no máximo três dígitos.</translation>
+    </message>
+    <message>
+        <source>The event cannot take this change.</source>
+        <translation>Este evento não aceita esta alteração.</translation>
+    </message>
+    <message>
+        <source>&amp;Remove...</source>
+        <translation>&amp;Remover...</translation>
+    </message>
+    <message>
+        <source>Match Events</source>
+        <translation>Eventos da partida</translation>
+    </message>
+    <message>
+        <source>Goals and cards</source>
+        <translation>Gols e cartões</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>Minuto</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Evento</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Jogador</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Desfazer</translation>
+    </message>
+    <message>
+        <source>Re&amp;do</source>
+        <translation>Re&amp;fazer</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Mandante</translation>
+    </message>
+    <message>
+        <source>Visitor</source>
+        <translation>Visitante</translation>
+    </message>
+    <message>
+        <source>Remove this event: %1?</source>
+        <translation>Remover este evento: %1?</translation>
+    </message>
+</context>
+<context>
     <name>frmHelp</name>
     <message>
         <source>Viewing Help</source>
@@ -907,6 +1078,22 @@
     <message>
         <source>To announce added time press the Added Time key (default is &apos;a&apos; ), type the minutes and press &apos;Enter&apos;.</source>
         <translation>Para anunciar os acréscimos, pressione a tecla de acréscimos (padrão: &apos;a&apos;), digite os minutos e pressione &apos;Enter&apos;.</translation>
+    </message>
+    <message>
+        <source>Goals and Cards</source>
+        <translation>Gols e cartões</translation>
+    </message>
+    <message>
+        <source>For a goal&apos;s scorer press &apos;n&apos;, the shirt number and &apos;Enter&apos;.</source>
+        <translation>Para o autor do gol, pressione &apos;n&apos;, o número da camisa e &apos;Enter&apos;.</translation>
+    </message>
+    <message>
+        <source>For a card press &apos;y&apos; or &apos;Y&apos; (yellow, home or visitor), &apos;x&apos; or &apos;X&apos; (red), then the shirt number and &apos;Enter&apos;.</source>
+        <translation>Para um cartão, pressione &apos;y&apos; ou &apos;Y&apos; (amarelo, mandante ou visitante), &apos;x&apos; ou &apos;X&apos; (vermelho), depois o número da camisa e &apos;Enter&apos;.</translation>
+    </message>
+    <message>
+        <source>To see, change or remove the goals and cards press &apos;e&apos;.</source>
+        <translation>Para ver, alterar ou remover gols e cartões, pressione &apos;e&apos;.</translation>
     </message>
 </context>
 <context>
