@@ -21,4 +21,5 @@ std::optional<ReportFormat> ReportFormatNamed(QStringView name);
 QByteArray ReportMediaType(ReportFormat format);
 QString ReportSuffix(ReportFormat format);
 
-QByteArray MatchReport(ReportFormat format, const ScoreboardGame &game, const LiveSettings &settings);
+QByteArray MatchReport(
+    ReportFormat format, const ScoreboardGame &game, const LiveSettings &settings);
