@@ -203,6 +203,11 @@ void frmScoreboard::setOptionsCommand(std::function<void(QWidget *)> showOptions
     m_showOptions = std::move(showOptionsModally);
 }
 
+void frmScoreboard::setReportCommand(std::function<void(QWidget *)> saveReport)
+{
+    m_saveReport = std::move(saveReport);
+}
+
 void frmScoreboard::AllKeyPress(short keyAscii)
 {
     const LiveSettings &settings = m_context.settings;
@@ -223,6 +228,8 @@ void frmScoreboard::AllKeyPress(short keyAscii)
         }
     } else if (keyAscii == KeyCode::Options) {
         optionsCommand();
+    } else if (keyAscii == KeyCode::SaveReport && m_saveReport) {
+        m_saveReport(this);
     }
 }
 

@@ -78,6 +78,8 @@ public:
     // The help window and the modal options dialog belong to the application.
     void setHelpCommand(std::function<void()> showHelp);
     void setOptionsCommand(std::function<void(QWidget *owner)> showOptionsModally);
+    // Saving the match report belongs to the application too.
+    void setReportCommand(std::function<void(QWidget *owner)> saveReport);
 
     DigitGroup *group(const QString &ledArrayName) const;
     FocusMarker *focusMarker() const;
@@ -117,6 +119,7 @@ private:
     QTimer m_tmrUpdateWeb;
     std::function<void()> m_showHelp;
     std::function<void(QWidget *)> m_showOptions;
+    std::function<void(QWidget *)> m_saveReport;
     WebPublisher m_publisher;
     WindowPrompts *m_prompts;
     // Made at the first showing of the clock, which comes before the constructor ends.

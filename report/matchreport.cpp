@@ -377,3 +377,9 @@ QByteArray MatchReport(
     }
     return {};
 }
+
+void PrintMatchReport(
+    QPagedPaintDevice &device, const ScoreboardGame &game, const LiveSettings &settings)
+{
+    PrintReport(GatherReport(game, settings), device);
+}

@@ -57,4 +57,7 @@ ReportData GatherReport(const ScoreboardGame &game, const LiveSettings &settings
 // empty for 0.
 QString ReportWallTime(qint64 msecs);
 
+class QPagedPaintDevice;
+// Lays the report out on the pages of `device`.
+void PrintReport(const ReportData &report, QPagedPaintDevice &device);
 QByteArray ReportPdf(const ReportData &report);

@@ -276,6 +276,19 @@ QString PdfReport::html() const
 
 } // namespace
 
+void PrintReport(const ReportData &report, QPagedPaintDevice &device)
+{
+    QTextDocument document;
+    QFont font = document.defaultFont();
+    font.setPointSizeF(10);
+    document.setDefaultFont(font);
+    document.setDefaultStyleSheet(QStringLiteral(
+        "h1 { font-size: 18pt; } h3 { font-size: 11pt; margin-top: 10px; margin-bottom: 2px; } "
+        "th { border-bottom: 1px solid black; }"));
+    document.setHtml(PdfReport(report).html());
+    document.print(&device);
+}
+
 QByteArray ReportPdf(const ReportData &report)
 {
     QByteArray bytes;
@@ -287,15 +300,7 @@ QByteArray ReportPdf(const ReportData &report)
             QMarginsF(18, 15, 18, 15), QPageLayout::Millimeter));
         writer.setTitle(report.title);
         writer.setCreator(QStringLiteral("Varnelo"));
-        QTextDocument document;
-        QFont font = document.defaultFont();
-        font.setPointSizeF(10);
-        document.setDefaultFont(font);
-        document.setDefaultStyleSheet(QStringLiteral(
-            "h1 { font-size: 18pt; } h3 { font-size: 11pt; margin-top: 10px; margin-bottom: 2px; } "
-            "th { border-bottom: 1px solid black; }"));
-        document.setHtml(PdfReport(report).html());
-        document.print(&writer);
+        PrintReport(report, writer);
     }
     return bytes;
 }

@@ -80,13 +80,15 @@ const HelpLine HelpLines[] = {
     {"Label8", false, 600, 5790, 6735, 255,
         QT_TRANSLATE_NOOP(
             "frmHelp", "To show which number has the focus press 'F7'.  'Esc' closes this help.")},
-    {"Label9", true, 120, 6030, 1095, 375, QT_TRANSLATE_NOOP("frmHelp", "Options")},
-    {"Label10", false, 600, 6390, 6735, 255,
+    {"Label23", false, 600, 6030, 6735, 255,
+        QT_TRANSLATE_NOOP("frmHelp", "To save the match report press 'm'.")},
+    {"Label9", true, 120, 6270, 1095, 375, QT_TRANSLATE_NOOP("frmHelp", "Options")},
+    {"Label10", false, 600, 6630, 6735, 255,
         QT_TRANSLATE_NOOP("frmHelp",
             "To go to the options press 'o' from the program, or click on 'Options' from the "
             "splash "
             "screen.")},
-    {"Label13", false, 600, 6630, 6735, 735,
+    {"Label13", false, 600, 6870, 6735, 645,
         QT_TRANSLATE_NOOP("frmHelp",
             "In the options you can change control keys, the buzzer sound file, and colors of the "
             "scoreboard.  You can also change the home, visitor, and title text, and enable the "
