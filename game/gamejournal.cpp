@@ -22,8 +22,8 @@ constexpr int Version = 1;
 // The longest clock a board can hold, with room for a count past zero; anything beyond is not
 // a journal of ours.
 constexpr ClockValue LongestClock = ClockSeconds(100 * 3600);
-// A journal is a few hundred bytes; a large file is not one.
-constexpr qint64 LargestJournal = 64 * 1024;
+// A journal is a few kilobytes, a match with all its events some tens; a large file is not one.
+constexpr qint64 LargestJournal = 1024 * 1024;
 
 bool wholeNumber(const QJsonValue &value, double minimum, double maximum, qint64 &out)
 {
@@ -62,6 +62,143 @@ std::optional<QList<bool>> kicksList(const QJsonValue &value)
     return kicks;
 }
 
+QString latin1(std::string_view text)
+{
+    return QString::fromLatin1(text.data(), qsizetype(text.size()));
+}
+
+QJsonArray encodeEvents(const QList<MatchEvent> &events)
+{
+    QJsonArray array;
+    for (const MatchEvent &event : events) {
+        array.append(QJsonObject{
+            {QStringLiteral("id"), event.id},
+            {QStringLiteral("kind"), latin1(EventKindName(event.kind))},
+            {QStringLiteral("team"), latin1(TeamName(event.team))},
+            {QStringLiteral("minute"), event.minute},
+            {QStringLiteral("phase"), latin1(PhaseName(event.phase))},
+            {QStringLiteral("player"), event.player},
+            {QStringLiteral("name"), event.name},
+            {QStringLiteral("wallClock"), static_cast<double>(event.wallClock)},
+        });
+    }
+    return array;
+}
+
+QJsonArray encodeLog(const QList<PhaseRecord> &log)
+{
+    QJsonArray array;
+    for (const PhaseRecord &record : log) {
+        array.append(QJsonObject{
+            {QStringLiteral("phase"), latin1(PhaseName(record.phase))},
+            {QStringLiteral("wallStart"), static_cast<double>(record.wallStart)},
+            {QStringLiteral("wallEnd"), static_cast<double>(record.wallEnd)},
+            {QStringLiteral("clockStart"), record.clockStart},
+            {QStringLiteral("clockEnd"), record.clockEnd},
+            {QStringLiteral("addedAnnounced"), record.addedAnnounced},
+            {QStringLiteral("addedPlayed"), static_cast<double>(record.addedPlayed)},
+            {QStringLiteral("homeScore"), record.homeScore},
+            {QStringLiteral("visitorScore"), record.visitorScore},
+        });
+    }
+    return array;
+}
+
+std::optional<Phase> phaseOf(const QJsonValue &value)
+{
+    const QByteArray name = value.toString().toLatin1();
+    return PhaseNamed(std::string_view(name.constData(), size_t(name.size())));
+}
+
+// A short text of the journal's own: at most `longest` characters.
+std::optional<QString> shortText(const QJsonValue &value, qsizetype longest)
+{
+    if (!value.isString() || value.toString().size() > longest) {
+        return std::nullopt;
+    }
+    return value.toString();
+}
+
+std::optional<QList<MatchEvent>> decodeEvents(const QJsonValue &value, int nextId)
+{
+    if (!value.isArray() || value.toArray().size() > 1000) {
+        return std::nullopt;
+    }
+    QList<MatchEvent> events;
+    for (const QJsonValue &item : value.toArray()) {
+        const QJsonObject object = item.toObject();
+        MatchEvent event;
+        qint64 id = 0;
+        qint64 wall = 0;
+        const QByteArray kind = object.value(QStringLiteral("kind")).toString().toLatin1();
+        const QByteArray team = object.value(QStringLiteral("team")).toString().toLatin1();
+        const auto kindNamed
+            = EventKindNamed(std::string_view(kind.constData(), size_t(kind.size())));
+        const auto teamNamed = TeamNamed(std::string_view(team.constData(), size_t(team.size())));
+        const auto phase = phaseOf(object.value(QStringLiteral("phase")));
+        const auto minute = shortText(object.value(QStringLiteral("minute")), 8);
+        const auto player = shortText(object.value(QStringLiteral("player")), LongestShirtNumber);
+        const auto name = shortText(object.value(QStringLiteral("name")), 60);
+        if (!wholeNumber(object.value(QStringLiteral("id")), 1, nextId - 1, id)
+            || !wholeNumber(object.value(QStringLiteral("wallClock")), 0, 9e15, wall) || !kindNamed
+            || !teamNamed || !phase || !minute || !player || !IsShirtNumber(*player) || !name) {
+            return std::nullopt;
+        }
+        event.id = int(id);
+        event.kind = *kindNamed;
+        event.team = *teamNamed;
+        event.phase = *phase;
+        event.minute = *minute;
+        event.player = *player;
+        event.name = *name;
+        event.wallClock = wall;
+        events.append(event);
+    }
+    return events;
+}
+
+std::optional<QList<PhaseRecord>> decodeLog(const QJsonValue &value)
+{
+    if (!value.isArray() || value.toArray().size() > 100) {
+        return std::nullopt;
+    }
+    QList<PhaseRecord> log;
+    for (const QJsonValue &item : value.toArray()) {
+        const QJsonObject object = item.toObject();
+        PhaseRecord record;
+        qint64 start = 0;
+        qint64 end = 0;
+        qint64 announced = 0;
+        qint64 played = 0;
+        qint64 home = 0;
+        qint64 visitor = 0;
+        const auto phase = phaseOf(object.value(QStringLiteral("phase")));
+        const auto clockStart = shortText(object.value(QStringLiteral("clockStart")), 8);
+        const auto clockEnd = shortText(object.value(QStringLiteral("clockEnd")), 8);
+        if (!phase || !clockStart || !clockEnd
+            || !wholeNumber(object.value(QStringLiteral("wallStart")), 0, 9e15, start)
+            || !wholeNumber(object.value(QStringLiteral("wallEnd")), 0, 9e15, end)
+            || !wholeNumber(
+                object.value(QStringLiteral("addedAnnounced")), 0, LongestAddedMinutes, announced)
+            || !wholeNumber(object.value(QStringLiteral("addedPlayed")), 0, 100 * 3600, played)
+            || !wholeNumber(object.value(QStringLiteral("homeScore")), 0, 99, home)
+            || !wholeNumber(object.value(QStringLiteral("visitorScore")), 0, 99, visitor)) {
+            return std::nullopt;
+        }
+        record.phase = *phase;
+        record.wallStart = start;
+        record.wallEnd = end;
+        record.clockStart = *clockStart;
+        record.clockEnd = *clockEnd;
+        record.addedAnnounced = int(announced);
+        record.addedPlayed = played;
+        record.homeScore = int(home);
+        record.visitorScore = int(visitor);
+        log.append(record);
+    }
+    return log;
+}
+
 QJsonObject encodeMatch(const MatchState &match)
 {
     const MatchFormat &format = match.format;
@@ -77,6 +214,9 @@ QJsonObject encodeMatch(const MatchState &match)
         {QStringLiteral("addedMinutes"), match.addedMinutes},
         {QStringLiteral("home"), kicksArray(match.shootout.kicks(Team::Home))},
         {QStringLiteral("visitor"), kicksArray(match.shootout.kicks(Team::Visitor))},
+        {QStringLiteral("events"), encodeEvents(match.events)},
+        {QStringLiteral("nextEventId"), match.nextEventId},
+        {QStringLiteral("log"), encodeLog(match.log)},
     };
 }
 
@@ -123,6 +263,21 @@ std::optional<MatchState> decodeMatch(const QJsonObject &object)
     match.phase = *named;
     match.addedMinutes = int(added);
     match.shootout = *shootout;
+    // Written before a match had events: none.
+    if (object.contains(QStringLiteral("events"))) {
+        qint64 nextId = 0;
+        if (!wholeNumber(object.value(QStringLiteral("nextEventId")), 1, 1e9, nextId)) {
+            return std::nullopt;
+        }
+        const auto events = decodeEvents(object.value(QStringLiteral("events")), int(nextId));
+        const auto log = decodeLog(object.value(QStringLiteral("log")));
+        if (!events || !log) {
+            return std::nullopt;
+        }
+        match.events = *events;
+        match.nextEventId = int(nextId);
+        match.log = *log;
+    }
     return match;
 }
 

@@ -2,21 +2,181 @@
 // operator types after a key.
 #include "scoreboardgame.h"
 
+#include "game/timesource.h"
 #include "settings/typedkeys.h"
 
-bool ScoreboardGame::addCard(Team, bool, const QString &)
+#include <QRegularExpression>
+
+#include <algorithm>
+
+namespace {
+
+Figure ScoreOf(Team team)
 {
-    return false;
+    return team == Team::Home ? Figure::ScoreH : Figure::ScoreV;
 }
 
-bool ScoreboardGame::editEvent(int, const EventEdit &)
+// A minute as the events keep it: "23'", "45+2'", or empty.
+bool IsMinute(const QString &minute)
 {
-    return false;
+    static const QRegularExpression notation(QStringLiteral("^\\d{1,3}(\\+\\d{1,2})?'$"));
+    return minute.isEmpty() || notation.match(minute).hasMatch();
 }
 
-bool ScoreboardGame::removeEvent(int)
+bool IsName(const QString &name)
 {
-    return false;
+    if (name.size() > 60) {
+        return false;
+    }
+    for (const QChar c : name) {
+        if (c.category() == QChar::Other_Control) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+ScoreboardGame::EventsSnapshot ScoreboardGame::eventsSnapshot() const
+{
+    return {m_match.events, m_match.nextEventId, figureValue(Figure::ScoreH),
+        figureValue(Figure::ScoreV)};
+}
+
+void ScoreboardGame::applyEventsSnapshot(const EventsSnapshot &snapshot)
+{
+    m_match.events = snapshot.events;
+    m_match.nextEventId = snapshot.nextEventId;
+    setValue(Figure::ScoreH, snapshot.home);
+    setValue(Figure::ScoreV, snapshot.visitor);
+    emitMatchChanged();
+}
+
+bool ScoreboardGame::recordEventsChange(const std::function<bool()> &change)
+{
+    const EventsSnapshot before = eventsSnapshot();
+    if (!change()) {
+        applyEventsSnapshot(before);
+        return false;
+    }
+    const EventsSnapshot after = eventsSnapshot();
+    if (after != before) {
+        m_history.record({[this, before] { applyEventsSnapshot(before); },
+            [this, after] { applyEventsSnapshot(after); }});
+        emitMatchChanged();
+    }
+    saveJournal();
+    return true;
+}
+
+MatchEvent ScoreboardGame::newEvent(EventKind kind, Team team, const QString &player)
+{
+    MatchEvent event;
+    event.id = m_match.nextEventId++;
+    event.kind = kind;
+    event.team = team;
+    event.minute = matchMinute();
+    event.phase = m_match.phase;
+    event.player = player;
+    event.name = (team == Team::Home ? m_homeSheet : m_visitorSheet).nameOf(player);
+    event.wallClock = m_time.wallClockMilliseconds();
+    return event;
+}
+
+void ScoreboardGame::followScore(Team team, int delta)
+{
+    for (; delta > 0; --delta) {
+        m_match.events.append(newEvent(EventKind::Goal, team, {}));
+    }
+    for (auto it = m_match.events.end(); delta < 0 && it != m_match.events.begin();) {
+        --it;
+        if (it->kind == EventKind::Goal && it->team == team) {
+            it = m_match.events.erase(it);
+            ++delta;
+        }
+    }
+}
+
+bool ScoreboardGame::addCard(Team team, bool red, const QString &player)
+{
+    if (!IsShirtNumber(player)) {
+        return false;
+    }
+    return recordEventsChange([&] {
+        EventKind kind = red ? EventKind::Red : EventKind::Yellow;
+        if (!red && !player.isEmpty()) {
+            for (const MatchEvent &event : std::as_const(m_match.events)) {
+                if (event.team == team && event.player == player && event.kind != EventKind::Goal) {
+                    // Booked before: a second yellow, unless already sent off.
+                    kind = SendsOff(event.kind) ? EventKind::Yellow : EventKind::SecondYellow;
+                }
+            }
+        }
+        m_match.events.append(newEvent(kind, team, player));
+        return true;
+    });
+}
+
+bool ScoreboardGame::editEvent(int id, const EventEdit &edit)
+{
+    const auto found = std::find_if(m_match.events.cbegin(), m_match.events.cend(),
+        [id](const MatchEvent &event) { return event.id == id; });
+    if (found == m_match.events.cend() || (edit.minute && !IsMinute(*edit.minute))
+        || (edit.player && !IsShirtNumber(*edit.player)) || (edit.name && !IsName(*edit.name))) {
+        return false;
+    }
+    const qsizetype index = found - m_match.events.cbegin();
+    return recordEventsChange([&] {
+        MatchEvent &event = m_match.events[index];
+        const MatchEvent before = event;
+        event.kind = edit.kind.value_or(event.kind);
+        event.team = edit.team.value_or(event.team);
+        event.minute = edit.minute.value_or(event.minute);
+        if (edit.player) {
+            event.player = *edit.player;
+            if (!edit.name) {
+                event.name = (event.team == Team::Home ? m_homeSheet : m_visitorSheet)
+                                 .nameOf(event.player);
+            }
+        }
+        event.name = edit.name.value_or(event.name);
+        // A goal that moves or stops being one takes its point with it.
+        const auto point = [this](Team team, int delta) {
+            const int value = this->value(ScoreOf(team)) + delta;
+            if (value < 0 || value > maximum(ScoreOf(team))) {
+                return false;
+            }
+            setValue(ScoreOf(team), {value, false});
+            return true;
+        };
+        bool ok = true;
+        if (before.kind == EventKind::Goal) {
+            ok = point(before.team, -1);
+        }
+        if (ok && event.kind == EventKind::Goal) {
+            ok = point(event.team, +1);
+        }
+        return ok;
+    });
+}
+
+bool ScoreboardGame::removeEvent(int id)
+{
+    const auto found = std::find_if(m_match.events.cbegin(), m_match.events.cend(),
+        [id](const MatchEvent &event) { return event.id == id; });
+    if (found == m_match.events.cend()) {
+        return false;
+    }
+    const MatchEvent removed = *found;
+    return recordEventsChange([&] {
+        m_match.events.removeIf([id](const MatchEvent &event) { return event.id == id; });
+        if (removed.kind == EventKind::Goal) {
+            const Figure score = ScoreOf(removed.team);
+            setValue(score, {std::max(0, value(score) - 1), false});
+        }
+        return true;
+    });
 }
 
 void ScoreboardGame::setTeamSheets(const TeamSheet &home, const TeamSheet &visitor)
@@ -54,10 +214,42 @@ bool ScoreboardGame::typeEntryKey(short keyAscii)
     const OpenEntry typed = *m_entry;
     m_entry.reset();
     if (keyAscii == KeyCode::Enter) {
-        if (typed.kind == Entry::AddedTime && !typed.text.isEmpty()) {
-            announceAddedTime(typed.text.toInt());
-        }
+        commitEntry(typed.kind, typed.text);
         return true;
     }
     return keyAscii == KeyCode::Escape || keyAscii == KeyCode::Space;
+}
+
+void ScoreboardGame::commitEntry(Entry entry, const QString &text)
+{
+    switch (entry) {
+    case Entry::AddedTime:
+        if (!text.isEmpty()) {
+            announceAddedTime(text.toInt());
+        }
+        break;
+    case Entry::Scorer:
+        // The latest goal, whichever team scored it.
+        for (auto it = m_match.events.crbegin(); it != m_match.events.crend(); ++it) {
+            if (it->kind == EventKind::Goal) {
+                if (!text.isEmpty()) {
+                    EventEdit edit;
+                    edit.player = QString::number(text.toInt());
+                    editEvent(it->id, edit);
+                }
+                break;
+            }
+        }
+        break;
+    case Entry::HomeYellow:
+    case Entry::VisitorYellow:
+    case Entry::HomeRed:
+    case Entry::VisitorRed: {
+        const Team team
+            = entry == Entry::HomeYellow || entry == Entry::HomeRed ? Team::Home : Team::Visitor;
+        const bool red = entry == Entry::HomeRed || entry == Entry::VisitorRed;
+        addCard(team, red, text.isEmpty() ? text : QString::number(text.toInt()));
+        break;
+    }
+    }
 }

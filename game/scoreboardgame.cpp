@@ -78,6 +78,16 @@ void ScoreboardGame::commitFigure(Figure figure, int value)
     if (after == before) {
         return;
     }
+    if (figure == Figure::ScoreH || figure == Figure::ScoreV) {
+        // Every point is a goal, whoever gives it; undo takes back both together.
+        recordEventsChange([&] {
+            setValue(figure, after);
+            followScore(
+                figure == Figure::ScoreH ? Team::Home : Team::Visitor, after.value - before.value);
+            return true;
+        });
+        return;
+    }
     setValue(figure, after);
     m_history.record({[this, figure, before] { setValue(figure, before); },
         [this, figure, after] { setValue(figure, after); }});
@@ -181,6 +191,11 @@ void ScoreboardGame::startStopClock()
     } else {
         StartClock(m_game.Clock, m_time, GameClockSlot);
         setTicking(true);
+        // A half's first start is its kick-off.
+        if (IsPlayingHalf(m_match.phase) && !m_match.log.isEmpty()
+            && m_match.log.last().wallStart == 0) {
+            m_match.log.last().wallStart = m_time.wallClockMilliseconds();
+        }
     }
     saveJournal();
 }

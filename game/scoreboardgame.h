@@ -176,10 +176,29 @@ private:
         bool operator==(const MatchSnapshot &) const = default;
     };
     MatchSnapshot matchSnapshot() const;
-    void applyMatchSnapshot(const MatchSnapshot &snapshot);
+    void applyMatchSnapshot(const MatchSnapshot &snapshot, bool withClock);
     // Runs `change` and records it, with the clock and period it moved, for undo.
     void recordMatchChange(const std::function<void()> &change);
     void enterPhase(Phase phase);
+    // The goals and cards and the scores they go with, for undo.
+    struct EventsSnapshot
+    {
+        QList<MatchEvent> events;
+        int nextEventId = 1;
+        FigureValue home;
+        FigureValue visitor;
+        bool operator==(const EventsSnapshot &) const = default;
+    };
+    EventsSnapshot eventsSnapshot() const;
+    void applyEventsSnapshot(const EventsSnapshot &snapshot);
+    // Runs `change` and records what it did to the events and scores, for undo.
+    bool recordEventsChange(const std::function<bool()> &change);
+    // Adds or takes back goals of `team` as its score moved by `delta`.
+    void followScore(Team team, int delta);
+    MatchEvent newEvent(EventKind kind, Team team, const QString &player);
+    // The phase log: the current phase ends, the next begins.
+    void logPhase(Phase next);
+    void commitEntry(Entry entry, const QString &text);
     void setMatchClock(ClockValue value, bool start);
     // The clock counts up in this phase: up mode, and no break.
     qint32 countUpFlag() const;

@@ -3,6 +3,7 @@
 #include "scoreboardgame.h"
 
 #include "game/modsoccer.h"
+#include "game/timesource.h"
 #include "settings/typedkeys.h"
 
 namespace {
@@ -58,16 +59,18 @@ ScoreboardGame::MatchSnapshot ScoreboardGame::matchSnapshot() const
         figureValue(Figure::Period)};
 }
 
-void ScoreboardGame::applyMatchSnapshot(const MatchSnapshot &snapshot)
+void ScoreboardGame::applyMatchSnapshot(const MatchSnapshot &snapshot, bool withClock)
 {
     // The format is a setting, which undo leaves as the operator chose it.
     const MatchFormat format = m_match.format;
     m_match = snapshot.match;
     m_match.format = format;
     m_entry.reset();
-    m_game.LastEnteredTime = snapshot.lastEntered;
-    setValue(Figure::Period, snapshot.period);
-    setMatchClock(snapshot.clock, snapshot.running);
+    if (withClock) {
+        m_game.LastEnteredTime = snapshot.lastEntered;
+        setValue(Figure::Period, snapshot.period);
+        setMatchClock(snapshot.clock, snapshot.running);
+    }
     emitMatchChanged();
 }
 
@@ -79,8 +82,11 @@ void ScoreboardGame::recordMatchChange(const std::function<void()> &change)
     if (after == before) {
         return;
     }
-    m_history.record({[this, before] { applyMatchSnapshot(before); },
-        [this, after] { applyMatchSnapshot(after); }});
+    // Within a phase (added time, a kick) the clock runs on, and undo leaves it running; a change
+    // of phase set the clock, and undo sets it back.
+    const bool withClock = before.match.phase != after.match.phase;
+    m_history.record({[this, before, withClock] { applyMatchSnapshot(before, withClock); },
+        [this, after, withClock] { applyMatchSnapshot(after, withClock); }});
     emitMatchChanged();
 }
 
@@ -107,12 +113,19 @@ void ScoreboardGame::enterPhase(Phase phase)
     refreshClock();
     const ClockValue shown = m_face.value;
     const Phase previous = m_match.phase;
+    if (phase == Phase::PreMatch) {
+        // A new match: nothing has happened in it yet.
+        m_match.events.clear();
+        m_match.log.clear();
+    }
+    logPhase(phase);
     m_match.phase = phase;
     m_match.addedMinutes = 0;
     m_entry.reset();
     if (phase == Phase::PreMatch || (phase == Phase::Penalties && previous != Phase::Penalties)) {
         m_match.shootout = {};
     }
+
     if (const std::optional<HalfSpan> span = HalfSpanOf(phase, m_match.format)) {
         // Waits at the half's start for the kick-off.
         const int start = countsUp() ? span->start : span->length();
@@ -130,6 +143,9 @@ void ScoreboardGame::enterPhase(Phase phase)
     } else if (clockRunning()) {
         // The shoot-out and full time stop the clock where it shows.
         setMatchClock(shown, false);
+    }
+    if (!m_match.log.isEmpty()) {
+        m_match.log.last().clockStart = m_face.text;
     }
 }
 
@@ -255,4 +271,26 @@ void ScoreboardGame::emitMatchChanged()
 {
     Q_EMIT matchChanged();
     Q_EMIT changed();
+}
+
+void ScoreboardGame::logPhase(Phase next)
+{
+    const qint64 now = m_time.wallClockMilliseconds();
+    if (!m_match.log.isEmpty() && m_match.log.last().wallEnd == 0) {
+        PhaseRecord &ending = m_match.log.last();
+        ending.wallEnd = now;
+        ending.clockEnd = m_face.text;
+        ending.addedAnnounced = m_match.addedMinutes;
+        ending.addedPlayed = m_addedPlayed;
+        ending.homeScore = value(Figure::ScoreH);
+        ending.visitorScore = value(Figure::ScoreV);
+    }
+    if (next == Phase::PreMatch) {
+        return;
+    }
+    PhaseRecord record;
+    record.phase = next;
+    // A half starts at its kick-off, anything else now.
+    record.wallStart = IsPlayingHalf(next) ? 0 : now;
+    m_match.log.append(record);
 }

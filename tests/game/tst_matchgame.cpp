@@ -55,6 +55,7 @@ private Q_SLOTS:
     void aMatchCountingDownStopsEachHalfWithTheBuzzer();
     void theDefaultBoardKeepsItsOwnClock();
     void undoTakesBackEveryPhaseChangeAndRedoRepeatsIt();
+    void undoWithinAHalfLeavesTheClockRunning();
     void aResumedMatchGoesOnInItsPhase_data();
     void aResumedMatchGoesOnInItsPhase();
     void refusalsChangeNothing();
@@ -227,6 +228,25 @@ void TestMatchGame::undoTakesBackEveryPhaseChangeAndRedoRepeatsIt()
         game.redo();
     }
     QCOMPARE(seen(game), end);
+}
+
+void TestMatchGame::undoWithinAHalfLeavesTheClockRunning()
+{
+    GameFixture f;
+    ScoreboardGame &game = *f.model;
+    game.setMatchFormat(Cup);
+    game.startStopClock();
+    tickAfter(f, 43 * Minute);
+    game.announceAddedTime(3);
+    game.setFigure(Figure::ScoreH, 1);
+    tickAfter(f, Minute);
+    game.undo();
+    game.undo();
+    tickAfter(f, Minute);
+    QCOMPARE(f.clock(), QStringLiteral("45:00"));
+    QVERIFY(game.counting());
+    QCOMPARE(game.match().addedMinutes, 0);
+    QVERIFY(game.events().isEmpty());
 }
 
 void TestMatchGame::aResumedMatchGoesOnInItsPhase_data()

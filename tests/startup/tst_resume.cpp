@@ -68,6 +68,8 @@ int runMatchUntilKilled(const QString &folder, const QString &scenario)
     if (scenario == QLatin1String("added time")) {
         game.setClock(58);
         game.announceAddedTime(2);
+        game.setFigure(Figure::ScoreH, 1);
+        game.addCard(Team::Visitor, false, QStringLiteral("6"));
         game.startStopClock();
     } else {
         game.nextPhase();
@@ -195,6 +197,8 @@ void TestResume::aKilledMatchGoesOnInItsPhase()
     QCOMPARE(game.clockFace().text, clock);
     QCOMPARE(game.addedPlayed(), addedPlayed);
     QCOMPARE(game.match().addedMinutes, phase == int(Phase::FirstHalf) ? 2 : 0);
+    // The goal and the card came back with the match.
+    QCOMPARE(game.events().size(), phase == int(Phase::FirstHalf) ? 2 : 0);
     QVERIFY(game.counting());
     varnelo->board()->close();
 }
