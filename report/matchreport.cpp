@@ -110,6 +110,11 @@ ReportData GatherReport(const ScoreboardGame &game, const LiveSettings &settings
         }
     }
     report.final = {game.value(Figure::ScoreH), game.value(Figure::ScoreV)};
+    // The phase being played has no end yet: its score is the one now.
+    if (!report.phases.isEmpty() && report.phases.last().wallEnd == 0) {
+        report.phases.last().homeScore = report.final.home;
+        report.phases.last().visitorScore = report.final.visitor;
+    }
     report.halfTime = scoreAtEnd(log, Phase::FirstHalf);
     // The score after 90 and 120 minutes tells something only when the match went on.
     if (entered(log, Phase::ExtraTimeFirstHalf) || entered(log, Phase::Penalties)) {

@@ -30,7 +30,8 @@ private:
     }
     static QString score(const ReportScore &score)
     {
-        return QStringLiteral("%1 – %2").arg(score.home).arg(score.visitor);
+        // Kept on one line.
+        return QStringLiteral("%1\u00a0–\u00a0%2").arg(score.home).arg(score.visitor);
     }
     static QString phaseName(Phase phase);
     static QString cardName(EventKind kind);
@@ -129,7 +130,7 @@ QString PdfReport::wallTime(qint64 msecs) const
     if (msecs == 0) {
         return {};
     }
-    return m_locale.toString(QDateTime::fromMSecsSinceEpoch(msecs).time(), QLocale::ShortFormat);
+    return QDateTime::fromMSecsSinceEpoch(msecs).time().toString(QStringLiteral("HH:mm"));
 }
 
 QString PdfReport::heading() const
@@ -143,7 +144,7 @@ QString PdfReport::heading() const
         html += QStringLiteral("<p align=\"center\">%1</p>")
                     .arg(tr("%1, kick-off %2")
                              .arg(m_locale.toString(kickOff.date(), QLocale::LongFormat),
-                                 m_locale.toString(kickOff.time(), QLocale::ShortFormat))
+                                 kickOff.time().toString(QStringLiteral("HH:mm")))
                              .toHtmlEscaped());
     }
     return html;
@@ -152,10 +153,10 @@ QString PdfReport::heading() const
 QString PdfReport::scoreLines() const
 {
     QString html = QStringLiteral("<table width=\"100%\" cellpadding=\"4\"><tr>"
-                                  "<td width=\"42%\" align=\"right\" style=\"font-size: 16pt\">"
+                                  "<td width=\"42%\" align=\"right\" style=\"font-size: 14pt\">"
                                   "<b>%1</b></td><td width=\"16%\" align=\"center\" "
                                   "style=\"font-size: 20pt\"><b>%2</b></td>"
-                                  "<td width=\"42%\" style=\"font-size: 16pt\"><b>%3</b></td>"
+                                  "<td width=\"42%\" style=\"font-size: 14pt\"><b>%3</b></td>"
                                   "</tr></table>")
                        .arg(teamName(Team::Home), score(m_report.final), teamName(Team::Visitor));
     QStringList details;
@@ -281,6 +282,9 @@ void PrintReport(const ReportData &report, QPagedPaintDevice &device)
     QTextDocument document;
     QFont font = document.defaultFont();
     font.setPointSizeF(10);
+    // Without ligatures ("fi"), so that the names and words copied or searched in the PDF are
+    // the letters typed.
+    font.setLetterSpacing(QFont::AbsoluteSpacing, 0.01);
     document.setDefaultFont(font);
     document.setDefaultStyleSheet(QStringLiteral(
         "h1 { font-size: 18pt; } h3 { font-size: 11pt; margin-top: 10px; margin-bottom: 2px; } "
