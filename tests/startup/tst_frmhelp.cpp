@@ -69,7 +69,7 @@ void TestHelp::window()
     QVERIFY(!(help->windowFlags() & Qt::WindowMaximizeButtonHint));
     QCOMPARE(help->palette().color(QPalette::Window), QColor(Qt::white));
     QVERIFY(!help->windowIcon().isNull());
-    QCOMPARE(help->findChildren<QLabel *>().size(), 21);
+    QCOMPARE(help->findChildren<QLabel *>().size(), 22);
     closeAndWait(help);
 }
 
@@ -121,6 +121,7 @@ void TestHelp::labels_data()
     QTest::newRow("16")
         << "Label8" << false
         << "To show which number has the focus press 'F7'.  'Esc' closes this help.";
+    QTest::newRow("report key") << "Label23" << false << "To save the match report press 'm'.";
     QTest::newRow("17") << "Label9" << true << "Options";
     QTest::newRow("18") << "Label10" << false
                         << "To go to the options press 'o' from the program, or click on "
