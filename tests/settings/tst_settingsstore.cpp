@@ -442,9 +442,6 @@ void TestSettingsStore::aFormatThatCannotBePlayedIsTheDefault()
     QCOMPARE(MatchFormatOf(s), MatchFormat());
 }
 
-QTEST_GUILESS_MAIN(TestSettingsStore)
-#include "tst_settingsstore.moc"
-
 void TestSettingsStore::teamSheetsComeBackWholeOrCut_data()
 {
     QTest::addColumn<QByteArray>("line");
@@ -482,3 +479,6 @@ void TestSettingsStore::teamSheetsComeBackWholeOrCut()
     LoadSettings(loaded, *openStore(), QStringLiteral("/unused.wav"));
     QCOMPARE(loaded.HomeSheet, saved.HomeSheet);
 }
+
+QTEST_GUILESS_MAIN(TestSettingsStore)
+#include "tst_settingsstore.moc"
