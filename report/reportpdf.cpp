@@ -18,6 +18,8 @@ class PdfReport
 public:
     explicit PdfReport(const ReportData &report)
         : m_report(report)
+        //: The locale the report's date is written in: this language's own.
+        , m_locale(tr("en_GB"))
     {
     }
 
