@@ -18,11 +18,6 @@
 
 namespace {
 
-QString translate(const char *text)
-{
-    return QCoreApplication::translate("MatchReportFile", text);
-}
-
 // A file name made of the teams and the day, with nothing a file system refuses.
 QString suggestedName(const LiveSettings &settings)
 {
@@ -58,8 +53,10 @@ protected:
 bool SaveMatchReport(
     QWidget *parent, UiServices &ui, const ScoreboardGame &game, const LiveSettings &settings)
 {
-    const QString filter = translate("PDF document (*.pdf)") + QStringLiteral(";;")
-        + translate("CSV table (*.csv)") + QStringLiteral(";;") + translate("JSON data (*.json)");
+    const QString filter = QCoreApplication::translate("MatchReportFile", "PDF document (*.pdf)")
+        + QStringLiteral(";;") + QCoreApplication::translate("MatchReportFile", "CSV table (*.csv)")
+        + QStringLiteral(";;")
+        + QCoreApplication::translate("MatchReportFile", "JSON data (*.json)");
     QString path = ui.chooseSaveFile(parent, filter, suggestedName(settings));
     if (path.isEmpty()) {
         return false;
@@ -72,8 +69,9 @@ bool SaveMatchReport(
         = ReportFormatNamed(suffix.isEmpty() ? QStringLiteral("pdf") : suffix);
     if (!format) {
         ui.showMessage(parent, QStringLiteral("Varnelo"),
-            translate("The match report is saved as a PDF, CSV or JSON file: give the file name "
-                      "the suffix .pdf, .csv or .json."));
+            QCoreApplication::translate("MatchReportFile",
+                "The match report is saved as a PDF, CSV or JSON file: give the file name "
+                "the suffix .pdf, .csv or .json."));
         return false;
     }
     const QByteArray report = MatchReport(*format, game, settings);
@@ -81,8 +79,9 @@ bool SaveMatchReport(
     if (report.isEmpty() || !file.open(QIODevice::WriteOnly) || file.write(report) != report.size()
         || !file.commit()) {
         ui.showMessage(parent, QStringLiteral("Varnelo"),
-            translate("The match report could not be saved to %1 (%2). The match goes on as it "
-                      "is; try another folder.")
+            QCoreApplication::translate("MatchReportFile",
+                "The match report could not be saved to %1 (%2). The match goes on as it "
+                "is; try another folder.")
                 .arg(QDir::toNativeSeparators(path), file.errorString()));
         return false;
     }
@@ -94,7 +93,7 @@ void PrintMatchReportDialog(
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setDocName(translate("Match report"));
+    printer.setDocName(QCoreApplication::translate("MatchReportFile", "Match report"));
     OperatorPrintDialog dialog(&printer, parent);
     if (dialog.exec() == QDialog::Accepted) {
         PrintMatchReport(printer, game, settings);
@@ -126,8 +125,8 @@ void ReportOffer::onMatchChanged()
 
 void ReportOffer::ask()
 {
-    if (m_ui.askYesNo(
-            m_over, QStringLiteral("Varnelo"), translate("Full time. Save the match report now?"))
+    if (m_ui.askYesNo(m_over, QStringLiteral("Varnelo"),
+            QCoreApplication::translate("MatchReportFile", "Full time. Save the match report now?"))
         && m_save) {
         m_save();
     }
