@@ -7,6 +7,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QNetworkInterface>
+#include <QUrlQuery>
 
 namespace {
 
@@ -147,16 +148,31 @@ RemoteAnswer BeastRemoteServer::answer(const RemoteRequest &request)
     if (get && request.path == "/api/push") {
         return json(200, {{QStringLiteral("port"), pushPort()}});
     }
-    if (get && request.path == "/api/state") {
-        return api(request, false);
+    const bool command = request.method == "POST" && request.path == "/api/command";
+    if (!command
+        && !(get
+            && (request.path == "/api/state" || request.path == "/api/events"
+                || request.path == "/api/report"))) {
+        return RemoteError(404, "not found");
     }
-    if (request.method == "POST" && request.path == "/api/command") {
-        return api(request, true);
+    if (auto refused = authorise(request)) {
+        return std::move(*refused);
     }
-    return RemoteError(404, "not found");
+    if (command) {
+        return run(request);
+    }
+    if (request.path == "/api/events") {
+        return {200, "application/json",
+            QJsonDocument(m_host.events()).toJson(QJsonDocument::Compact).toStdString(),
+            {{"Cache-Control", "no-store"}}};
+    }
+    if (request.path == "/api/report") {
+        return report(request);
+    }
+    return json(200, m_host.state());
 }
 
-RemoteAnswer BeastRemoteServer::api(const RemoteRequest &request, bool command)
+std::optional<RemoteAnswer> BeastRemoteServer::authorise(const RemoteRequest &request)
 {
     const QString client = QString::fromStdString(request.client);
     if (const auto wait = m_guard.retryAfter(client)) {
@@ -175,9 +191,27 @@ RemoteAnswer BeastRemoteServer::api(const RemoteRequest &request, bool command)
         return answer;
     }
     m_guard.succeeded(client);
-    if (!command) {
-        return json(200, m_host.state());
+    return std::nullopt;
+}
+
+// Made here, on the thread the commands run on, from the game as it is between two of them.
+RemoteAnswer BeastRemoteServer::report(const RemoteRequest &request)
+{
+    const QString named = QUrlQuery(QString::fromStdString(request.query))
+                              .queryItemValue(QStringLiteral("format"), QUrl::FullyDecoded);
+    const std::optional<ReportFormat> format = ReportFormatNamed(named);
+    if (!format) {
+        return RemoteError(400, "format is pdf, csv or json");
     }
+    const std::string suffix = ReportSuffix(*format).toStdString();
+    return {200, ReportMediaType(*format).toStdString(), m_host.report(*format).toStdString(),
+        {{"Cache-Control", "no-store"},
+            {"Content-Disposition", "attachment; filename=\"match-report." + suffix + "\""},
+            {"X-Content-Type-Options", "nosniff"}}};
+}
+
+RemoteAnswer BeastRemoteServer::run(const RemoteRequest &request)
+{
     QJsonParseError error;
     const QJsonDocument document
         = QJsonDocument::fromJson(QByteArray::fromStdString(request.body), &error);
@@ -235,10 +269,12 @@ void BeastRemoteServer::stateChanged()
     }
 }
 
+// The events travel beside the state, which other programs read as it is.
 QByteArray BeastRemoteServer::stateMessage() const
 {
-    return QJsonDocument(QJsonObject{{QStringLiteral("type"), QStringLiteral("state")},
-                             {QStringLiteral("state"), m_host.state()}})
+    return QJsonDocument(
+        QJsonObject{{QStringLiteral("type"), QStringLiteral("state")},
+            {QStringLiteral("state"), m_host.state()}, {QStringLiteral("events"), m_host.events()}})
         .toJson(QJsonDocument::Compact);
 }
 

@@ -12,6 +12,7 @@
 #include <QTimer>
 
 #include <memory>
+#include <optional>
 
 // The remote control's server: serves the remote page and an HTTP API on the board's own
 // network interfaces, and its push channel on the next port, over RemoteCore, which reads and
@@ -38,7 +39,10 @@ public:
 
 private:
     RemoteAnswer answer(const RemoteRequest &request);
-    RemoteAnswer api(const RemoteRequest &request, bool command);
+    // A refusal unless the request carries the pairing code.
+    std::optional<RemoteAnswer> authorise(const RemoteRequest &request);
+    RemoteAnswer run(const RemoteRequest &request);
+    RemoteAnswer report(const RemoteRequest &request);
     PushAnswer onMessage(const std::string &message, const std::string &client, bool paired);
     void onDevices(int devices);
     void push();

@@ -2,6 +2,7 @@
 
 #include "game/figures.h"
 #include "game/scoreboardgame.h"
+#include "remote/remoteevents.h"
 #include "settings/livesettings.h"
 
 #include <QJsonArray>
@@ -16,20 +17,6 @@ namespace {
 CommandResult refused(const QString &why)
 {
     return {false, why};
-}
-
-// A JSON number that is a whole number within `minimum`..`maximum`; nullopt for anything else.
-std::optional<qint64> wholeNumber(const QJsonValue &value, qint64 minimum, qint64 maximum)
-{
-    if (!value.isDouble()) {
-        return std::nullopt;
-    }
-    const double number = value.toDouble();
-    if (!std::isfinite(number) || number != std::floor(number) || number < double(minimum)
-        || number > double(maximum)) {
-        return std::nullopt;
-    }
-    return static_cast<qint64>(number);
 }
 
 const FigureInfo *counterKeyed(const QJsonValue &value)
@@ -53,7 +40,7 @@ CommandResult figureCommand(ScoreboardGame &game, const QJsonObject &command, bo
         return game.changeFigure(figure->figure, 1) ? CommandResult{true, {}}
                                                     : refused(QStringLiteral("out of range"));
     }
-    const auto number = wholeNumber(amount, -1000000, 1000000);
+    const auto number = WholeNumber(amount, -1000000, 1000000);
     if (!number) {
         return refused(QStringLiteral("not a whole number"));
     }
@@ -66,9 +53,9 @@ CommandResult clockCommand(ScoreboardGame &game, const QJsonObject &command)
 {
     // A match that counts up reaches extra time's end; a countdown stays within the hour.
     const bool up = game.countsUp();
-    const auto minutes = wholeNumber(
+    const auto minutes = WholeNumber(
         command.value(QLatin1String("minutes")), 0, up ? LongestMatchClockMinutes : 59);
-    const auto seconds = wholeNumber(command.value(QLatin1String("seconds")), 0, 59);
+    const auto seconds = WholeNumber(command.value(QLatin1String("seconds")), 0, 59);
     // The page shows these refusals through its catalogue, which holds them word for word.
     static_assert(LongestMatchClockMinutes == 120);
     const QString why = up
@@ -86,7 +73,7 @@ void takeMinutes(const QJsonObject &command, const char *name, int &field)
 {
     const QJsonValue value = command.value(QLatin1String(name));
     if (!value.isUndefined()) {
-        field = static_cast<int>(wholeNumber(value, -1, 1000).value_or(-1));
+        field = static_cast<int>(WholeNumber(value, -1, 1000).value_or(-1));
     }
 }
 
@@ -148,7 +135,7 @@ CommandResult nextPhaseCommand(ScoreboardGame &game, const QJsonObject &command)
 CommandResult addedTimeCommand(ScoreboardGame &game, const QJsonObject &command)
 {
     const auto minutes
-        = wholeNumber(command.value(QLatin1String("minutes")), 0, LongestAddedMinutes);
+        = WholeNumber(command.value(QLatin1String("minutes")), 0, LongestAddedMinutes);
     if (!minutes) {
         static_assert(LongestAddedMinutes == 30);
         return refused(QStringLiteral("minutes is a whole number from 0 to 30"));
@@ -195,6 +182,19 @@ QString nameOf(Phase phase)
 
 } // namespace
 
+std::optional<qint64> WholeNumber(const QJsonValue &value, qint64 minimum, qint64 maximum)
+{
+    if (!value.isDouble()) {
+        return std::nullopt;
+    }
+    const double number = value.toDouble();
+    if (!std::isfinite(number) || number != std::floor(number) || number < double(minimum)
+        || number > double(maximum)) {
+        return std::nullopt;
+    }
+    return static_cast<qint64>(number);
+}
+
 CommandResult RunRemoteCommand(ScoreboardGame &game, const QJsonObject &command)
 {
     const QString name = command.value(QLatin1String("command")).toString();
@@ -220,6 +220,8 @@ CommandResult RunRemoteCommand(ScoreboardGame &game, const QJsonObject &command)
         return addedTimeCommand(game, command);
     } else if (name == QLatin1String("penalty")) {
         return penaltyCommand(game, command);
+    } else if (auto event = RunEventCommand(game, name, command)) {
+        return *event;
     } else {
         return refused(QStringLiteral("unknown command"));
     }
@@ -258,6 +260,7 @@ QJsonObject RemoteState(const ScoreboardGame &game, const LiveSettings &settings
         {QStringLiteral("addedTime"), match.addedMinutes},
         {QStringLiteral("addedPlayed"), game.addedPlayed()},
         {QStringLiteral("matchMinute"), game.matchMinute()},
+        {QStringLiteral("sendingOffs"), RemoteSendingOffs(game)},
     };
     const bool kicked = !match.shootout.kicks(Team::Home).isEmpty()
         || !match.shootout.kicks(Team::Visitor).isEmpty();

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QJsonObject>
+#include <QJsonValue>
 #include <QString>
+
+#include <optional>
 
 class ScoreboardGame;
 struct LiveSettings;
@@ -21,11 +24,16 @@ struct CommandResult
 // counts up), and the match's: "matchFormat" (any of clock "up"/"down", halfMinutes,
 // breakMinutes, extraTimeMinutes, penalties; the rest kept), "nextPhase" (to: a phase's name,
 // the rules' next when absent), "addedTime" (minutes, 0 clears) and "penalty" (team
-// "home"/"visitor", scored). Anything unknown, out of range or malformed is refused and changes
-// nothing.
+// "home"/"visitor", scored), and the events' (remote/remoteevents.h): "card", "editEvent",
+// "removeEvent". Anything unknown, out of range or malformed is refused and changes nothing.
 CommandResult RunRemoteCommand(ScoreboardGame &game, const QJsonObject &command);
 
 // Everything the board shows: title, team names, the clock as shown, whether it runs, every
 // figure by its key ("homeScore"), and the match: its format, phase, added time announced and
-// played, the minute now ("45+2'"), and the shoot-out's kicks once it has begun.
+// played, the minute now ("45+2'"), the shoot-out's kicks once it has begun, and each team's
+// sending-offs.
 QJsonObject RemoteState(const ScoreboardGame &game, const LiveSettings &settings);
+
+// A JSON number that is a whole number within `minimum`..`maximum`; nullopt for anything else
+// (a text of digits too: commands take numbers as numbers).
+std::optional<qint64> WholeNumber(const QJsonValue &value, qint64 minimum, qint64 maximum);

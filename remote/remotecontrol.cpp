@@ -4,6 +4,7 @@
 #include "game/scoreboardgame.h"
 #include "remote/beastremoteserver.h"
 #include "remote/pairingcode.h"
+#include "remote/remoteevents.h"
 #include "settings/livesettings.h"
 #include "settings/settingsstore.h"
 
@@ -82,6 +83,16 @@ void RemoteControl::stateChanged()
 QJsonObject RemoteControl::state() const
 {
     return RemoteState(m_game, m_settings);
+}
+
+QJsonArray RemoteControl::events() const
+{
+    return RemoteEvents(m_game);
+}
+
+QByteArray RemoteControl::report(ReportFormat format) const
+{
+    return MatchReport(format, m_game, m_settings);
 }
 
 CommandResult RemoteControl::run(const QJsonObject &command)

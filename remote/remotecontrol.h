@@ -56,6 +56,8 @@ Q_SIGNALS:
 
 private:
     QJsonObject state() const override;
+    QJsonArray events() const override;
+    QByteArray report(ReportFormat format) const override;
     CommandResult run(const QJsonObject &command) override;
     QString pairingCode() const override;
     void pairedDevicesChanged(int devices) override { Q_EMIT devicesChanged(devices); }

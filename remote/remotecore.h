@@ -28,6 +28,8 @@ struct RemoteRequest
 {
     std::string method;
     std::string path;
+    // What follows the "?" of the target, undecoded.
+    std::string query;
     std::string authorization;
     std::string body;
     std::string client;

@@ -85,7 +85,11 @@ void RemoteHttpSession::onRequest(beast::error_code error)
     RemoteRequest request;
     request.method = std::string(message.method_string());
     const std::string_view target = message.target();
-    request.path = std::string(target.substr(0, target.find('?')));
+    const std::size_t question = target.find('?');
+    request.path = std::string(target.substr(0, question));
+    if (question != std::string_view::npos) {
+        request.query = std::string(target.substr(question + 1));
+    }
     request.authorization = std::string(message[http::field::authorization]);
     request.body = std::move(message.body());
     request.client = m_client;

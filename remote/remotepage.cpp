@@ -63,6 +63,20 @@ const char *const Texts[] = {
     QT_TRANSLATE_NOOP("RemotePage", "Scored"),
     QT_TRANSLATE_NOOP("RemotePage", "Missed"),
     QT_TRANSLATE_NOOP("RemotePage", "%1 of %2 kicks scored"),
+    QT_TRANSLATE_NOOP("RemotePage", "Yellow card"),
+    QT_TRANSLATE_NOOP("RemotePage", "Red card"),
+    //: A player's second yellow card in a match, which sends them off.
+    QT_TRANSLATE_NOOP("RemotePage", "Second yellow"),
+    QT_TRANSLATE_NOOP("RemotePage", "Goal"),
+    //: The match's goals and cards, listed.
+    QT_TRANSLATE_NOOP("RemotePage", "Events"),
+    //: Who scored a goal; on a button that asks for the scorer's shirt number.
+    QT_TRANSLATE_NOOP("RemotePage", "Scorer"),
+    QT_TRANSLATE_NOOP("RemotePage", "Remove"),
+    QT_TRANSLATE_NOOP("RemotePage", "Shirt number"),
+    QT_TRANSLATE_NOOP("RemotePage", "Delete digit"),
+    //: Read out beside a team's name: the number of its players sent off.
+    QT_TRANSLATE_NOOP("RemotePage", "%1 sent off"),
     QT_TRANSLATE_NOOP("RemotePage", "wrong code"),
     QT_TRANSLATE_NOOP("RemotePage", "too many wrong codes"),
     QT_TRANSLATE_NOOP("RemotePage", "not a JSON object"),
@@ -80,6 +94,18 @@ const char *const Texts[] = {
     QT_TRANSLATE_NOOP("RemotePage", "the phase cannot change now"),
     QT_TRANSLATE_NOOP("RemotePage", "penalties are taken only in the shoot-out"),
     QT_TRANSLATE_NOOP("RemotePage", "it is not that team's kick"),
+    QT_TRANSLATE_NOOP("RemotePage", "team is \"home\" or \"visitor\""),
+    QT_TRANSLATE_NOOP("RemotePage", "colour is \"yellow\" or \"red\""),
+    QT_TRANSLATE_NOOP("RemotePage", "player is a shirt number of up to 3 digits"),
+    QT_TRANSLATE_NOOP("RemotePage", "unknown event"),
+    QT_TRANSLATE_NOOP("RemotePage", "kind is \"goal\", \"yellow\", \"secondYellow\" or \"red\""),
+    QT_TRANSLATE_NOOP("RemotePage", "minute is written like 23' or 45+2'"),
+    QT_TRANSLATE_NOOP(
+        "RemotePage", "name is a text of up to 60 characters without control characters"),
+    QT_TRANSLATE_NOOP("RemotePage", "editEvent takes kind, team, minute, player or name"),
+    QT_TRANSLATE_NOOP("RemotePage", "the card cannot be given now"),
+    QT_TRANSLATE_NOOP("RemotePage", "the event cannot take that change"),
+    QT_TRANSLATE_NOOP("RemotePage", "the event cannot be removed now"),
 };
 
 } // namespace

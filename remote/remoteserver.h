@@ -1,7 +1,10 @@
 #pragma once
 
 #include "remote/remotecommands.h"
+#include "report/matchreport.h"
 
+#include <QByteArray>
+#include <QJsonArray>
 #include <QJsonObject>
 #include <QString>
 #include <QStringList>
@@ -19,6 +22,10 @@ public:
 
     // The board as a phone shows it.
     virtual QJsonObject state() const = 0;
+    // The match's goals and cards in order.
+    virtual QJsonArray events() const = 0;
+    // The match report as it stands now.
+    virtual QByteArray report(ReportFormat format) const = 0;
     // Runs one command of a paired device, as a key would.
     virtual CommandResult run(const QJsonObject &command) = 0;
     // The code a device pairs with.

@@ -49,12 +49,31 @@
     }
   }
 
+  // What a kind of event looks like in the list: its word or its cards.
+  const kindWords = {
+    goal: t('Goal'),
+    yellow: t('Yellow card'),
+    secondYellow: t('Second yellow'),
+    red: t('Red card'),
+  };
+  const kindCards = {yellow: ['yellow'], secondYellow: ['yellow', 'red'], red: ['red']};
+
+  // How long after this phone scored a goal its scorer is asked at once.
+  const ScorerWait = 10000;
+
   let code = '';
   let socket = null;
   let shown = null;
   // The added time chosen on this phone, sent only when announced.
   let addedChosen = 0;
   let nextId = 1;
+  let events = [];
+  // The latest goal seen, and whether this phone scored one just now: its scorer is asked at
+  // once when it arrives.
+  let lastGoal = null;
+  let scoredAt = 0;
+  let eventsShown = '';
+  let padDone = null;
   let retry = 500;
 
   function takeCodeFromAddress() {
@@ -72,7 +91,8 @@
   function send(command) {
     if (!socket || socket.readyState !== WebSocket.OPEN) { say(t('Not connected')); return; }
     command.code = code;
-    command.id = nextId++;
+    // An event's own id travels as "id" too; the reply then names it instead.
+    if (command.id === undefined) { command.id = nextId++; }
     socket.send(JSON.stringify(command));
   }
 
@@ -87,6 +107,152 @@
       box.querySelector('.value').textContent = value;
     }
     if (state.match) { showMatch(state); }
+    if (state.sendingOffs) {
+      showSendingOffs('homeOffs', state.sendingOffs.home);
+      showSendingOffs('visitorOffs', state.sendingOffs.visitor);
+    }
+  }
+
+  function showSendingOffs(id, count) {
+    $(id).textContent = '▮'.repeat(Math.min(count, 11));
+    if (count > 0) {
+      $(id).setAttribute('aria-label', t('%1 sent off').replace('%1', count));
+    } else {
+      $(id).removeAttribute('aria-label');
+    }
+  }
+
+  function teamName(team) {
+    return shown ? (team === 'home' ? shown.home : shown.guest) : team;
+  }
+
+  function cardsOf(kind) {
+    const box = document.createElement('span');
+    box.className = 'kind';
+    box.title = kindWords[kind] || kind;
+    for (const colour of kindCards[kind] || []) {
+      const card = document.createElement('span');
+      card.className = 'card ' + colour;
+      box.appendChild(card);
+    }
+    if (!kindCards[kind]) { box.textContent = kindWords[kind] || kind; }
+    return box;
+  }
+
+  function showEvents(list) {
+    events = list;
+    const goals = list.filter((event) => event.kind === 'goal');
+    const latest = goals.length ? goals[goals.length - 1] : null;
+    $('scorer').hidden = !latest;
+    if (latest && lastGoal !== null && latest.id > lastGoal && !latest.player
+        && Date.now() - scoredAt < ScorerWait && $('pad').hidden) {
+      scoredAt = 0;
+      askScorer(latest);
+    }
+    lastGoal = latest ? Math.max(latest.id, lastGoal || 0) : (lastGoal || 0);
+    // Pushed with every tick of the clock: drawn again only when it changed, so that a removal
+    // being confirmed stays.
+    const drawn = JSON.stringify([list, shown && shown.home, shown && shown.guest]);
+    if (drawn === eventsShown) { return; }
+    eventsShown = drawn;
+    const items = $('eventList');
+    items.innerHTML = '';
+    for (const event of list) {
+      const item = document.createElement('li');
+      item.dataset.id = event.id;
+      item.dataset.kind = event.kind;
+      const minute = document.createElement('span');
+      minute.className = 'minute';
+      minute.textContent = event.minute || '–';
+      const who = document.createElement('span');
+      who.className = 'who';
+      who.textContent = teamName(event.team) + (event.player ? ' #' + event.player : '')
+        + (event.name ? ' ' + event.name : '');
+      const remove = document.createElement('button');
+      remove.type = 'button';
+      remove.className = 'remove';
+      remove.textContent = '✕';
+      remove.setAttribute('aria-label', t('Remove'));
+      remove.addEventListener('click', () => confirmRemove(item, event.id));
+      item.append(minute, cardsOf(event.kind), who, remove);
+      items.appendChild(item);
+    }
+  }
+
+  // Two taps to remove: the row asks first.
+  function confirmRemove(item, id) {
+    item.querySelector('.remove').hidden = true;
+    const yes = document.createElement('button');
+    yes.type = 'button';
+    yes.className = 'ask confirm';
+    yes.textContent = t('Remove');
+    yes.addEventListener('click', () => send({command: 'removeEvent', id: id}));
+    const no = document.createElement('button');
+    no.type = 'button';
+    no.className = 'ask';
+    no.textContent = t('Cancel');
+    no.addEventListener('click', () => {
+      yes.remove();
+      no.remove();
+      item.querySelector('.remove').hidden = false;
+    });
+    item.append(yes, no);
+  }
+
+  // The number pad: a shirt number of up to three digits, then `done` with it.
+  function openPad(title, done) {
+    $('padTitle').textContent = title;
+    $('padValue').textContent = '';
+    padDone = done;
+    $('pad').hidden = false;
+    document.body.style.paddingBottom = $('pad').offsetHeight + 'px';
+  }
+
+  function closePad() {
+    $('pad').hidden = true;
+    padDone = null;
+    document.body.style.paddingBottom = '';
+  }
+
+  function askScorer(goal) {
+    openPad(t('Scorer') + ' – ' + (goal.minute ? goal.minute + ' ' : '') + teamName(goal.team),
+      (player) => send({command: 'editEvent', id: goal.id, player: player}));
+  }
+
+  function buildEventControls() {
+    for (const button of document.querySelectorAll('#padKeys button')) {
+      if (button.id) { continue; }
+      button.addEventListener('click', () => {
+        const value = $('padValue');
+        if (value.textContent.length < 3) { value.textContent += button.textContent; }
+      });
+    }
+    $('padBack').addEventListener('click', () => {
+      $('padValue').textContent = $('padValue').textContent.slice(0, -1);
+    });
+    $('padCancel').addEventListener('click', closePad);
+    $('pad').addEventListener('submit', (event) => {
+      event.preventDefault();
+      const done = padDone;
+      const player = $('padValue').textContent;
+      closePad();
+      if (done) { done(player); }
+    });
+    $('scorer').addEventListener('click', () => {
+      const goals = events.filter((event) => event.kind === 'goal');
+      if (goals.length) { askScorer(goals[goals.length - 1]); }
+    });
+    for (const row of document.querySelectorAll('.cards')) {
+      for (const button of row.querySelectorAll('button')) {
+        button.addEventListener('click', () => {
+          const colour = button.dataset.colour;
+          openPad(t(colour === 'red' ? 'Red card' : 'Yellow card') + ' – '
+            + teamName(row.dataset.team),
+          (player) => send({command: 'card', team: row.dataset.team, colour: colour,
+                            player: player}));
+        });
+      }
+    }
   }
 
   function showMatch(state) {
@@ -204,7 +370,10 @@
         const button = document.createElement('button');
         button.textContent = text;
         button.setAttribute('aria-label', t(spoken).replace('%1', label));
-        button.addEventListener('click', () => send({command: 'add', figure: figure, by: by}));
+        button.addEventListener('click', () => {
+          if (by > 0 && /Score$/.test(figure)) { scoredAt = Date.now(); }
+          send({command: 'add', figure: figure, by: by});
+        });
         row.appendChild(button);
       }
       const set = document.createElement('button');
@@ -213,6 +382,7 @@
       set.addEventListener('click', () => {
         const typed = prompt(label, value.textContent);
         if (typed !== null && typed.trim() !== '') {
+          if (/Score$/.test(figure)) { scoredAt = Date.now(); }
           send({command: 'set', figure: figure, value: Number(typed)});
         }
       });
@@ -235,6 +405,7 @@
       if (message.type === 'state') {
         $('status').textContent = t('Connected');
         show(message.state);
+        if (message.events) { showEvents(message.events); }
       } else if (message.type === 'reply') {
         if (message.ok) { say(''); return; }
         say(t(message.error));
@@ -264,6 +435,7 @@
   translatePage();
   buildFigures();
   buildMatchControls();
+  buildEventControls();
   for (const button of document.querySelectorAll('[data-command]')) {
     button.addEventListener('click', () => send({command: button.dataset.command}));
   }

@@ -1,5 +1,6 @@
 #include "remote/pairingcode.h"
 #include "remote/remotecommands.h"
+#include "remote/remoteevents.h"
 #include "settings/livesettings.h"
 #include "tests/support/gamefixture.h"
 
@@ -25,6 +26,9 @@ private Q_SLOTS:
     void matchCommands_data();
     void matchCommands();
     void theStateFollowsAWholeMatch();
+    void eventCommands_data();
+    void eventCommands();
+    void theEventsAndSendingOffsHaveTheirShape();
     void pairingCodes_data();
     void pairingCodes();
     void madeCodesAreRandomAndReadable();
@@ -437,6 +441,306 @@ void TestRemoteCommands::theStateFollowsAWholeMatch()
     // The default keys are still there, unchanged.
     for (const char *key : {"title", "home", "guest", "clock", "running", "figures"}) {
         QVERIFY2(now.contains(QLatin1String(key)), key);
+    }
+}
+
+// Each events command accepted and refused with its reason, 23 minutes into the first half.
+// `before` are commands that must be accepted first; "@1", "@2" in a command stand for the id
+// of that event (in match order) and "@unknown" for one no event has. `events` is the list
+// afterwards without the ids, and `score` and `sendingOffs` read "home:visitor".
+void TestRemoteCommands::eventCommands_data()
+{
+    QTest::addColumn<QStringList>("before");
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("error"); // empty: accepted
+    QTest::addColumn<QString>("events");
+    QTest::addColumn<QString>("score");
+    QTest::addColumn<QString>("sendingOffs");
+
+    const QString goal = QStringLiteral(R"({"command":"add","figure":"homeScore"})");
+    const QString yellow4
+        = QStringLiteral(R"({"command":"card","team":"visitor","colour":"yellow","player":"4"})");
+    const auto event = [](const char *kind, const char *team, const char *player,
+                           const char *minute = "23'", const char *name = "") {
+        return QStringLiteral(
+            R"({"kind":"%1","team":"%2","minute":"%3","phase":"firstHalf","player":"%4","name":"%5"})")
+            .arg(QLatin1String(kind), QLatin1String(team), QString::fromUtf8(minute),
+                QLatin1String(player), QString::fromUtf8(name));
+    };
+    const auto list = [](const QStringList &events) {
+        return QString(QStringLiteral("[%1]").arg(events.join(u',')));
+    };
+    const QString goalHome = event("goal", "home", "");
+    const QString yellowVisitor = event("yellow", "visitor", "4");
+
+    QTest::newRow("card: yellow") << QStringList() << yellow4 << "" << list({yellowVisitor})
+                                  << "0:0"
+                                  << "0:0";
+    QTest::newRow("card: red without a number")
+        << QStringList() << R"({"command":"card","team":"home","colour":"red"})"
+        << "" << list({event("red", "home", "")}) << "0:0"
+        << "1:0";
+    QTest::newRow("card: an empty number")
+        << QStringList() << R"({"command":"card","team":"home","colour":"yellow","player":""})"
+        << "" << list({event("yellow", "home", "")}) << "0:0"
+        << "0:0";
+    QTest::newRow("card: the number as a number")
+        << QStringList() << R"({"command":"card","team":"visitor","colour":"red","player":7})"
+        << "" << list({event("red", "visitor", "7")}) << "0:0"
+        << "0:1";
+    QTest::newRow("card: the highest number")
+        << QStringList() << R"({"command":"card","team":"home","colour":"yellow","player":999})"
+        << "" << list({event("yellow", "home", "999")}) << "0:0"
+        << "0:0";
+    QTest::newRow("card: a second yellow")
+        << QStringList{yellow4} << yellow4 << ""
+        << list({yellowVisitor, event("secondYellow", "visitor", "4")}) << "0:0"
+        << "0:1";
+    QTest::newRow("card: the other team's 4 is someone else")
+        << QStringList{yellow4}
+        << R"({"command":"card","team":"home","colour":"yellow","player":"4"})"
+        << "" << list({yellowVisitor, event("yellow", "home", "4")}) << "0:0"
+        << "0:0";
+    const QString teamRefusal = QStringLiteral(R"(team is "home" or "visitor")");
+    const QString playerRefusal = QStringLiteral("player is a shirt number of up to 3 digits");
+    const struct
+    {
+        const char *name;
+        const char *command;
+        QString error;
+    } refusedCards[] = {
+        {"guest", R"({"command":"card","team":"guest","colour":"red"})", teamRefusal},
+        {"no team", R"({"command":"card","colour":"red"})", teamRefusal},
+        {"green", R"({"command":"card","team":"home","colour":"green"})",
+            QStringLiteral(R"(colour is "yellow" or "red")")},
+        {"no colour", R"({"command":"card","team":"home"})",
+            QStringLiteral(R"(colour is "yellow" or "red")")},
+        {"four digits", R"({"command":"card","team":"home","colour":"red","player":"1234"})",
+            playerRefusal},
+        {"a letter", R"({"command":"card","team":"home","colour":"red","player":"4a"})",
+            playerRefusal},
+        {"spaces", R"({"command":"card","team":"home","colour":"red","player":" 4"})",
+            playerRefusal},
+        {"1000", R"({"command":"card","team":"home","colour":"red","player":1000})", playerRefusal},
+        {"negative", R"({"command":"card","team":"home","colour":"red","player":-1})",
+            playerRefusal},
+        {"a fraction", R"({"command":"card","team":"home","colour":"red","player":4.5})",
+            playerRefusal},
+        {"true", R"({"command":"card","team":"home","colour":"red","player":true})", playerRefusal},
+        {"null", R"({"command":"card","team":"home","colour":"red","player":null})", playerRefusal},
+    };
+    for (const auto &row : refusedCards) {
+        QTest::addRow("card refused: %s", row.name)
+            << QStringList() << QString::fromLatin1(row.command) << row.error
+            << QStringLiteral("[]") << "0:0"
+            << "0:0";
+    }
+
+    QTest::newRow("edit: the scorer")
+        << QStringList{goal} << R"({"command":"editEvent","id":"@1","player":"9"})"
+        << "" << list({event("goal", "home", "9")}) << "1:0"
+        << "0:0";
+    QTest::newRow("edit: the scorer as a number")
+        << QStringList{goal} << R"({"command":"editEvent","id":"@1","player":10})"
+        << "" << list({event("goal", "home", "10")}) << "1:0"
+        << "0:0";
+    QTest::newRow("edit: a name") << QStringList{goal}
+                                  << R"({"command":"editEvent","id":"@1","name":"Alex Morgan"})"
+                                  << "" << list({event("goal", "home", "", "23'", "Alex Morgan")})
+                                  << "1:0"
+                                  << "0:0";
+    const QString longest = QString(60, QChar(u'é'));
+    QTest::newRow("edit: the longest name")
+        << QStringList{goal}
+        << QStringLiteral(R"({"command":"editEvent","id":"@1","name":"%1"})").arg(longest) << ""
+        << list({event("goal", "home", "", "23'", longest.toUtf8().constData())}) << "1:0"
+        << "0:0";
+    QTest::newRow("edit: added time's minute")
+        << QStringList{goal} << R"({"command":"editEvent","id":"@1","minute":"45+2'"})"
+        << "" << list({event("goal", "home", "", "45+2'")}) << "1:0"
+        << "0:0";
+    QTest::newRow("edit: extra time's minute")
+        << QStringList{goal} << R"({"command":"editEvent","id":"@1","minute":"105'"})"
+        << "" << list({event("goal", "home", "", "105'")}) << "1:0"
+        << "0:0";
+    QTest::newRow("edit: a goal to the other team")
+        << QStringList{goal} << R"({"command":"editEvent","id":"@1","team":"visitor"})"
+        << "" << list({event("goal", "visitor", "")}) << "0:1"
+        << "0:0";
+    QTest::newRow("edit: a goal made a red card")
+        << QStringList{goal} << R"({"command":"editEvent","id":"@1","kind":"red","player":"5"})"
+        << "" << list({event("red", "home", "5")}) << "0:0"
+        << "1:0";
+    QTest::newRow("edit: the second of two")
+        << QStringList{goal, yellow4} << R"({"command":"editEvent","id":"@2","player":"8"})"
+        << "" << list({goalHome, event("yellow", "visitor", "8")}) << "1:0"
+        << "0:0";
+    const QString minuteRefusal = QStringLiteral("minute is written like 23' or 45+2'");
+    const QString nameRefusal
+        = QStringLiteral("name is a text of up to 60 characters without control characters");
+    const struct
+    {
+        const char *name;
+        QString command;
+        QString error;
+    } refusedEdits[] = {
+        {"unknown id", QStringLiteral(R"({"command":"editEvent","id":"@unknown","player":"9"})"),
+            QStringLiteral("unknown event")},
+        {"no id", QStringLiteral(R"({"command":"editEvent","player":"9"})"),
+            QStringLiteral("unknown event")},
+        {"id 0", QStringLiteral(R"({"command":"editEvent","id":0,"player":"9"})"),
+            QStringLiteral("unknown event")},
+        {"nothing to change", QStringLiteral(R"({"command":"editEvent","id":"@1"})"),
+            QStringLiteral("editEvent takes kind, team, minute, player or name")},
+        {"unknown kind", QStringLiteral(R"({"command":"editEvent","id":"@1","kind":"penalty"})"),
+            QStringLiteral(R"(kind is "goal", "yellow", "secondYellow" or "red")")},
+        {"unknown team", QStringLiteral(R"({"command":"editEvent","id":"@1","team":"away"})"),
+            teamRefusal},
+        {"player too long", QStringLiteral(R"({"command":"editEvent","id":"@1","player":"1000"})"),
+            playerRefusal},
+        {"minute without its mark",
+            QStringLiteral(R"({"command":"editEvent","id":"@1","minute":"23"})"), minuteRefusal},
+        {"minute 0", QStringLiteral(R"({"command":"editEvent","id":"@1","minute":"0'"})"),
+            minuteRefusal},
+        {"minute with a leading zero",
+            QStringLiteral(R"({"command":"editEvent","id":"@1","minute":"023'"})"), minuteRefusal},
+        {"added time without minutes",
+            QStringLiteral(R"({"command":"editEvent","id":"@1","minute":"45+'"})"), minuteRefusal},
+        {"minute as a number", QStringLiteral(R"({"command":"editEvent","id":"@1","minute":23})"),
+            minuteRefusal},
+        {"name too long",
+            QStringLiteral(R"({"command":"editEvent","id":"@1","name":"%1"})")
+                .arg(QString(61, u'a')),
+            nameRefusal},
+        {"name over two lines",
+            QStringLiteral(R"({"command":"editEvent","id":"@1","name":"Alex\nMorgan"})"),
+            nameRefusal},
+        {"name with a bell",
+            QStringLiteral(R"({"command":"editEvent","id":"@1","name":"Alex\u0007"})"),
+            nameRefusal},
+        {"name as a number", QStringLiteral(R"({"command":"editEvent","id":"@1","name":9})"),
+            nameRefusal},
+        // A refused field refuses the whole edit: the player is not taken either.
+        {"a good and a bad field",
+            QStringLiteral(R"({"command":"editEvent","id":"@1","player":"9","minute":"x"})"),
+            minuteRefusal},
+    };
+    for (const auto &row : refusedEdits) {
+        QTest::addRow("edit refused: %s", row.name)
+            << QStringList{goal} << row.command << row.error << list({goalHome}) << "1:0"
+            << "0:0";
+    }
+
+    QTest::newRow("remove: a goal lowers the score")
+        << QStringList{goal, goal} << R"({"command":"removeEvent","id":"@1"})"
+        << "" << list({goalHome}) << "1:0"
+        << "0:0";
+    QTest::newRow("remove: a red card") << QStringList{yellow4,
+        QStringLiteral(R"({"command":"card","team":"home","colour":"red"})")}
+                                        << R"({"command":"removeEvent","id":"@2"})"
+                                        << "" << list({yellowVisitor}) << "0:0"
+                                        << "0:0";
+    QTest::newRow("remove: unknown")
+        << QStringList{goal} << R"({"command":"removeEvent","id":"@unknown"})"
+        << "unknown event" << list({goalHome}) << "1:0"
+        << "0:0";
+    QTest::newRow("remove: an id as text")
+        << QStringList{goal} << R"({"command":"removeEvent","id":"1"})"
+        << "unknown event" << list({goalHome}) << "1:0"
+        << "0:0";
+}
+
+void TestRemoteCommands::eventCommands()
+{
+    QFETCH(QStringList, before);
+    QFETCH(QString, command);
+    QFETCH(QString, error);
+    QFETCH(QString, events);
+    QVERIFY(run(R"({"command":"nextPhase"})").ok);
+    QVERIFY(run(R"({"command":"start"})").ok);
+    m_time.advance((22 * 60 + 10) * 1000);
+    m_game->tick();
+    QVERIFY(run(R"({"command":"stop"})").ok);
+    QCOMPARE(m_game->matchMinute(), QStringLiteral("23'"));
+    for (const QString &first : std::as_const(before)) {
+        const CommandResult result = run(first);
+        QVERIFY2(result.ok, qPrintable(first + u' ' + result.error));
+    }
+    // The ids as the game gave them.
+    const QList<MatchEvent> given = m_game->events();
+    int highest = 0;
+    for (qsizetype i = 0; i < given.size(); ++i) {
+        command.replace(QStringLiteral("\"@%1\"").arg(i + 1), QString::number(given.at(i).id));
+        highest = std::max(highest, given.at(i).id);
+    }
+    command.replace(QStringLiteral("\"@unknown\""), QString::number(highest + 1));
+    const qsizetype steps = m_game->history().count();
+
+    const CommandResult result = run(command);
+    QCOMPARE(result.error, error);
+    QCOMPARE(result.ok, error.isEmpty());
+    QCOMPARE(m_game->history().count(), steps + (result.ok ? 1 : 0));
+    QJsonArray listed = RemoteEvents(*m_game);
+    for (qsizetype i = 0; i < listed.size(); ++i) {
+        QJsonObject event = listed.at(i).toObject();
+        QVERIFY(event.take(QStringLiteral("id")).toInt() > 0);
+        listed.replace(i, event);
+    }
+    QCOMPARE(listed, QJsonDocument::fromJson(events.toUtf8()).array());
+    const QJsonObject state = RemoteState(*m_game, m_settings);
+    const QJsonObject figures = state.value(u"figures").toObject();
+    QTEST(QStringLiteral("%1:%2")
+              .arg(figures.value(u"homeScore").toInt())
+              .arg(figures.value(u"visitorScore").toInt()),
+        "score");
+    const QJsonObject offs = state.value(u"sendingOffs").toObject();
+    QTEST(QStringLiteral("%1:%2")
+              .arg(offs.value(u"home").toInt(-1))
+              .arg(offs.value(u"visitor").toInt(-1)),
+        "sendingOffs");
+}
+
+// What other programs read: every event with exactly the contract's fields, in match order with
+// ids that grow, and the state with sendingOffs beside everything it had.
+void TestRemoteCommands::theEventsAndSendingOffsHaveTheirShape()
+{
+    QVERIFY(run(R"({"command":"nextPhase"})").ok);
+    QVERIFY(run(R"({"command":"add","figure":"visitorScore"})").ok);
+    QVERIFY(run(R"({"command":"card","team":"home","colour":"red","player":"3"})").ok);
+    QVERIFY(run(R"({"command":"set","figure":"homeScore","value":2})").ok);
+    const QJsonArray events = RemoteEvents(*m_game);
+    QCOMPARE(events.size(), 4);
+    const QStringList fields{QStringLiteral("id"), QStringLiteral("kind"), QStringLiteral("team"),
+        QStringLiteral("minute"), QStringLiteral("phase"), QStringLiteral("player"),
+        QStringLiteral("name")};
+    int last = 0;
+    QStringList order;
+    for (const QJsonValue &value : events) {
+        const QJsonObject event = value.toObject();
+        QStringList keys = event.keys();
+        keys.sort();
+        QStringList wanted = fields;
+        wanted.sort();
+        QCOMPARE(keys, wanted);
+        QVERIFY(event.value(u"id").isDouble());
+        QVERIFY(event.value(u"id").toInt() > last);
+        last = event.value(u"id").toInt();
+        for (const QString &field : fields.mid(1)) {
+            QVERIFY2(event.value(field).isString(), qPrintable(field));
+        }
+        QCOMPARE(event.value(u"phase").toString(), QStringLiteral("firstHalf"));
+        QCOMPARE(event.value(u"minute").toString(), QStringLiteral("1'"));
+        order << event.value(u"kind").toString() + u'/' + event.value(u"team").toString();
+    }
+    QCOMPARE(order,
+        QStringList({QStringLiteral("goal/visitor"), QStringLiteral("red/home"),
+            QStringLiteral("goal/home"), QStringLiteral("goal/home")}));
+    const QJsonObject state = RemoteState(*m_game, m_settings);
+    QCOMPARE(state.value(u"sendingOffs").toObject(),
+        QJsonObject({{QStringLiteral("home"), 1}, {QStringLiteral("visitor"), 0}}));
+    for (const char *key : {"title", "home", "guest", "clock", "running", "figures", "match",
+             "phase", "addedTime", "addedPlayed", "matchMinute"}) {
+        QVERIFY2(state.contains(QLatin1String(key)), key);
     }
 }
 

@@ -1,9 +1,11 @@
 #include "game/matchsettings.h"
 #include "remote/remotecontrol.h"
+#include "report/matchreport.h"
 #include "settings/livesettings.h"
 #include "tests/support/gamefixture.h"
 
 #include <QElapsedTimer>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QNetworkAccessManager>
@@ -25,6 +27,8 @@ private Q_SLOTS:
     void theApiWantsTheCode_data();
     void theApiWantsTheCode();
     void guessersAreToldToWait();
+    void theEventsAndTheReportWantTheCode_data();
+    void theEventsAndTheReportWantTheCode();
     void everyDeviceSeesEveryChange();
     void theMatchReachesEveryDevice();
     void aNewCodeLetsEveryDeviceGo();
@@ -169,6 +173,88 @@ void TestRemoteControl::guessersAreToldToWait()
     QVERIFY(locked.reply->rawHeader("Retry-After").toInt() >= 1);
 }
 
+void TestRemoteControl::theEventsAndTheReportWantTheCode_data()
+{
+    QTest::addColumn<QByteArray>("method");
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QByteArray>("code");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("contentType");
+    QTest::addColumn<QByteArray>("disposition"); // empty: none
+
+    const QByteArray code = "ABCD-1234-EFGHJ";
+    QTest::newRow("events") << QByteArray("GET") << "/api/events" << code << 200
+                            << QByteArray("application/json") << QByteArray();
+    QTest::newRow("events without the code")
+        << QByteArray("GET") << "/api/events" << QByteArray() << 401
+        << QByteArray("application/json") << QByteArray();
+    QTest::newRow("events with a wrong code")
+        << QByteArray("GET") << "/api/events" << QByteArray("ABCD-1234-EFGHK") << 401
+        << QByteArray("application/json") << QByteArray();
+    QTest::newRow("events posted") << QByteArray("POST") << "/api/events" << code << 404
+                                   << QByteArray("application/json") << QByteArray();
+    QTest::newRow("pdf") << QByteArray("GET") << "/api/report?format=pdf" << code << 200
+                         << QByteArray("application/pdf")
+                         << QByteArray("attachment; filename=\"match-report.pdf\"");
+    QTest::newRow("csv") << QByteArray("GET") << "/api/report?format=csv" << code << 200
+                         << QByteArray("text/csv; charset=utf-8")
+                         << QByteArray("attachment; filename=\"match-report.csv\"");
+    QTest::newRow("json, after another field")
+        << QByteArray("GET") << "/api/report?x=1&format=json" << code << 200
+        << QByteArray("application/json")
+        << QByteArray("attachment; filename=\"match-report.json\"");
+    QTest::newRow("report without the code")
+        << QByteArray("GET") << "/api/report?format=pdf" << QByteArray() << 401
+        << QByteArray("application/json") << QByteArray();
+    QTest::newRow("a bad format without the code")
+        << QByteArray("GET") << "/api/report?format=xml" << QByteArray() << 401
+        << QByteArray("application/json") << QByteArray();
+    QTest::newRow("unknown format") << QByteArray("GET") << "/api/report?format=xml" << code << 400
+                                    << QByteArray("application/json") << QByteArray();
+    QTest::newRow("a format in capitals") << QByteArray("GET") << "/api/report?format=PDF" << code
+                                          << 400 << QByteArray("application/json") << QByteArray();
+    QTest::newRow("no format") << QByteArray("GET") << "/api/report" << code << 400
+                               << QByteArray("application/json") << QByteArray();
+    QTest::newRow("an empty format") << QByteArray("GET") << "/api/report?format=" << code << 400
+                                     << QByteArray("application/json") << QByteArray();
+}
+
+// Both answer only with the code, with their type; the events are the game's, the report the
+// one the game makes now.
+void TestRemoteControl::theEventsAndTheReportWantTheCode()
+{
+    QFETCH(QByteArray, method);
+    QFETCH(QString, path);
+    QFETCH(QByteArray, code);
+    QFETCH(int, status);
+    QFETCH(QByteArray, disposition);
+    QVERIFY(m_game->nextPhase());
+    QVERIFY(m_game->changeFigure(Figure::ScoreV, 1));
+    QVERIFY(m_game->addCard(Team::Home, true, QStringLiteral("4")));
+    const Answer answer = request(method, path, code);
+    QCOMPARE(answer.status, status);
+    QTEST(answer.reply->rawHeader("Content-Type"), "contentType");
+    QCOMPARE(answer.reply->rawHeader("Content-Disposition"), disposition);
+    if (status == 401) {
+        QCOMPARE(answer.reply->rawHeader("WWW-Authenticate"), QByteArrayLiteral("Bearer"));
+    }
+    if (status != 200) {
+        QVERIFY(!QJsonDocument::fromJson(answer.body)[u"error"].toString().isEmpty());
+        return;
+    }
+    if (path == u"/api/events") {
+        const QJsonArray events = QJsonDocument::fromJson(answer.body).array();
+        QCOMPARE(events.size(), 2);
+        QCOMPARE(events.at(0)[u"kind"].toString(), QStringLiteral("goal"));
+        QCOMPARE(events.at(0)[u"team"].toString(), QStringLiteral("visitor"));
+        QCOMPARE(events.at(1)[u"kind"].toString(), QStringLiteral("red"));
+        QCOMPARE(events.at(1)[u"player"].toString(), QStringLiteral("4"));
+        return;
+    }
+    const QString format = path.section(u'=', -1);
+    QCOMPARE(answer.body, MatchReport(*ReportFormatNamed(format), *m_game, m_settings));
+}
+
 void TestRemoteControl::everyDeviceSeesEveryChange()
 {
     QSignalSpy devices(m_remote.get(), &RemoteControl::devicesChanged);
@@ -262,6 +348,22 @@ void TestRemoteControl::theMatchReachesEveryDevice()
     const Answer state = request("GET", QStringLiteral("/api/state"), code);
     QCOMPARE(QJsonDocument::fromJson(state.body)[u"addedTime"].toInt(), 3);
     QCOMPARE(QJsonDocument::fromJson(state.body)[u"matchMinute"].toString(), QStringLiteral("1'"));
+
+    // A card from the phone: the events travel beside the state, the sending-off in it.
+    device->sendTextMessage(QStringLiteral(
+        R"({"command":"card","team":"home","colour":"red","player":"5","code":"ABCD1234EFGHJ"})"));
+    QTRY_COMPARE(lastOfType("state")[u"state"][u"sendingOffs"][u"home"].toInt(), 1);
+    const QJsonArray events = lastOfType("state")[u"events"].toArray();
+    QCOMPARE(events.size(), 1);
+    QCOMPARE(events.at(0)[u"kind"].toString(), QStringLiteral("red"));
+    QCOMPARE(events.at(0)[u"minute"].toString(), QStringLiteral("1'"));
+    // An event's id is the command's own: the reply names it.
+    const int id = events.at(0)[u"id"].toInt();
+    device->sendTextMessage(
+        QStringLiteral(R"({"command":"removeEvent","id":%1,"code":"ABCD1234EFGHJ"})").arg(id));
+    QTRY_COMPARE(lastOfType("state")[u"state"][u"sendingOffs"][u"home"].toInt(), 0);
+    QCOMPARE(lastOfType("reply")[u"id"].toInt(), id);
+    QCOMPARE(lastOfType("state")[u"events"].toArray(), QJsonArray());
 }
 
 void TestRemoteControl::aNewCodeLetsEveryDeviceGo()

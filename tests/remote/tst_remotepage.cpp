@@ -64,6 +64,7 @@ private Q_SLOTS:
     void cleanupTestCase();
     void twoPhonesRunOneGame();
     void aWrongCodeIsRefused();
+    void aPhoneRecordsGoalsAndCards();
     void aPhoneRunsTheMatch();
     void thePageSpeaksTheBoardsLanguage_data();
     void thePageSpeaksTheBoardsLanguage();
@@ -163,6 +164,83 @@ void TestRemotePage::aWrongCodeIsRefused()
     QVERIFY(waitFor(tab, QStringLiteral("document.getElementById('pair').hidden"), false));
     QCOMPARE(m_browser.evaluate(tab, QStringLiteral("document.getElementById('board').hidden")),
         QJsonValue(true));
+}
+
+// A goal, its scorer, cards and a removal from a phone in portrait, through the page's own number
+// pad: the scorer is asked at once on the phone that scored, a second yellow shows as a
+// sending-off beside the team's name, and a removal needs a second tap.
+void TestRemotePage::aPhoneRecordsGoalsAndCards()
+{
+    const QString tab = m_browser.openTab(
+        QStringLiteral("http://127.0.0.1:%1/#code=ABCD1234EFGHJ").arg(m_board.port.load()));
+    m_browser.emulatePhone(tab, 390, 844);
+    const auto js = [&](const QString &expression) { return m_browser.evaluate(tab, expression); };
+    const auto click = [&](const QString &selector) {
+        js(QStringLiteral("document.querySelector(\"%1\").click()").arg(selector));
+    };
+    const auto typeOnPad = [&](const char *digits) {
+        for (const char *digit = digits; *digit; ++digit) {
+            js(QStringLiteral("Array.from(document.querySelectorAll('#padKeys button'))"
+                              ".find((key) => key.textContent === '%1').click()")
+                    .arg(QLatin1Char(*digit)));
+        }
+        click(QStringLiteral("#padOk"));
+    };
+    const QString padOpen = QStringLiteral("!document.getElementById('pad').hidden");
+    const QString kinds = QStringLiteral(
+        "Array.from(document.querySelectorAll('#eventList li')).map((li) => li.dataset.kind)"
+        ".join(' ')");
+    const QString score
+        = QStringLiteral("document.querySelector('[data-figure=homeScore] .value').textContent");
+    QVERIFY(waitFor(tab, QStringLiteral("document.getElementById('status').textContent"),
+        QStringLiteral("Connected")));
+    QCOMPARE(js(padOpen), QJsonValue(false));
+    QCOMPARE(js(kinds).toString(), QString());
+    const int before = js(score).toString().toInt();
+
+    click(QStringLiteral("[data-figure=homeScore] .row button:nth-child(2)"));
+    QVERIFY(waitFor(tab, padOpen, true));
+    QVERIFY(js(QStringLiteral("document.getElementById('padTitle').textContent"))
+                .toString()
+                .startsWith(QStringLiteral("Scorer – ")));
+    typeOnPad("9");
+    QVERIFY(waitFor(tab,
+        QStringLiteral("document.querySelector('#eventList li[data-kind=goal] .who').textContent"),
+        QStringLiteral("Rovers #9")));
+    QCOMPARE(js(padOpen), QJsonValue(false));
+    QCOMPARE(js(score).toString().toInt(), before + 1);
+
+    // A yellow, then a second one for the same player, and a red for another: two sent off.
+    for (const auto &[colour, player] :
+        {std::pair{"yellow", "4"}, std::pair{"yellow", "4"}, std::pair{"red", "10"}}) {
+        click(QStringLiteral(".cards[data-team=visitor] [data-colour=%1]")
+                  .arg(QLatin1String(colour)));
+        QVERIFY(js(padOpen).toBool());
+        typeOnPad(player);
+    }
+    QVERIFY(waitFor(tab, kinds, QStringLiteral("goal yellow secondYellow red")));
+    QVERIFY(waitFor(tab, QStringLiteral("document.getElementById('visitorOffs').textContent"),
+        QStringLiteral("▮▮")));
+    QCOMPARE(js(QStringLiteral("document.getElementById('visitorOffs').getAttribute('aria-label')"))
+                 .toString(),
+        QStringLiteral("2 sent off"));
+    QCOMPARE(js(QStringLiteral("document.getElementById('homeOffs').textContent")).toString(),
+        QString());
+    QCOMPARE(js(QStringLiteral("document.getElementById('guest').textContent")).toString(),
+        QStringLiteral("United"));
+    QVERIFY(js(QStringLiteral("document.documentElement.scrollWidth <= 390")).toBool());
+
+    // The goal removed: one tap asks, the second removes it and the score goes back.
+    click(QStringLiteral("#eventList li[data-kind=goal] .remove"));
+    QCOMPARE(js(kinds).toString(), QStringLiteral("goal yellow secondYellow red"));
+    click(QStringLiteral("#eventList li[data-kind=goal] .confirm"));
+    QVERIFY(waitFor(tab, kinds, QStringLiteral("yellow secondYellow red")));
+    QVERIFY(waitFor(tab, score, QString::number(before)));
+    // The second yellow removed: one sent off.
+    click(QStringLiteral("#eventList li[data-kind=secondYellow] .remove"));
+    click(QStringLiteral("#eventList li[data-kind=secondYellow] .confirm"));
+    QVERIFY(waitFor(tab, QStringLiteral("document.getElementById('visitorOffs').textContent"),
+        QStringLiteral("▮")));
 }
 
 // Phases, added time and a shoot-out from a phone in portrait: a tap alone never changes the
