@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QGuiApplication>
 #include <QLocale>
 #include <QPageLayout>
 #include <QPdfWriter>
@@ -297,6 +298,11 @@ void PrintReport(const ReportData &report, QPagedPaintDevice &device)
 
 QByteArray ReportPdf(const ReportData &report)
 {
+    // Laying text out needs the fonts of a GUI application; without one there is no PDF, and
+    // the caller says so, rather than the program stopping.
+    if (qobject_cast<QGuiApplication *>(QCoreApplication::instance()) == nullptr) {
+        return {};
+    }
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
