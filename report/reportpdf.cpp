@@ -257,13 +257,16 @@ QString PdfReport::phases() const
         }
         const QString clock = phase.clockEnd.isEmpty()
             ? phase.clockStart
-            : phase.clockStart + QStringLiteral(" – ") + phase.clockEnd;
+            : phase.clockStart + QStringLiteral("–") + phase.clockEnd;
         const QString wall = phase.wallEnd == 0
             ? wallTime(phase.wallStart)
-            : wallTime(phase.wallStart) + QStringLiteral(" – ") + wallTime(phase.wallEnd);
-        rows << cell(phaseName(phase.phase).toHtmlEscaped()) + cell(clock.toHtmlEscaped())
-                + cell(wall.toHtmlEscaped()) + cell(added.toHtmlEscaped())
-                + cell(score({phase.homeScore, phase.visitorScore}));
+            : wallTime(phase.wallStart) + QStringLiteral("–") + wallTime(phase.wallEnd);
+        // Times are read as one; the phase's name wraps if anything must.
+        rows << cell(phaseName(phase.phase).toHtmlEscaped())
+                + cell(clock.toHtmlEscaped(), "white-space: nowrap")
+                + cell(wall.toHtmlEscaped(), "white-space: nowrap")
+                + cell(added.toHtmlEscaped(), "white-space: nowrap")
+                + cell(score({phase.homeScore, phase.visitorScore}), "white-space: nowrap");
     }
     if (rows.isEmpty()) {
         return {};
@@ -286,8 +289,8 @@ void PrintReport(const ReportData &report, QPagedPaintDevice &device)
     QFont font = document.defaultFont();
     font.setPointSizeF(10);
     // Without ligatures ("fi"), so that the names and words copied or searched in the PDF are
-    // the letters typed.
-    font.setLetterSpacing(QFont::AbsoluteSpacing, 0.01);
+    // the letters typed: Qt leaves them out of spaced text (a spacing it can tell from none).
+    font.setLetterSpacing(QFont::AbsoluteSpacing, 0.05);
     document.setDefaultFont(font);
     document.setDefaultStyleSheet(QStringLiteral(
         "h1 { font-size: 18pt; } h3 { font-size: 11pt; margin-top: 10px; margin-bottom: 2px; } "

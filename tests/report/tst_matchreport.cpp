@@ -167,9 +167,12 @@ void TestMatchReport::thePdfReadsBackWithEveryScoreAndScorer()
              QStringLiteral("Shots 12 7"),
              QStringLiteral("Corner kicks 5 3"),
              QStringLiteral("Saves 4 6"),
-             QStringLiteral("First half 0:00 – 45:00"),
+             QStringLiteral("First half 0:00–45:00"),
              QStringLiteral("+3 / 2:10"),
-             QStringLiteral("Extra time, second half 105:00 – 120:00"),
+             QStringLiteral("Extra time, second half 105:00–120:00"),
+             // Letters, not the ligatures of a font ("ﬁ"), so that a search finds the words.
+             QStringLiteral("Extra time, first half"),
+             QStringLiteral("kick-off"),
          }) {
         QVERIFY2(text.contains(expected), qPrintable(expected + QStringLiteral(" in:\n") + text));
     }
