@@ -227,6 +227,11 @@ frmEvents *frmScoreboard::eventsWindow() const
     return m_events;
 }
 
+void frmScoreboard::setReportCommand(std::function<void(QWidget *)> saveReport)
+{
+    m_saveReport = std::move(saveReport);
+}
+
 void frmScoreboard::AllKeyPress(short keyAscii)
 {
     const LiveSettings &settings = m_context.settings;
@@ -259,6 +264,8 @@ void frmScoreboard::AllKeyPress(short keyAscii)
         }
     } else if (keyAscii == KeyCode::Options) {
         optionsCommand();
+    } else if (keyAscii == KeyCode::SaveReport && m_saveReport) {
+        m_saveReport(this);
     }
 }
 

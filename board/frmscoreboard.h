@@ -82,6 +82,8 @@ public:
     // Shows the operator's window of the match's events, made when first asked for.
     void showEventsWindow();
     frmEvents *eventsWindow() const;
+    // Saving the match report belongs to the application too.
+    void setReportCommand(std::function<void(QWidget *owner)> saveReport);
 
     DigitGroup *group(const QString &ledArrayName) const;
     FocusMarker *focusMarker() const;
@@ -122,6 +124,7 @@ private:
     QTimer m_tmrUpdateWeb;
     std::function<void()> m_showHelp;
     std::function<void(QWidget *)> m_showOptions;
+    std::function<void(QWidget *)> m_saveReport;
     WebPublisher m_publisher;
     WindowPrompts *m_prompts;
     // Made at the first showing of the clock, which comes before the constructor ends.

@@ -6,6 +6,7 @@
 #include "game/scoreboardgame.h"
 #include "keystab.h"
 #include "languagetab.h"
+#include "matchreportfile.h"
 #include "matchtab.h"
 #include "remote/pairingcode.h"
 #include "remote/remotecontrol.h"
@@ -126,6 +127,17 @@ frmOptions::frmOptions(LiveSettings &settings, WebState &web, QSettings &store, 
     connect(m_webTab, &WebTab::startStopClicked, this, &frmOptions::onStartStopWebSB);
     connect(m_remoteTab, &RemoteTab::newCodeClicked, this, &frmOptions::newRemoteCode);
     connect(m_remoteTab, &RemoteTab::switchedOn, this, &frmOptions::ensureRemoteCode);
+    // The report is of the match as it stands, with the settings in force.
+    connect(m_matchTab, &MatchTab::saveReportClicked, this, [this] {
+        if (m_game) {
+            SaveMatchReport(this, m_ui, *m_game, m_settings);
+        }
+    });
+    connect(m_matchTab, &MatchTab::printReportClicked, this, [this] {
+        if (m_game) {
+            PrintMatchReportDialog(this, *m_game, m_settings);
+        }
+    });
 
     auto *cmdOk = PlaceTwips<QPushButton>(this, 1477, 3360, 1095, 375, tr("&Ok"));
     cmdOk->setObjectName(QStringLiteral("cmdOk"));
@@ -181,6 +193,7 @@ void frmOptions::setRemoteControl(RemoteControl *remote)
 void frmOptions::setGame(ScoreboardGame *game)
 {
     m_game = game;
+    m_matchTab->setReportAvailable(game != nullptr);
 }
 
 void frmOptions::newRemoteCode()
@@ -276,6 +289,9 @@ void frmOptions::onOk()
     m_settings = confirmed;
     if (playNow) {
         m_game->setMatchFormat(MatchFormatOf(confirmed));
+    }
+    if (m_game) {
+        m_game->setTeamSheets(TeamSheet(confirmed.HomeSheet), TeamSheet(confirmed.GuestSheet));
     }
     accept();
 }

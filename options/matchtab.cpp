@@ -3,11 +3,13 @@
 #include "designhelpers.h"
 #include "game/matchsettings.h"
 #include "settings/livesettings.h"
+#include "teamsheetsdialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
@@ -52,8 +54,8 @@ QString presetName(const MatchPreset &preset)
 QSpinBox *placeMinutes(
     QWidget *page, const QString &caption, int top, int minimum, int maximum, const char *name)
 {
-    QLabel *label = PlaceCaption(page, caption, 240, top + 60, 3360, 255);
-    auto *box = PlaceTwips<QSpinBox>(page, 3720, top, 1335, 345);
+    QLabel *label = PlaceCaption(page, caption, 240, top + 45, 3360, 255);
+    auto *box = PlaceTwips<QSpinBox>(page, 3720, top, 1335, 330);
     box->setObjectName(QLatin1String(name));
     box->setRange(minimum, maximum);
     label->setBuddy(box);
@@ -66,8 +68,8 @@ QSpinBox *placeMinutes(
 MatchTab::MatchTab(QWidget *parent)
     : QWidget(parent)
 {
-    QLabel *preset = PlaceCaption(this, tr("&Preset:"), 240, 540, 960, 255);
-    m_cboPreset = PlaceTwips<QComboBox>(this, 1200, 480, 3855, 345);
+    QLabel *preset = PlaceCaption(this, tr("&Preset:"), 240, 510, 960, 255);
+    m_cboPreset = PlaceTwips<QComboBox>(this, 1200, 450, 3855, 345);
     m_cboPreset->setObjectName(QStringLiteral("cboMatchPreset"));
     preset->setBuddy(m_cboPreset);
     m_cboPreset->setAccessibleName(tr("Preset"));
@@ -84,23 +86,37 @@ MatchTab::MatchTab(QWidget *parent)
     });
 
     m_optDown = PlaceTwips<QRadioButton>(
-        this, 240, 915, 4815, 255, tr("Clock counts &down each half (the board's way)"));
+        this, 240, 840, 4815, 255, tr("Clock counts &down each half (the board's way)"));
     m_optDown->setObjectName(QStringLiteral("optClockDown"));
     m_optUp = PlaceTwips<QRadioButton>(
-        this, 240, 1185, 4815, 255, tr("Clock counts &up through the match (soccer)"));
+        this, 240, 1095, 4815, 255, tr("Clock counts &up through the match (soccer)"));
     m_optUp->setObjectName(QStringLiteral("optClockUp"));
 
     m_txtHalf
-        = placeMinutes(this, tr("&Half (minutes):"), 1500, 1, LongestHalfMinutes, "txtHalfMinutes");
+        = placeMinutes(this, tr("&Half (minutes):"), 1395, 1, LongestHalfMinutes, "txtHalfMinutes");
     m_txtBreak = placeMinutes(
-        this, tr("Half-time &break (minutes):"), 1905, 0, LongestBreakMinutes, "txtBreakMinutes");
-    m_txtExtraTime = placeMinutes(this, tr("&Extra time, each half (minutes):"), 2310, 0,
+        this, tr("Half-time &break (minutes):"), 1755, 0, LongestBreakMinutes, "txtBreakMinutes");
+    m_txtExtraTime = placeMinutes(this, tr("&Extra time, each half (minutes):"), 2115, 0,
         LongestExtraTimeMinutes, "txtExtraTimeMinutes");
     //: Shown in the extra time box at 0.
     m_txtExtraTime->setSpecialValueText(tr("none"));
     m_chkPenalties
-        = PlaceTwips<QCheckBox>(this, 240, 2730, 4815, 255, tr("Pe&nalties if still level"));
+        = PlaceTwips<QCheckBox>(this, 240, 2490, 4815, 255, tr("Pe&nalties if still level"));
     m_chkPenalties->setObjectName(QStringLiteral("chkPenalties"));
+
+    // The match's own: its team sheets and its report.
+    auto *cmdSheets = PlaceTwips<QPushButton>(this, 240, 2775, 1545, 330, tr("Team &Sheets…"));
+    cmdSheets->setObjectName(QStringLiteral("cmdTeamSheets"));
+    connect(cmdSheets, &QPushButton::clicked, this, &MatchTab::editTeamSheets);
+    m_cmdSaveReport = PlaceTwips<QPushButton>(this, 1875, 2775, 1545, 330, tr("Sa&ve Report…"));
+    m_cmdSaveReport->setObjectName(QStringLiteral("cmdSaveReport"));
+    m_cmdSaveReport->setAccessibleName(tr("Save match report"));
+    connect(m_cmdSaveReport, &QPushButton::clicked, this, &MatchTab::saveReportClicked);
+    m_cmdPrintReport = PlaceTwips<QPushButton>(this, 3510, 2775, 1545, 330, tr("Pr&int Report…"));
+    m_cmdPrintReport->setObjectName(QStringLiteral("cmdPrintReport"));
+    m_cmdPrintReport->setAccessibleName(tr("Print match report"));
+    connect(m_cmdPrintReport, &QPushButton::clicked, this, &MatchTab::printReportClicked);
+    setReportAvailable(false);
 
     for (QSpinBox *box : {m_txtHalf, m_txtBreak, m_txtExtraTime}) {
         connect(box, &QSpinBox::valueChanged, this, &MatchTab::showPreset);
@@ -114,11 +130,33 @@ MatchTab::MatchTab(QWidget *parent)
 void MatchTab::load(const LiveSettings &settings)
 {
     showFormat(MatchFormatOf(settings));
+    m_homeSheet = settings.HomeSheet;
+    m_guestSheet = settings.GuestSheet;
+    m_homeTeam = settings.HomeText;
+    m_guestTeam = settings.GuestText;
 }
 
 void MatchTab::store(LiveSettings &settings) const
 {
     StoreMatchFormat(settings, format());
+    settings.HomeSheet = m_homeSheet;
+    settings.GuestSheet = m_guestSheet;
+}
+
+void MatchTab::setReportAvailable(bool available)
+{
+    m_cmdSaveReport->setEnabled(available);
+    m_cmdPrintReport->setEnabled(available);
+}
+
+void MatchTab::editTeamSheets()
+{
+    TeamSheetsDialog dialog(m_homeTeam, m_guestTeam, this);
+    dialog.setSheets(m_homeSheet, m_guestSheet);
+    if (dialog.exec() == QDialog::Accepted) {
+        m_homeSheet = dialog.homeSheet();
+        m_guestSheet = dialog.guestSheet();
+    }
 }
 
 MatchFormat MatchTab::format() const

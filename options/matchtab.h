@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class QCheckBox;
+class QPushButton;
 class QComboBox;
 class QRadioButton;
 class QSpinBox;
@@ -12,7 +13,8 @@ struct LiveSettings;
 
 // The "Match" page: how the match is timed. The clock counts down (the board's way) or up
 // (soccer's), the lengths of a half, the half-time break and a half of extra time, penalties if
-// still level, and presets a club picks by name that fill them in.
+// still level, and presets a club picks by name that fill them in. Below them, each team's
+// sheet and the match report.
 class MatchTab : public QWidget
 {
     Q_OBJECT
@@ -24,8 +26,15 @@ public:
     // Writes the format shown.
     void store(LiveSettings &settings) const;
     MatchFormat format() const;
+    // Whether the report buttons are offered: only while there is a match to report.
+    void setReportAvailable(bool available);
+
+Q_SIGNALS:
+    void saveReportClicked();
+    void printReportClicked();
 
 private:
+    void editTeamSheets();
     void showFormat(const MatchFormat &format);
     // The preset list names the preset the fields hold, or none.
     void showPreset();
@@ -37,4 +46,11 @@ private:
     QSpinBox *m_txtBreak = nullptr;
     QSpinBox *m_txtExtraTime = nullptr;
     QCheckBox *m_chkPenalties = nullptr;
+    QPushButton *m_cmdSaveReport = nullptr;
+    QPushButton *m_cmdPrintReport = nullptr;
+    // The team sheets pending until Ok, and the names the dialog heads them with.
+    QString m_homeSheet;
+    QString m_guestSheet;
+    QString m_homeTeam;
+    QString m_guestTeam;
 };

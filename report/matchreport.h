@@ -6,6 +6,7 @@
 
 #include <optional>
 
+class QPagedPaintDevice;
 class ScoreboardGame;
 struct LiveSettings;
 
@@ -23,3 +24,8 @@ QString ReportSuffix(ReportFormat format);
 
 QByteArray MatchReport(
     ReportFormat format, const ScoreboardGame &game, const LiveSettings &settings);
+
+// The report as the PDF has it, laid out on the pages of `device` (a printer), whose page
+// layout it keeps.
+void PrintMatchReport(
+    QPagedPaintDevice &device, const ScoreboardGame &game, const LiveSettings &settings);

@@ -48,6 +48,10 @@ struct LiveSettings
     qint16 BreakMinutes = 0;
     qint16 ExtraTimeMinutes = 0;
     qint16 Penalties = 0;
+    // Each team's sheet as typed or pasted: one line per player, shirt number and name ("9 Alex
+    // Morgan"), which names the scorers and the booked players.
+    QString HomeSheet;
+    QString GuestSheet;
 
     bool operator==(const LiveSettings &) const = default;
 };

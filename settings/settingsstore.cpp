@@ -33,6 +33,7 @@ struct Setting
     std::variant<KeyField, ColorField, TextField> field;
     Writer writer = Writer::Ok;
     // The values a number may take beyond its type's range; outside them its default is used.
+    // For a text, `maximum` is its longest length: a longer one is cut.
     qint64 minimum = std::numeric_limits<qint64>::min();
     qint64 maximum = std::numeric_limits<qint64>::max();
 };
@@ -72,6 +73,8 @@ const Setting Settings[] = {
     {"MatchSettings", "ExtraTimeMinutes", &LiveSettings::ExtraTimeMinutes, Writer::MatchFormat, 0,
         StoredExtraTimeMinutesMax},
     {"MatchSettings", "Penalties", &LiveSettings::Penalties, Writer::MatchFormat, 0, 1},
+    {"TeamSheets", "Home", &LiveSettings::HomeSheet, Writer::Ok, 0, StoredTeamSheetMax},
+    {"TeamSheets", "Guest", &LiveSettings::GuestSheet, Writer::Ok, 0, StoredTeamSheetMax},
 };
 
 QString pathOf(const Setting &setting)
@@ -180,7 +183,7 @@ void LoadSettings(LiveSettings &settings, const QSettings &store, const QString 
                 using T = std::remove_cvref_t<decltype(settings.*field)>;
                 if constexpr (std::is_same_v<T, QString>) {
                     if (stored.isValid()) {
-                        settings.*field = storedText(stored);
+                        settings.*field = storedText(stored).left(setting.maximum);
                     }
                 } else {
                     loadNumber(settings.*field, stored, setting);

@@ -36,6 +36,10 @@ inline constexpr qint16 StoredHalfMinutesMax = 60;
 inline constexpr qint16 StoredBreakMinutesMax = 30;
 inline constexpr qint16 StoredExtraTimeMinutesMax = 30;
 
+// The longest team sheet the settings keep, in characters: a squad of a few dozen lines with
+// room to spare. A longer stored one is cut there.
+inline constexpr qint16 StoredTeamSheetMax = 4000;
+
 // The remote control's port when none is stored or the stored one is no port.
 inline constexpr qint32 DefaultRemotePort = 8765;
 // The stored port, or the default one when it is not a usable port.

@@ -17,6 +17,7 @@ inline constexpr qint16 Point = 46;
 inline constexpr qint16 Equals = 61;
 inline constexpr qint16 Help = 104; // h
 inline constexpr qint16 Options = 111; // o
+inline constexpr qint16 SaveReport = 109; // m
 } // namespace KeyCode
 
 // The codes of what a key press typed (QKeyEvent::text()), in order; none for a key that types

@@ -5,6 +5,7 @@
 #include "board/qtsoundplayer.h"
 #include "game/matchsettings.h"
 #include "options/frmoptions.h"
+#include "options/matchreportfile.h"
 #include "remote/remotecontrol.h"
 #include "settings/settingsstore.h"
 #include "startup/frmhelp.h"
@@ -149,7 +150,9 @@ void Application::showBoard()
         m_settings, m_game, m_web, m_time, m_ui, {}, m_journalling ? &m_journalWriter : nullptr};
     m_board = new frmScoreboard(context, std::make_unique<QtSoundPlayer>());
     // The saved format plays from the kick-off; a resumed match brings its own, which wins.
-    m_board->scoreboardGame().setMatchFormat(MatchFormatOf(m_settings));
+    ScoreboardGame &game = m_board->scoreboardGame();
+    game.setMatchFormat(MatchFormatOf(m_settings));
+    game.setTeamSheets(TeamSheet(m_settings.HomeSheet), TeamSheet(m_settings.GuestSheet));
     if (m_resume) {
         m_board->ResumeGame(*m_resume);
         m_resume.reset();
@@ -172,6 +175,18 @@ void Application::showBoard()
     m_board->setAttribute(Qt::WA_DeleteOnClose);
     m_board->setHelpCommand([this] { showHelp(); });
     m_board->setOptionsCommand([this](QWidget *owner) { showOptions(owner); });
+    m_board->setReportCommand([this](QWidget *owner) { saveReport(owner); });
+    // At full time the operator is offered the report once, over the board (the question goes
+    // to the operator's screen).
+    new ReportOffer(
+        game, m_ui, m_board, [this] { saveReport(m_board); }, m_board);
+}
+
+void Application::saveReport(QWidget *owner)
+{
+    if (m_board) {
+        SaveMatchReport(owner, m_ui, m_board->scoreboardGame(), m_settings);
+    }
 }
 
 RemoteControl *Application::remote() const

@@ -51,6 +51,7 @@ private:
     void showBoard();
     void showHelp();
     void showOptions(QWidget *owner);
+    void saveReport(QWidget *owner);
     void offerToResume();
     void bringToFront();
     // A journal whose content could not even be read may still hold a game: it is kept aside,

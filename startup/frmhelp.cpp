@@ -91,13 +91,15 @@ const HelpLine HelpLines[] = {
     {"Label8", false, 600, 7110, 6735, 255,
         QT_TRANSLATE_NOOP(
             "frmHelp", "To show which number has the focus press 'F7'.  'Esc' closes this help.")},
-    {"Label9", true, 120, 7350, 1095, 375, QT_TRANSLATE_NOOP("frmHelp", "Options")},
-    {"Label10", false, 600, 7710, 6735, 255,
+    {"Label27", false, 600, 7350, 6735, 255,
+        QT_TRANSLATE_NOOP("frmHelp", "To save the match report press 'm'.")},
+    {"Label9", true, 120, 7590, 1095, 375, QT_TRANSLATE_NOOP("frmHelp", "Options")},
+    {"Label10", false, 600, 7950, 6735, 255,
         QT_TRANSLATE_NOOP("frmHelp",
             "To go to the options press 'o' from the program, or click on 'Options' from the "
             "splash "
             "screen.")},
-    {"Label13", false, 600, 7950, 6735, 735,
+    {"Label13", false, 600, 8190, 6735, 735,
         QT_TRANSLATE_NOOP("frmHelp",
             "In the options you can change control keys, the buzzer sound file, and colors of the "
             "scoreboard.  You can also change the home, visitor, and title text, and enable the "
@@ -116,7 +118,7 @@ frmHelp::frmHelp(QWidget *parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(tr("Varnelo Help"));
     setFont(DefaultDesignFont());
-    setFixedSize(TwipsToPixels(7470), TwipsToPixels(8835));
+    setFixedSize(TwipsToPixels(7470), TwipsToPixels(9075));
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
     setPalette(white);

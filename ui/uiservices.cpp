@@ -26,6 +26,20 @@ protected:
     }
 };
 
+// The same for the file chooser: Qt's own, so that it can be placed.
+class OperatorFileDialog final : public QFileDialog
+{
+public:
+    using QFileDialog::QFileDialog;
+
+protected:
+    void showEvent(QShowEvent *event) override
+    {
+        QFileDialog::showEvent(event);
+        PlaceForOperator(*this);
+    }
+};
+
 } // namespace
 
 void QtUiServices::showMessage(QWidget *parent, const QString &title, const QString &text)
@@ -63,6 +77,20 @@ std::optional<qint32> QtUiServices::pickColor(QWidget *parent, qint32 initial)
 QString QtUiServices::chooseFile(QWidget *parent, const QString &filter, const QString &startPath)
 {
     return QFileDialog::getOpenFileName(parent, QString(), startPath, filter);
+}
+
+QString QtUiServices::chooseSaveFile(
+    QWidget *parent, const QString &filter, const QString &suggestedPath)
+{
+    OperatorFileDialog dialog(parent);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters(filter.split(QStringLiteral(";;")));
+    dialog.selectFile(suggestedPath);
+    if (dialog.exec() != QDialog::Accepted) {
+        return {};
+    }
+    return dialog.selectedFiles().value(0);
 }
 
 void QtUiServices::beep()

@@ -28,6 +28,11 @@ public:
     // cancel.
     virtual QString chooseFile(QWidget *parent, const QString &filter, const QString &startPath)
         = 0;
+    // Where to write a new file, as the operator names it, starting from `suggestedPath`;
+    // empty on cancel. Writing over a file that exists is confirmed in the chooser.
+    virtual QString chooseSaveFile(
+        QWidget *parent, const QString &filter, const QString &suggestedPath)
+        = 0;
     virtual void beep() = 0;
 };
 
@@ -40,5 +45,7 @@ public:
     bool askYesNo(QWidget *parent, const QString &title, const QString &text) override;
     std::optional<qint32> pickColor(QWidget *parent, qint32 initial) override;
     QString chooseFile(QWidget *parent, const QString &filter, const QString &startPath) override;
+    QString chooseSaveFile(
+        QWidget *parent, const QString &filter, const QString &suggestedPath) override;
     void beep() override;
 };

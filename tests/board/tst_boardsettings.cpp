@@ -21,6 +21,7 @@ private Q_SLOTS:
     void eachColourReachesItsElements();
     void textsAreShownAsStored();
     void optionsCommandReappliesTheSettings();
+    void theReportKeyAsksTheApplication();
 };
 
 void TestBoardSettings::eachColourReachesItsElements_data()
@@ -130,6 +131,22 @@ void TestBoardSettings::optionsCommandReappliesTheSettings()
     web.WebSBFailCount = 6;
     board->AllKeyPress('o');
     QVERIFY(!BoardTimer(*board, "tmrUpdateWeb").isActive());
+}
+
+void TestBoardSettings::theReportKeyAsksTheApplication()
+{
+    openBoard();
+    QList<QWidget *> owners;
+    board->AllKeyPress('m'); // no command yet: nothing happens
+    board->setReportCommand([&](QWidget *owner) { owners << owner; });
+    board->AllKeyPress('m');
+    QCOMPARE(owners, QList<QWidget *>{board.get()});
+    board->AllKeyPress('M');
+    QCOMPARE(owners.size(), 1);
+    // A key the operator bound to 'm' keeps its action.
+    settings.BuzzerKey = 'm';
+    board->AllKeyPress('m');
+    QCOMPARE(owners.size(), 1);
 }
 
 QTEST_MAIN(TestBoardSettings)

@@ -178,8 +178,8 @@ void TestOptions::okCommitsAndSavesEverySetting()
 
     QSettings reread(m_bench->store.fileName(), QSettings::IniFormat);
     // Every setting the dialog edits on its seven pages, the focus marker's switch, the match's
-    // two keys and its format among them.
-    QCOMPARE(reread.allKeys().size(), 27);
+    // two keys, its format and the two team sheets among them.
+    QCOMPARE(reread.allKeys().size(), 29);
     LiveSettings stored;
     LoadSettings(stored, reread, QStringLiteral("/not/used.wav"));
     QCOMPARE(stored, expected);

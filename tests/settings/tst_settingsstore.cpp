@@ -39,6 +39,8 @@ private Q_SLOTS:
     void hostileMatchValuesFallBackToTheirDefault();
     void aFormatThatCannotBePlayedIsTheDefault_data();
     void aFormatThatCannotBePlayedIsTheDefault();
+    void teamSheetsComeBackWholeOrCut_data();
+    void teamSheetsComeBackWholeOrCut();
 
 private:
     QSettings *openStore();
@@ -438,6 +440,44 @@ void TestSettingsStore::aFormatThatCannotBePlayedIsTheDefault()
     s.MatchClockUp = 1;
     s.*field = value;
     QCOMPARE(MatchFormatOf(s), MatchFormat());
+}
+
+void TestSettingsStore::teamSheetsComeBackWholeOrCut_data()
+{
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<QString>("read");
+    const QString longest(StoredTeamSheetMax, u'9');
+    QTest::newRow("lines") << QByteArray("\"1 Max Keeper\\n9 Alex Morgan\"")
+                           << QStringLiteral("1 Max Keeper\n9 Alex Morgan");
+    QTest::newRow("hand-written commas")
+        << QByteArray("9 Morgan, Alex") << QStringLiteral("9 Morgan,Alex");
+    QTest::newRow("a byte string") << QByteArray("@ByteArray(7 Jo)") << QStringLiteral("7 Jo");
+    QTest::newRow("longest") << longest.toLatin1() << longest;
+    QTest::newRow("longer: cut") << (longest + QStringLiteral("99")).toLatin1() << longest;
+    QTest::newRow("a megabyte: cut")
+        << QByteArray(1 << 20, 'x') << QString(StoredTeamSheetMax, u'x');
+}
+
+void TestSettingsStore::teamSheetsComeBackWholeOrCut()
+{
+    QFETCH(QByteArray, line);
+    QFETCH(QString, read);
+    m_store.reset();
+    QFile file(m_dir.filePath(QStringLiteral("Varnelo.conf")));
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write("[TeamSheets]\nHome=" + line + "\nGuest=" + line + "\n");
+    file.close();
+    LiveSettings loaded;
+    LoadSettings(loaded, *openStore(), QStringLiteral("/unused.wav"));
+    QCOMPARE(loaded.HomeSheet, read);
+    QCOMPARE(loaded.GuestSheet, read);
+    // And what is saved comes back as it was.
+    LiveSettings saved = loaded;
+    saved.HomeSheet = QStringLiteral("10 Sam \"Kerr\", jr.\n\n 4 = Tom;#");
+    QVERIFY(SaveSettings(saved, *m_store));
+    m_store.reset();
+    LoadSettings(loaded, *openStore(), QStringLiteral("/unused.wav"));
+    QCOMPARE(loaded.HomeSheet, saved.HomeSheet);
 }
 
 QTEST_GUILESS_MAIN(TestSettingsStore)

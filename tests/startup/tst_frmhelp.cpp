@@ -61,7 +61,7 @@ void TestHelp::window()
     ShowHelpWindow(help);
     QVERIFY(help);
     QCOMPARE(help->windowTitle(), QStringLiteral("Varnelo Help"));
-    QCOMPARE(help->size(), QSize(498, 589));
+    QCOMPARE(help->size(), QSize(498, 605));
     QCOMPARE(help->minimumSize(), help->maximumSize());
     QVERIFY(help->isWindow());
     QVERIFY(help->windowFlags() & Qt::WindowMinimizeButtonHint);
@@ -69,7 +69,7 @@ void TestHelp::window()
     QVERIFY(!(help->windowFlags() & Qt::WindowMaximizeButtonHint));
     QCOMPARE(help->palette().color(QPalette::Window), QColor(Qt::white));
     QVERIFY(!help->windowIcon().isNull());
-    QCOMPARE(help->findChildren<QLabel *>().size(), 25);
+    QCOMPARE(help->findChildren<QLabel *>().size(), 26);
     closeAndWait(help);
 }
 
@@ -129,6 +129,7 @@ void TestHelp::labels_data()
     QTest::newRow("16")
         << "Label8" << false
         << "To show which number has the focus press 'F7'.  'Esc' closes this help.";
+    QTest::newRow("report key") << "Label27" << false << "To save the match report press 'm'.";
     QTest::newRow("17") << "Label9" << true << "Options";
     QTest::newRow("18") << "Label10" << false
                         << "To go to the options press 'o' from the program, or click on "

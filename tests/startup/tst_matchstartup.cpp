@@ -9,6 +9,7 @@
 #include "tests/support/recordingui.h"
 
 #include <QDateTime>
+#include <QFile>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
@@ -29,6 +30,7 @@ private Q_SLOTS:
     void aResumedMatchKeepsItsOwnFormat_data();
     void aResumedMatchKeepsItsOwnFormat();
     void theOptionsChangeTheRunningGame();
+    void theSheetsNamePlayersAndTheReportIsSaved();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -53,6 +55,7 @@ void TestMatchStartup::init()
     QSettings seed(SettingsPathIn(m_dir->path()), QSettings::IniFormat);
     seed.setValue(QStringLiteral("MatchSettings/ClockUp"), QStringLiteral("1"));
     seed.setValue(QStringLiteral("MatchSettings/HalfMinutes"), QStringLiteral("40"));
+    seed.setValue(QStringLiteral("TeamSheets/Home"), QStringLiteral("1 Max Keeper\n9 Alex Morgan"));
     seed.sync();
     m_ui = {};
 }
@@ -126,6 +129,38 @@ void TestMatchStartup::theOptionsChangeTheRunningGame()
     down.clock = ClockDirection::Down;
     QCOMPARE(board->scoreboardGame().match().format, down);
     QVERIFY(m_ui.questions.isEmpty());
+}
+
+void TestMatchStartup::theSheetsNamePlayersAndTheReportIsSaved()
+{
+    const auto varnelo = MakeApplication(m_ui, m_dir->path());
+    frmScoreboard *board = GoToBoard(*varnelo);
+    QVERIFY(board);
+    ScoreboardGame &game = board->scoreboardGame();
+    game.startStopClock();
+    QVERIFY(game.changeFigure(Figure::ScoreH, 1));
+    ScoreboardGame::EventEdit scorer;
+    scorer.player = QStringLiteral("9");
+    QVERIFY(game.editEvent(game.events().last().id, scorer));
+    QCOMPARE(game.events().last().name, QStringLiteral("Alex Morgan"));
+
+    // m saves the report where the operator says.
+    const QString byKey = m_dir->filePath(QStringLiteral("by key.json"));
+    m_ui.saveFiles.push_back(byKey);
+    board->AllKeyPress('m');
+    QVERIFY(QFile::exists(byKey));
+
+    // Full time offers it once; Yes asks for the file.
+    const QString atFullTime = m_dir->filePath(QStringLiteral("full time.csv"));
+    m_ui.saveFiles.push_back(atFullTime);
+    m_ui.answers.push_back(true);
+    const qsizetype asked = m_ui.questions.size();
+    QVERIFY(game.nextPhase());
+    QVERIFY(game.nextPhase());
+    QVERIFY(game.nextPhase());
+    QCOMPARE(game.match().phase, Phase::FullTime);
+    QTRY_VERIFY(QFile::exists(atFullTime));
+    QCOMPARE(m_ui.questions.size(), asked + 1);
 }
 
 QTEST_MAIN(TestMatchStartup)

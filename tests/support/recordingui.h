@@ -28,6 +28,14 @@ public:
     QList<qint32> colorPickerStarts;
     std::deque<QString> files;
     QStringList fileFilters;
+    // The save chooser's answers, and the filter and suggested path of each time it was asked.
+    std::deque<QString> saveFiles;
+    struct SaveRequest
+    {
+        QString filter;
+        QString suggested;
+    };
+    QList<SaveRequest> saveRequests;
     int beeps = 0;
     // Runs while a question is open, as the event loop does under a real message box.
     std::function<void()> whileAsking;
@@ -75,6 +83,16 @@ public:
         }
         const QString file = files.front();
         files.pop_front();
+        return file;
+    }
+    QString chooseSaveFile(QWidget *, const QString &filter, const QString &suggested) override
+    {
+        saveRequests.append({filter, suggested});
+        if (saveFiles.empty()) {
+            return {};
+        }
+        const QString file = saveFiles.front();
+        saveFiles.pop_front();
         return file;
     }
     void beep() override { ++beeps; }
