@@ -322,6 +322,205 @@
     </message>
 </context>
 <context>
+    <name>MatchReport</name>
+    <message>
+        <source>en_GB</source>
+        <extracomment>The locale the report&apos;s date is written in: this language&apos;s own.</extracomment>
+        <translation>de_DE</translation>
+    </message>
+    <message>
+        <source>Before kick-off</source>
+        <translation>Vor dem Anpfiff</translation>
+    </message>
+    <message>
+        <source>First half</source>
+        <translation>1. Halbzeit</translation>
+    </message>
+    <message>
+        <source>Half-time</source>
+        <translation>Halbzeitpause</translation>
+    </message>
+    <message>
+        <source>Second half</source>
+        <translation>2. Halbzeit</translation>
+    </message>
+    <message>
+        <source>Extra time, first half</source>
+        <translation>Verlängerung, 1. Hälfte</translation>
+    </message>
+    <message>
+        <source>Extra time, break</source>
+        <translation>Verlängerung, Pause</translation>
+    </message>
+    <message>
+        <source>Extra time, second half</source>
+        <translation>Verlängerung, 2. Hälfte</translation>
+    </message>
+    <message>
+        <source>Penalties</source>
+        <translation>Elfmeterschießen</translation>
+    </message>
+    <message>
+        <source>Full time</source>
+        <translation>Spielende</translation>
+    </message>
+    <message>
+        <source>Yellow card</source>
+        <translation>Gelbe Karte</translation>
+    </message>
+    <message>
+        <source>Second yellow</source>
+        <extracomment>The second yellow card to a player, which sends him or her off.</extracomment>
+        <translation>Gelb-Rot</translation>
+    </message>
+    <message>
+        <source>Red card</source>
+        <translation>Rote Karte</translation>
+    </message>
+    <message>
+        <source>Match report</source>
+        <extracomment>The match report&apos;s title when the board has no title text.</extracomment>
+        <translation>Spielbericht</translation>
+    </message>
+    <message>
+        <source>%1, kick-off %2</source>
+        <extracomment>%1 is the date, %2 the time of the kick-off.</extracomment>
+        <translation>%1, Anpfiff %2</translation>
+    </message>
+    <message>
+        <source>Half-time %1</source>
+        <translation>Halbzeit %1</translation>
+    </message>
+    <message>
+        <source>after 90 minutes %1</source>
+        <translation>nach 90 Minuten %1</translation>
+    </message>
+    <message>
+        <source>after 120 minutes %1</source>
+        <translation>nach 120 Minuten %1</translation>
+    </message>
+    <message>
+        <source>penalties %1</source>
+        <translation>Elfmeterschießen %1</translation>
+    </message>
+    <message>
+        <source>Goals</source>
+        <translation>Tore</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>Minute</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>Mannschaft</translation>
+    </message>
+    <message>
+        <source>Scorer</source>
+        <translation>Torschütze</translation>
+    </message>
+    <message>
+        <source>Cards</source>
+        <translation>Karten</translation>
+    </message>
+    <message>
+        <source>Card</source>
+        <translation>Karte</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Spieler</translation>
+    </message>
+    <message>
+        <source>Penalty shoot-out</source>
+        <translation>Elfmeterschießen</translation>
+    </message>
+    <message>
+        <source>Kicks</source>
+        <translation>Schüsse</translation>
+    </message>
+    <message>
+        <source>Scored</source>
+        <translation>Verwandelt</translation>
+    </message>
+    <message>
+        <source>Shots</source>
+        <translation>Schüsse</translation>
+    </message>
+    <message>
+        <source>Corner kicks</source>
+        <translation>Ecken</translation>
+    </message>
+    <message>
+        <source>Saves</source>
+        <translation>Paraden</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <source>+%1 / %2:%3</source>
+        <extracomment>Added time: %1 minutes announced, %2 (minutes:seconds) played.</extracomment>
+        <translation>+%1 / %2:%3</translation>
+    </message>
+    <message>
+        <source>Phases</source>
+        <translation>Spielabschnitte</translation>
+    </message>
+    <message>
+        <source>Phase</source>
+        <translation>Abschnitt</translation>
+    </message>
+    <message>
+        <source>Match clock</source>
+        <translation>Spieluhr</translation>
+    </message>
+    <message>
+        <source>Time of day</source>
+        <translation>Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Added time</source>
+        <translation>Nachspielzeit</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Stand</translation>
+    </message>
+</context>
+<context>
+    <name>MatchReportFile</name>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>PDF-Dokument (*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV table (*.csv)</source>
+        <translation>CSV-Tabelle (*.csv)</translation>
+    </message>
+    <message>
+        <source>JSON data (*.json)</source>
+        <translation>JSON-Daten (*.json)</translation>
+    </message>
+    <message>
+        <source>The match report is saved as a PDF, CSV or JSON file: give the file name the suffix .pdf, .csv or .json.</source>
+        <translation>Der Spielbericht wird als PDF-, CSV- oder JSON-Datei gespeichert: Geben Sie dem Dateinamen die Endung .pdf, .csv oder .json.</translation>
+    </message>
+    <message>
+        <source>The match report could not be saved to %1 (%2). The match goes on as it is; try another folder.</source>
+        <translation>Der Spielbericht konnte nicht in %1 gespeichert werden (%2). Das Spiel läuft weiter; versuchen Sie einen anderen Ordner.</translation>
+    </message>
+    <message>
+        <source>Match report</source>
+        <translation>Spielbericht</translation>
+    </message>
+    <message>
+        <source>Full time. Save the match report now?</source>
+        <translation>Spielende. Den Spielbericht jetzt speichern?</translation>
+    </message>
+</context>
+<context>
     <name>MatchTab</name>
     <message>
         <source>&amp;Preset:</source>
@@ -364,6 +563,26 @@
     <message>
         <source>Pe&amp;nalties if still level</source>
         <translation>&amp;Elfmeterschießen bei Gleichstand</translation>
+    </message>
+    <message>
+        <source>Team &amp;Sheets…</source>
+        <translation>Aufste&amp;llungen…</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve Report…</source>
+        <translation>Bericht spei&amp;chern…</translation>
+    </message>
+    <message>
+        <source>Save match report</source>
+        <translation>Spielbericht speichern</translation>
+    </message>
+    <message>
+        <source>Print Report…</source>
+        <translation>Bericht drucken…</translation>
+    </message>
+    <message>
+        <source>Print match report</source>
+        <translation>Spielbericht drucken</translation>
     </message>
 </context>
 <context>
@@ -782,6 +1001,22 @@
     </message>
 </context>
 <context>
+    <name>TeamSheetsDialog</name>
+    <message>
+        <source>9 Alex Morgan</source>
+        <extracomment>Shown in an empty team sheet: how a line is written.</extracomment>
+        <translation>9 Alex Morgan</translation>
+    </message>
+    <message>
+        <source>Team Sheets</source>
+        <translation>Aufstellungen</translation>
+    </message>
+    <message>
+        <source>One line per player: the shirt number, then the name.</source>
+        <translation>Eine Zeile je Spieler: die Rückennummer, dann der Name.</translation>
+    </message>
+</context>
+<context>
     <name>TextsTab</name>
     <message>
         <source>Title:</source>
@@ -1094,6 +1329,10 @@
     <message>
         <source>To see, change or remove the goals and cards press &apos;e&apos;.</source>
         <translation>Um Tore und Karten zu sehen, zu ändern oder zu entfernen, &apos;e&apos; drücken.</translation>
+    </message>
+    <message>
+        <source>To save the match report press &apos;m&apos;.</source>
+        <translation>Drücken Sie &apos;m&apos;, um den Spielbericht zu speichern.</translation>
     </message>
 </context>
 <context>

@@ -322,6 +322,205 @@
     </message>
 </context>
 <context>
+    <name>MatchReport</name>
+    <message>
+        <source>en_GB</source>
+        <extracomment>The locale the report&apos;s date is written in: this language&apos;s own.</extracomment>
+        <translation>es_ES</translation>
+    </message>
+    <message>
+        <source>Before kick-off</source>
+        <translation>Antes del inicio</translation>
+    </message>
+    <message>
+        <source>First half</source>
+        <translation>Primera parte</translation>
+    </message>
+    <message>
+        <source>Half-time</source>
+        <translation>Descanso</translation>
+    </message>
+    <message>
+        <source>Second half</source>
+        <translation>Segunda parte</translation>
+    </message>
+    <message>
+        <source>Extra time, first half</source>
+        <translation>Prórroga, primera parte</translation>
+    </message>
+    <message>
+        <source>Extra time, break</source>
+        <translation>Prórroga, descanso</translation>
+    </message>
+    <message>
+        <source>Extra time, second half</source>
+        <translation>Prórroga, segunda parte</translation>
+    </message>
+    <message>
+        <source>Penalties</source>
+        <translation>Penaltis</translation>
+    </message>
+    <message>
+        <source>Full time</source>
+        <translation>Final del partido</translation>
+    </message>
+    <message>
+        <source>Yellow card</source>
+        <translation>Tarjeta amarilla</translation>
+    </message>
+    <message>
+        <source>Second yellow</source>
+        <extracomment>The second yellow card to a player, which sends him or her off.</extracomment>
+        <translation>Segunda amarilla</translation>
+    </message>
+    <message>
+        <source>Red card</source>
+        <translation>Tarjeta roja</translation>
+    </message>
+    <message>
+        <source>Match report</source>
+        <extracomment>The match report&apos;s title when the board has no title text.</extracomment>
+        <translation>Informe del partido</translation>
+    </message>
+    <message>
+        <source>%1, kick-off %2</source>
+        <extracomment>%1 is the date, %2 the time of the kick-off.</extracomment>
+        <translation>%1, inicio %2</translation>
+    </message>
+    <message>
+        <source>Half-time %1</source>
+        <translation>Descanso %1</translation>
+    </message>
+    <message>
+        <source>after 90 minutes %1</source>
+        <translation>tras 90 minutos %1</translation>
+    </message>
+    <message>
+        <source>after 120 minutes %1</source>
+        <translation>tras 120 minutos %1</translation>
+    </message>
+    <message>
+        <source>penalties %1</source>
+        <translation>penaltis %1</translation>
+    </message>
+    <message>
+        <source>Goals</source>
+        <translation>Goles</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>Minuto</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>Equipo</translation>
+    </message>
+    <message>
+        <source>Scorer</source>
+        <translation>Goleador</translation>
+    </message>
+    <message>
+        <source>Cards</source>
+        <translation>Tarjetas</translation>
+    </message>
+    <message>
+        <source>Card</source>
+        <translation>Tarjeta</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Jugador</translation>
+    </message>
+    <message>
+        <source>Penalty shoot-out</source>
+        <translation>Tanda de penaltis</translation>
+    </message>
+    <message>
+        <source>Kicks</source>
+        <translation>Lanzamientos</translation>
+    </message>
+    <message>
+        <source>Scored</source>
+        <translation>Marcados</translation>
+    </message>
+    <message>
+        <source>Shots</source>
+        <translation>Tiros</translation>
+    </message>
+    <message>
+        <source>Corner kicks</source>
+        <translation>Saques de esquina</translation>
+    </message>
+    <message>
+        <source>Saves</source>
+        <translation>Paradas</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Estadísticas</translation>
+    </message>
+    <message>
+        <source>+%1 / %2:%3</source>
+        <extracomment>Added time: %1 minutes announced, %2 (minutes:seconds) played.</extracomment>
+        <translation>+%1 / %2:%3</translation>
+    </message>
+    <message>
+        <source>Phases</source>
+        <translation>Fases</translation>
+    </message>
+    <message>
+        <source>Phase</source>
+        <translation>Fase</translation>
+    </message>
+    <message>
+        <source>Match clock</source>
+        <translation>Reloj del partido</translation>
+    </message>
+    <message>
+        <source>Time of day</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Added time</source>
+        <translation>Tiempo añadido</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Marcador</translation>
+    </message>
+</context>
+<context>
+    <name>MatchReportFile</name>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>Documento PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV table (*.csv)</source>
+        <translation>Tabla CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>JSON data (*.json)</source>
+        <translation>Datos JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>The match report is saved as a PDF, CSV or JSON file: give the file name the suffix .pdf, .csv or .json.</source>
+        <translation>El informe del partido se guarda como archivo PDF, CSV o JSON: dé al nombre del archivo la extensión .pdf, .csv o .json.</translation>
+    </message>
+    <message>
+        <source>The match report could not be saved to %1 (%2). The match goes on as it is; try another folder.</source>
+        <translation>No se pudo guardar el informe del partido en %1 (%2). El partido sigue igual; pruebe otra carpeta.</translation>
+    </message>
+    <message>
+        <source>Match report</source>
+        <translation>Informe del partido</translation>
+    </message>
+    <message>
+        <source>Full time. Save the match report now?</source>
+        <translation>Final del partido. ¿Guardar ahora el informe del partido?</translation>
+    </message>
+</context>
+<context>
     <name>MatchTab</name>
     <message>
         <source>&amp;Preset:</source>
@@ -364,6 +563,26 @@
     <message>
         <source>Pe&amp;nalties if still level</source>
         <translation>Penaltis si sigue el &amp;empate</translation>
+    </message>
+    <message>
+        <source>Team &amp;Sheets…</source>
+        <translation>A&amp;lineaciones…</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve Report…</source>
+        <translation>&amp;Guardar informe…</translation>
+    </message>
+    <message>
+        <source>Save match report</source>
+        <translation>Guardar el informe del partido</translation>
+    </message>
+    <message>
+        <source>Print Report…</source>
+        <translation>Imprimir informe…</translation>
+    </message>
+    <message>
+        <source>Print match report</source>
+        <translation>Imprimir el informe del partido</translation>
     </message>
 </context>
 <context>
@@ -782,6 +1001,22 @@
     </message>
 </context>
 <context>
+    <name>TeamSheetsDialog</name>
+    <message>
+        <source>9 Alex Morgan</source>
+        <extracomment>Shown in an empty team sheet: how a line is written.</extracomment>
+        <translation>9 Alex Morgan</translation>
+    </message>
+    <message>
+        <source>Team Sheets</source>
+        <translation>Alineaciones</translation>
+    </message>
+    <message>
+        <source>One line per player: the shirt number, then the name.</source>
+        <translation>Una línea por jugador: el dorsal y luego el nombre.</translation>
+    </message>
+</context>
+<context>
     <name>TextsTab</name>
     <message>
         <source>Title:</source>
@@ -1094,6 +1329,10 @@
     <message>
         <source>To see, change or remove the goals and cards press &apos;e&apos;.</source>
         <translation>Para ver, cambiar o quitar goles y tarjetas, pulse &apos;e&apos;.</translation>
+    </message>
+    <message>
+        <source>To save the match report press &apos;m&apos;.</source>
+        <translation>Para guardar el informe del partido pulse &apos;m&apos;.</translation>
     </message>
 </context>
 <context>

@@ -322,6 +322,205 @@
     </message>
 </context>
 <context>
+    <name>MatchReport</name>
+    <message>
+        <source>en_GB</source>
+        <extracomment>The locale the report&apos;s date is written in: this language&apos;s own.</extracomment>
+        <translation>fr_FR</translation>
+    </message>
+    <message>
+        <source>Before kick-off</source>
+        <translation>Avant le coup d&apos;envoi</translation>
+    </message>
+    <message>
+        <source>First half</source>
+        <translation>Première mi-temps</translation>
+    </message>
+    <message>
+        <source>Half-time</source>
+        <translation>Mi-temps</translation>
+    </message>
+    <message>
+        <source>Second half</source>
+        <translation>Seconde mi-temps</translation>
+    </message>
+    <message>
+        <source>Extra time, first half</source>
+        <translation>Prolongation, 1re période</translation>
+    </message>
+    <message>
+        <source>Extra time, break</source>
+        <translation>Prolongation, pause</translation>
+    </message>
+    <message>
+        <source>Extra time, second half</source>
+        <translation>Prolongation, 2e période</translation>
+    </message>
+    <message>
+        <source>Penalties</source>
+        <translation>Tirs au but</translation>
+    </message>
+    <message>
+        <source>Full time</source>
+        <translation>Fin du match</translation>
+    </message>
+    <message>
+        <source>Yellow card</source>
+        <translation>Carton jaune</translation>
+    </message>
+    <message>
+        <source>Second yellow</source>
+        <extracomment>The second yellow card to a player, which sends him or her off.</extracomment>
+        <translation>Second jaune</translation>
+    </message>
+    <message>
+        <source>Red card</source>
+        <translation>Carton rouge</translation>
+    </message>
+    <message>
+        <source>Match report</source>
+        <extracomment>The match report&apos;s title when the board has no title text.</extracomment>
+        <translation>Rapport du match</translation>
+    </message>
+    <message>
+        <source>%1, kick-off %2</source>
+        <extracomment>%1 is the date, %2 the time of the kick-off.</extracomment>
+        <translation>%1, coup d&apos;envoi %2</translation>
+    </message>
+    <message>
+        <source>Half-time %1</source>
+        <translation>Mi-temps %1</translation>
+    </message>
+    <message>
+        <source>after 90 minutes %1</source>
+        <translation>après 90 minutes %1</translation>
+    </message>
+    <message>
+        <source>after 120 minutes %1</source>
+        <translation>après 120 minutes %1</translation>
+    </message>
+    <message>
+        <source>penalties %1</source>
+        <translation>tirs au but %1</translation>
+    </message>
+    <message>
+        <source>Goals</source>
+        <translation>Buts</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>Minute</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>Équipe</translation>
+    </message>
+    <message>
+        <source>Scorer</source>
+        <translation>Buteur</translation>
+    </message>
+    <message>
+        <source>Cards</source>
+        <translation>Cartons</translation>
+    </message>
+    <message>
+        <source>Card</source>
+        <translation>Carton</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Joueur</translation>
+    </message>
+    <message>
+        <source>Penalty shoot-out</source>
+        <translation>Séance de tirs au but</translation>
+    </message>
+    <message>
+        <source>Kicks</source>
+        <translation>Tirs</translation>
+    </message>
+    <message>
+        <source>Scored</source>
+        <translation>Réussis</translation>
+    </message>
+    <message>
+        <source>Shots</source>
+        <translation>Tirs</translation>
+    </message>
+    <message>
+        <source>Corner kicks</source>
+        <translation>Corners</translation>
+    </message>
+    <message>
+        <source>Saves</source>
+        <translation>Arrêts</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistiques</translation>
+    </message>
+    <message>
+        <source>+%1 / %2:%3</source>
+        <extracomment>Added time: %1 minutes announced, %2 (minutes:seconds) played.</extracomment>
+        <translation>+%1 / %2:%3</translation>
+    </message>
+    <message>
+        <source>Phases</source>
+        <translation>Phases</translation>
+    </message>
+    <message>
+        <source>Phase</source>
+        <translation>Phase</translation>
+    </message>
+    <message>
+        <source>Match clock</source>
+        <translation>Chrono du match</translation>
+    </message>
+    <message>
+        <source>Time of day</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Added time</source>
+        <translation>Temps additionnel</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
+</context>
+<context>
+    <name>MatchReportFile</name>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>Document PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV table (*.csv)</source>
+        <translation>Tableau CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>JSON data (*.json)</source>
+        <translation>Données JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>The match report is saved as a PDF, CSV or JSON file: give the file name the suffix .pdf, .csv or .json.</source>
+        <translation>Le rapport du match est enregistré en fichier PDF, CSV ou JSON&#xa0;: donnez au nom du fichier l’extension .pdf, .csv ou .json.</translation>
+    </message>
+    <message>
+        <source>The match report could not be saved to %1 (%2). The match goes on as it is; try another folder.</source>
+        <translation>Le rapport du match n’a pas pu être enregistré dans %1 (%2). Le match continue tel quel&#xa0;; essayez un autre dossier.</translation>
+    </message>
+    <message>
+        <source>Match report</source>
+        <translation>Rapport du match</translation>
+    </message>
+    <message>
+        <source>Full time. Save the match report now?</source>
+        <translation>Fin du match. Enregistrer le rapport du match maintenant&#xa0;?</translation>
+    </message>
+</context>
+<context>
     <name>MatchTab</name>
     <message>
         <source>&amp;Preset:</source>
@@ -364,6 +563,26 @@
     <message>
         <source>Pe&amp;nalties if still level</source>
         <translation>Tirs au &amp;but en cas d&apos;égalité</translation>
+    </message>
+    <message>
+        <source>Team &amp;Sheets…</source>
+        <translation>Com&amp;positions…</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve Report…</source>
+        <translation>Enre&amp;gistrer…</translation>
+    </message>
+    <message>
+        <source>Save match report</source>
+        <translation>Enregistrer le rapport du match</translation>
+    </message>
+    <message>
+        <source>Print Report…</source>
+        <translation>Imprimer…</translation>
+    </message>
+    <message>
+        <source>Print match report</source>
+        <translation>Imprimer le rapport du match</translation>
     </message>
 </context>
 <context>
@@ -782,6 +1001,22 @@
     </message>
 </context>
 <context>
+    <name>TeamSheetsDialog</name>
+    <message>
+        <source>9 Alex Morgan</source>
+        <extracomment>Shown in an empty team sheet: how a line is written.</extracomment>
+        <translation>9 Alex Morgan</translation>
+    </message>
+    <message>
+        <source>Team Sheets</source>
+        <translation>Compositions des équipes</translation>
+    </message>
+    <message>
+        <source>One line per player: the shirt number, then the name.</source>
+        <translation>Une ligne par joueur&#xa0;: le numéro de maillot, puis le nom.</translation>
+    </message>
+</context>
+<context>
     <name>TextsTab</name>
     <message>
         <source>Title:</source>
@@ -1094,6 +1329,10 @@
     <message>
         <source>To see, change or remove the goals and cards press &apos;e&apos;.</source>
         <translation>Pour voir, modifier ou supprimer buts et cartons, appuyez sur «&#xa0;e&#xa0;».</translation>
+    </message>
+    <message>
+        <source>To save the match report press &apos;m&apos;.</source>
+        <translation>Pour enregistrer le rapport du match, appuyez sur &apos;m&apos;.</translation>
     </message>
 </context>
 <context>

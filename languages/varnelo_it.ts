@@ -322,6 +322,205 @@
     </message>
 </context>
 <context>
+    <name>MatchReport</name>
+    <message>
+        <source>en_GB</source>
+        <extracomment>The locale the report&apos;s date is written in: this language&apos;s own.</extracomment>
+        <translation>it_IT</translation>
+    </message>
+    <message>
+        <source>Before kick-off</source>
+        <translation>Prima del calcio d&apos;inizio</translation>
+    </message>
+    <message>
+        <source>First half</source>
+        <translation>Primo tempo</translation>
+    </message>
+    <message>
+        <source>Half-time</source>
+        <translation>Intervallo</translation>
+    </message>
+    <message>
+        <source>Second half</source>
+        <translation>Secondo tempo</translation>
+    </message>
+    <message>
+        <source>Extra time, first half</source>
+        <translation>Supplementari, primo tempo</translation>
+    </message>
+    <message>
+        <source>Extra time, break</source>
+        <translation>Supplementari, intervallo</translation>
+    </message>
+    <message>
+        <source>Extra time, second half</source>
+        <translation>Supplementari, secondo tempo</translation>
+    </message>
+    <message>
+        <source>Penalties</source>
+        <translation>Rigori</translation>
+    </message>
+    <message>
+        <source>Full time</source>
+        <translation>Fine partita</translation>
+    </message>
+    <message>
+        <source>Yellow card</source>
+        <translation>Cartellino giallo</translation>
+    </message>
+    <message>
+        <source>Second yellow</source>
+        <extracomment>The second yellow card to a player, which sends him or her off.</extracomment>
+        <translation>Secondo giallo</translation>
+    </message>
+    <message>
+        <source>Red card</source>
+        <translation>Cartellino rosso</translation>
+    </message>
+    <message>
+        <source>Match report</source>
+        <extracomment>The match report&apos;s title when the board has no title text.</extracomment>
+        <translation>Rapporto della partita</translation>
+    </message>
+    <message>
+        <source>%1, kick-off %2</source>
+        <extracomment>%1 is the date, %2 the time of the kick-off.</extracomment>
+        <translation>%1, calcio d&apos;inizio %2</translation>
+    </message>
+    <message>
+        <source>Half-time %1</source>
+        <translation>Primo tempo %1</translation>
+    </message>
+    <message>
+        <source>after 90 minutes %1</source>
+        <translation>dopo 90 minuti %1</translation>
+    </message>
+    <message>
+        <source>after 120 minutes %1</source>
+        <translation>dopo 120 minuti %1</translation>
+    </message>
+    <message>
+        <source>penalties %1</source>
+        <translation>rigori %1</translation>
+    </message>
+    <message>
+        <source>Goals</source>
+        <translation>Gol</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>Minuto</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>Squadra</translation>
+    </message>
+    <message>
+        <source>Scorer</source>
+        <translation>Marcatore</translation>
+    </message>
+    <message>
+        <source>Cards</source>
+        <translation>Cartellini</translation>
+    </message>
+    <message>
+        <source>Card</source>
+        <translation>Cartellino</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Giocatore</translation>
+    </message>
+    <message>
+        <source>Penalty shoot-out</source>
+        <translation>Calci di rigore</translation>
+    </message>
+    <message>
+        <source>Kicks</source>
+        <translation>Tiri</translation>
+    </message>
+    <message>
+        <source>Scored</source>
+        <translation>Segnati</translation>
+    </message>
+    <message>
+        <source>Shots</source>
+        <translation>Tiri</translation>
+    </message>
+    <message>
+        <source>Corner kicks</source>
+        <translation>Calci d&apos;angolo</translation>
+    </message>
+    <message>
+        <source>Saves</source>
+        <translation>Parate</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistiche</translation>
+    </message>
+    <message>
+        <source>+%1 / %2:%3</source>
+        <extracomment>Added time: %1 minutes announced, %2 (minutes:seconds) played.</extracomment>
+        <translation>+%1 / %2:%3</translation>
+    </message>
+    <message>
+        <source>Phases</source>
+        <translation>Fasi</translation>
+    </message>
+    <message>
+        <source>Phase</source>
+        <translation>Fase</translation>
+    </message>
+    <message>
+        <source>Match clock</source>
+        <translation>Cronometro</translation>
+    </message>
+    <message>
+        <source>Time of day</source>
+        <translation>Ora</translation>
+    </message>
+    <message>
+        <source>Added time</source>
+        <translation>Recupero</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Punteggio</translation>
+    </message>
+</context>
+<context>
+    <name>MatchReportFile</name>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>Documento PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV table (*.csv)</source>
+        <translation>Tabella CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>JSON data (*.json)</source>
+        <translation>Dati JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>The match report is saved as a PDF, CSV or JSON file: give the file name the suffix .pdf, .csv or .json.</source>
+        <translation>Il rapporto della partita si salva come file PDF, CSV o JSON: date al nome del file l’estensione .pdf, .csv o .json.</translation>
+    </message>
+    <message>
+        <source>The match report could not be saved to %1 (%2). The match goes on as it is; try another folder.</source>
+        <translation>Non è stato possibile salvare il rapporto della partita in %1 (%2). La partita continua così; provate un’altra cartella.</translation>
+    </message>
+    <message>
+        <source>Match report</source>
+        <translation>Rapporto della partita</translation>
+    </message>
+    <message>
+        <source>Full time. Save the match report now?</source>
+        <translation>Fine partita. Salvare ora il rapporto della partita?</translation>
+    </message>
+</context>
+<context>
     <name>MatchTab</name>
     <message>
         <source>&amp;Preset:</source>
@@ -364,6 +563,26 @@
     <message>
         <source>Pe&amp;nalties if still level</source>
         <translation>&amp;Rigori in caso di parità</translation>
+    </message>
+    <message>
+        <source>Team &amp;Sheets…</source>
+        <translation>&amp;Formazioni…</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve Report…</source>
+        <translation>Sal&amp;va rapporto…</translation>
+    </message>
+    <message>
+        <source>Save match report</source>
+        <translation>Salva il rapporto della partita</translation>
+    </message>
+    <message>
+        <source>Print Report…</source>
+        <translation>Stampa rapporto…</translation>
+    </message>
+    <message>
+        <source>Print match report</source>
+        <translation>Stampa il rapporto della partita</translation>
     </message>
 </context>
 <context>
@@ -782,6 +1001,22 @@
     </message>
 </context>
 <context>
+    <name>TeamSheetsDialog</name>
+    <message>
+        <source>9 Alex Morgan</source>
+        <extracomment>Shown in an empty team sheet: how a line is written.</extracomment>
+        <translation>9 Alex Morgan</translation>
+    </message>
+    <message>
+        <source>Team Sheets</source>
+        <translation>Formazioni</translation>
+    </message>
+    <message>
+        <source>One line per player: the shirt number, then the name.</source>
+        <translation>Una riga per giocatore: il numero di maglia, poi il nome.</translation>
+    </message>
+</context>
+<context>
     <name>TextsTab</name>
     <message>
         <source>Title:</source>
@@ -1094,6 +1329,10 @@
     <message>
         <source>To see, change or remove the goals and cards press &apos;e&apos;.</source>
         <translation>Per vedere, modificare o rimuovere gol e cartellini premere &apos;e&apos;.</translation>
+    </message>
+    <message>
+        <source>To save the match report press &apos;m&apos;.</source>
+        <translation>Per salvare il rapporto della partita premere &apos;m&apos;.</translation>
     </message>
 </context>
 <context>

@@ -322,6 +322,205 @@
     </message>
 </context>
 <context>
+    <name>MatchReport</name>
+    <message>
+        <source>en_GB</source>
+        <extracomment>The locale the report&apos;s date is written in: this language&apos;s own.</extracomment>
+        <translation>nl_NL</translation>
+    </message>
+    <message>
+        <source>Before kick-off</source>
+        <translation>Voor de aftrap</translation>
+    </message>
+    <message>
+        <source>First half</source>
+        <translation>Eerste helft</translation>
+    </message>
+    <message>
+        <source>Half-time</source>
+        <translation>Rust</translation>
+    </message>
+    <message>
+        <source>Second half</source>
+        <translation>Tweede helft</translation>
+    </message>
+    <message>
+        <source>Extra time, first half</source>
+        <translation>Verlenging, eerste helft</translation>
+    </message>
+    <message>
+        <source>Extra time, break</source>
+        <translation>Verlenging, rust</translation>
+    </message>
+    <message>
+        <source>Extra time, second half</source>
+        <translation>Verlenging, tweede helft</translation>
+    </message>
+    <message>
+        <source>Penalties</source>
+        <translation>Strafschoppen</translation>
+    </message>
+    <message>
+        <source>Full time</source>
+        <translation>Einde wedstrijd</translation>
+    </message>
+    <message>
+        <source>Yellow card</source>
+        <translation>Gele kaart</translation>
+    </message>
+    <message>
+        <source>Second yellow</source>
+        <extracomment>The second yellow card to a player, which sends him or her off.</extracomment>
+        <translation>Tweede gele kaart</translation>
+    </message>
+    <message>
+        <source>Red card</source>
+        <translation>Rode kaart</translation>
+    </message>
+    <message>
+        <source>Match report</source>
+        <extracomment>The match report&apos;s title when the board has no title text.</extracomment>
+        <translation>Wedstrijdverslag</translation>
+    </message>
+    <message>
+        <source>%1, kick-off %2</source>
+        <extracomment>%1 is the date, %2 the time of the kick-off.</extracomment>
+        <translation>%1, aftrap %2</translation>
+    </message>
+    <message>
+        <source>Half-time %1</source>
+        <translation>Rust %1</translation>
+    </message>
+    <message>
+        <source>after 90 minutes %1</source>
+        <translation>na 90 minuten %1</translation>
+    </message>
+    <message>
+        <source>after 120 minutes %1</source>
+        <translation>na 120 minuten %1</translation>
+    </message>
+    <message>
+        <source>penalties %1</source>
+        <translation>strafschoppen %1</translation>
+    </message>
+    <message>
+        <source>Goals</source>
+        <translation>Doelpunten</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>Minuut</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>Team</translation>
+    </message>
+    <message>
+        <source>Scorer</source>
+        <translation>Doelpuntenmaker</translation>
+    </message>
+    <message>
+        <source>Cards</source>
+        <translation>Kaarten</translation>
+    </message>
+    <message>
+        <source>Card</source>
+        <translation>Kaart</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Speler</translation>
+    </message>
+    <message>
+        <source>Penalty shoot-out</source>
+        <translation>Strafschoppenserie</translation>
+    </message>
+    <message>
+        <source>Kicks</source>
+        <translation>Strafschoppen</translation>
+    </message>
+    <message>
+        <source>Scored</source>
+        <translation>Benut</translation>
+    </message>
+    <message>
+        <source>Shots</source>
+        <translation>Schoten</translation>
+    </message>
+    <message>
+        <source>Corner kicks</source>
+        <translation>Corners</translation>
+    </message>
+    <message>
+        <source>Saves</source>
+        <translation>Reddingen</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistieken</translation>
+    </message>
+    <message>
+        <source>+%1 / %2:%3</source>
+        <extracomment>Added time: %1 minutes announced, %2 (minutes:seconds) played.</extracomment>
+        <translation>+%1 / %2:%3</translation>
+    </message>
+    <message>
+        <source>Phases</source>
+        <translation>Fasen</translation>
+    </message>
+    <message>
+        <source>Phase</source>
+        <translation>Fase</translation>
+    </message>
+    <message>
+        <source>Match clock</source>
+        <translation>Wedstrijdklok</translation>
+    </message>
+    <message>
+        <source>Time of day</source>
+        <translation>Tijdstip</translation>
+    </message>
+    <message>
+        <source>Added time</source>
+        <translation>Blessuretijd</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Stand</translation>
+    </message>
+</context>
+<context>
+    <name>MatchReportFile</name>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>PDF-document (*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV table (*.csv)</source>
+        <translation>CSV-tabel (*.csv)</translation>
+    </message>
+    <message>
+        <source>JSON data (*.json)</source>
+        <translation>JSON-gegevens (*.json)</translation>
+    </message>
+    <message>
+        <source>The match report is saved as a PDF, CSV or JSON file: give the file name the suffix .pdf, .csv or .json.</source>
+        <translation>Het wedstrijdverslag wordt opgeslagen als PDF-, CSV- of JSON-bestand: geef de bestandsnaam de extensie .pdf, .csv of .json.</translation>
+    </message>
+    <message>
+        <source>The match report could not be saved to %1 (%2). The match goes on as it is; try another folder.</source>
+        <translation>Het wedstrijdverslag kon niet worden opgeslagen in %1 (%2). De wedstrijd gaat gewoon door; probeer een andere map.</translation>
+    </message>
+    <message>
+        <source>Match report</source>
+        <translation>Wedstrijdverslag</translation>
+    </message>
+    <message>
+        <source>Full time. Save the match report now?</source>
+        <translation>Einde wedstrijd. Het wedstrijdverslag nu opslaan?</translation>
+    </message>
+</context>
+<context>
     <name>MatchTab</name>
     <message>
         <source>&amp;Preset:</source>
@@ -364,6 +563,26 @@
     <message>
         <source>Pe&amp;nalties if still level</source>
         <translation>Strafschoppen bij gelij&amp;kspel</translation>
+    </message>
+    <message>
+        <source>Team &amp;Sheets…</source>
+        <translation>Opst&amp;ellingen…</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve Report…</source>
+        <translation>Verslag opslaa&amp;n…</translation>
+    </message>
+    <message>
+        <source>Save match report</source>
+        <translation>Wedstrijdverslag opslaan</translation>
+    </message>
+    <message>
+        <source>Print Report…</source>
+        <translation>Verslag afdrukken…</translation>
+    </message>
+    <message>
+        <source>Print match report</source>
+        <translation>Wedstrijdverslag afdrukken</translation>
     </message>
 </context>
 <context>
@@ -782,6 +1001,22 @@
     </message>
 </context>
 <context>
+    <name>TeamSheetsDialog</name>
+    <message>
+        <source>9 Alex Morgan</source>
+        <extracomment>Shown in an empty team sheet: how a line is written.</extracomment>
+        <translation>9 Alex Morgan</translation>
+    </message>
+    <message>
+        <source>Team Sheets</source>
+        <translation>Opstellingen</translation>
+    </message>
+    <message>
+        <source>One line per player: the shirt number, then the name.</source>
+        <translation>Eén regel per speler: het rugnummer, dan de naam.</translation>
+    </message>
+</context>
+<context>
     <name>TextsTab</name>
     <message>
         <source>Title:</source>
@@ -1094,6 +1329,10 @@
     <message>
         <source>To see, change or remove the goals and cards press &apos;e&apos;.</source>
         <translation>Druk op &apos;e&apos; om doelpunten en kaarten te zien, te wijzigen of te verwijderen.</translation>
+    </message>
+    <message>
+        <source>To save the match report press &apos;m&apos;.</source>
+        <translation>Druk op &apos;m&apos; om het wedstrijdverslag op te slaan.</translation>
     </message>
 </context>
 <context>

@@ -322,6 +322,205 @@
     </message>
 </context>
 <context>
+    <name>MatchReport</name>
+    <message>
+        <source>en_GB</source>
+        <extracomment>The locale the report&apos;s date is written in: this language&apos;s own.</extracomment>
+        <translation>pt_BR</translation>
+    </message>
+    <message>
+        <source>Before kick-off</source>
+        <translation>Antes do início</translation>
+    </message>
+    <message>
+        <source>First half</source>
+        <translation>Primeiro tempo</translation>
+    </message>
+    <message>
+        <source>Half-time</source>
+        <translation>Intervalo</translation>
+    </message>
+    <message>
+        <source>Second half</source>
+        <translation>Segundo tempo</translation>
+    </message>
+    <message>
+        <source>Extra time, first half</source>
+        <translation>Prorrogação, primeiro tempo</translation>
+    </message>
+    <message>
+        <source>Extra time, break</source>
+        <translation>Prorrogação, intervalo</translation>
+    </message>
+    <message>
+        <source>Extra time, second half</source>
+        <translation>Prorrogação, segundo tempo</translation>
+    </message>
+    <message>
+        <source>Penalties</source>
+        <translation>Pênaltis</translation>
+    </message>
+    <message>
+        <source>Full time</source>
+        <translation>Fim de partida</translation>
+    </message>
+    <message>
+        <source>Yellow card</source>
+        <translation>Cartão amarelo</translation>
+    </message>
+    <message>
+        <source>Second yellow</source>
+        <extracomment>The second yellow card to a player, which sends him or her off.</extracomment>
+        <translation>Segundo amarelo</translation>
+    </message>
+    <message>
+        <source>Red card</source>
+        <translation>Cartão vermelho</translation>
+    </message>
+    <message>
+        <source>Match report</source>
+        <extracomment>The match report&apos;s title when the board has no title text.</extracomment>
+        <translation>Súmula da partida</translation>
+    </message>
+    <message>
+        <source>%1, kick-off %2</source>
+        <extracomment>%1 is the date, %2 the time of the kick-off.</extracomment>
+        <translation>%1, início %2</translation>
+    </message>
+    <message>
+        <source>Half-time %1</source>
+        <translation>Intervalo %1</translation>
+    </message>
+    <message>
+        <source>after 90 minutes %1</source>
+        <translation>após 90 minutos %1</translation>
+    </message>
+    <message>
+        <source>after 120 minutes %1</source>
+        <translation>após 120 minutos %1</translation>
+    </message>
+    <message>
+        <source>penalties %1</source>
+        <translation>pênaltis %1</translation>
+    </message>
+    <message>
+        <source>Goals</source>
+        <translation>Gols</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>Minuto</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Scorer</source>
+        <translation>Autor do gol</translation>
+    </message>
+    <message>
+        <source>Cards</source>
+        <translation>Cartões</translation>
+    </message>
+    <message>
+        <source>Card</source>
+        <translation>Cartão</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Jogador</translation>
+    </message>
+    <message>
+        <source>Penalty shoot-out</source>
+        <translation>Disputa de pênaltis</translation>
+    </message>
+    <message>
+        <source>Kicks</source>
+        <translation>Cobranças</translation>
+    </message>
+    <message>
+        <source>Scored</source>
+        <translation>Convertidos</translation>
+    </message>
+    <message>
+        <source>Shots</source>
+        <translation>Chutes</translation>
+    </message>
+    <message>
+        <source>Corner kicks</source>
+        <translation>Escanteios</translation>
+    </message>
+    <message>
+        <source>Saves</source>
+        <translation>Defesas</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Estatísticas</translation>
+    </message>
+    <message>
+        <source>+%1 / %2:%3</source>
+        <extracomment>Added time: %1 minutes announced, %2 (minutes:seconds) played.</extracomment>
+        <translation>+%1 / %2:%3</translation>
+    </message>
+    <message>
+        <source>Phases</source>
+        <translation>Fases</translation>
+    </message>
+    <message>
+        <source>Phase</source>
+        <translation>Fase</translation>
+    </message>
+    <message>
+        <source>Match clock</source>
+        <translation>Relógio da partida</translation>
+    </message>
+    <message>
+        <source>Time of day</source>
+        <translation>Horário</translation>
+    </message>
+    <message>
+        <source>Added time</source>
+        <translation>Acréscimos</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Placar</translation>
+    </message>
+</context>
+<context>
+    <name>MatchReportFile</name>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>Documento PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV table (*.csv)</source>
+        <translation>Tabela CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>JSON data (*.json)</source>
+        <translation>Dados JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>The match report is saved as a PDF, CSV or JSON file: give the file name the suffix .pdf, .csv or .json.</source>
+        <translation>A súmula da partida é salva como arquivo PDF, CSV ou JSON: dê ao nome do arquivo a extensão .pdf, .csv ou .json.</translation>
+    </message>
+    <message>
+        <source>The match report could not be saved to %1 (%2). The match goes on as it is; try another folder.</source>
+        <translation>Não foi possível salvar a súmula da partida em %1 (%2). A partida continua como está; tente outra pasta.</translation>
+    </message>
+    <message>
+        <source>Match report</source>
+        <translation>Súmula da partida</translation>
+    </message>
+    <message>
+        <source>Full time. Save the match report now?</source>
+        <translation>Fim de partida. Salvar a súmula da partida agora?</translation>
+    </message>
+</context>
+<context>
     <name>MatchTab</name>
     <message>
         <source>&amp;Preset:</source>
@@ -364,6 +563,26 @@
     <message>
         <source>Pe&amp;nalties if still level</source>
         <translation>Pênaltis se continuar &amp;empatado</translation>
+    </message>
+    <message>
+        <source>Team &amp;Sheets…</source>
+        <translation>E&amp;scalações…</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve Report…</source>
+        <translation>Sal&amp;var súmula…</translation>
+    </message>
+    <message>
+        <source>Save match report</source>
+        <translation>Salvar a súmula da partida</translation>
+    </message>
+    <message>
+        <source>Print Report…</source>
+        <translation>Imprimir súmula…</translation>
+    </message>
+    <message>
+        <source>Print match report</source>
+        <translation>Imprimir a súmula da partida</translation>
     </message>
 </context>
 <context>
@@ -782,6 +1001,22 @@
     </message>
 </context>
 <context>
+    <name>TeamSheetsDialog</name>
+    <message>
+        <source>9 Alex Morgan</source>
+        <extracomment>Shown in an empty team sheet: how a line is written.</extracomment>
+        <translation>9 Alex Morgan</translation>
+    </message>
+    <message>
+        <source>Team Sheets</source>
+        <translation>Escalações</translation>
+    </message>
+    <message>
+        <source>One line per player: the shirt number, then the name.</source>
+        <translation>Uma linha por jogador: o número da camisa, depois o nome.</translation>
+    </message>
+</context>
+<context>
     <name>TextsTab</name>
     <message>
         <source>Title:</source>
@@ -1094,6 +1329,10 @@
     <message>
         <source>To see, change or remove the goals and cards press &apos;e&apos;.</source>
         <translation>Para ver, alterar ou remover gols e cartões, pressione &apos;e&apos;.</translation>
+    </message>
+    <message>
+        <source>To save the match report press &apos;m&apos;.</source>
+        <translation>Para salvar a súmula da partida pressione &apos;m&apos;.</translation>
     </message>
 </context>
 <context>

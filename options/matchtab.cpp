@@ -112,7 +112,7 @@ MatchTab::MatchTab(QWidget *parent)
     m_cmdSaveReport->setObjectName(QStringLiteral("cmdSaveReport"));
     m_cmdSaveReport->setAccessibleName(tr("Save match report"));
     connect(m_cmdSaveReport, &QPushButton::clicked, this, &MatchTab::saveReportClicked);
-    m_cmdPrintReport = PlaceTwips<QPushButton>(this, 3510, 2775, 1545, 330, tr("Pr&int Report…"));
+    m_cmdPrintReport = PlaceTwips<QPushButton>(this, 3510, 2775, 1545, 330, tr("Print Report…"));
     m_cmdPrintReport->setObjectName(QStringLiteral("cmdPrintReport"));
     m_cmdPrintReport->setAccessibleName(tr("Print match report"));
     connect(m_cmdPrintReport, &QPushButton::clicked, this, &MatchTab::printReportClicked);
