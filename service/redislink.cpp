@@ -133,6 +133,8 @@ void RedisLink::start(RemoteUpdate remote)
     m_remote = std::move(remote);
     m_writer = std::thread([this] { write(); });
     m_listener = std::thread([this] { subscribe(); });
+    std::unique_lock lock(m_subscriberMutex);
+    m_listeningWake.wait_for(lock, m_address.timeout, [this] { return m_listening || m_stopping; });
 }
 
 void RedisLink::stop()
@@ -250,6 +252,11 @@ void RedisLink::subscribe()
         const ReplyPtr subscribed = command(context, {"SUBSCRIBE", Channel});
         // Then no time-out: a quiet channel is no fault, and stop() wakes the read.
         const bool waits = subscribed && redisSetTimeout(context, timeval{0, 0}) == REDIS_OK;
+        if (waits) {
+            std::lock_guard lock(m_subscriberMutex);
+            m_listening = true;
+            m_listeningWake.notify_all();
+        }
         while (waits && !m_stopping) {
             void *raw = nullptr;
             if (redisGetReply(context, &raw) != REDIS_OK) {

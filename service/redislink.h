@@ -46,6 +46,8 @@ public:
     bool load(const std::vector<std::string> &pages, std::map<std::string, std::string> &states,
         QString &error);
     // Starts the writer and the subscription; `remote` is called on the subscriber's thread.
+    // Returns once the subscription listens (or after the time-out when Redis does not answer),
+    // so that an instance that has started hears every update the others make from then on.
     void start(RemoteUpdate remote);
     // Ends the threads, within the time-out of a call under way; what is stored afterwards is
     // told at once that it was not.
@@ -89,6 +91,8 @@ private:
 
     std::mutex m_subscriberMutex;
     redisContext *m_subscriber = nullptr;
+    bool m_listening = false;
+    std::condition_variable m_listeningWake;
 
     std::thread m_writer;
     std::thread m_listener;
