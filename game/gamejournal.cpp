@@ -71,16 +71,9 @@ QJsonArray encodeEvents(const QList<MatchEvent> &events)
 {
     QJsonArray array;
     for (const MatchEvent &event : events) {
-        array.append(QJsonObject{
-            {QStringLiteral("id"), event.id},
-            {QStringLiteral("kind"), latin1(EventKindName(event.kind))},
-            {QStringLiteral("team"), latin1(TeamName(event.team))},
-            {QStringLiteral("minute"), event.minute},
-            {QStringLiteral("phase"), latin1(PhaseName(event.phase))},
-            {QStringLiteral("player"), event.player},
-            {QStringLiteral("name"), event.name},
-            {QStringLiteral("wallClock"), static_cast<double>(event.wallClock)},
-        });
+        QJsonObject object = EventJson(event);
+        object.insert(QStringLiteral("wallClock"), static_cast<double>(event.wallClock));
+        array.append(object);
     }
     return array;
 }

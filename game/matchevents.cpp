@@ -42,6 +42,22 @@ std::optional<Team> TeamNamed(std::string_view name)
     return std::nullopt;
 }
 
+QJsonObject EventJson(const MatchEvent &event)
+{
+    const auto text = [](std::string_view name) {
+        return QString::fromLatin1(name.data(), qsizetype(name.size()));
+    };
+    return {
+        {QStringLiteral("id"), event.id},
+        {QStringLiteral("kind"), text(EventKindName(event.kind))},
+        {QStringLiteral("team"), text(TeamName(event.team))},
+        {QStringLiteral("minute"), event.minute},
+        {QStringLiteral("phase"), text(PhaseName(event.phase))},
+        {QStringLiteral("player"), event.player},
+        {QStringLiteral("name"), event.name},
+    };
+}
+
 bool IsShirtNumber(const QString &player)
 {
     if (player.size() > LongestShirtNumber) {

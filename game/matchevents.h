@@ -2,6 +2,7 @@
 
 #include "game/matchtime.h"
 
+#include <QJsonObject>
 #include <QList>
 #include <QString>
 
@@ -39,6 +40,9 @@ std::string_view EventKindName(EventKind kind);
 std::optional<EventKind> EventKindNamed(std::string_view name);
 std::string_view TeamName(Team team);
 std::optional<Team> TeamNamed(std::string_view name);
+
+// An event as other programs read it: id, kind, team, minute, phase, player and name.
+QJsonObject EventJson(const MatchEvent &event);
 
 // Whether `player` is a shirt number as the events keep it: empty, or 1 to 3 digits.
 bool IsShirtNumber(const QString &player);

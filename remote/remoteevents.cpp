@@ -18,11 +18,6 @@ CommandResult refused(const QString &why)
     return {false, why};
 }
 
-QString latin1(std::string_view name)
-{
-    return QString::fromLatin1(name.data(), qsizetype(name.size()));
-}
-
 QByteArray latinOf(const QJsonValue &value)
 {
     return value.isString() ? value.toString().toLatin1() : QByteArray();
@@ -189,15 +184,7 @@ QJsonArray RemoteEvents(const ScoreboardGame &game)
 {
     QJsonArray events;
     for (const MatchEvent &event : game.events()) {
-        events.append(QJsonObject{
-            {QStringLiteral("id"), event.id},
-            {QStringLiteral("kind"), latin1(EventKindName(event.kind))},
-            {QStringLiteral("team"), latin1(TeamName(event.team))},
-            {QStringLiteral("minute"), event.minute},
-            {QStringLiteral("phase"), latin1(PhaseName(event.phase))},
-            {QStringLiteral("player"), event.player},
-            {QStringLiteral("name"), event.name},
-        });
+        events.append(EventJson(event));
     }
     return events;
 }
