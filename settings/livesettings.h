@@ -52,6 +52,19 @@ struct LiveSettings
     // Morgan"), which names the scorers and the booked players.
     QString HomeSheet;
     QString GuestSheet;
+    // The overlay pages for streams: served (1) or not, and the token that reads them; it can
+    // read the board, never command it, and is apart from the phones' pairing code.
+    qint16 OverlayEnabled = 0;
+    QString OverlayToken;
+    // Each team's identity on streams and the live page (the board keeps its own colours): a
+    // short name of up to 4 letters (empty: the first letters of the team's name) and a main
+    // and a second colour.
+    QString HomeShort;
+    QString GuestShort;
+    qint32 HomeMainColor = 0;
+    qint32 HomeSecondColor = 0;
+    qint32 GuestMainColor = 0;
+    qint32 GuestSecondColor = 0;
 
     bool operator==(const LiveSettings &) const = default;
 };

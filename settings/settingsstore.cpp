@@ -22,6 +22,7 @@ enum class Writer {
     Ok,
     Placement,
     PairingCode,
+    OverlayToken,
     // Written by Ok, and alone when another front end chooses the match format.
     MatchFormat,
 };
@@ -75,6 +76,14 @@ const Setting Settings[] = {
     {"MatchSettings", "Penalties", &LiveSettings::Penalties, Writer::MatchFormat, 0, 1},
     {"TeamSheets", "Home", &LiveSettings::HomeSheet, Writer::Ok, 0, StoredTeamSheetMax},
     {"TeamSheets", "Guest", &LiveSettings::GuestSheet, Writer::Ok, 0, StoredTeamSheetMax},
+    {"Overlay", "Enabled", &LiveSettings::OverlayEnabled, Writer::Ok, 0, 1},
+    {"Overlay", "Token", &LiveSettings::OverlayToken, Writer::OverlayToken},
+    {"TeamIdentity", "HomeShort", &LiveSettings::HomeShort, Writer::Ok, 0, StoredShortNameMax},
+    {"TeamIdentity", "GuestShort", &LiveSettings::GuestShort, Writer::Ok, 0, StoredShortNameMax},
+    {"TeamIdentity", "HomeMainColor", &LiveSettings::HomeMainColor, Writer::Ok, 0, 0xFFFFFF},
+    {"TeamIdentity", "HomeSecondColor", &LiveSettings::HomeSecondColor, Writer::Ok, 0, 0xFFFFFF},
+    {"TeamIdentity", "GuestMainColor", &LiveSettings::GuestMainColor, Writer::Ok, 0, 0xFFFFFF},
+    {"TeamIdentity", "GuestSecondColor", &LiveSettings::GuestSecondColor, Writer::Ok, 0, 0xFFFFFF},
 };
 
 QString pathOf(const Setting &setting)
@@ -160,6 +169,11 @@ LiveSettings DefaultSettings(const QString &defaultBuzzerFile)
     // The board's own way: each half of 45 minutes counts down, and nothing else is played.
     defaults.HalfMinutes = 45;
     defaults.BreakMinutes = 15;
+    // Red and white at home, blue and white away (0x00BBGGRR), the usual kits of a club.
+    defaults.HomeMainColor = 0x002020C0;
+    defaults.HomeSecondColor = 0x00FFFFFF;
+    defaults.GuestMainColor = 0x00C05020;
+    defaults.GuestSecondColor = 0x00FFFFFF;
     return defaults;
 }
 
@@ -251,6 +265,11 @@ bool SaveBoardPlacement(const LiveSettings &settings, QSettings &store)
 bool SavePairingCode(const LiveSettings &settings, QSettings &store)
 {
     return saveWhere(settings, store, {Writer::PairingCode});
+}
+
+bool SaveOverlayToken(const LiveSettings &settings, QSettings &store)
+{
+    return saveWhere(settings, store, {Writer::OverlayToken});
 }
 
 bool SaveMatchFormat(const LiveSettings &settings, QSettings &store)

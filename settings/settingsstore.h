@@ -27,6 +27,8 @@ bool SaveSettings(const LiveSettings &settings, QSettings &store);
 bool SaveBoardPlacement(const LiveSettings &settings, QSettings &store);
 // Writes the remote control's pairing code alone, in the same way.
 bool SavePairingCode(const LiveSettings &settings, QSettings &store);
+// Writes the overlay token alone, in the same way.
+bool SaveOverlayToken(const LiveSettings &settings, QSettings &store);
 // Writes the match format alone, in the same way.
 bool SaveMatchFormat(const LiveSettings &settings, QSettings &store);
 
@@ -39,6 +41,9 @@ inline constexpr qint16 StoredExtraTimeMinutesMax = 30;
 // The longest team sheet the settings keep, in characters: a squad of a few dozen lines with
 // room to spare. A longer stored one is cut there.
 inline constexpr qint16 StoredTeamSheetMax = 4000;
+
+// The longest short name of a team.
+inline constexpr qint16 StoredShortNameMax = 4;
 
 // The remote control's port when none is stored or the stored one is no port.
 inline constexpr qint32 DefaultRemotePort = 8765;

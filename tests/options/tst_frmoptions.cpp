@@ -178,8 +178,9 @@ void TestOptions::okCommitsAndSavesEverySetting()
 
     QSettings reread(m_bench->store.fileName(), QSettings::IniFormat);
     // Every setting the dialog edits on its seven pages, the focus marker's switch, the match's
-    // two keys, its format and the two team sheets among them.
-    QCOMPARE(reread.allKeys().size(), 29);
+    // two keys, its format, the two team sheets, the overlay's switch and the teams' short names
+    // and colours among them.
+    QCOMPARE(reread.allKeys().size(), 36);
     LiveSettings stored;
     LoadSettings(stored, reread, QStringLiteral("/not/used.wav"));
     QCOMPARE(stored, expected);
