@@ -49,6 +49,67 @@ public:
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
         const QModelIndex &index) const override
     {
+        QWidget *editor = makeEditor(parent, option, index);
+        if (editor) {
+            editor->setProperty(EditedEvent, idOf(index));
+        }
+        return editor;
+    }
+
+    void setEditorData(QWidget *editor, const QModelIndex &index) const override
+    {
+        // The row shows another event now (one before it was removed, or moved by its minute):
+        // what the operator is typing stays theirs.
+        if (!isEditedEvent(editor, index)) {
+            return;
+        }
+        if (auto *box = qobject_cast<QComboBox *>(editor)) {
+            box->setCurrentIndex(std::max(0, box->findData(index.data(ValueRole))));
+            return;
+        }
+        QStyledItemDelegate::setEditorData(editor, index);
+    }
+
+    void setModelData(
+        QWidget *editor, QAbstractItemModel *model, const QModelIndex &edited) const override
+    {
+        // The edit belongs to the event the editor was opened on, wherever it stands now; none
+        // when it is gone.
+        QModelIndex index = edited;
+        if (!isEditedEvent(editor, index)) {
+            index = {};
+            const int id = editor->property(EditedEvent).toInt();
+            for (int row = 0; row < model->rowCount() && !index.isValid(); ++row) {
+                const QModelIndex candidate = model->index(row, edited.column());
+                index = idOf(candidate) == id ? candidate : QModelIndex();
+            }
+            if (!index.isValid()) {
+                return;
+            }
+        }
+        if (auto *box = qobject_cast<QComboBox *>(editor)) {
+            model->setData(index, box->currentData(), ValueRole);
+            return;
+        }
+        QStyledItemDelegate::setModelData(editor, model, index);
+    }
+
+private:
+    static constexpr const char *EditedEvent = "editedEvent";
+
+    static int idOf(const QModelIndex &index)
+    {
+        return index.siblingAtColumn(frmEvents::MinuteColumn).data(IdRole).toInt();
+    }
+
+    static bool isEditedEvent(QWidget *editor, const QModelIndex &index)
+    {
+        return editor->property(EditedEvent).toInt() == idOf(index);
+    }
+
+    QWidget *makeEditor(
+        QWidget *parent, const QStyleOptionViewItem &option, const QModelIndex &index) const
+    {
         const auto choices = m_choices(index.column());
         if (!choices.isEmpty()) {
             auto *box = new QComboBox(parent);
@@ -68,26 +129,6 @@ public:
         return line;
     }
 
-    void setEditorData(QWidget *editor, const QModelIndex &index) const override
-    {
-        if (auto *box = qobject_cast<QComboBox *>(editor)) {
-            box->setCurrentIndex(std::max(0, box->findData(index.data(ValueRole))));
-            return;
-        }
-        QStyledItemDelegate::setEditorData(editor, index);
-    }
-
-    void setModelData(
-        QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const override
-    {
-        if (auto *box = qobject_cast<QComboBox *>(editor)) {
-            model->setData(index, box->currentData(), ValueRole);
-            return;
-        }
-        QStyledItemDelegate::setModelData(editor, model, index);
-    }
-
-private:
     Choices m_choices;
 };
 
