@@ -1,20 +1,18 @@
 #include "frmevents.h"
 
+#include "eventdelegate.h"
 #include "settings/livesettings.h"
 #include "ui/operatorscreen.h"
 #include "ui/uiservices.h"
 
-#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QRegularExpressionValidator>
 #include <QScreen>
 #include <QStyle>
-#include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -23,114 +21,11 @@
 
 namespace {
 
-// The event's id on the first cell of its row; the kind and the team as values on theirs.
-constexpr int IdRole = Qt::UserRole;
-constexpr int ValueRole = Qt::UserRole + 1;
-
 const QRegularExpression &minutePattern()
 {
     static const QRegularExpression pattern(QStringLiteral("^\\d{1,3}(\\+\\d{1,2})?'?$"));
     return pattern;
 }
-
-// Edits a cell with the editor its column needs: a choice for the team and the kind, digits
-// only for the player.
-class EventDelegate final : public QStyledItemDelegate
-{
-public:
-    using Choices = std::function<QList<std::pair<QString, int>>(int column)>;
-
-    EventDelegate(Choices choices, QObject *parent)
-        : QStyledItemDelegate(parent)
-        , m_choices(std::move(choices))
-    {
-    }
-
-    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
-        const QModelIndex &index) const override
-    {
-        QWidget *editor = makeEditor(parent, option, index);
-        if (editor) {
-            editor->setProperty(EditedEvent, idOf(index));
-        }
-        return editor;
-    }
-
-    void setEditorData(QWidget *editor, const QModelIndex &index) const override
-    {
-        // The row shows another event now (one before it was removed, or moved by its minute):
-        // what the operator is typing stays theirs.
-        if (!isEditedEvent(editor, index)) {
-            return;
-        }
-        if (auto *box = qobject_cast<QComboBox *>(editor)) {
-            box->setCurrentIndex(std::max(0, box->findData(index.data(ValueRole))));
-            return;
-        }
-        QStyledItemDelegate::setEditorData(editor, index);
-    }
-
-    void setModelData(
-        QWidget *editor, QAbstractItemModel *model, const QModelIndex &edited) const override
-    {
-        // The edit belongs to the event the editor was opened on, wherever it stands now; none
-        // when it is gone.
-        QModelIndex index = edited;
-        if (!isEditedEvent(editor, index)) {
-            index = {};
-            const int id = editor->property(EditedEvent).toInt();
-            for (int row = 0; row < model->rowCount() && !index.isValid(); ++row) {
-                const QModelIndex candidate = model->index(row, edited.column());
-                index = idOf(candidate) == id ? candidate : QModelIndex();
-            }
-            if (!index.isValid()) {
-                return;
-            }
-        }
-        if (auto *box = qobject_cast<QComboBox *>(editor)) {
-            model->setData(index, box->currentData(), ValueRole);
-            return;
-        }
-        QStyledItemDelegate::setModelData(editor, model, index);
-    }
-
-private:
-    static constexpr const char *EditedEvent = "editedEvent";
-
-    static int idOf(const QModelIndex &index)
-    {
-        return index.siblingAtColumn(frmEvents::MinuteColumn).data(IdRole).toInt();
-    }
-
-    static bool isEditedEvent(QWidget *editor, const QModelIndex &index)
-    {
-        return editor->property(EditedEvent).toInt() == idOf(index);
-    }
-
-    QWidget *makeEditor(
-        QWidget *parent, const QStyleOptionViewItem &option, const QModelIndex &index) const
-    {
-        const auto choices = m_choices(index.column());
-        if (!choices.isEmpty()) {
-            auto *box = new QComboBox(parent);
-            for (const auto &[word, value] : choices) {
-                box->addItem(word, value);
-            }
-            return box;
-        }
-        auto *line
-            = qobject_cast<QLineEdit *>(QStyledItemDelegate::createEditor(parent, option, index));
-        if (line && index.column() == frmEvents::PlayerColumn) {
-            line->setValidator(new QRegularExpressionValidator(
-                QRegularExpression(QStringLiteral("\\d{0,%1}").arg(LongestShirtNumber)), line));
-        } else if (line) {
-            line->setMaxLength(index.column() == frmEvents::NameColumn ? 60 : 8);
-        }
-        return line;
-    }
-
-    Choices m_choices;
-};
 
 } // namespace
 
@@ -251,7 +146,7 @@ QString frmEvents::teamWord(Team team) const
 int frmEvents::eventIdAt(int row) const
 {
     const QTableWidgetItem *first = m_table->item(row, MinuteColumn);
-    return first ? first->data(IdRole).toInt() : 0;
+    return first ? first->data(EventDelegate::IdRole).toInt() : 0;
 }
 
 void frmEvents::refresh()
@@ -272,11 +167,11 @@ void frmEvents::refresh()
             }
             item->setText(texts[column]);
             if (column == MinuteColumn) {
-                item->setData(IdRole, event.id);
+                item->setData(EventDelegate::IdRole, event.id);
             } else if (column == TeamColumn) {
-                item->setData(ValueRole, static_cast<int>(event.team));
+                item->setData(EventDelegate::ValueRole, static_cast<int>(event.team));
             } else if (column == KindColumn) {
-                item->setData(ValueRole, static_cast<int>(event.kind));
+                item->setData(EventDelegate::ValueRole, static_cast<int>(event.kind));
             }
         }
     }
@@ -338,11 +233,11 @@ void frmEvents::applyEdited()
         changes = *edit.minute != event.minute;
         break;
     case TeamColumn:
-        edit.team = static_cast<Team>(item->data(ValueRole).toInt());
+        edit.team = static_cast<Team>(item->data(EventDelegate::ValueRole).toInt());
         changes = *edit.team != event.team;
         break;
     case KindColumn:
-        edit.kind = static_cast<EventKind>(item->data(ValueRole).toInt());
+        edit.kind = static_cast<EventKind>(item->data(EventDelegate::ValueRole).toInt());
         changes = *edit.kind != event.kind;
         break;
     case PlayerColumn:
