@@ -104,7 +104,8 @@
       const height = message.offsetHeight;
       const above = box.top - height - 8;
       const below = box.bottom + 8;
-      const top = above >= 8 ? above : Math.min(below, innerHeight - height - 8);
+      // Below the control, so that the figure it changes stays in sight; above near the bottom.
+      const top = below + height + 8 <= innerHeight ? below : above;
       message.style.top = Math.max(8, top) + 'px';
     }
     sayTimer = setTimeout(() => { message.textContent = ''; }, 6000);
