@@ -27,8 +27,6 @@ const char *const Texts[] = {
     QT_TRANSLATE_NOOP("RemotePage", "Reset"),
     QT_TRANSLATE_NOOP("RemotePage", "Buzzer"),
     QT_TRANSLATE_NOOP("RemotePage", "Set the clock"),
-    QT_TRANSLATE_NOOP("RemotePage", "min"),
-    QT_TRANSLATE_NOOP("RemotePage", "sec"),
     QT_TRANSLATE_NOOP("RemotePage", "Minutes"),
     QT_TRANSLATE_NOOP("RemotePage", "Seconds"),
     QT_TRANSLATE_NOOP("RemotePage", "Set clock"),
@@ -75,7 +73,6 @@ const char *const Texts[] = {
     //: Who scored a goal; on a button that asks for the scorer's shirt number.
     QT_TRANSLATE_NOOP("RemotePage", "Scorer"),
     QT_TRANSLATE_NOOP("RemotePage", "Remove"),
-    QT_TRANSLATE_NOOP("RemotePage", "Shirt number"),
     QT_TRANSLATE_NOOP("RemotePage", "Delete digit"),
     //: On the number pad: empties what was typed.
     QT_TRANSLATE_NOOP("RemotePage", "Clear"),
