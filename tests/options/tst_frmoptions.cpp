@@ -2,6 +2,8 @@
 #include "startup/fonts.h"
 #include "tests/support/optionsdriver.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -134,8 +136,8 @@ void TestOptions::enterDoesNotCloseAndEscapeCancels()
     QVERIFY(m_bench->store.allKeys().isEmpty());
 }
 
-// Escape in the key capture or in the team sheets closes that dialog alone; the options stay
-// open with what is pending in them.
+// Escape in the key capture, in the team sheets or in an open list closes that alone; the options
+// stay open with what is pending in them.
 void TestOptions::escapeInADialogOverTheOptionsLeavesThemOpen()
 {
     auto dialog = m_bench->open();
@@ -163,6 +165,15 @@ void TestOptions::escapeInADialogOverTheOptionsLeavesThemOpen()
     });
     press(*dialog, "cmdTeamSheets");
     QVERIFY(seen);
+    QVERIFY(dialog->isVisible());
+
+    // An open list closes alone.
+    auto *presets = find<QComboBox>(*dialog, "cboMatchPreset");
+    find<QTabWidget>(*dialog, "sstOptions")->setCurrentWidget(presets->parentWidget());
+    presets->showPopup();
+    QTRY_VERIFY(presets->view()->isVisible());
+    QTest::keyClick(presets->view(), Qt::Key_Escape);
+    QTRY_VERIFY(!presets->view()->isVisible());
     QVERIFY(dialog->isVisible());
 
     // The options themselves still answer to Escape afterwards.
