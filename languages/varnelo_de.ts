@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>PERIOD</source>
-        <translation>HALBZ.</translation>
+        <translation>HÄLFTE</translation>
     </message>
     <message>
         <source>SHOTS</source>
@@ -279,7 +279,7 @@
     </message>
     <message>
         <source>ET HALF-TIME</source>
-        <translation>PAUSE VERL.</translation>
+        <translation>PAUSE VERLÄNGERUNG</translation>
     </message>
     <message>
         <source>PENALTIES</source>
@@ -597,10 +597,6 @@
         <translation>Varnelo-Fernbedienung</translation>
     </message>
     <message>
-        <source>Type the pairing code shown in the board&apos;s options, tab &quot;Remote Control&quot;.</source>
-        <translation>Geben Sie den Kopplungscode ein, der in den Optionen der Anzeigetafel im Reiter „Fernbedienung“ steht.</translation>
-    </message>
-    <message>
         <source>Pairing code</source>
         <translation>Kopplungscode</translation>
     </message>
@@ -647,14 +643,6 @@
     <message>
         <source>Set the clock</source>
         <translation>Uhr stellen</translation>
-    </message>
-    <message>
-        <source>min</source>
-        <translation>Min.</translation>
-    </message>
-    <message>
-        <source>sec</source>
-        <translation>Sek.</translation>
     </message>
     <message>
         <source>Minutes</source>
@@ -884,10 +872,6 @@
         <translation>Entfernen</translation>
     </message>
     <message>
-        <source>Shirt number</source>
-        <translation>Rückennummer</translation>
-    </message>
-    <message>
         <source>Delete digit</source>
         <translation>Ziffer löschen</translation>
     </message>
@@ -939,6 +923,60 @@
     <message>
         <source>the event cannot be removed now</source>
         <translation>das Ereignis kann jetzt nicht entfernt werden</translation>
+    </message>
+    <message>
+        <source>Type the pairing code shown in the board&apos;s options: press &quot;o&quot; on the board, then the &quot;Remote Control&quot; button.</source>
+        <extracomment>&quot;Remote Control&quot; is the caption of the options&apos; button that opens the pairing code.</extracomment>
+        <translation>Geben Sie den Kopplungscode aus den Optionen der Anzeigetafel ein: auf der Tafel „o“ drücken, dann die Schaltfläche „Fernbedienung“.</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <extracomment>On the number pad: empties what was typed.</extracomment>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>the score goes up to 99</source>
+        <translation>Tore gehen bis 99</translation>
+    </message>
+    <message>
+        <source>the score does not go below 0</source>
+        <translation>Tore gehen nicht unter 0</translation>
+    </message>
+    <message>
+        <source>the period goes up to 4</source>
+        <translation>die Halbzeit geht bis 4</translation>
+    </message>
+    <message>
+        <source>the period does not go below 1</source>
+        <translation>die Halbzeit geht nicht unter 1</translation>
+    </message>
+    <message>
+        <source>shots go up to 99</source>
+        <translation>Torschüsse gehen bis 99</translation>
+    </message>
+    <message>
+        <source>shots do not go below 0</source>
+        <translation>Torschüsse gehen nicht unter 0</translation>
+    </message>
+    <message>
+        <source>corner kicks go up to 9</source>
+        <translation>Ecken gehen bis 9</translation>
+    </message>
+    <message>
+        <source>corner kicks go up to 99</source>
+        <translation>Ecken gehen bis 99</translation>
+    </message>
+    <message>
+        <source>corner kicks do not go below 0</source>
+        <translation>Ecken gehen nicht unter 0</translation>
+    </message>
+    <message>
+        <source>saves go up to 99</source>
+        <translation>Paraden gehen bis 99</translation>
+    </message>
+    <message>
+        <source>saves do not go below 0</source>
+        <translation>Paraden gehen nicht unter 0</translation>
     </message>
 </context>
 <context>
@@ -1247,10 +1285,6 @@
         <translation>Um die Uhr zu stellen, klicken Sie auf die Uhr, geben Sie die Minuten, einen Punkt ( . ) und die Sekunden ein und drücken Sie &apos;Enter&apos;.</translation>
     </message>
     <message>
-        <source>Examples: &apos;25.3&apos; = 25 minutes and 30 seconds, &apos;6.05&apos; = 6 minutes and 5 seconds.</source>
-        <translation>Beispiele: &apos;25.3&apos; = 25 Minuten und 30 Sekunden, &apos;6.05&apos; = 6 Minuten und 5 Sekunden.</translation>
-    </message>
-    <message>
         <source>If you mistype and need to start over, press the &apos;space bar&apos;.</source>
         <translation>Wenn Sie sich vertippt haben und neu beginnen möchten, drücken Sie die &apos;Leertaste&apos;.</translation>
     </message>
@@ -1333,6 +1367,62 @@
     <message>
         <source>To save the match report press &apos;m&apos;.</source>
         <translation>Drücken Sie &apos;m&apos;, um den Spielbericht zu speichern.</translation>
+    </message>
+    <message>
+        <source>Examples: &apos;25.3&apos; = 25 minutes and 3 seconds, &apos;6.05&apos; = 6 minutes and 5 seconds.</source>
+        <translation>Beispiele: &apos;25.3&apos; = 25 Minuten und 3 Sekunden, &apos;6.05&apos; = 6 Minuten und 5 Sekunden.</translation>
+    </message>
+    <message>
+        <source>Undo and Redo</source>
+        <translation>Rückgängig und Wiederholen</translation>
+    </message>
+    <message>
+        <source>To undo the last change press &apos;Ctrl+Z&apos;; to redo it press &apos;Ctrl+Shift+Z&apos;.</source>
+        <translation>Die letzte Änderung nehmen Sie mit &apos;Strg+Z&apos; zurück, mit &apos;Strg+Umschalt+Z&apos; wiederholen Sie sie.</translation>
+    </message>
+    <message>
+        <source>The Board&apos;s Screen</source>
+        <translation>Bildschirm der Tafel</translation>
+    </message>
+    <message>
+        <source>To switch the board between full screen and a window press &apos;F11&apos;.</source>
+        <translation>Mit &apos;F11&apos; wechselt die Tafel zwischen Vollbild und Fenster.</translation>
+    </message>
+    <message>
+        <source>To move the board to the previous or next screen press &apos;Ctrl+Shift+Left&apos; or &apos;Ctrl+Shift+Right&apos;.</source>
+        <translation>Auf den vorigen oder nächsten Bildschirm bringen Sie die Tafel mit &apos;Strg+Umschalt+Links&apos; oder &apos;Strg+Umschalt+Rechts&apos;.</translation>
+    </message>
+    <message>
+        <source>Operator Console</source>
+        <translation>Bedienpult</translation>
+    </message>
+    <message>
+        <source>To open the operator console press &apos;F8&apos;.</source>
+        <translation>Das Bedienpult öffnen Sie mit &apos;F8&apos;.</translation>
+    </message>
+    <message>
+        <source>Stream Overlay</source>
+        <translation>Stream-Overlay</translation>
+    </message>
+    <message>
+        <source>To show or hide a part of the overlay press &apos;Ctrl+1&apos; (score bug), &apos;Ctrl+2&apos; (statistics), &apos;Ctrl+3&apos; (shoot-out) or &apos;Ctrl+4&apos; (full board).</source>
+        <translation>Einen Teil des Overlays zeigen oder verbergen Sie mit &apos;Strg+1&apos; (Spielstand), &apos;Strg+2&apos; (Statistik), &apos;Strg+3&apos; (Elfmeterschießen) oder &apos;Strg+4&apos; (ganze Tafel).</translation>
+    </message>
+    <message>
+        <source>To show the goal pop-up again press &apos;Ctrl+G&apos;.</source>
+        <translation>Die Tor-Einblendung zeigen Sie mit &apos;Strg+G&apos; noch einmal.</translation>
+    </message>
+    <message>
+        <source>Phones and the Web</source>
+        <translation>Handys und Web</translation>
+    </message>
+    <message>
+        <source>To run the board from a phone press &apos;o&apos;, then the &apos;Remote Control&apos; button, and scan the code it shows.</source>
+        <translation>Um die Tafel vom Handy aus zu bedienen, drücken Sie &apos;o&apos;, dann die Schaltfläche &apos;Fernbedienung&apos;, und scannen Sie den angezeigten Code.</translation>
+    </message>
+    <message>
+        <source>To publish the scoreboard on the web press &apos;o&apos; and open the &apos;Web Scoreboard&apos; tab.</source>
+        <translation>Um die Anzeigetafel im Web zu veröffentlichen, drücken Sie &apos;o&apos; und öffnen den Reiter &apos;Web-Anzeigetafel&apos;.</translation>
     </message>
 </context>
 <context>

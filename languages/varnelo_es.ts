@@ -279,7 +279,7 @@
     </message>
     <message>
         <source>ET HALF-TIME</source>
-        <translation>DESCANSO PRÓRR.</translation>
+        <translation>DESCANSO PRÓRROGA</translation>
     </message>
     <message>
         <source>PENALTIES</source>
@@ -592,10 +592,6 @@
         <translation>Control remoto de Varnelo</translation>
     </message>
     <message>
-        <source>Type the pairing code shown in the board&apos;s options, tab &quot;Remote Control&quot;.</source>
-        <translation>Escriba el código de enlace que se muestra en las opciones del marcador, en «Control remoto».</translation>
-    </message>
-    <message>
         <source>Pairing code</source>
         <translation>Código de enlace</translation>
     </message>
@@ -642,14 +638,6 @@
     <message>
         <source>Set the clock</source>
         <translation>Ajustar el reloj</translation>
-    </message>
-    <message>
-        <source>min</source>
-        <translation>min</translation>
-    </message>
-    <message>
-        <source>sec</source>
-        <translation>s</translation>
     </message>
     <message>
         <source>Minutes</source>
@@ -884,10 +872,6 @@
         <translation>Quitar</translation>
     </message>
     <message>
-        <source>Shirt number</source>
-        <translation>Dorsal</translation>
-    </message>
-    <message>
         <source>Delete digit</source>
         <translation>Borrar cifra</translation>
     </message>
@@ -939,6 +923,60 @@
     <message>
         <source>the event cannot be removed now</source>
         <translation>la incidencia no se puede quitar ahora</translation>
+    </message>
+    <message>
+        <source>Type the pairing code shown in the board&apos;s options: press &quot;o&quot; on the board, then the &quot;Remote Control&quot; button.</source>
+        <extracomment>&quot;Remote Control&quot; is the caption of the options&apos; button that opens the pairing code.</extracomment>
+        <translation>Escriba el código de enlace que se muestra en las opciones del marcador: pulse «o» en el marcador y luego el botón «Control remoto».</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <extracomment>On the number pad: empties what was typed.</extracomment>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>the score goes up to 99</source>
+        <translation>los goles llegan hasta 99</translation>
+    </message>
+    <message>
+        <source>the score does not go below 0</source>
+        <translation>los goles no bajan de 0</translation>
+    </message>
+    <message>
+        <source>the period goes up to 4</source>
+        <translation>la parte llega hasta 4</translation>
+    </message>
+    <message>
+        <source>the period does not go below 1</source>
+        <translation>la parte no baja de 1</translation>
+    </message>
+    <message>
+        <source>shots go up to 99</source>
+        <translation>los tiros llegan hasta 99</translation>
+    </message>
+    <message>
+        <source>shots do not go below 0</source>
+        <translation>los tiros no bajan de 0</translation>
+    </message>
+    <message>
+        <source>corner kicks go up to 9</source>
+        <translation>los saques de esquina llegan hasta 9</translation>
+    </message>
+    <message>
+        <source>corner kicks go up to 99</source>
+        <translation>los saques de esquina llegan hasta 99</translation>
+    </message>
+    <message>
+        <source>corner kicks do not go below 0</source>
+        <translation>los saques de esquina no bajan de 0</translation>
+    </message>
+    <message>
+        <source>saves go up to 99</source>
+        <translation>las paradas llegan hasta 99</translation>
+    </message>
+    <message>
+        <source>saves do not go below 0</source>
+        <translation>las paradas no bajan de 0</translation>
     </message>
 </context>
 <context>
@@ -1247,10 +1285,6 @@
         <translation>Para ajustar el reloj, haga clic en él, escriba los minutos, un punto ( . ) y los segundos, y pulse &apos;Intro&apos;.</translation>
     </message>
     <message>
-        <source>Examples: &apos;25.3&apos; = 25 minutes and 30 seconds, &apos;6.05&apos; = 6 minutes and 5 seconds.</source>
-        <translation>Ejemplos: &apos;25.3&apos; = 25 minutos y 30 segundos; &apos;6.05&apos; = 6 minutos y 5 segundos.</translation>
-    </message>
-    <message>
         <source>If you mistype and need to start over, press the &apos;space bar&apos;.</source>
         <translation>Si se equivoca y necesita empezar de nuevo, pulse la barra espaciadora.</translation>
     </message>
@@ -1333,6 +1367,62 @@
     <message>
         <source>To save the match report press &apos;m&apos;.</source>
         <translation>Para guardar el informe del partido pulse &apos;m&apos;.</translation>
+    </message>
+    <message>
+        <source>Examples: &apos;25.3&apos; = 25 minutes and 3 seconds, &apos;6.05&apos; = 6 minutes and 5 seconds.</source>
+        <translation>Ejemplos: &apos;25.3&apos; = 25 minutos y 3 segundos; &apos;6.05&apos; = 6 minutos y 5 segundos.</translation>
+    </message>
+    <message>
+        <source>Undo and Redo</source>
+        <translation>Deshacer y rehacer</translation>
+    </message>
+    <message>
+        <source>To undo the last change press &apos;Ctrl+Z&apos;; to redo it press &apos;Ctrl+Shift+Z&apos;.</source>
+        <translation>Para deshacer el último cambio pulse &apos;Ctrl+Z&apos;; para rehacerlo, &apos;Ctrl+Mayús+Z&apos;.</translation>
+    </message>
+    <message>
+        <source>The Board&apos;s Screen</source>
+        <translation>Pantalla del marcador</translation>
+    </message>
+    <message>
+        <source>To switch the board between full screen and a window press &apos;F11&apos;.</source>
+        <translation>Para alternar el marcador entre pantalla completa y ventana pulse &apos;F11&apos;.</translation>
+    </message>
+    <message>
+        <source>To move the board to the previous or next screen press &apos;Ctrl+Shift+Left&apos; or &apos;Ctrl+Shift+Right&apos;.</source>
+        <translation>Para llevar el marcador a la pantalla anterior o siguiente pulse &apos;Ctrl+Mayús+Izquierda&apos; o &apos;Ctrl+Mayús+Derecha&apos;.</translation>
+    </message>
+    <message>
+        <source>Operator Console</source>
+        <translation>Consola del operador</translation>
+    </message>
+    <message>
+        <source>To open the operator console press &apos;F8&apos;.</source>
+        <translation>Para abrir la consola del operador pulse &apos;F8&apos;.</translation>
+    </message>
+    <message>
+        <source>Stream Overlay</source>
+        <translation>Overlay de la retransmisión</translation>
+    </message>
+    <message>
+        <source>To show or hide a part of the overlay press &apos;Ctrl+1&apos; (score bug), &apos;Ctrl+2&apos; (statistics), &apos;Ctrl+3&apos; (shoot-out) or &apos;Ctrl+4&apos; (full board).</source>
+        <translation>Para mostrar u ocultar una parte del overlay pulse &apos;Ctrl+1&apos; (marcador), &apos;Ctrl+2&apos; (estadísticas), &apos;Ctrl+3&apos; (tanda de penaltis) o &apos;Ctrl+4&apos; (marcador completo).</translation>
+    </message>
+    <message>
+        <source>To show the goal pop-up again press &apos;Ctrl+G&apos;.</source>
+        <translation>Para mostrar de nuevo el aviso de gol pulse &apos;Ctrl+G&apos;.</translation>
+    </message>
+    <message>
+        <source>Phones and the Web</source>
+        <translation>Móviles y web</translation>
+    </message>
+    <message>
+        <source>To run the board from a phone press &apos;o&apos;, then the &apos;Remote Control&apos; button, and scan the code it shows.</source>
+        <translation>Para manejar el marcador desde un móvil pulse &apos;o&apos;, luego el botón &apos;Control remoto&apos;, y escanee el código que aparece.</translation>
+    </message>
+    <message>
+        <source>To publish the scoreboard on the web press &apos;o&apos; and open the &apos;Web Scoreboard&apos; tab.</source>
+        <translation>Para publicar el marcador en la web pulse &apos;o&apos; y abra la pestaña &apos;Marcador web&apos;.</translation>
     </message>
 </context>
 <context>

@@ -279,7 +279,7 @@
     </message>
     <message>
         <source>ET HALF-TIME</source>
-        <translation>MI-TEMPS PROL.</translation>
+        <translation>MI-TEMPS PROLONGATION</translation>
     </message>
     <message>
         <source>PENALTIES</source>
@@ -592,10 +592,6 @@
         <translation>Télécommande Varnelo</translation>
     </message>
     <message>
-        <source>Type the pairing code shown in the board&apos;s options, tab &quot;Remote Control&quot;.</source>
-        <translation>Saisissez le code de liaison affiché dans les options du tableau, onglet «&#xa0;Télécommande&#xa0;».</translation>
-    </message>
-    <message>
         <source>Pairing code</source>
         <translation>Code de liaison</translation>
     </message>
@@ -642,14 +638,6 @@
     <message>
         <source>Set the clock</source>
         <translation>Régler le chronomètre</translation>
-    </message>
-    <message>
-        <source>min</source>
-        <translation>min</translation>
-    </message>
-    <message>
-        <source>sec</source>
-        <translation>s</translation>
     </message>
     <message>
         <source>Minutes</source>
@@ -884,10 +872,6 @@
         <translation>Retirer</translation>
     </message>
     <message>
-        <source>Shirt number</source>
-        <translation>Numéro de maillot</translation>
-    </message>
-    <message>
         <source>Delete digit</source>
         <translation>Effacer le chiffre</translation>
     </message>
@@ -939,6 +923,60 @@
     <message>
         <source>the event cannot be removed now</source>
         <translation>l&apos;événement ne peut pas être retiré maintenant</translation>
+    </message>
+    <message>
+        <source>Type the pairing code shown in the board&apos;s options: press &quot;o&quot; on the board, then the &quot;Remote Control&quot; button.</source>
+        <extracomment>&quot;Remote Control&quot; is the caption of the options&apos; button that opens the pairing code.</extracomment>
+        <translation>Saisissez le code de liaison affiché dans les options du tableau&#xa0;: appuyez sur «&#xa0;o&#xa0;» sur le tableau, puis sur le bouton «&#xa0;Télécommande&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <extracomment>On the number pad: empties what was typed.</extracomment>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>the score goes up to 99</source>
+        <translation>le score va jusqu’à 99</translation>
+    </message>
+    <message>
+        <source>the score does not go below 0</source>
+        <translation>le score ne descend pas sous 0</translation>
+    </message>
+    <message>
+        <source>the period goes up to 4</source>
+        <translation>la période va jusqu’à 4</translation>
+    </message>
+    <message>
+        <source>the period does not go below 1</source>
+        <translation>la période ne descend pas sous 1</translation>
+    </message>
+    <message>
+        <source>shots go up to 99</source>
+        <translation>les tirs vont jusqu’à 99</translation>
+    </message>
+    <message>
+        <source>shots do not go below 0</source>
+        <translation>les tirs ne descendent pas sous 0</translation>
+    </message>
+    <message>
+        <source>corner kicks go up to 9</source>
+        <translation>les corners vont jusqu’à 9</translation>
+    </message>
+    <message>
+        <source>corner kicks go up to 99</source>
+        <translation>les corners vont jusqu’à 99</translation>
+    </message>
+    <message>
+        <source>corner kicks do not go below 0</source>
+        <translation>les corners ne descendent pas sous 0</translation>
+    </message>
+    <message>
+        <source>saves go up to 99</source>
+        <translation>les arrêts vont jusqu’à 99</translation>
+    </message>
+    <message>
+        <source>saves do not go below 0</source>
+        <translation>les arrêts ne descendent pas sous 0</translation>
     </message>
 </context>
 <context>
@@ -1247,10 +1285,6 @@
         <translation>Pour régler le chronomètre, cliquez dessus, tapez les minutes, un point ( . ), les secondes, puis appuyez sur «&#xa0;Entrée&#xa0;».</translation>
     </message>
     <message>
-        <source>Examples: &apos;25.3&apos; = 25 minutes and 30 seconds, &apos;6.05&apos; = 6 minutes and 5 seconds.</source>
-        <translation>Exemples&#xa0;: «&#xa0;25.3&#xa0;» = 25 minutes et 30 secondes, «&#xa0;6.05&#xa0;» = 6 minutes et 5 secondes.</translation>
-    </message>
-    <message>
         <source>If you mistype and need to start over, press the &apos;space bar&apos;.</source>
         <translation>En cas d&apos;erreur de saisie, appuyez sur la «&#xa0;barre d&apos;espace&#xa0;» pour recommencer.</translation>
     </message>
@@ -1333,6 +1367,62 @@
     <message>
         <source>To save the match report press &apos;m&apos;.</source>
         <translation>Pour enregistrer le rapport du match, appuyez sur &apos;m&apos;.</translation>
+    </message>
+    <message>
+        <source>Examples: &apos;25.3&apos; = 25 minutes and 3 seconds, &apos;6.05&apos; = 6 minutes and 5 seconds.</source>
+        <translation>Exemples&#xa0;: «&#xa0;25.3&#xa0;» = 25 minutes et 3 secondes, «&#xa0;6.05&#xa0;» = 6 minutes et 5 secondes.</translation>
+    </message>
+    <message>
+        <source>Undo and Redo</source>
+        <translation>Annuler et rétablir</translation>
+    </message>
+    <message>
+        <source>To undo the last change press &apos;Ctrl+Z&apos;; to redo it press &apos;Ctrl+Shift+Z&apos;.</source>
+        <translation>Pour annuler la dernière modification, appuyez sur «&#xa0;Ctrl+Z&#xa0;»&#xa0;; pour la rétablir, sur «&#xa0;Ctrl+Maj+Z&#xa0;».</translation>
+    </message>
+    <message>
+        <source>The Board&apos;s Screen</source>
+        <translation>Écran du tableau</translation>
+    </message>
+    <message>
+        <source>To switch the board between full screen and a window press &apos;F11&apos;.</source>
+        <translation>Pour passer le tableau du plein écran à une fenêtre et inversement, appuyez sur «&#xa0;F11&#xa0;».</translation>
+    </message>
+    <message>
+        <source>To move the board to the previous or next screen press &apos;Ctrl+Shift+Left&apos; or &apos;Ctrl+Shift+Right&apos;.</source>
+        <translation>Pour déplacer le tableau vers l&apos;écran précédent ou suivant, appuyez sur «&#xa0;Ctrl+Maj+Gauche&#xa0;» ou «&#xa0;Ctrl+Maj+Droite&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Operator Console</source>
+        <translation>Console de l’opérateur</translation>
+    </message>
+    <message>
+        <source>To open the operator console press &apos;F8&apos;.</source>
+        <translation>Pour ouvrir la console de l’opérateur, appuyez sur «&#xa0;F8&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Stream Overlay</source>
+        <translation>Incrustation du direct</translation>
+    </message>
+    <message>
+        <source>To show or hide a part of the overlay press &apos;Ctrl+1&apos; (score bug), &apos;Ctrl+2&apos; (statistics), &apos;Ctrl+3&apos; (shoot-out) or &apos;Ctrl+4&apos; (full board).</source>
+        <translation>Pour afficher ou masquer une partie de l’incrustation, appuyez sur «&#xa0;Ctrl+1&#xa0;» (score), «&#xa0;Ctrl+2&#xa0;» (statistiques), «&#xa0;Ctrl+3&#xa0;» (tirs au but) ou «&#xa0;Ctrl+4&#xa0;» (tableau complet).</translation>
+    </message>
+    <message>
+        <source>To show the goal pop-up again press &apos;Ctrl+G&apos;.</source>
+        <translation>Pour afficher de nouveau l’annonce du but, appuyez sur «&#xa0;Ctrl+G&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Phones and the Web</source>
+        <translation>Téléphones et web</translation>
+    </message>
+    <message>
+        <source>To run the board from a phone press &apos;o&apos;, then the &apos;Remote Control&apos; button, and scan the code it shows.</source>
+        <translation>Pour piloter le tableau depuis un téléphone, appuyez sur «&#xa0;o&#xa0;», puis sur le bouton «&#xa0;Télécommande&#xa0;», et scannez le code affiché.</translation>
+    </message>
+    <message>
+        <source>To publish the scoreboard on the web press &apos;o&apos; and open the &apos;Web Scoreboard&apos; tab.</source>
+        <translation>Pour publier le tableau sur le web, appuyez sur «&#xa0;o&#xa0;» et ouvrez l’onglet «&#xa0;Tableau web&#xa0;».</translation>
     </message>
 </context>
 <context>

@@ -279,7 +279,7 @@
     </message>
     <message>
         <source>ET HALF-TIME</source>
-        <translation>INTERV. SUPPL.</translation>
+        <translation>INTERVALLO SUPPLEMENTARI</translation>
     </message>
     <message>
         <source>PENALTIES</source>
@@ -592,10 +592,6 @@
         <translation>Telecomando Varnelo</translation>
     </message>
     <message>
-        <source>Type the pairing code shown in the board&apos;s options, tab &quot;Remote Control&quot;.</source>
-        <translation>Digitare il codice di abbinamento mostrato nelle opzioni del tabellone, scheda «Telecomando».</translation>
-    </message>
-    <message>
         <source>Pairing code</source>
         <translation>Codice di abbinamento</translation>
     </message>
@@ -642,14 +638,6 @@
     <message>
         <source>Set the clock</source>
         <translation>Imposta il cronometro</translation>
-    </message>
-    <message>
-        <source>min</source>
-        <translation>min</translation>
-    </message>
-    <message>
-        <source>sec</source>
-        <translation>sec</translation>
     </message>
     <message>
         <source>Minutes</source>
@@ -884,10 +872,6 @@
         <translation>Rimuovi</translation>
     </message>
     <message>
-        <source>Shirt number</source>
-        <translation>Numero di maglia</translation>
-    </message>
-    <message>
         <source>Delete digit</source>
         <translation>Cancella cifra</translation>
     </message>
@@ -939,6 +923,60 @@
     <message>
         <source>the event cannot be removed now</source>
         <translation>l&apos;evento non può essere rimosso ora</translation>
+    </message>
+    <message>
+        <source>Type the pairing code shown in the board&apos;s options: press &quot;o&quot; on the board, then the &quot;Remote Control&quot; button.</source>
+        <extracomment>&quot;Remote Control&quot; is the caption of the options&apos; button that opens the pairing code.</extracomment>
+        <translation>Digitare il codice di abbinamento mostrato nelle opzioni del tabellone: premere «o» sul tabellone, poi il pulsante «Telecomando».</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <extracomment>On the number pad: empties what was typed.</extracomment>
+        <translation>Cancella</translation>
+    </message>
+    <message>
+        <source>the score goes up to 99</source>
+        <translation>il punteggio arriva fino a 99</translation>
+    </message>
+    <message>
+        <source>the score does not go below 0</source>
+        <translation>il punteggio non scende sotto 0</translation>
+    </message>
+    <message>
+        <source>the period goes up to 4</source>
+        <translation>il tempo arriva fino a 4</translation>
+    </message>
+    <message>
+        <source>the period does not go below 1</source>
+        <translation>il tempo non scende sotto 1</translation>
+    </message>
+    <message>
+        <source>shots go up to 99</source>
+        <translation>i tiri arrivano fino a 99</translation>
+    </message>
+    <message>
+        <source>shots do not go below 0</source>
+        <translation>i tiri non scendono sotto 0</translation>
+    </message>
+    <message>
+        <source>corner kicks go up to 9</source>
+        <translation>i calci d’angolo arrivano fino a 9</translation>
+    </message>
+    <message>
+        <source>corner kicks go up to 99</source>
+        <translation>i calci d’angolo arrivano fino a 99</translation>
+    </message>
+    <message>
+        <source>corner kicks do not go below 0</source>
+        <translation>i calci d’angolo non scendono sotto 0</translation>
+    </message>
+    <message>
+        <source>saves go up to 99</source>
+        <translation>le parate arrivano fino a 99</translation>
+    </message>
+    <message>
+        <source>saves do not go below 0</source>
+        <translation>le parate non scendono sotto 0</translation>
     </message>
 </context>
 <context>
@@ -1247,10 +1285,6 @@
         <translation>Per impostare il cronometro, fare clic su di esso, digitare i minuti, un punto ( . ), i secondi, poi premere &apos;Invio&apos;.</translation>
     </message>
     <message>
-        <source>Examples: &apos;25.3&apos; = 25 minutes and 30 seconds, &apos;6.05&apos; = 6 minutes and 5 seconds.</source>
-        <translation>Esempi: &apos;25.3&apos; = 25 minuti e 30 secondi, &apos;6.05&apos; = 6 minuti e 5 secondi.</translation>
-    </message>
-    <message>
         <source>If you mistype and need to start over, press the &apos;space bar&apos;.</source>
         <translation>Se si sbaglia a digitare e si vuole ricominciare, premere la &apos;barra spaziatrice&apos;.</translation>
     </message>
@@ -1333,6 +1367,62 @@
     <message>
         <source>To save the match report press &apos;m&apos;.</source>
         <translation>Per salvare il rapporto della partita premere &apos;m&apos;.</translation>
+    </message>
+    <message>
+        <source>Examples: &apos;25.3&apos; = 25 minutes and 3 seconds, &apos;6.05&apos; = 6 minutes and 5 seconds.</source>
+        <translation>Esempi: &apos;25.3&apos; = 25 minuti e 3 secondi, &apos;6.05&apos; = 6 minuti e 5 secondi.</translation>
+    </message>
+    <message>
+        <source>Undo and Redo</source>
+        <translation>Annulla e ripristina</translation>
+    </message>
+    <message>
+        <source>To undo the last change press &apos;Ctrl+Z&apos;; to redo it press &apos;Ctrl+Shift+Z&apos;.</source>
+        <translation>Per annullare l&apos;ultima modifica premere &apos;Ctrl+Z&apos;; per ripristinarla &apos;Ctrl+Maiusc+Z&apos;.</translation>
+    </message>
+    <message>
+        <source>The Board&apos;s Screen</source>
+        <translation>Schermo del tabellone</translation>
+    </message>
+    <message>
+        <source>To switch the board between full screen and a window press &apos;F11&apos;.</source>
+        <translation>Per passare il tabellone tra schermo intero e finestra premere &apos;F11&apos;.</translation>
+    </message>
+    <message>
+        <source>To move the board to the previous or next screen press &apos;Ctrl+Shift+Left&apos; or &apos;Ctrl+Shift+Right&apos;.</source>
+        <translation>Per spostare il tabellone sullo schermo precedente o successivo premere &apos;Ctrl+Maiusc+Sinistra&apos; o &apos;Ctrl+Maiusc+Destra&apos;.</translation>
+    </message>
+    <message>
+        <source>Operator Console</source>
+        <translation>Console dell’operatore</translation>
+    </message>
+    <message>
+        <source>To open the operator console press &apos;F8&apos;.</source>
+        <translation>Per aprire la console dell’operatore premere &apos;F8&apos;.</translation>
+    </message>
+    <message>
+        <source>Stream Overlay</source>
+        <translation>Overlay della diretta</translation>
+    </message>
+    <message>
+        <source>To show or hide a part of the overlay press &apos;Ctrl+1&apos; (score bug), &apos;Ctrl+2&apos; (statistics), &apos;Ctrl+3&apos; (shoot-out) or &apos;Ctrl+4&apos; (full board).</source>
+        <translation>Per mostrare o nascondere una parte dell’overlay premere &apos;Ctrl+1&apos; (punteggio), &apos;Ctrl+2&apos; (statistiche), &apos;Ctrl+3&apos; (rigori) o &apos;Ctrl+4&apos; (tabellone completo).</translation>
+    </message>
+    <message>
+        <source>To show the goal pop-up again press &apos;Ctrl+G&apos;.</source>
+        <translation>Per mostrare di nuovo l’avviso del gol premere &apos;Ctrl+G&apos;.</translation>
+    </message>
+    <message>
+        <source>Phones and the Web</source>
+        <translation>Telefoni e web</translation>
+    </message>
+    <message>
+        <source>To run the board from a phone press &apos;o&apos;, then the &apos;Remote Control&apos; button, and scan the code it shows.</source>
+        <translation>Per comandare il tabellone da un telefono premere &apos;o&apos;, poi il pulsante &apos;Telecomando&apos;, e inquadrare il codice mostrato.</translation>
+    </message>
+    <message>
+        <source>To publish the scoreboard on the web press &apos;o&apos; and open the &apos;Web Scoreboard&apos; tab.</source>
+        <translation>Per pubblicare il tabellone sul web premere &apos;o&apos; e aprire la scheda &apos;Tabellone web&apos;.</translation>
     </message>
 </context>
 <context>

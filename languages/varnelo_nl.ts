@@ -279,7 +279,7 @@
     </message>
     <message>
         <source>ET HALF-TIME</source>
-        <translation>RUST VERL.</translation>
+        <translation>RUST VERLENGING</translation>
     </message>
     <message>
         <source>PENALTIES</source>
@@ -597,10 +597,6 @@
         <translation>Varnelo-afstandsbediening</translation>
     </message>
     <message>
-        <source>Type the pairing code shown in the board&apos;s options, tab &quot;Remote Control&quot;.</source>
-        <translation>Typ de koppelcode die in de opties van het scorebord staat, op het tabblad ‘Afstandsbediening’.</translation>
-    </message>
-    <message>
         <source>Pairing code</source>
         <translation>Koppelcode</translation>
     </message>
@@ -647,14 +643,6 @@
     <message>
         <source>Set the clock</source>
         <translation>Klok instellen</translation>
-    </message>
-    <message>
-        <source>min</source>
-        <translation>min</translation>
-    </message>
-    <message>
-        <source>sec</source>
-        <translation>sec</translation>
     </message>
     <message>
         <source>Minutes</source>
@@ -884,10 +872,6 @@
         <translation>Verwijderen</translation>
     </message>
     <message>
-        <source>Shirt number</source>
-        <translation>Rugnummer</translation>
-    </message>
-    <message>
         <source>Delete digit</source>
         <translation>Cijfer wissen</translation>
     </message>
@@ -939,6 +923,60 @@
     <message>
         <source>the event cannot be removed now</source>
         <translation>de gebeurtenis kan nu niet verwijderd worden</translation>
+    </message>
+    <message>
+        <source>Type the pairing code shown in the board&apos;s options: press &quot;o&quot; on the board, then the &quot;Remote Control&quot; button.</source>
+        <extracomment>&quot;Remote Control&quot; is the caption of the options&apos; button that opens the pairing code.</extracomment>
+        <translation>Typ de koppelcode uit de opties van het scorebord: druk op het scorebord op ‘o’ en dan op de knop ‘Op afstand’.</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <extracomment>On the number pad: empties what was typed.</extracomment>
+        <translation>Wissen</translation>
+    </message>
+    <message>
+        <source>the score goes up to 99</source>
+        <translation>de score gaat tot 99</translation>
+    </message>
+    <message>
+        <source>the score does not go below 0</source>
+        <translation>de score gaat niet onder 0</translation>
+    </message>
+    <message>
+        <source>the period goes up to 4</source>
+        <translation>de helft gaat tot 4</translation>
+    </message>
+    <message>
+        <source>the period does not go below 1</source>
+        <translation>de helft gaat niet onder 1</translation>
+    </message>
+    <message>
+        <source>shots go up to 99</source>
+        <translation>schoten gaan tot 99</translation>
+    </message>
+    <message>
+        <source>shots do not go below 0</source>
+        <translation>schoten gaan niet onder 0</translation>
+    </message>
+    <message>
+        <source>corner kicks go up to 9</source>
+        <translation>corners gaan tot 9</translation>
+    </message>
+    <message>
+        <source>corner kicks go up to 99</source>
+        <translation>corners gaan tot 99</translation>
+    </message>
+    <message>
+        <source>corner kicks do not go below 0</source>
+        <translation>corners gaan niet onder 0</translation>
+    </message>
+    <message>
+        <source>saves go up to 99</source>
+        <translation>reddingen gaan tot 99</translation>
+    </message>
+    <message>
+        <source>saves do not go below 0</source>
+        <translation>reddingen gaan niet onder 0</translation>
     </message>
 </context>
 <context>
@@ -1247,10 +1285,6 @@
         <translation>Om de klok in te stellen klikt u erop, typt u de minuten, een punt ( . ) en de seconden, en drukt u op &apos;Enter&apos;.</translation>
     </message>
     <message>
-        <source>Examples: &apos;25.3&apos; = 25 minutes and 30 seconds, &apos;6.05&apos; = 6 minutes and 5 seconds.</source>
-        <translation>Voorbeelden: &apos;25.3&apos; = 25 minuten en 30 seconden, &apos;6.05&apos; = 6 minuten en 5 seconden.</translation>
-    </message>
-    <message>
         <source>If you mistype and need to start over, press the &apos;space bar&apos;.</source>
         <translation>Hebt u zich vertypt en wilt u opnieuw beginnen, druk dan op de &apos;spatiebalk&apos;.</translation>
     </message>
@@ -1333,6 +1367,62 @@
     <message>
         <source>To save the match report press &apos;m&apos;.</source>
         <translation>Druk op &apos;m&apos; om het wedstrijdverslag op te slaan.</translation>
+    </message>
+    <message>
+        <source>Examples: &apos;25.3&apos; = 25 minutes and 3 seconds, &apos;6.05&apos; = 6 minutes and 5 seconds.</source>
+        <translation>Voorbeelden: &apos;25.3&apos; = 25 minuten en 3 seconden, &apos;6.05&apos; = 6 minuten en 5 seconden.</translation>
+    </message>
+    <message>
+        <source>Undo and Redo</source>
+        <translation>Ongedaan maken en opnieuw</translation>
+    </message>
+    <message>
+        <source>To undo the last change press &apos;Ctrl+Z&apos;; to redo it press &apos;Ctrl+Shift+Z&apos;.</source>
+        <translation>Druk op &apos;Ctrl+Z&apos; om de laatste wijziging ongedaan te maken en op &apos;Ctrl+Shift+Z&apos; om haar opnieuw uit te voeren.</translation>
+    </message>
+    <message>
+        <source>The Board&apos;s Screen</source>
+        <translation>Scherm van het scorebord</translation>
+    </message>
+    <message>
+        <source>To switch the board between full screen and a window press &apos;F11&apos;.</source>
+        <translation>Druk op &apos;F11&apos; om het scorebord te wisselen tussen volledig scherm en een venster.</translation>
+    </message>
+    <message>
+        <source>To move the board to the previous or next screen press &apos;Ctrl+Shift+Left&apos; or &apos;Ctrl+Shift+Right&apos;.</source>
+        <translation>Druk op &apos;Ctrl+Shift+Links&apos; of &apos;Ctrl+Shift+Rechts&apos; om het scorebord naar het vorige of volgende scherm te verplaatsen.</translation>
+    </message>
+    <message>
+        <source>Operator Console</source>
+        <translation>Bedieningsconsole</translation>
+    </message>
+    <message>
+        <source>To open the operator console press &apos;F8&apos;.</source>
+        <translation>Druk op &apos;F8&apos; om de bedieningsconsole te openen.</translation>
+    </message>
+    <message>
+        <source>Stream Overlay</source>
+        <translation>Stream-overlay</translation>
+    </message>
+    <message>
+        <source>To show or hide a part of the overlay press &apos;Ctrl+1&apos; (score bug), &apos;Ctrl+2&apos; (statistics), &apos;Ctrl+3&apos; (shoot-out) or &apos;Ctrl+4&apos; (full board).</source>
+        <translation>Druk op &apos;Ctrl+1&apos; (score), &apos;Ctrl+2&apos; (statistieken), &apos;Ctrl+3&apos; (strafschoppen) of &apos;Ctrl+4&apos; (volledig scorebord) om een deel van de overlay te tonen of te verbergen.</translation>
+    </message>
+    <message>
+        <source>To show the goal pop-up again press &apos;Ctrl+G&apos;.</source>
+        <translation>Druk op &apos;Ctrl+G&apos; om de doelpuntmelding opnieuw te tonen.</translation>
+    </message>
+    <message>
+        <source>Phones and the Web</source>
+        <translation>Telefoons en web</translation>
+    </message>
+    <message>
+        <source>To run the board from a phone press &apos;o&apos;, then the &apos;Remote Control&apos; button, and scan the code it shows.</source>
+        <translation>Druk op &apos;o&apos;, dan op de knop &apos;Op afstand&apos; en scan de getoonde code om het scorebord met een telefoon te bedienen.</translation>
+    </message>
+    <message>
+        <source>To publish the scoreboard on the web press &apos;o&apos; and open the &apos;Web Scoreboard&apos; tab.</source>
+        <translation>Druk op &apos;o&apos; en open het tabblad &apos;Webscorebord&apos; om het scorebord op het web te publiceren.</translation>
     </message>
 </context>
 <context>

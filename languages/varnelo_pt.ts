@@ -279,7 +279,7 @@
     </message>
     <message>
         <source>ET HALF-TIME</source>
-        <translation>INTERV. PRORR.</translation>
+        <translation>INTERVALO PRORROGAÇÃO</translation>
     </message>
     <message>
         <source>PENALTIES</source>
@@ -592,10 +592,6 @@
         <translation>Controle remoto do Varnelo</translation>
     </message>
     <message>
-        <source>Type the pairing code shown in the board&apos;s options, tab &quot;Remote Control&quot;.</source>
-        <translation>Digite o código de pareamento exibido nas opções do placar, em “Controle remoto”.</translation>
-    </message>
-    <message>
         <source>Pairing code</source>
         <translation>Código de pareamento</translation>
     </message>
@@ -642,14 +638,6 @@
     <message>
         <source>Set the clock</source>
         <translation>Acertar o cronômetro</translation>
-    </message>
-    <message>
-        <source>min</source>
-        <translation>min</translation>
-    </message>
-    <message>
-        <source>sec</source>
-        <translation>seg</translation>
     </message>
     <message>
         <source>Minutes</source>
@@ -884,10 +872,6 @@
         <translation>Remover</translation>
     </message>
     <message>
-        <source>Shirt number</source>
-        <translation>Número da camisa</translation>
-    </message>
-    <message>
         <source>Delete digit</source>
         <translation>Apagar dígito</translation>
     </message>
@@ -939,6 +923,60 @@
     <message>
         <source>the event cannot be removed now</source>
         <translation>o evento não pode ser removido agora</translation>
+    </message>
+    <message>
+        <source>Type the pairing code shown in the board&apos;s options: press &quot;o&quot; on the board, then the &quot;Remote Control&quot; button.</source>
+        <extracomment>&quot;Remote Control&quot; is the caption of the options&apos; button that opens the pairing code.</extracomment>
+        <translation>Digite o código de pareamento exibido nas opções do placar: pressione “o” no placar e depois o botão “Contr. remoto”.</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <extracomment>On the number pad: empties what was typed.</extracomment>
+        <translation>Limpar</translation>
+    </message>
+    <message>
+        <source>the score goes up to 99</source>
+        <translation>o placar vai até 99</translation>
+    </message>
+    <message>
+        <source>the score does not go below 0</source>
+        <translation>o placar não fica abaixo de 0</translation>
+    </message>
+    <message>
+        <source>the period goes up to 4</source>
+        <translation>o tempo vai até 4</translation>
+    </message>
+    <message>
+        <source>the period does not go below 1</source>
+        <translation>o tempo não fica abaixo de 1</translation>
+    </message>
+    <message>
+        <source>shots go up to 99</source>
+        <translation>os chutes vão até 99</translation>
+    </message>
+    <message>
+        <source>shots do not go below 0</source>
+        <translation>os chutes não ficam abaixo de 0</translation>
+    </message>
+    <message>
+        <source>corner kicks go up to 9</source>
+        <translation>os escanteios vão até 9</translation>
+    </message>
+    <message>
+        <source>corner kicks go up to 99</source>
+        <translation>os escanteios vão até 99</translation>
+    </message>
+    <message>
+        <source>corner kicks do not go below 0</source>
+        <translation>os escanteios não ficam abaixo de 0</translation>
+    </message>
+    <message>
+        <source>saves go up to 99</source>
+        <translation>as defesas vão até 99</translation>
+    </message>
+    <message>
+        <source>saves do not go below 0</source>
+        <translation>as defesas não ficam abaixo de 0</translation>
     </message>
 </context>
 <context>
@@ -1247,10 +1285,6 @@
         <translation>Para acertar o cronômetro, clique nele, digite os minutos, um ponto ( . ) e os segundos, e pressione &apos;Enter&apos;.</translation>
     </message>
     <message>
-        <source>Examples: &apos;25.3&apos; = 25 minutes and 30 seconds, &apos;6.05&apos; = 6 minutes and 5 seconds.</source>
-        <translation>Exemplos: &apos;25.3&apos; = 25 minutos e 30 segundos; &apos;6.05&apos; = 6 minutos e 5 segundos.</translation>
-    </message>
-    <message>
         <source>If you mistype and need to start over, press the &apos;space bar&apos;.</source>
         <translation>Se errar a digitação e precisar recomeçar, pressione a barra de espaço.</translation>
     </message>
@@ -1333,6 +1367,62 @@
     <message>
         <source>To save the match report press &apos;m&apos;.</source>
         <translation>Para salvar a súmula da partida pressione &apos;m&apos;.</translation>
+    </message>
+    <message>
+        <source>Examples: &apos;25.3&apos; = 25 minutes and 3 seconds, &apos;6.05&apos; = 6 minutes and 5 seconds.</source>
+        <translation>Exemplos: &apos;25.3&apos; = 25 minutos e 3 segundos; &apos;6.05&apos; = 6 minutos e 5 segundos.</translation>
+    </message>
+    <message>
+        <source>Undo and Redo</source>
+        <translation>Desfazer e refazer</translation>
+    </message>
+    <message>
+        <source>To undo the last change press &apos;Ctrl+Z&apos;; to redo it press &apos;Ctrl+Shift+Z&apos;.</source>
+        <translation>Para desfazer a última alteração pressione &apos;Ctrl+Z&apos;; para refazê-la, &apos;Ctrl+Shift+Z&apos;.</translation>
+    </message>
+    <message>
+        <source>The Board&apos;s Screen</source>
+        <translation>Tela do placar</translation>
+    </message>
+    <message>
+        <source>To switch the board between full screen and a window press &apos;F11&apos;.</source>
+        <translation>Para alternar o placar entre tela cheia e janela pressione &apos;F11&apos;.</translation>
+    </message>
+    <message>
+        <source>To move the board to the previous or next screen press &apos;Ctrl+Shift+Left&apos; or &apos;Ctrl+Shift+Right&apos;.</source>
+        <translation>Para levar o placar à tela anterior ou seguinte pressione &apos;Ctrl+Shift+Esquerda&apos; ou &apos;Ctrl+Shift+Direita&apos;.</translation>
+    </message>
+    <message>
+        <source>Operator Console</source>
+        <translation>Console do operador</translation>
+    </message>
+    <message>
+        <source>To open the operator console press &apos;F8&apos;.</source>
+        <translation>Para abrir o console do operador pressione &apos;F8&apos;.</translation>
+    </message>
+    <message>
+        <source>Stream Overlay</source>
+        <translation>Overlay da transmissão</translation>
+    </message>
+    <message>
+        <source>To show or hide a part of the overlay press &apos;Ctrl+1&apos; (score bug), &apos;Ctrl+2&apos; (statistics), &apos;Ctrl+3&apos; (shoot-out) or &apos;Ctrl+4&apos; (full board).</source>
+        <translation>Para mostrar ou ocultar uma parte do overlay pressione &apos;Ctrl+1&apos; (placar), &apos;Ctrl+2&apos; (estatísticas), &apos;Ctrl+3&apos; (pênaltis) ou &apos;Ctrl+4&apos; (placar completo).</translation>
+    </message>
+    <message>
+        <source>To show the goal pop-up again press &apos;Ctrl+G&apos;.</source>
+        <translation>Para mostrar de novo o aviso de gol pressione &apos;Ctrl+G&apos;.</translation>
+    </message>
+    <message>
+        <source>Phones and the Web</source>
+        <translation>Celulares e web</translation>
+    </message>
+    <message>
+        <source>To run the board from a phone press &apos;o&apos;, then the &apos;Remote Control&apos; button, and scan the code it shows.</source>
+        <translation>Para controlar o placar pelo celular pressione &apos;o&apos;, depois o botão &apos;Contr. remoto&apos;, e leia o código exibido.</translation>
+    </message>
+    <message>
+        <source>To publish the scoreboard on the web press &apos;o&apos; and open the &apos;Web Scoreboard&apos; tab.</source>
+        <translation>Para publicar o placar na web pressione &apos;o&apos; e abra a aba &apos;Placar web&apos;.</translation>
     </message>
 </context>
 <context>

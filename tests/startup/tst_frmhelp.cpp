@@ -217,8 +217,8 @@ void TestHelp::clockExamplesReadAsTheClockDoes_data()
     }
 }
 
-// Each example says what typing it on the clock sets, in every language: the typed text, then
-// the minutes and the seconds.
+// Each example says what typing it on the clock sets, in every language: the typed text (in
+// quotes or guillemets), then the minutes and the seconds.
 void TestHelp::clockExamplesReadAsTheClockDoes()
 {
     QFETCH(QString, language);
@@ -227,7 +227,8 @@ void TestHelp::clockExamplesReadAsTheClockDoes()
     frmHelp help;
     const QString examples = help.findChild<QLabel *>(QStringLiteral("Label20"))->text();
     static const QRegularExpression Example(
-        QStringLiteral("'(\\d+\\.\\d+)'\\s*=\\s*(\\d+)\\D+(\\d+)"));
+        QStringLiteral("['\u00ab]\\s*(\\d+\\.\\d+)\\s*['\u00bb]\\s*=\\s*(\\d+)\\D+(\\d+)"),
+        QRegularExpression::UseUnicodePropertiesOption);
     int seen = 0;
     for (const QRegularExpressionMatch &example : Example.globalMatch(examples)) {
         const qint32 typed = ParseClockEntry(example.captured(1));
