@@ -27,6 +27,7 @@ private Q_SLOTS:
     void addressParameters();
     void panelsFollowTheBoardsSwitchesAndLanguage();
     void badMessagesNeverBreakThePage();
+    void screenshots_data();
     void screenshots();
 
 private:
@@ -542,10 +543,32 @@ void TestOverlayPage::badMessagesNeverBreakThePage()
         QStringLiteral("undefined "));
 }
 
+void TestOverlayPage::screenshots_data()
+{
+    QTest::addColumn<QString>("panel");
+    QTest::addColumn<QString>("lang");
+    QTest::addColumn<QSize>("size");
+    if (qEnvironmentVariableIsEmpty("VARNELO_OVERLAY_SHOTS")) {
+        QTest::newRow("not asked for") << QString() << QString() << QSize();
+        return;
+    }
+    for (const char *panel : {"scorebug", "statistics", "shootout", "goal", "board"}) {
+        for (const char *lang : {"en", "de"}) {
+            for (const QSize size : {QSize(1920, 1080), QSize(1280, 720)}) {
+                QTest::addRow("%s-%s-%d", panel, lang, size.height())
+                    << QString::fromLatin1(panel) << QString::fromLatin1(lang) << size;
+            }
+        }
+    }
+}
+
 // Screenshots of every panel over a pitch, in Chromium and Firefox, at 1080p and 720p, in English
 // and German, for a person to look at: only when VARNELO_OVERLAY_SHOTS names a folder.
 void TestOverlayPage::screenshots()
 {
+    QFETCH(QString, panel);
+    QFETCH(QString, lang);
+    QFETCH(QSize, size);
     const QString folder = qEnvironmentVariable("VARNELO_OVERLAY_SHOTS");
     if (folder.isEmpty()) {
         QSKIP("VARNELO_OVERLAY_SHOTS is not set");
@@ -553,53 +576,42 @@ void TestOverlayPage::screenshots()
     QVERIFY(QDir().mkpath(folder));
     QJsonObject match = baseState().value(QStringLiteral("match")).toObject();
     match.insert(QStringLiteral("clock"), QStringLiteral("up"));
+    const QJsonObject all{{QStringLiteral("scoreBug"), true}, {QStringLiteral("statistics"), true},
+        {QStringLiteral("shootout"), true}, {QStringLiteral("board"), true}};
     const QJsonObject state = with(baseState(),
         {{QStringLiteral("match"), match}, {QStringLiteral("countsUp"), true},
             {QStringLiteral("clockMs"), 2783000}, {QStringLiteral("addedTime"), 3},
-            {QStringLiteral("phase"), QStringLiteral("firstHalf")},
             {QStringLiteral("sendingOffs"),
                 QJsonObject{{QStringLiteral("home"), 1}, {QStringLiteral("visitor"), 0}}},
             {QStringLiteral("shootout"),
                 QJsonDocument::fromJson(R"({"home": [true, false, true], "visitor": [true, true]})")
                     .object()},
-            {QStringLiteral("overlay"),
-                QJsonObject{{QStringLiteral("scoreBug"), true},
-                    {QStringLiteral("statistics"), true}, {QStringLiteral("shootout"), true},
-                    {QStringLiteral("board"), true}}}});
+            {QStringLiteral("overlay"), all}});
     m_board.setState(state, {goal(7, "home", "10", "Baker"), goal(8, "visitor", "9", "Müller")});
     m_board.growGoalAfterHello = true;
+    const QString path = QStringLiteral("/pitch/%1?token=T&lang=%2").arg(panel, lang);
+    const QString name = QStringLiteral("%1/%2-%3-%4").arg(folder, panel, lang).arg(size.height());
+    const QString tab = m_browser.openTab(m_board.address(path));
+    m_browser.emulateScreen(tab, size.width(), size.height());
+    QTest::qWait(3200);
+    QFile file(name + QStringLiteral("-chromium.png"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(m_browser.screenshot(tab));
+    file.close();
+    QCOMPARE(QImage(file.fileName()).size(), size);
+
     const QString firefox = QStandardPaths::findExecutable(QStringLiteral("firefox-esr"));
-    for (const char *panel : {"scorebug", "statistics", "shootout", "goal", "board"}) {
-        for (const char *lang : {"en", "de"}) {
-            for (const QSize size : {QSize(1920, 1080), QSize(1280, 720)}) {
-                const QString path = QStringLiteral("/pitch/%1?token=T&lang=%2")
-                                         .arg(QLatin1String(panel), QLatin1String(lang));
-                const QString name = QStringLiteral("%1/%2-%3-%4")
-                                         .arg(folder, QLatin1String(panel), QLatin1String(lang))
-                                         .arg(size.height());
-                const QString tab = m_browser.openTab(m_board.address(path));
-                m_browser.emulateScreen(tab, size.width(), size.height());
-                QTest::qWait(3200);
-                QFile file(name + QStringLiteral("-chromium.png"));
-                QVERIFY(file.open(QIODevice::WriteOnly));
-                file.write(m_browser.screenshot(tab));
-                file.close();
-                QCOMPARE(QImage(file.fileName()).size(), size);
-                if (firefox.isEmpty()) {
-                    continue;
-                }
-                QTemporaryDir profile;
-                QProcess browser;
-                browser.start(firefox,
-                    {QStringLiteral("--headless"), QStringLiteral("--no-remote"),
-                        QStringLiteral("--profile"), profile.path(),
-                        QStringLiteral("--window-size=%1,%2").arg(size.width()).arg(size.height()),
-                        QStringLiteral("--screenshot"), name + QStringLiteral("-firefox.png"),
-                        m_board.address(path)});
-                QTRY_VERIFY_WITH_TIMEOUT(browser.state() == QProcess::NotRunning, 90000);
-                QCOMPARE(QImage(name + QStringLiteral("-firefox.png")).size(), size);
-            }
-        }
+    if (!firefox.isEmpty()) {
+        QTemporaryDir profile;
+        QProcess browser;
+        browser.start(firefox,
+            {QStringLiteral("--headless"), QStringLiteral("--no-remote"),
+                QStringLiteral("--profile"), profile.path(),
+                QStringLiteral("--window-size=%1,%2").arg(size.width()).arg(size.height()),
+                QStringLiteral("--screenshot"), name + QStringLiteral("-firefox.png"),
+                m_board.address(path)});
+        QTRY_VERIFY_WITH_TIMEOUT(browser.state() == QProcess::NotRunning, 90000);
+        QCOMPARE(QImage(name + QStringLiteral("-firefox.png")).size(), size);
     }
     m_board.growGoalAfterHello = false;
 }
