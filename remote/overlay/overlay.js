@@ -469,9 +469,10 @@
     };
   }
 
+  // Scheduled before drawing, so that nothing a state holds can stop the clock.
   function tick() {
-    draw();
     setTimeout(tick, sync ? logic.redrawEvery(sync) : 250);
+    draw();
   }
 
   logic.receive = receive;
