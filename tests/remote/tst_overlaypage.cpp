@@ -26,6 +26,8 @@ private Q_SLOTS:
     void addressParameters_data();
     void addressParameters();
     void panelsFollowTheBoardsSwitchesAndLanguage();
+    void everyPanelFitsInEveryLanguage_data();
+    void everyPanelFitsInEveryLanguage();
     void badMessagesNeverBreakThePage();
     void screenshots_data();
     void screenshots();
@@ -493,6 +495,60 @@ void TestOverlayPage::panelsFollowTheBoardsSwitchesAndLanguage()
         QStringLiteral("●✕●○○ ●●○○○"));
     QCOMPARE(js(kicks, text(".kicks.home .tally")).toString(), QStringLiteral("2"));
     QCOMPARE(js(kicks, text(".shootout .title")).toString(), QStringLiteral("Elfmeterschießen"));
+}
+
+void TestOverlayPage::everyPanelFitsInEveryLanguage_data()
+{
+    QTest::addColumn<QString>("path");
+    for (const char *panel : {"scorebug", "statistics", "shootout", "board"}) {
+        for (const char *lang : {"en", "de", "es", "fr", "it", "nl", "pt"}) {
+            QTest::addRow("%s-%s", panel, lang)
+                << QStringLiteral("/overlay/%1?token=T&lang=%2")
+                       .arg(QLatin1String(panel), QLatin1String(lang));
+        }
+    }
+}
+
+// Every word of every language on its plate and the panel inside the frame, at 720p, with the
+// longest of the phase words and long team names.
+void TestOverlayPage::everyPanelFitsInEveryLanguage()
+{
+    QFETCH(QString, path);
+    QJsonObject match = baseState().value(QStringLiteral("match")).toObject();
+    match.insert(QStringLiteral("clock"), QStringLiteral("up"));
+    m_board.setState(with(baseState(),
+        {{QStringLiteral("match"), match}, {QStringLiteral("countsUp"), true},
+            {QStringLiteral("clockMs"), 7199000}, {QStringLiteral("addedTime"), 30},
+            {QStringLiteral("phase"), QStringLiteral("extraTimeHalfTime")},
+            {QStringLiteral("sendingOffs"),
+                QJsonObject{{QStringLiteral("home"), 3}, {QStringLiteral("visitor"), 3}}},
+            {QStringLiteral("teams"),
+                QJsonDocument::fromJson(R"({
+                "home": {"name": "Borussia Mönchengladbach", "short": "BMGW", "main": "#ffffff",
+                  "second": "#000000"},
+                "visitor": {"name": "Wolverhampton Wanderers", "short": "WOLV", "main": "#000000",
+                  "second": "#ffa000"}})")
+                    .object()}}));
+    const QString tab = open(path);
+    QVERIFY(!tab.isEmpty());
+    QVERIFY(waitFor(tab,
+        QStringLiteral("/WOLV|Wolverhampton/.test(document.querySelector('.plate.visitor')"
+                       ".textContent)"),
+        true));
+    const QJsonValue overflowing = js(tab, QStringLiteral(R"((() => {
+      const bad = [];
+      for (const e of document.querySelectorAll('.panel *')) {
+        if (!e.offsetParent && getComputedStyle(e).position !== 'fixed') continue;
+        const r = e.getBoundingClientRect();
+        if (r.width === 0) continue;
+        if (e.scrollWidth > e.clientWidth + 1 && !e.classList.contains('name'))
+          bad.push(e.className + ' overflows: ' + e.textContent);
+        if (r.left < 0 || r.top < 0 || r.right > innerWidth + 0.5 || r.bottom > innerHeight + 0.5)
+          bad.push(e.className + ' is outside the frame: ' + e.textContent);
+      }
+      return bad.join('; ');
+    })())"));
+    QCOMPARE(overflowing.toString(), QString());
 }
 
 // Nothing a message holds breaks the page: what is not a state is ignored, odd fields fall back,
