@@ -256,6 +256,8 @@
 
   // The page's time; a test replaces it to move the clock on without waiting.
   logic.now = () => performance.now();
+  // How long the board may take to answer before it is asked again; a test shortens it.
+  logic.answerWaitMs = 5000;
 
   let view = null;
   let sync = null;
@@ -445,12 +447,18 @@
   }
 
   async function connect() {
+    // A board that answers neither the request nor the socket's opening within a few seconds is
+    // asked again, as one that refused.
     let port = 0;
+    const asking = new AbortController();
+    const giveUp = setTimeout(() => asking.abort(), logic.answerWaitMs);
     try {
-      port = (await (await fetch('/api/push', {cache: 'no-store'})).json()).port;
+      port = (await (await fetch('/api/push', {cache: 'no-store', signal: asking.signal}))
+        .json()).port;
     } catch (error) {
       port = 0;
     }
+    clearTimeout(giveUp);
     if (!Number.isInteger(port) || port <= 0 || port > 65535) {
       again();
       return;
@@ -461,9 +469,15 @@
       again();
       return;
     }
-    socket.onopen = () => socket.send(JSON.stringify({command: 'hello', token: address.token}));
+    const opening = socket;
+    const late = setTimeout(() => opening.close(), logic.answerWaitMs);
+    socket.onopen = () => {
+      clearTimeout(late);
+      socket.send(JSON.stringify({command: 'hello', token: address.token}));
+    };
     socket.onmessage = (event) => receive(event.data);
     socket.onclose = () => {
+      clearTimeout(late);
       socket = null;
       again();
     };

@@ -56,6 +56,8 @@ public:
             socket->close();
         }
     }
+    // Takes /api/push requests and never answers them, as a board stuck or half started.
+    bool hangPush = false;
     // Answers the next hello with a second state whose goal pop-up sequence has grown.
     bool growGoalAfterHello = false;
 
@@ -115,6 +117,9 @@ private:
         }
         if (path.startsWith(u"/overlay/")) {
             return file(":/overlay/overlay.html", "text/html; charset=utf-8");
+        }
+        if (path == u"/api/push" && hangPush) {
+            return Response{Response::Kind::Never, 0, {}, 0};
         }
         if (path == u"/api/push") {
             return Response{Response::Kind::Answer, 200,

@@ -313,7 +313,8 @@ void TestOverlayPage::theGoalPopUpShowsOnlyWhenItsSequenceGrows()
 }
 
 // The board goes away: the page keeps its clock running, says nothing on the stream, and is
-// back with its token once the board is; a refused token is not tried again.
+// back with its token once the board is, also after a board that did not answer; a refused token
+// is not tried again.
 void TestOverlayPage::thePageReconnectsAndKeepsCounting()
 {
     QCOMPARE(js(m_logic,
@@ -335,6 +336,16 @@ void TestOverlayPage::thePageReconnectsAndKeepsCounting()
     QVERIFY(!js(tab, QStringLiteral("/connect|offline|error/i.test(document.body.innerText)"))
                  .toBool());
     QTRY_VERIFY_WITH_TIMEOUT(heard() > hellos, 5000);
+
+    // A board that takes the request and never answers is asked again.
+    js(tab, QStringLiteral("varneloOverlay.answerWaitMs = 300"));
+    m_board.hangPush = true;
+    const qsizetype stuck = heard();
+    m_board.dropAll();
+    QTest::qWait(1200);
+    QCOMPARE(heard(), stuck);
+    m_board.hangPush = false;
+    QTRY_VERIFY_WITH_TIMEOUT(heard() > stuck, 5000);
 
     // A wrong token: the board says so and closes; the page stays as it was and does not ask
     // again (the board would count each try toward its lock-out).
