@@ -645,8 +645,12 @@ void TestOverlayPage::screenshots()
     match.insert(QStringLiteral("clock"), QStringLiteral("up"));
     const QJsonObject all{{QStringLiteral("scoreBug"), true}, {QStringLiteral("statistics"), true},
         {QStringLiteral("shootout"), true}, {QStringLiteral("board"), true}};
+    // Added time at 1080p; at 720p the score bug shows the longest of its phase words.
+    const bool shootout = panel == u"shootout" || (panel == u"scorebug" && size.height() == 720);
     const QJsonObject state = with(baseState(),
         {{QStringLiteral("match"), match}, {QStringLiteral("countsUp"), true},
+            {QStringLiteral("phase"),
+                shootout ? QStringLiteral("penalties") : QStringLiteral("firstHalf")},
             {QStringLiteral("clockMs"), 2783000}, {QStringLiteral("addedTime"), 3},
             {QStringLiteral("sendingOffs"),
                 QJsonObject{{QStringLiteral("home"), 1}, {QStringLiteral("visitor"), 0}}},
