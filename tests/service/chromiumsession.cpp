@@ -156,6 +156,21 @@ void ChromiumSession::emulatePhone(const QString &session, int width, int height
         session);
 }
 
+void ChromiumSession::emulateScreen(const QString &session, int width, int height)
+{
+    call(QStringLiteral("Emulation.setDeviceMetricsOverride"),
+        {{QStringLiteral("width"), width}, {QStringLiteral("height"), height},
+            {QStringLiteral("deviceScaleFactor"), 1}, {QStringLiteral("mobile"), false}},
+        session);
+}
+
+QByteArray ChromiumSession::screenshot(const QString &session)
+{
+    const QJsonObject shot = call(QStringLiteral("Page.captureScreenshot"),
+        {{QStringLiteral("format"), QStringLiteral("png")}}, session);
+    return QByteArray::fromBase64(shot.value(QStringLiteral("data")).toString().toLatin1());
+}
+
 QString ChromiumSession::log() const
 {
     QFile file(m_profile.filePath(QStringLiteral("stderr.log")));

@@ -28,6 +28,12 @@ public:
     // Gives the tab a phone's screen: `width` x `height` CSS pixels, touch, mobile layout.
     void emulatePhone(const QString &session, int width, int height);
 
+    // Gives the tab a desktop screen of `width` x `height` CSS pixels at one device pixel each.
+    void emulateScreen(const QString &session, int width, int height);
+
+    // The tab as it is drawn now, as PNG bytes; empty when the browser did not give it.
+    QByteArray screenshot(const QString &session);
+
     // Evaluates `expression` in the tab and returns its value (which must be JSON-able).
     QJsonValue evaluate(const QString &session, const QString &expression);
 

@@ -25,6 +25,7 @@ public:
         int status = 200;
         QByteArray body;
         int delayMs = 0;
+        QByteArray contentType = "text/plain; charset=utf-8";
     };
     using Script = std::function<Response(const QString &target)>;
 
@@ -106,9 +107,10 @@ private:
             }
             socket->write("HTTP/1.1 " + QByteArray::number(response.status)
                 + " Scripted\r\n"
-                  "Content-Type: text/plain; charset=utf-8\r\nContent-Length: "
-                + QByteArray::number(response.body.size()) + "\r\nConnection: close\r\n" + headers
-                + "\r\n" + response.body);
+                  "Content-Type: "
+                + response.contentType
+                + "\r\nContent-Length: " + QByteArray::number(response.body.size())
+                + "\r\nConnection: close\r\n" + headers + "\r\n" + response.body);
             socket->disconnectFromHost();
         };
         if (response.delayMs > 0) {
