@@ -31,6 +31,11 @@ ConsoleSwitch::~ConsoleSwitch()
     delete m_console;
 }
 
+frmConsole *ConsoleSwitch::console() const
+{
+    return m_console;
+}
+
 bool ConsoleSwitch::belongs() const
 {
     QScreen *primary = QGuiApplication::primaryScreen();

@@ -19,7 +19,7 @@ public:
     ConsoleSwitch(frmScoreboard &board, const LiveSettings &settings);
     ~ConsoleSwitch() override;
 
-    frmConsole *console() const { return m_console; }
+    frmConsole *console() const;
     // Whether the board stands where a console belongs: two screens or more, the board not on
     // the primary one.
     bool belongs() const;
