@@ -82,7 +82,8 @@ void ConsoleSwitch::open(bool activate)
     }
     m_console->setGeometry(primary->availableGeometry());
     m_console->setAttribute(Qt::WA_ShowWithoutActivating, !activate);
-    m_console->show();
+    // Maximised where a window manager does it; the geometry above stands where none does.
+    m_console->showMaximized();
     if (activate) {
         m_console->raise();
         m_console->activateWindow();

@@ -123,6 +123,10 @@ frmConsole::frmConsole(frmScoreboard &board, const LiveSettings &settings, QWidg
         label->setTextInteractionFlags(Qt::NoTextInteraction);
         label->setWordWrap(true);
     }
+    // A refusal stands out: the operator has to see at a glance why a key did nothing.
+    QFont bold = large;
+    bold.setBold(true);
+    m_refusal->setFont(bold);
     QPalette warning = m_refusal->palette();
     warning.setColor(QPalette::WindowText, QColor(0xB0, 0x00, 0x20));
     m_refusal->setPalette(warning);

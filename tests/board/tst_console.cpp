@@ -17,6 +17,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -43,6 +44,7 @@ private Q_SLOTS:
     void consoleKeysPlayAsTheBoardsKeys_data();
     void consoleKeysPlayAsTheBoardsKeys();
     void buttonsGiveTheBoardsCommands();
+    void everyControlIsNamedAndReachedByKeys();
     void showsThePhaseAddedTimeAndEvents();
     void dialogsOpenOverTheConsole();
 
@@ -348,6 +350,39 @@ void TestConsole::buttonsGiveTheBoardsCommands()
     // The buttons name the keys they are, as the options set them.
     auto *startStop = console()->findChild<QPushButton *>(QStringLiteral("btnStartStop"));
     QVERIFY(startStop->text().endsWith(QStringLiteral("[s]")));
+}
+
+void TestConsole::everyControlIsNamedAndReachedByKeys()
+{
+    openOn("Projector");
+    QVERIFY(!console()->accessibleName().isEmpty());
+    QVERIFY(!console()->preview()->accessibleName().isEmpty());
+    for (const char *name : {"lblFocus", "lblRefusal", "lblPhase", "lblAddedTime"}) {
+        QVERIFY2(
+            !console()->findChild<QLabel *>(QLatin1String(name))->accessibleName().isEmpty(), name);
+    }
+    QVERIFY(!console()
+                 ->findChild<QListWidget *>(QStringLiteral("lstEvents"))
+                 ->accessibleName()
+                 .isEmpty());
+    // Each button has an access key of its own, none the same.
+    QSet<QChar> accessKeys;
+    const QList<QPushButton *> buttons = console()->findChildren<QPushButton *>();
+    QCOMPARE(buttons.size(), 6);
+    for (const QPushButton *button : buttons) {
+        const qsizetype at = button->text().indexOf(QLatin1Char('&'));
+        QVERIFY2(at >= 0 && at + 1 < button->text().size(), qPrintable(button->text()));
+        accessKeys.insert(button->text().at(at + 1).toLower());
+    }
+    QCOMPARE(accessKeys.size(), buttons.size());
+    // Alt and the access key work the button from the keyboard.
+    console()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(console()));
+    QTest::keyClick(console(), Qt::Key_S, Qt::AltModifier);
+    // A button pressed by its access key is clicked a moment later, as if by the mouse.
+    QTRY_VERIFY(clockRunning());
+    // And the key was no key of the board's: nothing typed, nothing else started.
+    QVERIFY(game.NumberEntry.text.isEmpty());
 }
 
 void TestConsole::showsThePhaseAddedTimeAndEvents()
