@@ -1,20 +1,18 @@
 #include "frmevents.h"
 
+#include "eventdelegate.h"
 #include "settings/livesettings.h"
 #include "ui/operatorscreen.h"
 #include "ui/uiservices.h"
 
-#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QRegularExpressionValidator>
 #include <QScreen>
 #include <QStyle>
-#include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -23,73 +21,11 @@
 
 namespace {
 
-// The event's id on the first cell of its row; the kind and the team as values on theirs.
-constexpr int IdRole = Qt::UserRole;
-constexpr int ValueRole = Qt::UserRole + 1;
-
 const QRegularExpression &minutePattern()
 {
     static const QRegularExpression pattern(QStringLiteral("^\\d{1,3}(\\+\\d{1,2})?'?$"));
     return pattern;
 }
-
-// Edits a cell with the editor its column needs: a choice for the team and the kind, digits
-// only for the player.
-class EventDelegate final : public QStyledItemDelegate
-{
-public:
-    using Choices = std::function<QList<std::pair<QString, int>>(int column)>;
-
-    EventDelegate(Choices choices, QObject *parent)
-        : QStyledItemDelegate(parent)
-        , m_choices(std::move(choices))
-    {
-    }
-
-    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
-        const QModelIndex &index) const override
-    {
-        const auto choices = m_choices(index.column());
-        if (!choices.isEmpty()) {
-            auto *box = new QComboBox(parent);
-            for (const auto &[word, value] : choices) {
-                box->addItem(word, value);
-            }
-            return box;
-        }
-        auto *line
-            = qobject_cast<QLineEdit *>(QStyledItemDelegate::createEditor(parent, option, index));
-        if (line && index.column() == frmEvents::PlayerColumn) {
-            line->setValidator(new QRegularExpressionValidator(
-                QRegularExpression(QStringLiteral("\\d{0,%1}").arg(LongestShirtNumber)), line));
-        } else if (line) {
-            line->setMaxLength(index.column() == frmEvents::NameColumn ? 60 : 8);
-        }
-        return line;
-    }
-
-    void setEditorData(QWidget *editor, const QModelIndex &index) const override
-    {
-        if (auto *box = qobject_cast<QComboBox *>(editor)) {
-            box->setCurrentIndex(std::max(0, box->findData(index.data(ValueRole))));
-            return;
-        }
-        QStyledItemDelegate::setEditorData(editor, index);
-    }
-
-    void setModelData(
-        QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const override
-    {
-        if (auto *box = qobject_cast<QComboBox *>(editor)) {
-            model->setData(index, box->currentData(), ValueRole);
-            return;
-        }
-        QStyledItemDelegate::setModelData(editor, model, index);
-    }
-
-private:
-    Choices m_choices;
-};
 
 } // namespace
 
@@ -210,7 +146,7 @@ QString frmEvents::teamWord(Team team) const
 int frmEvents::eventIdAt(int row) const
 {
     const QTableWidgetItem *first = m_table->item(row, MinuteColumn);
-    return first ? first->data(IdRole).toInt() : 0;
+    return first ? first->data(EventDelegate::IdRole).toInt() : 0;
 }
 
 void frmEvents::refresh()
@@ -231,11 +167,11 @@ void frmEvents::refresh()
             }
             item->setText(texts[column]);
             if (column == MinuteColumn) {
-                item->setData(IdRole, event.id);
+                item->setData(EventDelegate::IdRole, event.id);
             } else if (column == TeamColumn) {
-                item->setData(ValueRole, static_cast<int>(event.team));
+                item->setData(EventDelegate::ValueRole, static_cast<int>(event.team));
             } else if (column == KindColumn) {
-                item->setData(ValueRole, static_cast<int>(event.kind));
+                item->setData(EventDelegate::ValueRole, static_cast<int>(event.kind));
             }
         }
     }
@@ -297,11 +233,11 @@ void frmEvents::applyEdited()
         changes = *edit.minute != event.minute;
         break;
     case TeamColumn:
-        edit.team = static_cast<Team>(item->data(ValueRole).toInt());
+        edit.team = static_cast<Team>(item->data(EventDelegate::ValueRole).toInt());
         changes = *edit.team != event.team;
         break;
     case KindColumn:
-        edit.kind = static_cast<EventKind>(item->data(ValueRole).toInt());
+        edit.kind = static_cast<EventKind>(item->data(EventDelegate::ValueRole).toInt());
         changes = *edit.kind != event.kind;
         break;
     case PlayerColumn:

@@ -23,7 +23,6 @@
 
 #include <QCloseEvent>
 #include <QDir>
-#include <QKeyEvent>
 #include <QPointer>
 #include <QProxyStyle>
 #include <QPushButton>
@@ -313,14 +312,4 @@ bool frmOptions::confirmMatchFormat(LiveSettings &confirmed)
     // No: the match goes on as it is, and the format in force stays the one saved.
     StoreMatchFormat(confirmed, MatchFormatOf(m_settings));
     return false;
-}
-
-void frmOptions::keyPressEvent(QKeyEvent *event)
-{
-    // Escape is not a way out: only Ok, Cancel and the close box close the dialog.
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }

@@ -27,7 +27,8 @@ struct WebState;
 
 // The modal options dialog: every setting on seven pages, held as pending values in its controls.
 // Ok copies them all into `settings` and saves them to `store`; Cancel and the close box throw
-// them away. Neither Enter nor Escape closes it. Open it with exec().
+// them away, and so does Escape. Enter does not close it: it may be meant for a text box. Open
+// it with exec().
 class frmOptions : public QDialog
 {
     Q_OBJECT
@@ -51,7 +52,6 @@ public:
     void setGame(ScoreboardGame *game);
 
 protected:
-    void keyPressEvent(QKeyEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 

@@ -114,6 +114,11 @@ ReportOffer::ReportOffer(ScoreboardGame &game, UiServices &ui, QWidget *over,
 
 void ReportOffer::onMatchChanged()
 {
+    // A new match that kicked off is offered its own report; undo and redo across full time
+    // never reach its first half.
+    if (m_game.match().phase == Phase::FirstHalf) {
+        m_offered = false;
+    }
     if (m_offered || m_game.match().phase != Phase::FullTime) {
         return;
     }

@@ -36,17 +36,16 @@ CommandResult figureCommand(ScoreboardGame &game, const QJsonObject &command, bo
         return refused(QStringLiteral("unknown figure"));
     }
     const QJsonValue amount = command.value(QLatin1String(adding ? "by" : "value"));
-    if (adding && amount.isUndefined()) {
-        return game.changeFigure(figure->figure, 1) ? CommandResult{true, {}}
-                                                    : refused(QStringLiteral("out of range"));
-    }
-    const auto number = WholeNumber(amount, -1000000, 1000000);
+    const auto number = adding && amount.isUndefined() ? std::optional<qint64>(1)
+                                                       : WholeNumber(amount, -1000000, 1000000);
     if (!number) {
         return refused(QStringLiteral("not a whole number"));
     }
-    const bool done = adding ? game.changeFigure(figure->figure, *number)
-                             : game.setFigure(figure->figure, *number);
-    return done ? CommandResult{true, {}} : refused(QStringLiteral("out of range"));
+    const qint64 wanted = adding ? game.value(figure->figure) + *number : *number;
+    if (!game.setFigure(figure->figure, wanted)) {
+        return refused(FigureLimitRefusal(game, figure->figure, wanted));
+    }
+    return {true, {}};
 }
 
 CommandResult clockCommand(ScoreboardGame &game, const QJsonObject &command)
@@ -181,6 +180,37 @@ QString nameOf(Phase phase)
 }
 
 } // namespace
+
+QString FigureLimitRefusal(const ScoreboardGame &game, Figure figure, qint64 value)
+{
+    const bool above = value > game.maximum(figure);
+    const int limit = above ? game.maximum(figure) : InfoOf(figure).minimum;
+    const char *words = nullptr;
+    switch (figure) {
+    case Figure::ScoreH:
+    case Figure::ScoreV:
+        words = above ? "the score goes up to %1" : "the score does not go below %1";
+        break;
+    case Figure::Period:
+        words = above ? "the period goes up to %1" : "the period does not go below %1";
+        break;
+    case Figure::ShotsH:
+    case Figure::ShotsV:
+        words = above ? "shots go up to %1" : "shots do not go below %1";
+        break;
+    case Figure::CKH:
+    case Figure::CKV:
+        words = above ? "corner kicks go up to %1" : "corner kicks do not go below %1";
+        break;
+    case Figure::SavesH:
+    case Figure::SavesV:
+        words = above ? "saves go up to %1" : "saves do not go below %1";
+        break;
+    case Figure::Time:
+        return QStringLiteral("unknown figure");
+    }
+    return QString::fromLatin1(words).arg(limit);
+}
 
 std::optional<qint64> WholeNumber(const QJsonValue &value, qint64 minimum, qint64 maximum)
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "game/figures.h"
+
 #include <QJsonObject>
 #include <QJsonValue>
 #include <QString>
@@ -33,6 +35,10 @@ CommandResult RunRemoteCommand(ScoreboardGame &game, const QJsonObject &command)
 // played, the minute now ("45+2'"), the shoot-out's kicks once it has begun, and each team's
 // sending-offs.
 QJsonObject RemoteState(const ScoreboardGame &game, const LiveSettings &settings);
+
+// Why a counter does not take `value`: the limit it passed in this match's format ("corner kicks
+// go up to 9", "the period does not go below 1"), as the phone page's catalogue holds it.
+QString FigureLimitRefusal(const ScoreboardGame &game, Figure figure, qint64 value);
 
 // A JSON number that is a whole number within `minimum`..`maximum`; nullopt for anything else
 // (a text of digits too: commands take numbers as numbers).

@@ -11,8 +11,10 @@ constexpr const char *Context = "RemotePage";
 // The page's texts, and the refusals of the board's commands, which the page shows as they come.
 const char *const Texts[] = {
     QT_TRANSLATE_NOOP("RemotePage", "Varnelo Remote"),
+    //: "Remote Control" is the caption of the options' button that opens the pairing code.
     QT_TRANSLATE_NOOP("RemotePage",
-        "Type the pairing code shown in the board's options, tab \"Remote Control\"."),
+        "Type the pairing code shown in the board's options: press \"o\" on the board, then "
+        "the \"Remote Control\" button."),
     QT_TRANSLATE_NOOP("RemotePage", "Pairing code"),
     QT_TRANSLATE_NOOP("RemotePage", "Pair"),
     QT_TRANSLATE_NOOP("RemotePage", "Connecting…"),
@@ -25,8 +27,6 @@ const char *const Texts[] = {
     QT_TRANSLATE_NOOP("RemotePage", "Reset"),
     QT_TRANSLATE_NOOP("RemotePage", "Buzzer"),
     QT_TRANSLATE_NOOP("RemotePage", "Set the clock"),
-    QT_TRANSLATE_NOOP("RemotePage", "min"),
-    QT_TRANSLATE_NOOP("RemotePage", "sec"),
     QT_TRANSLATE_NOOP("RemotePage", "Minutes"),
     QT_TRANSLATE_NOOP("RemotePage", "Seconds"),
     QT_TRANSLATE_NOOP("RemotePage", "Set clock"),
@@ -73,8 +73,9 @@ const char *const Texts[] = {
     //: Who scored a goal; on a button that asks for the scorer's shirt number.
     QT_TRANSLATE_NOOP("RemotePage", "Scorer"),
     QT_TRANSLATE_NOOP("RemotePage", "Remove"),
-    QT_TRANSLATE_NOOP("RemotePage", "Shirt number"),
     QT_TRANSLATE_NOOP("RemotePage", "Delete digit"),
+    //: On the number pad: empties what was typed.
+    QT_TRANSLATE_NOOP("RemotePage", "Clear"),
     //: Read out beside a team's name: the number of its players sent off.
     QT_TRANSLATE_NOOP("RemotePage", "%1 sent off"),
     QT_TRANSLATE_NOOP("RemotePage", "wrong code"),
@@ -83,6 +84,18 @@ const char *const Texts[] = {
     QT_TRANSLATE_NOOP("RemotePage", "unknown command"),
     QT_TRANSLATE_NOOP("RemotePage", "unknown figure"),
     QT_TRANSLATE_NOOP("RemotePage", "out of range"),
+    // Each counter's limits, as FigureLimitRefusal words them in every match format.
+    QT_TRANSLATE_NOOP("RemotePage", "the score goes up to 99"),
+    QT_TRANSLATE_NOOP("RemotePage", "the score does not go below 0"),
+    QT_TRANSLATE_NOOP("RemotePage", "the period goes up to 4"),
+    QT_TRANSLATE_NOOP("RemotePage", "the period does not go below 1"),
+    QT_TRANSLATE_NOOP("RemotePage", "shots go up to 99"),
+    QT_TRANSLATE_NOOP("RemotePage", "shots do not go below 0"),
+    QT_TRANSLATE_NOOP("RemotePage", "corner kicks go up to 9"),
+    QT_TRANSLATE_NOOP("RemotePage", "corner kicks go up to 99"),
+    QT_TRANSLATE_NOOP("RemotePage", "corner kicks do not go below 0"),
+    QT_TRANSLATE_NOOP("RemotePage", "saves go up to 99"),
+    QT_TRANSLATE_NOOP("RemotePage", "saves do not go below 0"),
     QT_TRANSLATE_NOOP("RemotePage", "not a whole number"),
     QT_TRANSLATE_NOOP("RemotePage", "minutes and seconds are whole numbers from 0 to 59"),
     QT_TRANSLATE_NOOP(
@@ -109,6 +122,15 @@ const char *const Texts[] = {
 };
 
 } // namespace
+
+QStringList RemotePageTexts()
+{
+    QStringList all;
+    for (const char *text : Texts) {
+        all << QString::fromUtf8(text);
+    }
+    return all;
+}
 
 QByteArray RemotePageTextsScript()
 {

@@ -143,7 +143,9 @@ ReportData GatherReport(const ScoreboardGame &game, const LiveSettings &settings
 namespace {
 
 // CSV as RFC 4180 has it: CRLF line ends, a field quoted when it holds a comma, a quote or a
-// line break, quotes doubled inside.
+// line break, quotes doubled inside. Texts come from the operator and the phones, and the file is
+// opened in spreadsheets: a field that a spreadsheet would take for a formula gets an apostrophe
+// in front, which the spreadsheet shows as text.
 class CsvWriter
 {
 public:
@@ -203,6 +205,9 @@ private:
     {
         QStringList quoted;
         for (QString field : line) {
+            if (looksLikeFormula(field)) {
+                field.prepend(u'\'');
+            }
             if (field.contains(u',') || field.contains(u'"') || field.contains(u'\n')
                 || field.contains(u'\r')) {
                 field = u'"' + field.replace(QStringLiteral("\""), QStringLiteral("\"\"")) + u'"';
@@ -210,6 +215,12 @@ private:
             quoted << field;
         }
         m_text += quoted.join(u',') + QStringLiteral("\r\n");
+    }
+
+    static bool looksLikeFormula(const QString &field)
+    {
+        static const QString Starts = QStringLiteral("=+-@\t\r");
+        return !field.isEmpty() && Starts.contains(field.front());
     }
 
     QString m_text;

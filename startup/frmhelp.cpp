@@ -21,7 +21,8 @@ struct HelpLine
     const char *text;
 };
 
-// Top to bottom. The texts are fixed: they name the default keys whatever is bound.
+// Top to bottom, the first column then the second. The texts are fixed: they name the default
+// keys whatever is bound.
 const HelpLine HelpLines[] = {
     {"Label15", true, 120, 120, 3255, 375, QT_TRANSLATE_NOOP("frmHelp", "Viewing Help")},
     {"Label17", false, 600, 480, 6735, 255,
@@ -34,7 +35,7 @@ const HelpLine HelpLines[] = {
             "seconds, and press 'Enter'.")},
     {"Label20", false, 840, 1560, 6495, 255,
         QT_TRANSLATE_NOOP("frmHelp",
-            "Examples: '25.3' = 25 minutes and 30 seconds, '6.05' = 6 minutes and 5 seconds.")},
+            "Examples: '25.3' = 25 minutes and 3 seconds, '6.05' = 6 minutes and 5 seconds.")},
     {"Label12", false, 600, 1800, 6735, 255,
         QT_TRANSLATE_NOOP(
             "frmHelp", "If you mistype and need to start over, press the 'space bar'.")},
@@ -105,7 +106,43 @@ const HelpLine HelpLines[] = {
             "scoreboard.  You can also change the home, visitor, and title text, and enable the "
             "web "
             "scoreboard.")},
+
+    // The second column: the keys that type no character, and the ways to the phones and the
+    // web. Every line has room for a longer translation than its English.
+    {"Label28", true, 7590, 120, 5655, 375, QT_TRANSLATE_NOOP("frmHelp", "Undo and Redo")},
+    {"Label29", false, 8070, 480, 5775, 495,
+        QT_TRANSLATE_NOOP(
+            "frmHelp", "To undo the last change press 'Ctrl+Z'; to redo it press 'Ctrl+Shift+Z'.")},
+    {"Label30", true, 7590, 1080, 5655, 375, QT_TRANSLATE_NOOP("frmHelp", "The Board's Screen")},
+    {"Label31", false, 8070, 1440, 5775, 495,
+        QT_TRANSLATE_NOOP(
+            "frmHelp", "To switch the board between full screen and a window press 'F11'.")},
+    {"Label32", false, 8070, 1920, 5775, 495,
+        QT_TRANSLATE_NOOP("frmHelp",
+            "To move the board to the previous or next screen press 'Ctrl+Shift+Left' or "
+            "'Ctrl+Shift+Right'.")},
+    {"Label33", true, 7590, 2520, 5655, 375, QT_TRANSLATE_NOOP("frmHelp", "Operator Console")},
+    {"Label34", false, 8070, 2880, 5775, 495,
+        QT_TRANSLATE_NOOP("frmHelp", "To open the operator console press 'F8'.")},
+    {"Label35", true, 7590, 3480, 5655, 375, QT_TRANSLATE_NOOP("frmHelp", "Stream Overlay")},
+    {"Label36", false, 8070, 3840, 5775, 735,
+        QT_TRANSLATE_NOOP("frmHelp",
+            "To show or hide a part of the overlay press 'Ctrl+1' (score bug), 'Ctrl+2' "
+            "(statistics), 'Ctrl+3' (shoot-out) or 'Ctrl+4' (full board).")},
+    {"Label37", false, 8070, 4560, 5775, 495,
+        QT_TRANSLATE_NOOP("frmHelp", "To show the goal pop-up again press 'Ctrl+G'.")},
+    {"Label38", true, 7590, 5160, 5655, 375, QT_TRANSLATE_NOOP("frmHelp", "Phones and the Web")},
+    {"Label39", false, 8070, 5520, 5775, 735,
+        QT_TRANSLATE_NOOP("frmHelp",
+            "To run the board from a phone press 'o', then the 'Remote Control' button, and scan "
+            "the code it shows.")},
+    {"Label40", false, 8070, 6240, 5775, 735,
+        QT_TRANSLATE_NOOP("frmHelp",
+            "To publish the scoreboard on the web press 'o' and open the 'Web Scoreboard' tab.")},
 };
+
+// The first column's 7470 twips and the second's.
+constexpr int HelpWidth = 7470 + 6495;
 
 } // namespace
 
@@ -118,7 +155,8 @@ frmHelp::frmHelp(QWidget *parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(tr("Varnelo Help"));
     setFont(DefaultDesignFont());
-    setFixedSize(TwipsToPixels(7470), TwipsToPixels(9075));
+    // Two columns, so that every key fits without scrolling on a 1024 x 768 screen.
+    setFixedSize(TwipsToPixels(HelpWidth), TwipsToPixels(9075));
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
     setPalette(white);

@@ -74,6 +74,11 @@
   let scoredAt = 0;
   let eventsShown = '';
   let padDone = null;
+  let padDigits = 3;
+  // The control that sent each command waiting for its reply, so that a refusal shows beside it.
+  const senders = new Map();
+  let lastSender = null;
+  let sayTimer = 0;
   let retry = 500;
 
   function takeCodeFromAddress() {
@@ -86,13 +91,34 @@
     return sessionStorage.getItem('varneloCode') || '';
   }
 
-  function say(text) { $('message').textContent = text || ''; }
+  // Shows `text` beside `near` (the control that was pressed) while that control is on the
+  // screen, otherwise at the top of the screen; a tap or a few seconds take it away.
+  function say(text, near) {
+    const message = $('message');
+    clearTimeout(sayTimer);
+    message.textContent = text || '';
+    if (!text) { return; }
+    message.style.top = '8px';
+    const box = near && near.isConnected ? near.getBoundingClientRect() : null;
+    if (box && box.height > 0 && box.bottom > 0 && box.top < innerHeight) {
+      const height = message.offsetHeight;
+      const above = box.top - height - 8;
+      const below = box.bottom + 8;
+      // Below the control, so that the figure it changes stays in sight; above near the bottom.
+      const top = below + height + 8 <= innerHeight ? below : above;
+      message.style.top = Math.max(8, top) + 'px';
+    }
+    sayTimer = setTimeout(() => { message.textContent = ''; }, 6000);
+  }
 
-  function send(command) {
-    if (!socket || socket.readyState !== WebSocket.OPEN) { say(t('Not connected')); return; }
+  // Sends `command`; `from` is the control it came from, where a refusal is shown.
+  function send(command, from) {
+    if (!socket || socket.readyState !== WebSocket.OPEN) { say(t('Not connected'), from); return; }
     command.code = code;
     // An event's own id travels as "id" too; the reply then names it instead.
     if (command.id === undefined) { command.id = nextId++; }
+    lastSender = from || null;
+    if (from) { senders.set(command.id, from); }
     socket.send(JSON.stringify(command));
   }
 
@@ -186,7 +212,7 @@
     yes.type = 'button';
     yes.className = 'ask confirm';
     yes.textContent = t('Remove');
-    yes.addEventListener('click', () => send({command: 'removeEvent', id: id}));
+    yes.addEventListener('click', () => send({command: 'removeEvent', id: id}, item));
     const no = document.createElement('button');
     no.type = 'button';
     no.className = 'ask';
@@ -199,10 +225,13 @@
     item.append(yes, no);
   }
 
-  // The number pad: a shirt number of up to three digits, then `done` with it.
-  function openPad(title, done) {
+  // The number pad: a number of up to `digits` digits (a shirt number, a figure, the clock's
+  // minutes or seconds), then `done` with it.
+  function openPad(title, done, digits) {
     $('padTitle').textContent = title;
     $('padValue').textContent = '';
+    $('padValue').setAttribute('aria-label', title);
+    padDigits = digits || 3;
     padDone = done;
     $('pad').hidden = false;
     document.body.style.paddingBottom = $('pad').offsetHeight + 'px';
@@ -216,7 +245,18 @@
 
   function askScorer(goal) {
     openPad(t('Scorer') + ' – ' + (goal.minute ? goal.minute + ' ' : '') + teamName(goal.team),
-      (player) => send({command: 'editEvent', id: goal.id, player: player}));
+      (player) => send({command: 'editEvent', id: goal.id, player: player}, $('scorer')));
+  }
+
+  // The clock typed on the pad: its minutes, then its seconds; an empty entry is 0.
+  function askClock() {
+    const from = $('setClock');
+    openPad(t('Set the clock') + ' – ' + t('Minutes'), (minutes) => {
+      openPad(t('Set the clock') + ' – ' + t('Seconds'), (seconds) => {
+        send({command: 'clock', minutes: Number(minutes || 0), seconds: Number(seconds || 0)},
+          from);
+      }, 2);
+    }, 3);
   }
 
   function buildEventControls() {
@@ -224,12 +264,13 @@
       if (button.id) { continue; }
       button.addEventListener('click', () => {
         const value = $('padValue');
-        if (value.textContent.length < 3) { value.textContent += button.textContent; }
+        if (value.textContent.length < padDigits) { value.textContent += button.textContent; }
       });
     }
     $('padBack').addEventListener('click', () => {
       $('padValue').textContent = $('padValue').textContent.slice(0, -1);
     });
+    $('padClear').addEventListener('click', () => { $('padValue').textContent = ''; });
     $('padCancel').addEventListener('click', closePad);
     $('pad').addEventListener('submit', (event) => {
       event.preventDefault();
@@ -249,7 +290,7 @@
           openPad(t(colour === 'red' ? 'Red card' : 'Yellow card') + ' – '
             + teamName(row.dataset.team),
           (player) => send({command: 'card', team: row.dataset.team, colour: colour,
-                            player: player}));
+                            player: player}, button));
         });
       }
     }
@@ -260,7 +301,6 @@
     shown = state;
     const phase = state.phase;
     const up = state.match.clock === 'up';
-    $('minutes').max = up ? 120 : 59;
     $('added').hidden = !(state.addedTime > 0);
     $('added').textContent = '+' + state.addedTime;
     // The default board before kick-off shows nothing of the match.
@@ -334,7 +374,7 @@
       const command = {command: 'nextPhase'};
       // The rules' own next is left to the board, which knows the score as it is now.
       if (select.value !== $('next').dataset.phase) { command.to = select.value; }
-      send(command);
+      send(command, $('next'));
     });
     const choose = (by) => {
       addedChosen = Math.min(30, Math.max(0, addedChosen + by));
@@ -343,11 +383,12 @@
     $('addedLess').addEventListener('click', () => choose(-1));
     $('addedMore').addEventListener('click', () => choose(1));
     $('addedSend').addEventListener('click',
-      () => send({command: 'addedTime', minutes: addedChosen}));
+      () => send({command: 'addedTime', minutes: addedChosen}, $('addedSend')));
     for (const box of document.querySelectorAll('.kicker')) {
       for (const button of box.querySelectorAll('button')) {
         button.addEventListener('click', () => send({command: 'penalty', team: box.dataset.team,
-                                                      scored: button.dataset.scored === 'true'}));
+                                                      scored: button.dataset.scored === 'true'},
+                                                     button));
       }
     }
   }
@@ -372,7 +413,7 @@
         button.setAttribute('aria-label', t(spoken).replace('%1', label));
         button.addEventListener('click', () => {
           if (by > 0 && /Score$/.test(figure)) { scoredAt = Date.now(); }
-          send({command: 'add', figure: figure, by: by});
+          send({command: 'add', figure: figure, by: by}, button);
         });
         row.appendChild(button);
       }
@@ -380,11 +421,11 @@
       set.textContent = '#';
       set.setAttribute('aria-label', t('Type %1').replace('%1', label));
       set.addEventListener('click', () => {
-        const typed = prompt(label, value.textContent);
-        if (typed !== null && typed.trim() !== '') {
+        openPad(label, (typed) => {
+          if (typed === '') { return; }
           if (/Score$/.test(figure)) { scoredAt = Date.now(); }
-          send({command: 'set', figure: figure, value: Number(typed)});
-        }
+          send({command: 'set', figure: figure, value: Number(typed)}, set);
+        }, 2);
       });
       row.appendChild(set);
       box.append(name, value, row);
@@ -407,8 +448,10 @@
         show(message.state);
         if (message.events) { showEvents(message.events); }
       } else if (message.type === 'reply') {
+        const from = senders.get(message.id) || lastSender;
+        senders.delete(message.id);
         if (message.ok) { say(''); return; }
-        say(t(message.error));
+        say(t(message.error), from);
         if (message.error === 'wrong code') { unpair(); }
       }
     };
@@ -437,13 +480,10 @@
   buildMatchControls();
   buildEventControls();
   for (const button of document.querySelectorAll('[data-command]')) {
-    button.addEventListener('click', () => send({command: button.dataset.command}));
+    button.addEventListener('click', () => send({command: button.dataset.command}, button));
   }
-  $('clockForm').addEventListener('submit', (event) => {
-    event.preventDefault();
-    send({command: 'clock', minutes: Number($('minutes').value || 0),
-          seconds: Number($('seconds').value || 0)});
-  });
+  $('setClock').addEventListener('click', askClock);
+  $('message').addEventListener('click', () => say(''));
   $('pairForm').addEventListener('submit', (event) => {
     event.preventDefault();
     code = $('code').value.trim();

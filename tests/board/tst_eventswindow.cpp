@@ -26,6 +26,7 @@ private Q_SLOTS:
     void editsReachTheGame_data();
     void editsReachTheGame();
     void aRefusedEditSaysWhyAndReverts();
+    void anEditStaysWithItsEventWhileThePhonesChangeTheList();
     void removingAGoalLowersTheScore();
     void undoAndRedoFollowTheGame();
     void opensOnTheOperatorsScreen();
@@ -197,6 +198,37 @@ void TestEventsWindow::aRefusedEditSaysWhyAndReverts()
     QCOMPARE(ui.messages.first().text, QStringLiteral("A minute is written as 23' or 45+2'."));
     QCOMPARE(cell(1, frmEvents::MinuteColumn), before.at(1).minute);
     QCOMPARE(game().events(), before);
+}
+
+// A phone removes the goal above the card being edited: the rows move up under the open editor,
+// and the number typed still goes to the card (and to nobody once the card itself is gone).
+void TestEventsWindow::anEditStaysWithItsEventWhileThePhonesChangeTheList()
+{
+    const int yellow = game().events().at(1).id;
+    const int red = game().events().at(2).id;
+    const QString redName = game().events().at(2).name;
+    auto *line = qobject_cast<QLineEdit *>(openEditor(1, frmEvents::PlayerColumn));
+    QVERIFY(line);
+    line->selectAll();
+    QTest::keyClicks(line, QStringLiteral("5"));
+    QVERIFY(game().removeEvent(game().events().at(0).id));
+    QCOMPARE(line->text(), QStringLiteral("5"));
+    QTest::keyClick(line, Qt::Key_Return);
+    QTRY_COMPARE(game().events().at(0).player, QStringLiteral("5"));
+    QCOMPARE(game().events().at(0).id, yellow);
+    QCOMPARE(game().events().at(1).id, red);
+    QCOMPARE(game().events().at(1).player, QStringLiteral("4"));
+
+    line = qobject_cast<QLineEdit *>(openEditor(0, frmEvents::NameColumn));
+    QVERIFY(line);
+    QTest::keyClicks(line, QStringLiteral("Nobody"));
+    QVERIFY(game().removeEvent(yellow));
+    QTest::keyClick(line, Qt::Key_Return);
+    QCoreApplication::processEvents();
+    QCOMPARE(game().events().size(), 1);
+    QCOMPARE(game().events().at(0).id, red);
+    QCOMPARE(game().events().at(0).name, redName);
+    QVERIFY(ui.messages.isEmpty());
 }
 
 void TestEventsWindow::removingAGoalLowersTheScore()

@@ -1,8 +1,12 @@
+#include "options/teamsheetsdialog.h"
 #include "startup/fonts.h"
 #include "tests/support/optionsdriver.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTabBar>
 #include <QTemporaryDir>
 
@@ -19,7 +23,8 @@ private Q_SLOTS:
     void init();
 
     void windowAndControls();
-    void enterAndEscapeDoNotClose();
+    void enterDoesNotCloseAndEscapeCancels();
+    void escapeInADialogOverTheOptionsLeavesThemOpen();
     void okCommitsAndSavesEverySetting();
     void okThatCannotSaveChangesNothing();
     void cancelAndCloseBoxDiscard_data();
@@ -106,16 +111,14 @@ void TestOptions::windowAndControls()
     }
 }
 
-void TestOptions::enterAndEscapeDoNotClose()
+void TestOptions::enterDoesNotCloseAndEscapeCancels()
 {
+    const LiveSettings before = m_bench->settings;
     auto dialog = m_bench->open();
-    QTest::keyClick(dialog.get(), Qt::Key_Escape);
-    QVERIFY(dialog->isVisible());
-
     showTab(*dialog, 2);
     auto *title = find<QLineEdit>(*dialog, "txtTitleText");
+    QTest::keyClicks(title, QStringLiteral("Cup"));
     QTest::keyClick(title, Qt::Key_Return);
-    QTest::keyClick(title, Qt::Key_Escape);
     QVERIFY(dialog->isVisible());
 
     // Not even when a button has the focus: Space presses it, Enter does not.
@@ -123,6 +126,59 @@ void TestOptions::enterAndEscapeDoNotClose()
     QTest::keyClick(ok, Qt::Key_Return);
     QTest::keyClick(ok, Qt::Key_Enter);
     QVERIFY(dialog->isVisible());
+    QVERIFY(m_bench->store.allKeys().isEmpty());
+
+    // Escape, even in a text box, cancels as the other dialogs do: what was typed is thrown away.
+    QTest::keyClick(title, Qt::Key_Escape);
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(dialog->result(), int(QDialog::Rejected));
+    QCOMPARE(m_bench->settings, before);
+    QVERIFY(m_bench->store.allKeys().isEmpty());
+}
+
+// Escape in the key capture, in the team sheets or in an open list closes that alone; the options
+// stay open with what is pending in them.
+void TestOptions::escapeInADialogOverTheOptionsLeavesThemOpen()
+{
+    auto dialog = m_bench->open();
+    withKeyCapture(*dialog, "cmdBuzzerK", [](frmChooseKey &capture) {
+        QTest::keyClick(&capture, Qt::Key_Escape);
+        QVERIFY(!capture.isVisible());
+    });
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(labelText(*dialog, "lblBuzzerK"), QStringLiteral("b"));
+
+    bool seen = false;
+    QTimer::singleShot(0, dialog.get(), [&] {
+        auto *sheets = qobject_cast<TeamSheetsDialog *>(QApplication::activeModalWidget());
+        if (sheets == nullptr) {
+            return;
+        }
+        seen = true;
+        auto *box = find<QPlainTextEdit>(*sheets, "txtHomeSheet");
+        QTest::keyClicks(box, QStringLiteral("9 Alex"));
+        QTest::keyClick(box, Qt::Key_Escape);
+        if (sheets->isVisible()) {
+            sheets->reject();
+            QFAIL("Escape did not close the team sheets");
+        }
+    });
+    press(*dialog, "cmdTeamSheets");
+    QVERIFY(seen);
+    QVERIFY(dialog->isVisible());
+
+    // An open list closes alone.
+    auto *presets = find<QComboBox>(*dialog, "cboMatchPreset");
+    find<QTabWidget>(*dialog, "sstOptions")->setCurrentWidget(presets->parentWidget());
+    presets->showPopup();
+    QTRY_VERIFY(presets->view()->isVisible());
+    QTest::keyClick(presets->view(), Qt::Key_Escape);
+    QTRY_VERIFY(!presets->view()->isVisible());
+    QVERIFY(dialog->isVisible());
+
+    // The options themselves still answer to Escape afterwards.
+    QTest::keyClick(dialog.get(), Qt::Key_Escape);
+    QVERIFY(!dialog->isVisible());
     QVERIFY(m_bench->store.allKeys().isEmpty());
 }
 

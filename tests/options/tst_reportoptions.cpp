@@ -165,11 +165,18 @@ void TestReportOptions::fullTimeOffersTheReportOnce()
     QCoreApplication::processEvents();
     QCOMPARE(ui.questions.size(), 1);
     // A match already over when the watch begins (a resumed one) is not offered again.
-    ReportOffer resumed(game, ui, nullptr, [&saves] { ++saves; });
-    game.undo();
-    game.redo();
-    QCoreApplication::processEvents();
-    QCOMPARE(ui.questions.size(), 1);
+    {
+        ReportOffer resumed(game, ui, nullptr, [&saves] { ++saves; });
+        game.undo();
+        game.redo();
+        QCoreApplication::processEvents();
+        QCOMPARE(ui.questions.size(), 1);
+    }
+    // The next match of the afternoon, on the same run, is offered its own.
+    QVERIFY(game.nextPhase(Phase::PreMatch));
+    QVERIFY(game.nextPhase()); // first half
+    QVERIFY(game.nextPhase(Phase::FullTime));
+    QTRY_COMPARE(ui.questions.size(), 2);
 }
 
 QTEST_MAIN(TestReportOptions)

@@ -1,6 +1,7 @@
 #include "remote/pairingcode.h"
 #include "remote/remotecommands.h"
 #include "remote/remoteevents.h"
+#include "remote/remotepage.h"
 #include "settings/livesettings.h"
 #include "tests/support/gamefixture.h"
 
@@ -20,6 +21,8 @@ private Q_SLOTS:
 
     void commands_data();
     void commands();
+    void aLimitSaysWhichItIs_data();
+    void aLimitSaysWhichItIs();
     void aRemoteChangeIsUndoneLikeAKey();
     void startAndStopAreIdempotent();
     void theStateShowsEveryFigure();
@@ -76,12 +79,13 @@ void TestRemoteCommands::commands_data()
                              << "" << Figure::ShotsV << qint64(1);
     QTest::newRow("add three") << R"({"command":"add","figure":"homeSaves","by":3})"
                                << "" << Figure::SavesH << qint64(3);
-    QTest::newRow("below the range") << R"({"command":"add","figure":"homeScore","by":-1})"
-                                     << "out of range" << Figure::ScoreH << qint64(0);
+    QTest::newRow("below the range")
+        << R"({"command":"add","figure":"homeScore","by":-1})"
+        << "the score does not go below 0" << Figure::ScoreH << qint64(0);
     QTest::newRow("above the range") << R"({"command":"set","figure":"homeCornerKicks","value":10})"
-                                     << "out of range" << Figure::CKH << qint64(0);
+                                     << "corner kicks go up to 9" << Figure::CKH << qint64(0);
     QTest::newRow("period 0") << R"({"command":"set","figure":"period","value":0})"
-                              << "out of range" << Figure::Period << qint64(0);
+                              << "the period does not go below 1" << Figure::Period << qint64(0);
     QTest::newRow("a fraction") << R"({"command":"set","figure":"homeScore","value":1.5})"
                                 << "not a whole number" << Figure::ScoreH << qint64(0);
     QTest::newRow("a text") << R"({"command":"set","figure":"homeScore","value":"3"})"
@@ -109,6 +113,64 @@ void TestRemoteCommands::commands()
     QCOMPARE(result.error, error);
     QTEST(qint64(m_game->value(figure)), "value");
     QCOMPARE(m_game->history().count(), error.isEmpty() ? 1 : 0);
+}
+
+void TestRemoteCommands::aLimitSaysWhichItIs_data()
+{
+    QTest::addColumn<bool>("countsUp");
+    QTest::newRow("down") << false;
+    QTest::newRow("up") << true;
+}
+
+// A + at a counter's maximum and a - at its minimum change nothing and say the limit, in words the
+// phone page can translate; corner kicks go further in a match counted up.
+void TestRemoteCommands::aLimitSaysWhichItIs()
+{
+    QFETCH(bool, countsUp);
+    if (countsUp) {
+        MatchFormat format;
+        format.clock = ClockDirection::Up;
+        QVERIFY(m_game->setMatchFormat(format));
+    }
+    const QStringList catalogued = RemotePageTexts();
+    QStringList said;
+    for (const FigureInfo &info : Figures) {
+        if (info.isClock) {
+            continue;
+        }
+        const QString key = QString::fromLatin1(info.key.data(), qsizetype(info.key.size()));
+        const int top = m_game->maximum(info.figure);
+        QVERIFY(m_game->setFigure(info.figure, top));
+        const int undoable = m_game->history().count();
+        const CommandResult more
+            = run(QStringLiteral(R"({"command":"add","figure":"%1"})").arg(key));
+        QVERIFY(!more.ok);
+        QVERIFY2(more.error.endsWith(QStringLiteral(" up to %1").arg(top)), qPrintable(more.error));
+        QVERIFY2(catalogued.contains(more.error), qPrintable(more.error));
+        QCOMPARE(m_game->value(info.figure), top);
+        // Typed past the top, the same words.
+        QCOMPARE(run(QStringLiteral(R"({"command":"set","figure":"%1","value":%2})")
+                         .arg(key)
+                         .arg(top + 5))
+                     .error,
+            more.error);
+
+        QVERIFY(m_game->setFigure(info.figure, info.minimum));
+        const CommandResult less
+            = run(QStringLiteral(R"({"command":"add","figure":"%1","by":-1})").arg(key));
+        QVERIFY(!less.ok);
+        QVERIFY2(less.error.endsWith(QStringLiteral(" below %1").arg(info.minimum)),
+            qPrintable(less.error));
+        QVERIFY2(catalogued.contains(less.error), qPrintable(less.error));
+        QCOMPARE(m_game->value(info.figure), info.minimum);
+        QCOMPARE(m_game->history().count(), undoable + 1);
+        said << more.error;
+    }
+    const QString cornerKicks = countsUp ? QStringLiteral("corner kicks go up to 99")
+                                         : QStringLiteral("corner kicks go up to 9");
+    QCOMPARE(said.count(cornerKicks), 2);
+    QCOMPARE(said.count(QStringLiteral("the period goes up to 4")), 1);
+    QCOMPARE(said.count(QStringLiteral("the score goes up to 99")), 2);
 }
 
 void TestRemoteCommands::aRemoteChangeIsUndoneLikeAKey()

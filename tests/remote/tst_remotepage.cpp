@@ -8,6 +8,9 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
 #include <QTest>
 #include <QThread>
 #include <QTimer>
@@ -68,6 +71,7 @@ private Q_SLOTS:
     void aPhoneRunsTheMatch();
     void thePageSpeaksTheBoardsLanguage_data();
     void thePageSpeaksTheBoardsLanguage();
+    void aPhoneTypesOnItsPadAndSaysWhyNot();
 
 private:
     QString open(const QString &code);
@@ -369,8 +373,108 @@ void TestRemotePage::thePageSpeaksTheBoardsLanguage()
     if (language != u"en") {
         QVERIFY(shown("[data-figure=homeCornerKicks] .label") != u"Corner kicks");
     }
+    // The pairing text names the options' button that shows the code, as that button reads.
+    const char *pairing = "Type the pairing code shown in the board's options: press \"o\" on "
+                          "the board, then the \"Remote Control\" button.";
+    const QString asked = QCoreApplication::translate("RemotePage", pairing);
+    const QString button = QCoreApplication::translate("frmOptions", "&Remote Control")
+                               .remove(QRegularExpression(QStringLiteral("&(?!&)")));
+    QCOMPARE(shown("#pair p"), asked);
+    // An untranslated text is the catalogues' test's to find.
+    if (language == u"en" || asked != QLatin1String(pairing)) {
+        QVERIFY2(asked.contains(button), qPrintable(asked + QStringLiteral(" / ") + button));
+    }
     QVERIFY(m_browser.evaluate(tab, QStringLiteral("document.documentElement.scrollWidth <= 360"))
                 .toBool());
+}
+
+// On a phone in portrait: a figure and the clock typed on the page's own pad (never the browser's
+// prompt), and a + at a figure's maximum refused with the reason beside the finger.
+void TestRemotePage::aPhoneTypesOnItsPadAndSaysWhyNot()
+{
+    const QString tab = m_browser.openTab(
+        QStringLiteral("http://127.0.0.1:%1/#code=ABCD1234EFGHJ").arg(m_board.port.load()));
+    m_browser.emulatePhone(tab, 390, 844);
+    const auto js = [&](const QString &expression) { return m_browser.evaluate(tab, expression); };
+    const auto tap = [&](const QString &selector) {
+        js(QStringLiteral("(() => { const c = document.querySelector(\"%1\");"
+                          " c.scrollIntoView({block: 'center'}); c.click(); })()")
+                .arg(selector));
+    };
+    const auto typeOnPad = [&](const char *keys) {
+        for (const char *key = keys; *key; ++key) {
+            if (*key == 'C') {
+                tap(QStringLiteral("#padClear"));
+                continue;
+            }
+            js(QStringLiteral("Array.from(document.querySelectorAll('#padKeys button'))"
+                              ".find((k) => k.textContent === '%1').click()")
+                    .arg(QLatin1Char(*key)));
+        }
+    };
+    const auto value = [](const char *figure) {
+        return QStringLiteral("document.querySelector('[data-figure=%1] .value').textContent")
+            .arg(QLatin1String(figure));
+    };
+    const QString padOpen = QStringLiteral("!document.getElementById('pad').hidden");
+    const QString padTitle = QStringLiteral("document.getElementById('padTitle').textContent");
+    QVERIFY(waitFor(tab, QStringLiteral("document.getElementById('status').textContent"),
+        QStringLiteral("Connected")));
+    js(QStringLiteral("window.prompt = () => { window.prompted = true; return '5'; }"));
+
+    // A figure typed: a slip cleared, then the number; a cancel sends nothing.
+    tap(QStringLiteral("[data-figure=visitorSaves] .row button:nth-child(3)"));
+    QCOMPARE(js(padOpen), QJsonValue(true));
+    QCOMPARE(js(padTitle).toString(), QStringLiteral("Saves"));
+    typeOnPad("45C12");
+    QCOMPARE(js(QStringLiteral("document.getElementById('padValue').textContent")).toString(),
+        QStringLiteral("12"));
+    tap(QStringLiteral("#padOk"));
+    QVERIFY(waitFor(tab, value("visitorSaves"), QStringLiteral("12")));
+    QCOMPARE(js(padOpen), QJsonValue(false));
+    tap(QStringLiteral("[data-figure=visitorSaves] .row button:nth-child(3)"));
+    typeOnPad("7");
+    tap(QStringLiteral("#padCancel"));
+    QCOMPARE(js(padOpen), QJsonValue(false));
+
+    // The clock: its minutes, then its seconds.
+    tap(QStringLiteral("#setClock"));
+    QVERIFY(js(padTitle).toString().endsWith(QStringLiteral("Minutes")));
+    typeOnPad("7");
+    tap(QStringLiteral("#padOk"));
+    QVERIFY(js(padTitle).toString().endsWith(QStringLiteral("Seconds")));
+    typeOnPad("055"); // two digits at most
+    tap(QStringLiteral("#padOk"));
+    QVERIFY(waitFor(tab,
+        QStringLiteral("/^ ?0?7:05$/.test(document.getElementById('clock')"
+                       ".textContent)"),
+        true));
+    QCOMPARE(js(value("visitorSaves")).toString(), QStringLiteral("12"));
+
+    // Corner kicks at their top: the + says why it does nothing, beside the finger.
+    tap(QStringLiteral("[data-figure=homeCornerKicks] .row button:nth-child(3)"));
+    typeOnPad("9");
+    tap(QStringLiteral("#padOk"));
+    QVERIFY(waitFor(tab, value("homeCornerKicks"), QStringLiteral("9")));
+    tap(QStringLiteral("[data-figure=homeCornerKicks] .row button:nth-child(2)"));
+    QVERIFY(waitFor(tab, QStringLiteral("document.getElementById('message').textContent"),
+        QStringLiteral("corner kicks go up to 9")));
+    const QJsonObject where
+        = js(QStringLiteral(
+                 "(() => { const m = document.getElementById('message').getBoundingClientRect();"
+                 " const b = document.querySelector('[data-figure=homeCornerKicks] .row "
+                 "button:nth-child(2)').getBoundingClientRect();"
+                 " return {top: m.top, bottom: m.bottom, height: m.height, viewport: innerHeight,"
+                 " gap: Math.abs((m.top + m.bottom) / 2 - (b.top + b.bottom) / 2)}; })()"))
+              .toObject();
+    QVERIFY2(where.value(u"height").toDouble() > 0, QJsonDocument(where).toJson().constData());
+    QVERIFY2(where.value(u"top").toDouble() >= 0
+            && where.value(u"bottom").toDouble() <= where.value(u"viewport").toDouble(),
+        QJsonDocument(where).toJson().constData());
+    QVERIFY2(where.value(u"gap").toDouble() < 120, QJsonDocument(where).toJson().constData());
+    QCOMPARE(js(value("homeCornerKicks")).toString(), QStringLiteral("9"));
+    QCOMPARE(js(QStringLiteral("window.prompted === undefined")), QJsonValue(true));
+    QVERIFY(js(QStringLiteral("document.documentElement.scrollWidth <= 390")).toBool());
 }
 
 QTEST_GUILESS_MAIN(TestRemotePage)

@@ -121,6 +121,7 @@ private Q_SLOTS:
     void aMatchFitsOnOnePage();
     void theCsvKeepsEveryItem();
     void theJsonHoldsTheMatch();
+    void textsThatLookLikeFormulasStayText();
 
 private:
     GameFixture m_f;
@@ -290,6 +291,32 @@ void TestMatchReport::theJsonHoldsTheMatch()
     const QJsonValue first = json[QStringLiteral("phases")][0];
     QCOMPARE(first[QStringLiteral("addedAnnounced")].toInt(), 3);
     QCOMPARE(first[QStringLiteral("addedPlayed")].toInt(), 130);
+}
+
+// A team or player name typed as a formula must not run in the spreadsheet the league opens
+// the file in; the JSON keeps the name as typed.
+void TestMatchReport::textsThatLookLikeFormulasStayText()
+{
+    m_settings.HomeText = QStringLiteral("=HYPERLINK(\"http://x\",\"y\")");
+    m_settings.GuestText = QStringLiteral("@SUM(A1)");
+    m_settings.TitleText = QStringLiteral("-2+3");
+    const auto items = csvByItem(MatchReport(ReportFormat::Csv, *m_f.model, m_settings));
+    QCOMPARE(items.value(QStringLiteral("team/home")).value(QStringLiteral("value")),
+        u'\'' + m_settings.HomeText);
+    QCOMPARE(items.value(QStringLiteral("team/visitor")).value(QStringLiteral("value")),
+        QStringLiteral("'@SUM(A1)"));
+    QCOMPARE(items.value(QStringLiteral("match/title")).value(QStringLiteral("value")),
+        QStringLiteral("'-2+3"));
+    // Minutes such as 45+3' and ordinary names are untouched.
+    bool addedTimeGoal = false;
+    for (const auto &row : items) {
+        addedTimeGoal = addedTimeGoal || row.value(QStringLiteral("minute")) == u"45+3'";
+    }
+    QVERIFY(addedTimeGoal);
+    const QJsonObject json
+        = QJsonDocument::fromJson(MatchReport(ReportFormat::Json, *m_f.model, m_settings)).object();
+    QVERIFY2(QString::fromUtf8(QJsonDocument(json).toJson()).contains(u"@SUM(A1)"), "name kept");
+    QVERIFY(!QString::fromUtf8(QJsonDocument(json).toJson()).contains(u"'@SUM(A1)"));
 }
 
 QTEST_MAIN(TestMatchReport)

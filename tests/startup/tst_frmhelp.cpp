@@ -1,11 +1,16 @@
+#include "game/clockentry.h"
+#include "languages/languages.h"
 #include "startup/artwork.h"
 #include "startup/fonts.h"
 #include "startup/frmhelp.h"
+#include "tests/support/boardfixture.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QTest>
 
 namespace {
@@ -42,6 +47,9 @@ private Q_SLOTS:
     void labels_data();
     void labels();
     void everyLabelFitsItsText();
+    void clockExamplesReadAsTheClockDoes_data();
+    void clockExamplesReadAsTheClockDoes();
+    void everyKeyOfTheBoardIsNamed();
     void showingTwiceKeepsOneWindowInFront();
     void closingDeletesAndShowingCreatesAnew();
     void escCloses_data();
@@ -61,7 +69,9 @@ void TestHelp::window()
     ShowHelpWindow(help);
     QVERIFY(help);
     QCOMPARE(help->windowTitle(), QStringLiteral("Varnelo Help"));
-    QCOMPARE(help->size(), QSize(498, 605));
+    // Two columns side by side, room to spare on a 1024 x 768 screen with the window's frame.
+    QCOMPARE(help->size(), QSize(931, 605));
+    QVERIFY(help->width() <= 1024 - 40 && help->height() <= 768 - 80);
     QCOMPARE(help->minimumSize(), help->maximumSize());
     QVERIFY(help->isWindow());
     QVERIFY(help->windowFlags() & Qt::WindowMinimizeButtonHint);
@@ -69,7 +79,7 @@ void TestHelp::window()
     QVERIFY(!(help->windowFlags() & Qt::WindowMaximizeButtonHint));
     QCOMPARE(help->palette().color(QPalette::Window), QColor(Qt::white));
     QVERIFY(!help->windowIcon().isNull());
-    QCOMPARE(help->findChildren<QLabel *>().size(), 26);
+    QCOMPARE(help->findChildren<QLabel *>().size(), 39);
     closeAndWait(help);
 }
 
@@ -86,7 +96,7 @@ void TestHelp::labels_data()
                        << "To set the clock, click on the clock and type the number of minutes, a "
                           "period ( . ), the seconds, and press 'Enter'.";
     QTest::newRow("5") << "Label20" << false
-                       << "Examples: '25.3' = 25 minutes and 30 seconds, '6.05' = 6 minutes and "
+                       << "Examples: '25.3' = 25 minutes and 3 seconds, '6.05' = 6 minutes and "
                           "5 seconds.";
     QTest::newRow("6") << "Label12" << false
                        << "If you mistype and need to start over, press the 'space bar'.";
@@ -138,6 +148,34 @@ void TestHelp::labels_data()
                         << "In the options you can change control keys, the buzzer sound file, "
                            "and colors of the scoreboard.  You can also change the home, "
                            "visitor, and title text, and enable the web scoreboard.";
+    QTest::newRow("undo heading") << "Label28" << true << "Undo and Redo";
+    QTest::newRow("undo keys")
+        << "Label29" << false
+        << "To undo the last change press 'Ctrl+Z'; to redo it press 'Ctrl+Shift+Z'.";
+    QTest::newRow("screen heading") << "Label30" << true << "The Board's Screen";
+    QTest::newRow("full screen key")
+        << "Label31" << false
+        << "To switch the board between full screen and a window press 'F11'.";
+    QTest::newRow("screen keys") << "Label32" << false
+                                 << "To move the board to the previous or next screen press "
+                                    "'Ctrl+Shift+Left' or 'Ctrl+Shift+Right'.";
+    QTest::newRow("console heading") << "Label33" << true << "Operator Console";
+    QTest::newRow("console key") << "Label34" << false
+                                 << "To open the operator console press 'F8'.";
+    QTest::newRow("overlay heading") << "Label35" << true << "Stream Overlay";
+    QTest::newRow("overlay keys") << "Label36" << false
+                                  << "To show or hide a part of the overlay press 'Ctrl+1' (score "
+                                     "bug), 'Ctrl+2' (statistics), 'Ctrl+3' (shoot-out) or "
+                                     "'Ctrl+4' (full board).";
+    QTest::newRow("goal pop-up key")
+        << "Label37" << false << "To show the goal pop-up again press 'Ctrl+G'.";
+    QTest::newRow("phones heading") << "Label38" << true << "Phones and the Web";
+    QTest::newRow("remote control") << "Label39" << false
+                                    << "To run the board from a phone press 'o', then the 'Remote "
+                                       "Control' button, and scan the code it shows.";
+    QTest::newRow("web scoreboard") << "Label40" << false
+                                    << "To publish the scoreboard on the web press 'o' and open "
+                                       "the 'Web Scoreboard' tab.";
 }
 
 void TestHelp::labels()
@@ -169,6 +207,58 @@ void TestHelp::everyLabelFitsItsText()
             qPrintable(label->objectName()));
         QVERIFY2(help.rect().contains(label->geometry()), qPrintable(label->objectName()));
     }
+}
+
+void TestHelp::clockExamplesReadAsTheClockDoes_data()
+{
+    QTest::addColumn<QString>("language");
+    for (const LanguageInfo &language : Languages()) {
+        QTest::newRow(qPrintable(language.code)) << language.code;
+    }
+}
+
+// Each example says what typing it on the clock sets, in every language: the typed text, then
+// the minutes and the seconds.
+void TestHelp::clockExamplesReadAsTheClockDoes()
+{
+    QFETCH(QString, language);
+    Translations translations;
+    QVERIFY(translations.install(language));
+    frmHelp help;
+    const QString examples = help.findChild<QLabel *>(QStringLiteral("Label20"))->text();
+    static const QRegularExpression Example(
+        QStringLiteral("'(\\d+\\.\\d+)'\\s*=\\s*(\\d+)\\D+(\\d+)"));
+    int seen = 0;
+    for (const QRegularExpressionMatch &example : Example.globalMatch(examples)) {
+        const qint32 typed = ParseClockEntry(example.captured(1));
+        QVERIFY2(typed >= 0, qPrintable(examples));
+        QCOMPARE(example.captured(2).toInt() * 60 + example.captured(3).toInt(), typed);
+        ++seen;
+    }
+    QVERIFY2(seen == 2, qPrintable(examples));
+}
+
+// Every key of the board that types no character is named in the help as it is written on the
+// keyboard, so that a key added to the board without a line here is caught.
+void TestHelp::everyKeyOfTheBoardIsNamed()
+{
+    frmHelp help;
+    QString shown;
+    for (const QLabel *label : help.findChildren<QLabel *>()) {
+        shown += label->text() + u'\n';
+    }
+    BoardFixture fixture;
+    frmScoreboard &board = fixture.openBoard();
+    int keys = 0;
+    for (const QAction *action : board.actions()) {
+        for (const QKeySequence &key : action->shortcuts()) {
+            const QString written = u'\'' + key.toString(QKeySequence::PortableText) + u'\'';
+            QVERIFY2(shown.contains(written), qPrintable(written));
+            ++keys;
+        }
+    }
+    // Undo, redo, full screen, two screens and the focus marker at least.
+    QVERIFY(keys >= 6);
 }
 
 void TestHelp::showingTwiceKeepsOneWindowInFront()
