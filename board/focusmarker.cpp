@@ -39,11 +39,7 @@ void FocusMarker::mark(QWidget *target, const QString &entry, qint32 lineColor, 
         hide();
         return;
     }
-    QRect frame(target->mapTo(parentWidget(), QPoint(0, 0)), target->size());
-    frame.adjust(-LineWidth, -LineWidth, LineWidth, LineWidth);
-    if (!entry.isEmpty()) {
-        frame.setBottom(frame.bottom() + tagHeight(font()));
-    }
+    const QRect frame = FocusMarkFrame(*target, *parentWidget(), entry, font());
     setGeometry(frame);
     raise();
     show();
@@ -53,37 +49,70 @@ void FocusMarker::mark(QWidget *target, const QString &entry, qint32 lineColor, 
 void FocusMarker::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    const QColor line = ToQColor(m_lineColor);
-    const int tag = m_entry.isEmpty() ? 0 : tagHeight(font());
-    const QRect box = rect().adjusted(0, 0, 0, -tag);
+    PaintFocusMark(painter, rect(), m_entry, ToQColor(m_lineColor), ToQColor(m_textColor), font());
+}
+
+QRect FocusMarkFrame(
+    const QWidget &target, const QWidget &board, const QString &entry, const QFont &font)
+{
+    QRect frame(target.mapTo(&board, QPoint(0, 0)), target.size());
+    frame.adjust(-LineWidth, -LineWidth, LineWidth, LineWidth);
+    if (!entry.isEmpty()) {
+        frame.setBottom(frame.bottom() + tagHeight(font));
+    }
+    return frame;
+}
+
+void PaintFocusMark(QPainter &painter, const QRect &frame, const QString &entry, const QColor &line,
+    const QColor &text, const QFont &font)
+{
+    painter.save();
+    painter.translate(frame.topLeft());
+    const QRect area(QPoint(0, 0), frame.size());
+    const int tag = entry.isEmpty() ? 0 : tagHeight(font);
+    const QRect box = area.adjusted(0, 0, 0, -tag);
     painter.setPen(QPen(line, LineWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     painter.setBrush(Qt::NoBrush);
     const int half = LineWidth / 2;
     painter.drawRect(box.adjusted(half, half, -half - 1, -half - 1));
     if (tag > 0) {
-        const QString shown = m_entry + QLatin1Char('_');
-        const int width = QFontMetrics(font()).horizontalAdvance(shown) + 8;
-        const QRect label(0, box.bottom() + 1, qMin(width, rect().width()), tag);
+        const QString shown = entry + QLatin1Char('_');
+        const int width = QFontMetrics(font).horizontalAdvance(shown) + 8;
+        const QRect label(0, box.bottom() + 1, qMin(width, area.width()), tag);
         painter.fillRect(label, line);
-        painter.setPen(ToQColor(m_textColor));
+        painter.setPen(text);
+        painter.setFont(font);
         painter.drawText(label, Qt::AlignCenter, shown);
     }
+    painter.restore();
+}
+
+QString TypedInto(const QWidget &figure, const GameState &game)
+{
+    const auto *group = qobject_cast<const DigitGroup *>(&figure);
+    if (!group) {
+        return {};
+    }
+    for (const EntryRecord *record : {&game.ClockEntry, &game.NumberEntry}) {
+        if (record->owner == group->groupName()) {
+            return record->text;
+        }
+    }
+    return {};
+}
+
+FocusMarkContent FocusMark(QWidget *focused, const GameState &game, const LiveSettings &settings)
+{
+    auto *figure = qobject_cast<DigitGroup *>(focused);
+    if (!settings.ShowFocusMarker || !figure) {
+        return {};
+    }
+    return {figure, TypedInto(*figure, game)};
 }
 
 void MarkFocusedFigure(
     FocusMarker &marker, QWidget *focused, const GameState &game, const LiveSettings &settings)
 {
-    auto *figure = qobject_cast<DigitGroup *>(focused);
-    if (!settings.ShowFocusMarker || !figure) {
-        marker.mark(nullptr, QString(), 0, 0);
-        return;
-    }
-    QString entry;
-    for (const EntryRecord *record : {&game.ClockEntry, &game.NumberEntry}) {
-        if (record->owner == figure->groupName()) {
-            entry = record->text;
-            break;
-        }
-    }
-    marker.mark(figure, entry, settings.TextColor, settings.FormColor);
+    const FocusMarkContent mark = FocusMark(focused, game, settings);
+    marker.mark(mark.target, mark.entry, settings.TextColor, settings.FormColor);
 }

@@ -3,6 +3,8 @@
 #include <QPointer>
 #include <QWidget>
 
+class QPainter;
+
 struct GameState;
 struct LiveSettings;
 
@@ -31,7 +33,26 @@ private:
     qint32 m_textColor = 0;
 };
 
-// Marks `focused` when it is a figure and the settings ask for the marker, with the entry the
-// game holds for it; hides the marker otherwise.
+// What the marker shows: the figure it frames (nullptr: none) and what is typed into it.
+struct FocusMarkContent
+{
+    QWidget *target = nullptr;
+    QString entry;
+};
+// What has been typed into `figure` before Enter; empty when it is no figure or nothing is.
+QString TypedInto(const QWidget &figure, const GameState &game);
+// The mark for `focused`: the figure when it is one and the settings ask for the marker, with
+// the entry the game holds for it; no target otherwise.
+FocusMarkContent FocusMark(QWidget *focused, const GameState &game, const LiveSettings &settings);
+
+// Marks `focused` as FocusMark has it; hides the marker when there is nothing to mark.
 void MarkFocusedFigure(
     FocusMarker &marker, QWidget *focused, const GameState &game, const LiveSettings &settings);
+
+// Where the marker stands for `target` with `entry`, in the coordinates of `board` (an ancestor
+// of `target`), with the tag's text in `font`.
+QRect FocusMarkFrame(
+    const QWidget &target, const QWidget &board, const QString &entry, const QFont &font);
+// Draws the marker filling `frame`: the line round the figure and the tag with `entry`.
+void PaintFocusMark(QPainter &painter, const QRect &frame, const QString &entry, const QColor &line,
+    const QColor &text, const QFont &font);

@@ -79,6 +79,7 @@ frmScoreboard::frmScoreboard(Context context, std::unique_ptr<SoundPlayer> playe
         Q_EMIT webPublishingStopped();
     });
     connect(m_mmcBuzzer.get(), &SoundPlayer::done, this, &frmScoreboard::onBuzzerDone);
+    connect(&m_scoreboardGame, &ScoreboardGame::refused, this, &frmScoreboard::refused);
 
     for (const FigureInfo &figure : Figures) {
         DigitGroup *shown = group(LedArrayOf(figure.figure));
@@ -130,44 +131,6 @@ void frmScoreboard::Load()
     setUpFocusMarker();
 }
 
-void frmScoreboard::setUpFocusMarker()
-{
-    // A key that types no character, so that no binding and no figure can take it.
-    AddBoardShortcut(
-        *this, "actFocusMarker", tr("Mark the focused figure"), QKeySequence(Qt::Key_F7), [this] {
-            qint16 &shown = m_context.settings.ShowFocusMarker;
-            shown = shown ? 0 : 1;
-            refreshMarker();
-        });
-    m_focusWatch = connect(qApp, &QApplication::focusChanged, this, &frmScoreboard::refreshMarker);
-    refreshMarker();
-}
-
-FocusMarker *frmScoreboard::focusMarker() const
-{
-    return m_marker;
-}
-
-void frmScoreboard::refreshMarker()
-{
-    if (!m_marker) {
-        return;
-    }
-    MarkFocusedFigure(*m_marker, focusWidget(), m_context.game, m_context.settings);
-}
-
-void frmScoreboard::setUpPlacementKeys()
-{
-    // Keys that type no character, taken as shortcuts before they reach any figure.
-    AddBoardShortcut(*this, "actFullScreen", {}, QKeySequence(Qt::Key_F11), [this] {
-        showPlaced({placement().screenName, !isFullScreen()});
-    });
-    AddBoardShortcut(*this, "actPreviousScreen", {},
-        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Left), [this] { moveToNeighbourScreen(-1); });
-    AddBoardShortcut(*this, "actNextScreen", {}, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Right),
-        [this] { moveToNeighbourScreen(1); });
-}
-
 BoardPlacement frmScoreboard::placement() const
 {
     return {screen() ? screen()->name() : QString(), isFullScreen()};
@@ -180,14 +143,6 @@ void frmScoreboard::showPlaced(const BoardPlacement &placement)
     if (this->placement().screenName != before.screenName
         || placement.fullScreen != before.fullScreen) {
         Q_EMIT placementChanged();
-    }
-}
-
-void frmScoreboard::moveToNeighbourScreen(int step)
-{
-    QScreen *next = NeighbourScreen(screen(), step);
-    if (next && next != screen()) {
-        showPlaced({next->name(), isFullScreen()});
     }
 }
 
@@ -230,43 +185,6 @@ frmEvents *frmScoreboard::eventsWindow() const
 void frmScoreboard::setReportCommand(std::function<void(QWidget *)> saveReport)
 {
     m_saveReport = std::move(saveReport);
-}
-
-void frmScoreboard::AllKeyPress(short keyAscii)
-{
-    const LiveSettings &settings = m_context.settings;
-    if (keyAscii == settings.StartStopClockKey) {
-        m_scoreboardGame.startStopClock();
-    } else if (keyAscii == settings.ResetClockKey) {
-        m_scoreboardGame.resetClock();
-    } else if (keyAscii == settings.BuzzerKey) {
-        Buzzer();
-    } else if (keyAscii == settings.NextPhaseKey) {
-        // Refused quietly at full time, as any refused key is.
-        m_scoreboardGame.nextPhase();
-    } else if (keyAscii == settings.AddedTimeKey) {
-        m_scoreboardGame.beginAddedTimeEntry();
-    } else if (keyAscii == 'n') {
-        m_scoreboardGame.beginEntry(ScoreboardGame::Entry::Scorer);
-    } else if (keyAscii == 'y') {
-        m_scoreboardGame.beginEntry(ScoreboardGame::Entry::HomeYellow);
-    } else if (keyAscii == 'Y') {
-        m_scoreboardGame.beginEntry(ScoreboardGame::Entry::VisitorYellow);
-    } else if (keyAscii == 'x') {
-        m_scoreboardGame.beginEntry(ScoreboardGame::Entry::HomeRed);
-    } else if (keyAscii == 'X') {
-        m_scoreboardGame.beginEntry(ScoreboardGame::Entry::VisitorRed);
-    } else if (keyAscii == 'e') {
-        showEventsWindow();
-    } else if (keyAscii == KeyCode::Help) {
-        if (m_showHelp) {
-            m_showHelp();
-        }
-    } else if (keyAscii == KeyCode::Options) {
-        optionsCommand();
-    } else if (keyAscii == KeyCode::SaveReport && m_saveReport) {
-        m_saveReport(this);
-    }
 }
 
 void frmScoreboard::showClock(const ClockFace &face)
@@ -345,26 +263,6 @@ void frmScoreboard::UpdateFormColors()
     refreshMarker();
 }
 
-bool frmScoreboard::takeEntryKey(short keyAscii)
-{
-    // While an entry is typed, its digits, Backspace, Enter, Esc and space are its own; any other
-    // key closes it and goes on as ever.
-    return m_scoreboardGame.entryOpen() && m_scoreboardGame.typeEntryKey(keyAscii);
-}
-
-void frmScoreboard::onGroupKey(Figure figure, short keyAscii)
-{
-    if (takeEntryKey(keyAscii)) {
-        return;
-    }
-    // Every key typed into a figure is a command first.
-    AllKeyPress(keyAscii);
-    if (m_scoreboardGame.typeKey(figure, keyAscii)) {
-        m_context.ui.beep();
-    }
-    refreshMarker();
-}
-
 void frmScoreboard::ResumeGame(const JournalRecord &record)
 {
     m_scoreboardGame.resume(record);
@@ -373,34 +271,6 @@ void frmScoreboard::ResumeGame(const JournalRecord &record)
 JournalRecord frmScoreboard::journalRecord() const
 {
     return m_scoreboardGame.journalRecord();
-}
-
-void frmScoreboard::setUpHistory()
-{
-    // Shortcuts are taken before any key reaches a figure, so these never type a character.
-    AddBoardShortcut(*this, "actUndo", tr("Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z), [this] {
-        m_scoreboardGame.undo();
-        refreshMarker();
-    });
-    AddBoardShortcut(
-        *this, "actRedo", tr("Redo"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), [this] {
-            m_scoreboardGame.redo();
-            refreshMarker();
-        });
-}
-
-void frmScoreboard::keyPressEvent(QKeyEvent *event)
-{
-    const QString text = event->text();
-    if (text.isEmpty()) {
-        QWidget::keyPressEvent(event);
-        return;
-    }
-    for (const qint16 code : TypedKeyCodes(text)) {
-        if (!takeEntryKey(code)) {
-            AllKeyPress(code);
-        }
-    }
 }
 
 void frmScoreboard::resizeEvent(QResizeEvent *event)

@@ -88,11 +88,28 @@ public:
     DigitGroup *group(const QString &ledArrayName) const;
     FocusMarker *focusMarker() const;
 
+    // While the operator has a console of their own, the board draws neither the focus marker
+    // nor what is typed: the console's preview does, and the audience sees only the figures.
+    void setMarkShownElsewhere(bool elsewhere);
+    bool markShownElsewhere() const { return m_markElsewhere; }
+    // The figure that has the board's focus (nullptr: none) and what is typed into it.
+    QWidget *focusedFigure() const;
+    QString focusedEntry() const;
+    // The figure the marker frames (nullptr: none, or the marker is off), wherever it is drawn.
+    QWidget *markedFigure() const;
+    // A key pressed in another of the operator's windows, handled exactly as if pressed on the
+    // board: by the figure that has the board's focus, or by the board.
+    void typeForwarded(const QKeyEvent &event);
+
 Q_SIGNALS:
     // The operator moved the board to another screen or in or out of full screen.
     void placementChanged();
     // Publishing stopped after too many refusals in a row; the operator is told.
     void webPublishingStopped();
+    // A key was refused; `reason` says why in the operator's words. The board shows it nowhere.
+    void refused(const QString &reason);
+    // The focused figure or what is typed into it changed.
+    void focusMarkChanged();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -133,6 +150,7 @@ private:
     MatchDisplay *m_matchDisplay = nullptr;
     QPointer<frmEvents> m_events;
     QMetaObject::Connection m_focusWatch;
+    bool m_markElsewhere = false;
     // The board is closing, and has nothing left to wait for.
     bool m_closing = false;
     bool m_closed = false;

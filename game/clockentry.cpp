@@ -3,6 +3,7 @@
 #include "game/modsoccer.h"
 #include "settings/typedkeys.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 qint32 ParseClockEntry(const QString &text, qint32 longestMinutes)
@@ -35,7 +36,7 @@ qint32 ParseClockEntry(const QString &text, qint32 longestMinutes)
 }
 
 bool EnterClockKey(ClockEntryTarget &target, const QString &groupName, short keyAscii,
-    qint32 maximum, qint32 countUp, int slot, qint32 longestMinutes)
+    qint32 maximum, qint32 countUp, int slot, qint32 longestMinutes, QString *refusal)
 {
     EntryRecord &entry = target.game.ClockEntry;
     if (entry.owner != groupName) {
@@ -58,6 +59,16 @@ bool EnterClockKey(ClockEntryTarget &target, const QString &groupName, short key
         if (target.showClock) {
             target.showClock(ReadClock(target.game.Clock, target.time, slot));
         }
+    } else if (refusal && entered == -1) {
+        *refusal = QCoreApplication::translate(
+            "ScoreboardGame", "\"%1\" is no time: type minutes, a point and seconds")
+                       .arg(entry.text);
+    } else if (refusal) {
+        const QString shown
+            = QStringLiteral("%1:%2").arg(entered / 60).arg(entered % 60, 2, 10, QLatin1Char('0'));
+        *refusal
+            = QCoreApplication::translate("ScoreboardGame", "%1 is more than the clock can show")
+                  .arg(shown);
     }
     entry.text.clear();
     return entered != -1;

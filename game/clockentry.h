@@ -28,6 +28,8 @@ struct ClockEntryTarget
 
 // One typed character in the clock's digit group: digits and "." collect, the space bar clears,
 // Enter sets the clock (stopped) to the typed time when it is at most `maximum` seconds.
-// Answers whether the key asks for the short beep of a well-formed time.
+// Answers whether the key asks for the short beep of a well-formed time. A refused time leaves
+// why in `refusal`, in the operator's words.
 bool EnterClockKey(ClockEntryTarget &target, const QString &groupName, short keyAscii,
-    qint32 maximum, qint32 countUp, int slot, qint32 longestMinutes = 59);
+    qint32 maximum, qint32 countUp, int slot, qint32 longestMinutes = 59,
+    QString *refusal = nullptr);

@@ -3,6 +3,8 @@
 #include "game/modsoccer.h"
 #include "settings/typedkeys.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // Longer runs of digits than this are far outside every range; they are refused rather than
@@ -46,7 +48,7 @@ std::optional<qint64> signedNumber(const QString &text, qsizetype from)
 } // namespace
 
 std::optional<int> EnterNumberKey(
-    EntryRecord &entry, const FigureInfo &figure, int current, short keyAscii)
+    EntryRecord &entry, const FigureInfo &figure, int current, short keyAscii, QString *refusal)
 {
     const QString owner
         = QString::fromLatin1(figure.ledArray.data(), qsizetype(figure.ledArray.size()));
@@ -72,7 +74,56 @@ std::optional<int> EnterNumberKey(
     }
     const QString text = entry.text;
     entry.text.clear();
-    return CommitNumber(text, current, figure.minimum, figure.maximum);
+    const std::optional<int> committed
+        = CommitNumber(text, current, figure.minimum, figure.maximum);
+    if (!committed && refusal) {
+        *refusal = NumberRefusal(text, figure, current);
+    }
+    return committed;
+}
+
+QString NumberRefusal(const QString &text, const FigureInfo &figure, int current)
+{
+    if (text.isEmpty() || CommitNumber(text, current, figure.minimum, figure.maximum)) {
+        return {};
+    }
+    const auto words
+        = [](const char *source) { return QCoreApplication::translate("ScoreboardGame", source); };
+    const QChar first = text.at(0);
+    const bool isSigned = first == QLatin1Char('+') || first == QLatin1Char('-');
+    const std::optional<qint64> number = isSigned ? signedNumber(text, 1) : leadingNumber(text, 0);
+    if (!number) {
+        return words(QT_TRANSLATE_NOOP("ScoreboardGame", "\"%1\" is no number")).arg(text);
+    }
+    const qint64 wanted
+        = isSigned ? (first == QLatin1Char('+') ? current + *number : current - *number) : *number;
+    QString range;
+    switch (figure.figure) {
+    case Figure::ScoreH:
+    case Figure::ScoreV:
+        range = words(QT_TRANSLATE_NOOP("ScoreboardGame", "scores go from %1 to %2"));
+        break;
+    case Figure::Period:
+        range = words(QT_TRANSLATE_NOOP("ScoreboardGame", "the period goes from %1 to %2"));
+        break;
+    case Figure::ShotsH:
+    case Figure::ShotsV:
+        range = words(QT_TRANSLATE_NOOP("ScoreboardGame", "shots go from %1 to %2"));
+        break;
+    case Figure::CKH:
+    case Figure::CKV:
+        range = words(QT_TRANSLATE_NOOP("ScoreboardGame", "corner kicks go from %1 to %2"));
+        break;
+    case Figure::SavesH:
+    case Figure::SavesV:
+        range = words(QT_TRANSLATE_NOOP("ScoreboardGame", "saves go from %1 to %2"));
+        break;
+    case Figure::Time:
+        break;
+    }
+    //: %1 is the value typed; %2 says which values the figure takes.
+    return words(QT_TRANSLATE_NOOP("ScoreboardGame", "%1 is refused: %2"))
+        .arg(QString::number(wanted), range.arg(figure.minimum).arg(figure.maximum));
 }
 
 std::optional<int> CommitNumber(const QString &text, int current, int minimum, int maximum)

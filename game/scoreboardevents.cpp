@@ -215,6 +215,10 @@ bool ScoreboardGame::typeEntryKey(short keyAscii)
     if (key >= QLatin1Char('0') && key <= QLatin1Char('9')) {
         if (m_entry->text.size() < longest) {
             m_entry->text += key;
+        } else {
+            Q_EMIT refused(m_entry->kind == Entry::AddedTime
+                    ? tr("Added time goes up to %1 minutes").arg(LongestAddedMinutes)
+                    : tr("A shirt number has at most %1 digits").arg(LongestShirtNumber));
         }
         return true;
     }
@@ -225,18 +229,23 @@ bool ScoreboardGame::typeEntryKey(short keyAscii)
     const OpenEntry typed = *m_entry;
     m_entry.reset();
     if (keyAscii == KeyCode::Enter) {
-        commitEntry(typed.kind, typed.text);
+        const QString refusal = commitEntry(typed.kind, typed.text);
+        if (!refusal.isEmpty()) {
+            Q_EMIT refused(refusal);
+        }
         return true;
     }
     return keyAscii == KeyCode::Escape || keyAscii == KeyCode::Space;
 }
 
-void ScoreboardGame::commitEntry(Entry entry, const QString &text)
+QString ScoreboardGame::commitEntry(Entry entry, const QString &text)
 {
     switch (entry) {
     case Entry::AddedTime:
-        if (!text.isEmpty()) {
-            announceAddedTime(text.toInt());
+        if (!text.isEmpty() && !announceAddedTime(text.toInt())) {
+            return IsPlayingHalf(m_match.phase)
+                ? tr("Added time goes up to %1 minutes").arg(LongestAddedMinutes)
+                : tr("Added time is announced during a half");
         }
         break;
     case Entry::Scorer:
@@ -248,10 +257,10 @@ void ScoreboardGame::commitEntry(Entry entry, const QString &text)
                     edit.player = QString::number(text.toInt());
                     editEvent(it->id, edit);
                 }
-                break;
+                return {};
             }
         }
-        break;
+        return tr("There is no goal to name a scorer for");
     case Entry::HomeYellow:
     case Entry::VisitorYellow:
     case Entry::HomeRed:
@@ -263,4 +272,5 @@ void ScoreboardGame::commitEntry(Entry entry, const QString &text)
         break;
     }
     }
+    return {};
 }

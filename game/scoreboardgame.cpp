@@ -96,13 +96,17 @@ void ScoreboardGame::commitFigure(Figure figure, int value)
 bool ScoreboardGame::typeKey(Figure figure, short keyAscii)
 {
     bool beep = false;
+    QString refusal;
     if (InfoOf(figure).isClock) {
-        beep = enterClockKey(keyAscii);
+        beep = enterClockKey(keyAscii, refusal);
     } else if (const auto committed
-        = EnterNumberKey(m_game.NumberEntry, infoOf(figure), value(figure), keyAscii)) {
+        = EnterNumberKey(m_game.NumberEntry, infoOf(figure), value(figure), keyAscii, &refusal)) {
         commitFigure(figure, *committed);
     }
     saveJournal();
+    if (!refusal.isEmpty()) {
+        Q_EMIT refused(refusal);
+    }
     return beep;
 }
 
@@ -145,12 +149,12 @@ void ScoreboardGame::recordClockChange(const std::function<void()> &change)
     }
 }
 
-bool ScoreboardGame::enterClockKey(short keyAscii)
+bool ScoreboardGame::enterClockKey(short keyAscii, QString &refusal)
 {
     ClockEntryTarget target{m_game, m_time, [this](ClockValue value) { showClock(value); }};
     const auto type = [&] {
         return EnterClockKey(target, LedArrayOf(Figure::Time), keyAscii, longestClock(),
-            countUpFlag(), GameClockSlot, countsUp() ? LongestMatchClockMinutes : 59);
+            countUpFlag(), GameClockSlot, countsUp() ? LongestMatchClockMinutes : 59, &refusal);
     };
     if (keyAscii != KeyCode::Enter) {
         return type();

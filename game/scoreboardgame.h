@@ -162,6 +162,9 @@ Q_SIGNALS:
     void changed();
     // The match's format, phase, added time (announced or played) or shoot-out changed.
     void matchChanged();
+    // A typed key was refused; `reason` says why in the operator's words. The game changed
+    // nothing for it.
+    void refused(const QString &reason);
 
 private:
     // What a change of phase, added time or kick takes back: the match, the clock and the
@@ -200,7 +203,8 @@ private:
     MatchEvent newEvent(EventKind kind, Team team, const QString &player);
     // The phase log: the current phase ends, the next begins.
     void logPhase(Phase next);
-    void commitEntry(Entry entry, const QString &text);
+    // Why the entry could not be committed; empty when it was.
+    QString commitEntry(Entry entry, const QString &text);
     void setMatchClock(ClockValue value, bool start);
     // The clock counts up in this phase: up mode, and no break.
     qint32 countUpFlag() const;
@@ -215,7 +219,7 @@ private:
     void setValue(Figure figure, const FigureValue &value);
     // Gives a counter a value committed by entry or by another front end, with its history.
     void commitFigure(Figure figure, int value);
-    bool enterClockKey(short keyAscii);
+    bool enterClockKey(short keyAscii, QString &refusal);
     // Runs `change` on the clock and records it when it changed the clock or stopped it.
     void recordClockChange(const std::function<void()> &change);
     void saveJournal();

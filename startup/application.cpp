@@ -1,6 +1,7 @@
 #include "application.h"
 
 #include "board/boardplacement.h"
+#include "board/consoleswitch.h"
 #include "board/frmscoreboard.h"
 #include "board/qtsoundplayer.h"
 #include "game/matchsettings.h"
@@ -165,6 +166,8 @@ void Application::showBoard()
         SaveBoardPlacement(m_settings, *m_store);
     });
     m_board->showPlaced({m_settings.BoardScreen, m_settings.BoardFullScreen == 1});
+    // The operator's console, while the board has a screen of its own.
+    new ConsoleSwitch(*m_board, m_settings);
     // The remote control drives the board's game and goes with it.
     m_remote = new RemoteControl(
         m_board->scoreboardGame(), m_settings, [this] { SavePairingCode(m_settings, *m_store); },

@@ -4,15 +4,31 @@
 #include <QScreen>
 #include <QWidget>
 
-QScreen *AudienceScreen()
+namespace {
+
+// The board and the console name themselves after their forms, as every one of their tests finds
+// them.
+QWidget *ShownWindowNamed(QLatin1String name)
 {
-    // The board names itself after its form, as every one of its tests finds it.
     for (QWidget *window : QApplication::topLevelWidgets()) {
-        if (window->objectName() == QLatin1String("frmScoreboard") && window->isVisible()) {
-            return window->screen();
+        if (window->objectName() == name && window->isVisible()) {
+            return window;
         }
     }
     return nullptr;
+}
+
+} // namespace
+
+QScreen *AudienceScreen()
+{
+    QWidget *board = ShownWindowNamed(QLatin1String("frmScoreboard"));
+    return board ? board->screen() : nullptr;
+}
+
+QWidget *OperatorConsole()
+{
+    return ShownWindowNamed(QLatin1String("frmConsole"));
 }
 
 QScreen *OperatorScreen()
@@ -20,6 +36,10 @@ QScreen *OperatorScreen()
     QScreen *audience = AudienceScreen();
     if (!audience) {
         return nullptr;
+    }
+    QWidget *console = OperatorConsole();
+    if (console && console->screen() != audience) {
+        return console->screen();
     }
     QScreen *primary = QGuiApplication::primaryScreen();
     if (primary && primary != audience) {
@@ -41,7 +61,10 @@ void PlaceForOperator(QWidget &window)
         || QGuiApplication::screenAt(window.frameGeometry().center()) != AudienceScreen()) {
         return;
     }
-    const QRect area = operatorScreen->availableGeometry();
+    QWidget *console = OperatorConsole();
+    const QRect area = console && console != &window && console->screen() == operatorScreen
+        ? console->frameGeometry()
+        : operatorScreen->availableGeometry();
     QRect placed = window.frameGeometry();
     placed.moveCenter(area.center());
     window.move(placed.topLeft());

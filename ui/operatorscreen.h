@@ -9,9 +9,12 @@ class QWidget;
 
 // The screen the audience watches: the board's, while it is shown; nullptr otherwise.
 QScreen *AudienceScreen();
-// With two screens or more, one the board is not on (the primary screen when it is free);
-// nullptr with one screen or no board, where nothing moves.
+// The operator's console, while it is shown; nullptr otherwise.
+QWidget *OperatorConsole();
+// With two screens or more, one the board is not on: the console's when there is one, else the
+// primary screen when it is free; nullptr with one screen or no board, where nothing moves.
 QScreen *OperatorScreen();
-// Moves a top-level window that is being shown to the middle of the operator's screen when it
-// stands on the audience's. Call as it is shown (its showEvent), after any placement of its own.
+// Moves a top-level window that is being shown to the operator: over the console when there is
+// one, else to the middle of the operator's screen, when it stands on the audience's. Call as it
+// is shown (its showEvent), after any placement of its own.
 void PlaceForOperator(QWidget &window);

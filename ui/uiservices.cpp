@@ -40,6 +40,20 @@ protected:
     }
 };
 
+// And for the colour picker.
+class OperatorColorDialog final : public QColorDialog
+{
+public:
+    using QColorDialog::QColorDialog;
+
+protected:
+    void showEvent(QShowEvent *event) override
+    {
+        QColorDialog::showEvent(event);
+        PlaceForOperator(*this);
+    }
+};
+
 } // namespace
 
 void QtUiServices::showMessage(QWidget *parent, const QString &title, const QString &text)
@@ -67,16 +81,23 @@ bool QtUiServices::askYesNo(QWidget *parent, const QString &title, const QString
 
 std::optional<qint32> QtUiServices::pickColor(QWidget *parent, qint32 initial)
 {
-    const QColor chosen = QColorDialog::getColor(ToQColor(initial), parent);
-    if (!chosen.isValid()) {
+    OperatorColorDialog dialog(ToQColor(initial), parent);
+    dialog.setOption(QColorDialog::DontUseNativeDialog);
+    if (dialog.exec() != QDialog::Accepted || !dialog.selectedColor().isValid()) {
         return std::nullopt;
     }
-    return FromQColor(chosen);
+    return FromQColor(dialog.selectedColor());
 }
 
 QString QtUiServices::chooseFile(QWidget *parent, const QString &filter, const QString &startPath)
 {
-    return QFileDialog::getOpenFileName(parent, QString(), startPath, filter);
+    OperatorFileDialog dialog(parent, QString(), startPath, filter);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (dialog.exec() != QDialog::Accepted) {
+        return {};
+    }
+    return dialog.selectedFiles().value(0);
 }
 
 QString QtUiServices::chooseSaveFile(

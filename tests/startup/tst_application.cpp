@@ -1,4 +1,5 @@
 #include "board/boardlabel.h"
+#include "board/consoleswitch.h"
 #include "board/digitgroup.h"
 #include "board/frmscoreboard.h"
 #include "options/frmoptions.h"
@@ -10,6 +11,7 @@
 #include "tests/support/programfolder.h"
 #include "tests/support/recordingui.h"
 #include "tests/support/scriptedhttpserver.h"
+#include "ui/operatorscreen.h"
 #include "web/webstate.h"
 
 #include <segmora/segmora.h>
@@ -36,6 +38,7 @@ private Q_SLOTS:
     void optionsDuringARunningCountdown();
     void theLastWindowEndsTheProgram();
     void theSixthRefusalIsToldWhileTheOptionsAreOpen();
+    void oneScreenHasNoConsole();
 
 private:
     void goToBoard();
@@ -169,6 +172,24 @@ void TestApplication::theLastWindowEndsTheProgram()
     QApplication::exec();
     QVERIFY(runningWithHelpOnly);
     QVERIFY(!timedOut);
+}
+
+void TestApplication::oneScreenHasNoConsole()
+{
+    QCOMPARE(QGuiApplication::screens().size(), 1);
+    m_app->start();
+    goToBoard();
+    frmScoreboard *board = m_app->board();
+    auto *consoles = board->findChild<ConsoleSwitch *>();
+    QVERIFY(consoles);
+    QVERIFY(!consoles->console());
+    // F8 brings none either; the board keeps its marker and its typing.
+    board->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(board));
+    QTest::keyClick(board, Qt::Key_F8);
+    QVERIFY(!consoles->console());
+    QVERIFY(!OperatorConsole());
+    QVERIFY(!board->markShownElsewhere());
 }
 
 void TestApplication::theSixthRefusalIsToldWhileTheOptionsAreOpen()
