@@ -133,6 +133,20 @@
     </message>
 </context>
 <context>
+    <name>ConsolePreview</name>
+    <message>
+        <source>The board as the audience sees it</source>
+        <translation>Die Anzeigetafel, wie das Publikum sie sieht</translation>
+    </message>
+</context>
+<context>
+    <name>ConsoleSwitch</name>
+    <message>
+        <source>Operator console</source>
+        <translation>Bedienpult</translation>
+    </message>
+</context>
+<context>
     <name>DefaultSettings</name>
     <message>
         <source>Home</source>
@@ -1039,6 +1053,62 @@
     </message>
 </context>
 <context>
+    <name>ScoreboardGame</name>
+    <message>
+        <source>&quot;%1&quot; is no time: type minutes, a point and seconds</source>
+        <translation>„%1“ ist keine Zeit: Minuten, Punkt und Sekunden eingeben</translation>
+    </message>
+    <message>
+        <source>%1 is more than the clock can show</source>
+        <translation>%1 ist mehr, als die Uhr zeigen kann</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no number</source>
+        <translation>„%1“ ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>scores go from %1 to %2</source>
+        <translation>Tore gehen von %1 bis %2</translation>
+    </message>
+    <message>
+        <source>the period goes from %1 to %2</source>
+        <translation>die Halbzeit geht von %1 bis %2</translation>
+    </message>
+    <message>
+        <source>shots go from %1 to %2</source>
+        <translation>Schüsse gehen von %1 bis %2</translation>
+    </message>
+    <message>
+        <source>corner kicks go from %1 to %2</source>
+        <translation>Ecken gehen von %1 bis %2</translation>
+    </message>
+    <message>
+        <source>saves go from %1 to %2</source>
+        <translation>Paraden gehen von %1 bis %2</translation>
+    </message>
+    <message>
+        <source>%1 is refused: %2</source>
+        <extracomment>%1 is the value typed; %2 says which values the figure takes.</extracomment>
+        <translation>%1 abgelehnt: %2</translation>
+    </message>
+    <message>
+        <source>Added time goes up to %1 minutes</source>
+        <translation>Nachspielzeit geht bis %1 Minuten</translation>
+    </message>
+    <message>
+        <source>A shirt number has at most %1 digits</source>
+        <translation>Eine Rückennummer hat höchstens %1 Ziffern</translation>
+    </message>
+    <message>
+        <source>Added time is announced during a half</source>
+        <translation>Nachspielzeit wird während einer Halbzeit angezeigt</translation>
+    </message>
+    <message>
+        <source>There is no goal to name a scorer for</source>
+        <translation>Es gibt kein Tor, dem ein Torschütze zugeordnet werden kann</translation>
+    </message>
+</context>
+<context>
     <name>TeamSheetsDialog</name>
     <message>
         <source>9 Alex Morgan</source>
@@ -1181,6 +1251,169 @@
         <source>Press the key you would like to %1.</source>
         <extracomment>%1 is what the key will do, as the options&apos; Change button says it (&quot;sound the buzzer&quot;).</extracomment>
         <translation>Drücken Sie die Taste für %1.</translation>
+    </message>
+</context>
+<context>
+    <name>frmConsole</name>
+    <message>
+        <source>Before the kick-off</source>
+        <translation>Vor dem Anstoß</translation>
+    </message>
+    <message>
+        <source>First half</source>
+        <translation>Erste Halbzeit</translation>
+    </message>
+    <message>
+        <source>Half-time</source>
+        <translation>Halbzeitpause</translation>
+    </message>
+    <message>
+        <source>Second half</source>
+        <translation>Zweite Halbzeit</translation>
+    </message>
+    <message>
+        <source>Extra time, first half</source>
+        <translation>Verlängerung, erste Hälfte</translation>
+    </message>
+    <message>
+        <source>Extra time, half-time</source>
+        <translation>Verlängerung, Pause</translation>
+    </message>
+    <message>
+        <source>Extra time, second half</source>
+        <translation>Verlängerung, zweite Hälfte</translation>
+    </message>
+    <message>
+        <source>Penalties</source>
+        <translation>Elfmeterschießen</translation>
+    </message>
+    <message>
+        <source>Full time</source>
+        <translation>Spielende</translation>
+    </message>
+    <message>
+        <source>Added time</source>
+        <translation>Nachspielzeit</translation>
+    </message>
+    <message>
+        <source>Scorer of the last goal</source>
+        <translation>Schütze des letzten Tores</translation>
+    </message>
+    <message>
+        <source>Yellow card, home</source>
+        <translation>Gelbe Karte, Heim</translation>
+    </message>
+    <message>
+        <source>Yellow card, visitor</source>
+        <translation>Gelbe Karte, Gast</translation>
+    </message>
+    <message>
+        <source>Red card, home</source>
+        <translation>Rote Karte, Heim</translation>
+    </message>
+    <message>
+        <source>Red card, visitor</source>
+        <translation>Rote Karte, Gast</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Leertaste</translation>
+    </message>
+    <message>
+        <source>&amp;Start/stop clock</source>
+        <translation>Uhr &amp;starten/anhalten</translation>
+    </message>
+    <message>
+        <source>&amp;Reset clock</source>
+        <translation>Uhr &amp;zurücksetzen</translation>
+    </message>
+    <message>
+        <source>&amp;Buzzer</source>
+        <translation>&amp;Hupe</translation>
+    </message>
+    <message>
+        <source>&amp;Next phase</source>
+        <translation>&amp;Nächster Abschnitt</translation>
+    </message>
+    <message>
+        <source>&amp;Goals and cards</source>
+        <translation>&amp;Tore und Karten</translation>
+    </message>
+    <message>
+        <source>Match re&amp;port</source>
+        <translation>Spiel&amp;bericht</translation>
+    </message>
+    <message>
+        <source>Varnelo operator console</source>
+        <translation>Varnelo-Bedienpult</translation>
+    </message>
+    <message>
+        <source>Goals and cards:</source>
+        <translation>Tore und Karten:</translation>
+    </message>
+    <message>
+        <source>Goals and cards</source>
+        <translation>Tore und Karten</translation>
+    </message>
+    <message>
+        <source>Focus and typing</source>
+        <translation>Fokus und Eingabe</translation>
+    </message>
+    <message>
+        <source>Last refusal</source>
+        <translation>Letzte Ablehnung</translation>
+    </message>
+    <message>
+        <source>Phase</source>
+        <translation>Abschnitt</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Heim</translation>
+    </message>
+    <message>
+        <source>Visitor</source>
+        <translation>Gast</translation>
+    </message>
+    <message>
+        <source>Typing: %1: %2</source>
+        <translation>Eingabe: %1: %2</translation>
+    </message>
+    <message>
+        <source>Focus: no figure</source>
+        <translation>Fokus: keine Anzeige</translation>
+    </message>
+    <message>
+        <source>Focus: %1</source>
+        <translation>Fokus: %1</translation>
+    </message>
+    <message>
+        <source>Focus: %1, typed: %2</source>
+        <translation>Fokus: %1, eingegeben: %2</translation>
+    </message>
+    <message>
+        <source>Phase: %1. The match is over.</source>
+        <translation>Abschnitt: %1. Das Spiel ist aus.</translation>
+    </message>
+    <message>
+        <source>Phase: %1. Next: %2 (key %3)</source>
+        <translation>Abschnitt: %1. Danach: %2 (Taste %3)</translation>
+    </message>
+    <message>
+        <source>Added time: only during a half</source>
+        <translation>Nachspielzeit: nur während einer Halbzeit</translation>
+    </message>
+    <message>
+        <source>Added time: none announced (key %1)</source>
+        <translation>Nachspielzeit: keine angezeigt (Taste %1)</translation>
+    </message>
+    <message>
+        <source>Added time: +%1 minutes, %2:%3 played</source>
+        <translation>Nachspielzeit: +%1 Minuten, %2:%3 gespielt</translation>
+    </message>
+    <message>
+        <source>Added time: +%1 minutes</source>
+        <translation>Nachspielzeit: +%1 Minuten</translation>
     </message>
 </context>
 <context>
@@ -1510,6 +1743,22 @@
     <message>
         <source>Redo</source>
         <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>The match is over: there is no next phase</source>
+        <translation>Das Spiel ist aus: Es gibt keinen nächsten Abschnitt</translation>
+    </message>
+    <message>
+        <source>Added time is announced during a half</source>
+        <translation>Nachspielzeit wird während einer Halbzeit angezeigt</translation>
+    </message>
+    <message>
+        <source>There is nothing to undo</source>
+        <translation>Es gibt nichts rückgängig zu machen</translation>
+    </message>
+    <message>
+        <source>There is nothing to redo</source>
+        <translation>Es gibt nichts wiederherzustellen</translation>
     </message>
 </context>
 <context>

@@ -133,6 +133,20 @@
     </message>
 </context>
 <context>
+    <name>ConsolePreview</name>
+    <message>
+        <source>The board as the audience sees it</source>
+        <translation>El marcador tal como lo ve el público</translation>
+    </message>
+</context>
+<context>
+    <name>ConsoleSwitch</name>
+    <message>
+        <source>Operator console</source>
+        <translation>Consola del operador</translation>
+    </message>
+</context>
+<context>
     <name>DefaultSettings</name>
     <message>
         <source>Home</source>
@@ -1039,6 +1053,62 @@
     </message>
 </context>
 <context>
+    <name>ScoreboardGame</name>
+    <message>
+        <source>&quot;%1&quot; is no time: type minutes, a point and seconds</source>
+        <translation>&quot;%1&quot; no es una hora: escriba minutos, un punto y segundos</translation>
+    </message>
+    <message>
+        <source>%1 is more than the clock can show</source>
+        <translation>%1 es más de lo que muestra el reloj</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no number</source>
+        <translation>&quot;%1&quot; no es un número</translation>
+    </message>
+    <message>
+        <source>scores go from %1 to %2</source>
+        <translation>los goles van de %1 a %2</translation>
+    </message>
+    <message>
+        <source>the period goes from %1 to %2</source>
+        <translation>el periodo va de %1 a %2</translation>
+    </message>
+    <message>
+        <source>shots go from %1 to %2</source>
+        <translation>los tiros van de %1 a %2</translation>
+    </message>
+    <message>
+        <source>corner kicks go from %1 to %2</source>
+        <translation>los córneres van de %1 a %2</translation>
+    </message>
+    <message>
+        <source>saves go from %1 to %2</source>
+        <translation>las paradas van de %1 a %2</translation>
+    </message>
+    <message>
+        <source>%1 is refused: %2</source>
+        <extracomment>%1 is the value typed; %2 says which values the figure takes.</extracomment>
+        <translation>%1 rechazado: %2</translation>
+    </message>
+    <message>
+        <source>Added time goes up to %1 minutes</source>
+        <translation>El tiempo añadido llega hasta %1 minutos</translation>
+    </message>
+    <message>
+        <source>A shirt number has at most %1 digits</source>
+        <translation>Un dorsal tiene como máximo %1 cifras</translation>
+    </message>
+    <message>
+        <source>Added time is announced during a half</source>
+        <translation>El tiempo añadido se anuncia durante un tiempo</translation>
+    </message>
+    <message>
+        <source>There is no goal to name a scorer for</source>
+        <translation>No hay ningún gol al que asignar goleador</translation>
+    </message>
+</context>
+<context>
     <name>TeamSheetsDialog</name>
     <message>
         <source>9 Alex Morgan</source>
@@ -1181,6 +1251,169 @@
         <source>Press the key you would like to %1.</source>
         <extracomment>%1 is what the key will do, as the options&apos; Change button says it (&quot;sound the buzzer&quot;).</extracomment>
         <translation>Pulse la tecla con la que desea %1.</translation>
+    </message>
+</context>
+<context>
+    <name>frmConsole</name>
+    <message>
+        <source>Before the kick-off</source>
+        <translation>Antes del saque inicial</translation>
+    </message>
+    <message>
+        <source>First half</source>
+        <translation>Primer tiempo</translation>
+    </message>
+    <message>
+        <source>Half-time</source>
+        <translation>Descanso</translation>
+    </message>
+    <message>
+        <source>Second half</source>
+        <translation>Segundo tiempo</translation>
+    </message>
+    <message>
+        <source>Extra time, first half</source>
+        <translation>Prórroga, primera parte</translation>
+    </message>
+    <message>
+        <source>Extra time, half-time</source>
+        <translation>Prórroga, descanso</translation>
+    </message>
+    <message>
+        <source>Extra time, second half</source>
+        <translation>Prórroga, segunda parte</translation>
+    </message>
+    <message>
+        <source>Penalties</source>
+        <translation>Penaltis</translation>
+    </message>
+    <message>
+        <source>Full time</source>
+        <translation>Final del partido</translation>
+    </message>
+    <message>
+        <source>Added time</source>
+        <translation>Tiempo añadido</translation>
+    </message>
+    <message>
+        <source>Scorer of the last goal</source>
+        <translation>Goleador del último gol</translation>
+    </message>
+    <message>
+        <source>Yellow card, home</source>
+        <translation>Tarjeta amarilla, local</translation>
+    </message>
+    <message>
+        <source>Yellow card, visitor</source>
+        <translation>Tarjeta amarilla, visitante</translation>
+    </message>
+    <message>
+        <source>Red card, home</source>
+        <translation>Tarjeta roja, local</translation>
+    </message>
+    <message>
+        <source>Red card, visitor</source>
+        <translation>Tarjeta roja, visitante</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Espacio</translation>
+    </message>
+    <message>
+        <source>&amp;Start/stop clock</source>
+        <translation>&amp;Iniciar/parar reloj</translation>
+    </message>
+    <message>
+        <source>&amp;Reset clock</source>
+        <translation>&amp;Reiniciar reloj</translation>
+    </message>
+    <message>
+        <source>&amp;Buzzer</source>
+        <translation>&amp;Bocina</translation>
+    </message>
+    <message>
+        <source>&amp;Next phase</source>
+        <translation>&amp;Siguiente fase</translation>
+    </message>
+    <message>
+        <source>&amp;Goals and cards</source>
+        <translation>&amp;Goles y tarjetas</translation>
+    </message>
+    <message>
+        <source>Match re&amp;port</source>
+        <translation>&amp;Acta del partido</translation>
+    </message>
+    <message>
+        <source>Varnelo operator console</source>
+        <translation>Consola del operador de Varnelo</translation>
+    </message>
+    <message>
+        <source>Goals and cards:</source>
+        <translation>Goles y tarjetas:</translation>
+    </message>
+    <message>
+        <source>Goals and cards</source>
+        <translation>Goles y tarjetas</translation>
+    </message>
+    <message>
+        <source>Focus and typing</source>
+        <translation>Foco y escritura</translation>
+    </message>
+    <message>
+        <source>Last refusal</source>
+        <translation>Último rechazo</translation>
+    </message>
+    <message>
+        <source>Phase</source>
+        <translation>Fase</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Local</translation>
+    </message>
+    <message>
+        <source>Visitor</source>
+        <translation>Visitante</translation>
+    </message>
+    <message>
+        <source>Typing: %1: %2</source>
+        <translation>Escribiendo: %1: %2</translation>
+    </message>
+    <message>
+        <source>Focus: no figure</source>
+        <translation>Foco: ninguna cifra</translation>
+    </message>
+    <message>
+        <source>Focus: %1</source>
+        <translation>Foco: %1</translation>
+    </message>
+    <message>
+        <source>Focus: %1, typed: %2</source>
+        <translation>Foco: %1, escrito: %2</translation>
+    </message>
+    <message>
+        <source>Phase: %1. The match is over.</source>
+        <translation>Fase: %1. El partido ha terminado.</translation>
+    </message>
+    <message>
+        <source>Phase: %1. Next: %2 (key %3)</source>
+        <translation>Fase: %1. Siguiente: %2 (tecla %3)</translation>
+    </message>
+    <message>
+        <source>Added time: only during a half</source>
+        <translation>Tiempo añadido: solo durante un tiempo</translation>
+    </message>
+    <message>
+        <source>Added time: none announced (key %1)</source>
+        <translation>Tiempo añadido: ninguno anunciado (tecla %1)</translation>
+    </message>
+    <message>
+        <source>Added time: +%1 minutes, %2:%3 played</source>
+        <translation>Tiempo añadido: +%1 minutos, %2:%3 jugados</translation>
+    </message>
+    <message>
+        <source>Added time: +%1 minutes</source>
+        <translation>Tiempo añadido: +%1 minutos</translation>
     </message>
 </context>
 <context>
@@ -1510,6 +1743,22 @@
     <message>
         <source>Redo</source>
         <translation>Rehacer</translation>
+    </message>
+    <message>
+        <source>The match is over: there is no next phase</source>
+        <translation>El partido ha terminado: no hay fase siguiente</translation>
+    </message>
+    <message>
+        <source>Added time is announced during a half</source>
+        <translation>El tiempo añadido se anuncia durante un tiempo</translation>
+    </message>
+    <message>
+        <source>There is nothing to undo</source>
+        <translation>No hay nada que deshacer</translation>
+    </message>
+    <message>
+        <source>There is nothing to redo</source>
+        <translation>No hay nada que rehacer</translation>
     </message>
 </context>
 <context>

@@ -133,6 +133,20 @@
     </message>
 </context>
 <context>
+    <name>ConsolePreview</name>
+    <message>
+        <source>The board as the audience sees it</source>
+        <translation>Le tableau tel que le public le voit</translation>
+    </message>
+</context>
+<context>
+    <name>ConsoleSwitch</name>
+    <message>
+        <source>Operator console</source>
+        <translation>Console de l’opérateur</translation>
+    </message>
+</context>
+<context>
     <name>DefaultSettings</name>
     <message>
         <source>Home</source>
@@ -1039,6 +1053,62 @@
     </message>
 </context>
 <context>
+    <name>ScoreboardGame</name>
+    <message>
+        <source>&quot;%1&quot; is no time: type minutes, a point and seconds</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une durée&#xa0;: tapez minutes, un point et secondes</translation>
+    </message>
+    <message>
+        <source>%1 is more than the clock can show</source>
+        <translation>%1 dépasse ce que l’horloge peut afficher</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no number</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un nombre</translation>
+    </message>
+    <message>
+        <source>scores go from %1 to %2</source>
+        <translation>les scores vont de %1 à %2</translation>
+    </message>
+    <message>
+        <source>the period goes from %1 to %2</source>
+        <translation>la période va de %1 à %2</translation>
+    </message>
+    <message>
+        <source>shots go from %1 to %2</source>
+        <translation>les tirs vont de %1 à %2</translation>
+    </message>
+    <message>
+        <source>corner kicks go from %1 to %2</source>
+        <translation>les corners vont de %1 à %2</translation>
+    </message>
+    <message>
+        <source>saves go from %1 to %2</source>
+        <translation>les arrêts vont de %1 à %2</translation>
+    </message>
+    <message>
+        <source>%1 is refused: %2</source>
+        <extracomment>%1 is the value typed; %2 says which values the figure takes.</extracomment>
+        <translation>%1 refusé&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Added time goes up to %1 minutes</source>
+        <translation>Le temps additionnel va jusqu’à %1 minutes</translation>
+    </message>
+    <message>
+        <source>A shirt number has at most %1 digits</source>
+        <translation>Un numéro de maillot a au plus %1 chiffres</translation>
+    </message>
+    <message>
+        <source>Added time is announced during a half</source>
+        <translation>Le temps additionnel s’annonce pendant une mi-temps</translation>
+    </message>
+    <message>
+        <source>There is no goal to name a scorer for</source>
+        <translation>Aucun but auquel attribuer un buteur</translation>
+    </message>
+</context>
+<context>
     <name>TeamSheetsDialog</name>
     <message>
         <source>9 Alex Morgan</source>
@@ -1181,6 +1251,169 @@
         <source>Press the key you would like to %1.</source>
         <extracomment>%1 is what the key will do, as the options&apos; Change button says it (&quot;sound the buzzer&quot;).</extracomment>
         <translation>Appuyez sur la touche pour %1.</translation>
+    </message>
+</context>
+<context>
+    <name>frmConsole</name>
+    <message>
+        <source>Before the kick-off</source>
+        <translation>Avant le coup d’envoi</translation>
+    </message>
+    <message>
+        <source>First half</source>
+        <translation>Première mi-temps</translation>
+    </message>
+    <message>
+        <source>Half-time</source>
+        <translation>Mi-temps</translation>
+    </message>
+    <message>
+        <source>Second half</source>
+        <translation>Seconde mi-temps</translation>
+    </message>
+    <message>
+        <source>Extra time, first half</source>
+        <translation>Prolongation, première période</translation>
+    </message>
+    <message>
+        <source>Extra time, half-time</source>
+        <translation>Prolongation, pause</translation>
+    </message>
+    <message>
+        <source>Extra time, second half</source>
+        <translation>Prolongation, seconde période</translation>
+    </message>
+    <message>
+        <source>Penalties</source>
+        <translation>Tirs au but</translation>
+    </message>
+    <message>
+        <source>Full time</source>
+        <translation>Fin du match</translation>
+    </message>
+    <message>
+        <source>Added time</source>
+        <translation>Temps additionnel</translation>
+    </message>
+    <message>
+        <source>Scorer of the last goal</source>
+        <translation>Buteur du dernier but</translation>
+    </message>
+    <message>
+        <source>Yellow card, home</source>
+        <translation>Carton jaune, domicile</translation>
+    </message>
+    <message>
+        <source>Yellow card, visitor</source>
+        <translation>Carton jaune, visiteur</translation>
+    </message>
+    <message>
+        <source>Red card, home</source>
+        <translation>Carton rouge, domicile</translation>
+    </message>
+    <message>
+        <source>Red card, visitor</source>
+        <translation>Carton rouge, visiteur</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Espace</translation>
+    </message>
+    <message>
+        <source>&amp;Start/stop clock</source>
+        <translation>&amp;Démarrer/arrêter l’horloge</translation>
+    </message>
+    <message>
+        <source>&amp;Reset clock</source>
+        <translation>&amp;Remettre l’horloge à zéro</translation>
+    </message>
+    <message>
+        <source>&amp;Buzzer</source>
+        <translation>&amp;Sirène</translation>
+    </message>
+    <message>
+        <source>&amp;Next phase</source>
+        <translation>Phase suiva&amp;nte</translation>
+    </message>
+    <message>
+        <source>&amp;Goals and cards</source>
+        <translation>&amp;Buts et cartons</translation>
+    </message>
+    <message>
+        <source>Match re&amp;port</source>
+        <translation>Ra&amp;pport du match</translation>
+    </message>
+    <message>
+        <source>Varnelo operator console</source>
+        <translation>Console de l’opérateur Varnelo</translation>
+    </message>
+    <message>
+        <source>Goals and cards:</source>
+        <translation>Buts et cartons&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Goals and cards</source>
+        <translation>Buts et cartons</translation>
+    </message>
+    <message>
+        <source>Focus and typing</source>
+        <translation>Focus et saisie</translation>
+    </message>
+    <message>
+        <source>Last refusal</source>
+        <translation>Dernier refus</translation>
+    </message>
+    <message>
+        <source>Phase</source>
+        <translation>Phase</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Domicile</translation>
+    </message>
+    <message>
+        <source>Visitor</source>
+        <translation>Visiteur</translation>
+    </message>
+    <message>
+        <source>Typing: %1: %2</source>
+        <translation>Saisie&#xa0;: %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Focus: no figure</source>
+        <translation>Focus&#xa0;: aucun chiffre</translation>
+    </message>
+    <message>
+        <source>Focus: %1</source>
+        <translation>Focus&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Focus: %1, typed: %2</source>
+        <translation>Focus&#xa0;: %1, saisi&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Phase: %1. The match is over.</source>
+        <translation>Phase&#xa0;: %1. Le match est terminé.</translation>
+    </message>
+    <message>
+        <source>Phase: %1. Next: %2 (key %3)</source>
+        <translation>Phase&#xa0;: %1. Ensuite&#xa0;: %2 (touche %3)</translation>
+    </message>
+    <message>
+        <source>Added time: only during a half</source>
+        <translation>Temps additionnel&#xa0;: seulement pendant une mi-temps</translation>
+    </message>
+    <message>
+        <source>Added time: none announced (key %1)</source>
+        <translation>Temps additionnel&#xa0;: aucun annoncé (touche %1)</translation>
+    </message>
+    <message>
+        <source>Added time: +%1 minutes, %2:%3 played</source>
+        <translation>Temps additionnel&#xa0;: +%1 minutes, %2:%3 joué</translation>
+    </message>
+    <message>
+        <source>Added time: +%1 minutes</source>
+        <translation>Temps additionnel&#xa0;: +%1 minutes</translation>
     </message>
 </context>
 <context>
@@ -1510,6 +1743,22 @@
     <message>
         <source>Redo</source>
         <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>The match is over: there is no next phase</source>
+        <translation>Le match est terminé&#xa0;: il n’y a pas de phase suivante</translation>
+    </message>
+    <message>
+        <source>Added time is announced during a half</source>
+        <translation>Le temps additionnel s’annonce pendant une mi-temps</translation>
+    </message>
+    <message>
+        <source>There is nothing to undo</source>
+        <translation>Il n’y a rien à annuler</translation>
+    </message>
+    <message>
+        <source>There is nothing to redo</source>
+        <translation>Il n’y a rien à rétablir</translation>
     </message>
 </context>
 <context>

@@ -133,6 +133,20 @@
     </message>
 </context>
 <context>
+    <name>ConsolePreview</name>
+    <message>
+        <source>The board as the audience sees it</source>
+        <translation>Il tabellone come lo vede il pubblico</translation>
+    </message>
+</context>
+<context>
+    <name>ConsoleSwitch</name>
+    <message>
+        <source>Operator console</source>
+        <translation>Console dell’operatore</translation>
+    </message>
+</context>
+<context>
     <name>DefaultSettings</name>
     <message>
         <source>Home</source>
@@ -1039,6 +1053,62 @@
     </message>
 </context>
 <context>
+    <name>ScoreboardGame</name>
+    <message>
+        <source>&quot;%1&quot; is no time: type minutes, a point and seconds</source>
+        <translation>&quot;%1&quot; non è un tempo: digitare minuti, un punto e secondi</translation>
+    </message>
+    <message>
+        <source>%1 is more than the clock can show</source>
+        <translation>%1 è più di quanto l’orologio possa mostrare</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no number</source>
+        <translation>&quot;%1&quot; non è un numero</translation>
+    </message>
+    <message>
+        <source>scores go from %1 to %2</source>
+        <translation>i gol vanno da %1 a %2</translation>
+    </message>
+    <message>
+        <source>the period goes from %1 to %2</source>
+        <translation>il periodo va da %1 a %2</translation>
+    </message>
+    <message>
+        <source>shots go from %1 to %2</source>
+        <translation>i tiri vanno da %1 a %2</translation>
+    </message>
+    <message>
+        <source>corner kicks go from %1 to %2</source>
+        <translation>i calci d’angolo vanno da %1 a %2</translation>
+    </message>
+    <message>
+        <source>saves go from %1 to %2</source>
+        <translation>le parate vanno da %1 a %2</translation>
+    </message>
+    <message>
+        <source>%1 is refused: %2</source>
+        <extracomment>%1 is the value typed; %2 says which values the figure takes.</extracomment>
+        <translation>%1 rifiutato: %2</translation>
+    </message>
+    <message>
+        <source>Added time goes up to %1 minutes</source>
+        <translation>Il recupero arriva fino a %1 minuti</translation>
+    </message>
+    <message>
+        <source>A shirt number has at most %1 digits</source>
+        <translation>Un numero di maglia ha al massimo %1 cifre</translation>
+    </message>
+    <message>
+        <source>Added time is announced during a half</source>
+        <translation>Il recupero si annuncia durante un tempo</translation>
+    </message>
+    <message>
+        <source>There is no goal to name a scorer for</source>
+        <translation>Non c’è nessun gol a cui dare un marcatore</translation>
+    </message>
+</context>
+<context>
     <name>TeamSheetsDialog</name>
     <message>
         <source>9 Alex Morgan</source>
@@ -1181,6 +1251,169 @@
         <source>Press the key you would like to %1.</source>
         <extracomment>%1 is what the key will do, as the options&apos; Change button says it (&quot;sound the buzzer&quot;).</extracomment>
         <translation>Premere il tasto per %1.</translation>
+    </message>
+</context>
+<context>
+    <name>frmConsole</name>
+    <message>
+        <source>Before the kick-off</source>
+        <translation>Prima del calcio d’inizio</translation>
+    </message>
+    <message>
+        <source>First half</source>
+        <translation>Primo tempo</translation>
+    </message>
+    <message>
+        <source>Half-time</source>
+        <translation>Intervallo</translation>
+    </message>
+    <message>
+        <source>Second half</source>
+        <translation>Secondo tempo</translation>
+    </message>
+    <message>
+        <source>Extra time, first half</source>
+        <translation>Supplementari, primo tempo</translation>
+    </message>
+    <message>
+        <source>Extra time, half-time</source>
+        <translation>Supplementari, intervallo</translation>
+    </message>
+    <message>
+        <source>Extra time, second half</source>
+        <translation>Supplementari, secondo tempo</translation>
+    </message>
+    <message>
+        <source>Penalties</source>
+        <translation>Rigori</translation>
+    </message>
+    <message>
+        <source>Full time</source>
+        <translation>Fine partita</translation>
+    </message>
+    <message>
+        <source>Added time</source>
+        <translation>Recupero</translation>
+    </message>
+    <message>
+        <source>Scorer of the last goal</source>
+        <translation>Marcatore dell’ultimo gol</translation>
+    </message>
+    <message>
+        <source>Yellow card, home</source>
+        <translation>Cartellino giallo, casa</translation>
+    </message>
+    <message>
+        <source>Yellow card, visitor</source>
+        <translation>Cartellino giallo, ospiti</translation>
+    </message>
+    <message>
+        <source>Red card, home</source>
+        <translation>Cartellino rosso, casa</translation>
+    </message>
+    <message>
+        <source>Red card, visitor</source>
+        <translation>Cartellino rosso, ospiti</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Spazio</translation>
+    </message>
+    <message>
+        <source>&amp;Start/stop clock</source>
+        <translation>Avvia/&amp;ferma orologio</translation>
+    </message>
+    <message>
+        <source>&amp;Reset clock</source>
+        <translation>&amp;Azzera orologio</translation>
+    </message>
+    <message>
+        <source>&amp;Buzzer</source>
+        <translation>&amp;Sirena</translation>
+    </message>
+    <message>
+        <source>&amp;Next phase</source>
+        <translation>Fase s&amp;uccessiva</translation>
+    </message>
+    <message>
+        <source>&amp;Goals and cards</source>
+        <translation>&amp;Gol e cartellini</translation>
+    </message>
+    <message>
+        <source>Match re&amp;port</source>
+        <translation>&amp;Referto della partita</translation>
+    </message>
+    <message>
+        <source>Varnelo operator console</source>
+        <translation>Console dell’operatore Varnelo</translation>
+    </message>
+    <message>
+        <source>Goals and cards:</source>
+        <translation>Gol e cartellini:</translation>
+    </message>
+    <message>
+        <source>Goals and cards</source>
+        <translation>Gol e cartellini</translation>
+    </message>
+    <message>
+        <source>Focus and typing</source>
+        <translation>Focus e digitazione</translation>
+    </message>
+    <message>
+        <source>Last refusal</source>
+        <translation>Ultimo rifiuto</translation>
+    </message>
+    <message>
+        <source>Phase</source>
+        <translation>Fase</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Casa</translation>
+    </message>
+    <message>
+        <source>Visitor</source>
+        <translation>Ospiti</translation>
+    </message>
+    <message>
+        <source>Typing: %1: %2</source>
+        <translation>Digitazione: %1: %2</translation>
+    </message>
+    <message>
+        <source>Focus: no figure</source>
+        <translation>Focus: nessuna cifra</translation>
+    </message>
+    <message>
+        <source>Focus: %1</source>
+        <translation>Focus: %1</translation>
+    </message>
+    <message>
+        <source>Focus: %1, typed: %2</source>
+        <translation>Focus: %1, digitato: %2</translation>
+    </message>
+    <message>
+        <source>Phase: %1. The match is over.</source>
+        <translation>Fase: %1. La partita è finita.</translation>
+    </message>
+    <message>
+        <source>Phase: %1. Next: %2 (key %3)</source>
+        <translation>Fase: %1. Poi: %2 (tasto %3)</translation>
+    </message>
+    <message>
+        <source>Added time: only during a half</source>
+        <translation>Recupero: solo durante un tempo</translation>
+    </message>
+    <message>
+        <source>Added time: none announced (key %1)</source>
+        <translation>Recupero: nessuno annunciato (tasto %1)</translation>
+    </message>
+    <message>
+        <source>Added time: +%1 minutes, %2:%3 played</source>
+        <translation>Recupero: +%1 minuti, %2:%3 giocati</translation>
+    </message>
+    <message>
+        <source>Added time: +%1 minutes</source>
+        <translation>Recupero: +%1 minuti</translation>
     </message>
 </context>
 <context>
@@ -1510,6 +1743,22 @@
     <message>
         <source>Redo</source>
         <translation>Ripeti</translation>
+    </message>
+    <message>
+        <source>The match is over: there is no next phase</source>
+        <translation>La partita è finita: non c’è una fase successiva</translation>
+    </message>
+    <message>
+        <source>Added time is announced during a half</source>
+        <translation>Il recupero si annuncia durante un tempo</translation>
+    </message>
+    <message>
+        <source>There is nothing to undo</source>
+        <translation>Non c’è nulla da annullare</translation>
+    </message>
+    <message>
+        <source>There is nothing to redo</source>
+        <translation>Non c’è nulla da ripetere</translation>
     </message>
 </context>
 <context>

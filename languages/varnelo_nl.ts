@@ -133,6 +133,20 @@
     </message>
 </context>
 <context>
+    <name>ConsolePreview</name>
+    <message>
+        <source>The board as the audience sees it</source>
+        <translation>Het scorebord zoals het publiek het ziet</translation>
+    </message>
+</context>
+<context>
+    <name>ConsoleSwitch</name>
+    <message>
+        <source>Operator console</source>
+        <translation>Bedieningsconsole</translation>
+    </message>
+</context>
+<context>
     <name>DefaultSettings</name>
     <message>
         <source>Home</source>
@@ -1039,6 +1053,62 @@
     </message>
 </context>
 <context>
+    <name>ScoreboardGame</name>
+    <message>
+        <source>&quot;%1&quot; is no time: type minutes, a point and seconds</source>
+        <translation>&quot;%1&quot; is geen tijd: typ minuten, een punt en seconden</translation>
+    </message>
+    <message>
+        <source>%1 is more than the clock can show</source>
+        <translation>%1 is meer dan de klok kan tonen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no number</source>
+        <translation>&quot;%1&quot; is geen getal</translation>
+    </message>
+    <message>
+        <source>scores go from %1 to %2</source>
+        <translation>scores gaan van %1 tot %2</translation>
+    </message>
+    <message>
+        <source>the period goes from %1 to %2</source>
+        <translation>de periode gaat van %1 tot %2</translation>
+    </message>
+    <message>
+        <source>shots go from %1 to %2</source>
+        <translation>schoten gaan van %1 tot %2</translation>
+    </message>
+    <message>
+        <source>corner kicks go from %1 to %2</source>
+        <translation>hoekschoppen gaan van %1 tot %2</translation>
+    </message>
+    <message>
+        <source>saves go from %1 to %2</source>
+        <translation>reddingen gaan van %1 tot %2</translation>
+    </message>
+    <message>
+        <source>%1 is refused: %2</source>
+        <extracomment>%1 is the value typed; %2 says which values the figure takes.</extracomment>
+        <translation>%1 geweigerd: %2</translation>
+    </message>
+    <message>
+        <source>Added time goes up to %1 minutes</source>
+        <translation>Blessuretijd gaat tot %1 minuten</translation>
+    </message>
+    <message>
+        <source>A shirt number has at most %1 digits</source>
+        <translation>Een rugnummer heeft hoogstens %1 cijfers</translation>
+    </message>
+    <message>
+        <source>Added time is announced during a half</source>
+        <translation>Blessuretijd wordt tijdens een helft aangekondigd</translation>
+    </message>
+    <message>
+        <source>There is no goal to name a scorer for</source>
+        <translation>Er is geen doelpunt om een maker bij te noemen</translation>
+    </message>
+</context>
+<context>
     <name>TeamSheetsDialog</name>
     <message>
         <source>9 Alex Morgan</source>
@@ -1181,6 +1251,169 @@
         <source>Press the key you would like to %1.</source>
         <extracomment>%1 is what the key will do, as the options&apos; Change button says it (&quot;sound the buzzer&quot;).</extracomment>
         <translation>Druk op de toets om %1.</translation>
+    </message>
+</context>
+<context>
+    <name>frmConsole</name>
+    <message>
+        <source>Before the kick-off</source>
+        <translation>Voor de aftrap</translation>
+    </message>
+    <message>
+        <source>First half</source>
+        <translation>Eerste helft</translation>
+    </message>
+    <message>
+        <source>Half-time</source>
+        <translation>Rust</translation>
+    </message>
+    <message>
+        <source>Second half</source>
+        <translation>Tweede helft</translation>
+    </message>
+    <message>
+        <source>Extra time, first half</source>
+        <translation>Verlenging, eerste helft</translation>
+    </message>
+    <message>
+        <source>Extra time, half-time</source>
+        <translation>Verlenging, rust</translation>
+    </message>
+    <message>
+        <source>Extra time, second half</source>
+        <translation>Verlenging, tweede helft</translation>
+    </message>
+    <message>
+        <source>Penalties</source>
+        <translation>Strafschoppen</translation>
+    </message>
+    <message>
+        <source>Full time</source>
+        <translation>Einde wedstrijd</translation>
+    </message>
+    <message>
+        <source>Added time</source>
+        <translation>Blessuretijd</translation>
+    </message>
+    <message>
+        <source>Scorer of the last goal</source>
+        <translation>Maker van het laatste doelpunt</translation>
+    </message>
+    <message>
+        <source>Yellow card, home</source>
+        <translation>Gele kaart, thuis</translation>
+    </message>
+    <message>
+        <source>Yellow card, visitor</source>
+        <translation>Gele kaart, bezoekers</translation>
+    </message>
+    <message>
+        <source>Red card, home</source>
+        <translation>Rode kaart, thuis</translation>
+    </message>
+    <message>
+        <source>Red card, visitor</source>
+        <translation>Rode kaart, bezoekers</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Spatie</translation>
+    </message>
+    <message>
+        <source>&amp;Start/stop clock</source>
+        <translation>Klok &amp;starten/stoppen</translation>
+    </message>
+    <message>
+        <source>&amp;Reset clock</source>
+        <translation>Klok &amp;resetten</translation>
+    </message>
+    <message>
+        <source>&amp;Buzzer</source>
+        <translation>&amp;Zoemer</translation>
+    </message>
+    <message>
+        <source>&amp;Next phase</source>
+        <translation>Volge&amp;nde fase</translation>
+    </message>
+    <message>
+        <source>&amp;Goals and cards</source>
+        <translation>&amp;Doelpunten en kaarten</translation>
+    </message>
+    <message>
+        <source>Match re&amp;port</source>
+        <translation>Wedstrijd&amp;verslag</translation>
+    </message>
+    <message>
+        <source>Varnelo operator console</source>
+        <translation>Varnelo-bedieningsconsole</translation>
+    </message>
+    <message>
+        <source>Goals and cards:</source>
+        <translation>Doelpunten en kaarten:</translation>
+    </message>
+    <message>
+        <source>Goals and cards</source>
+        <translation>Doelpunten en kaarten</translation>
+    </message>
+    <message>
+        <source>Focus and typing</source>
+        <translation>Focus en invoer</translation>
+    </message>
+    <message>
+        <source>Last refusal</source>
+        <translation>Laatste weigering</translation>
+    </message>
+    <message>
+        <source>Phase</source>
+        <translation>Fase</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Thuis</translation>
+    </message>
+    <message>
+        <source>Visitor</source>
+        <translation>Bezoekers</translation>
+    </message>
+    <message>
+        <source>Typing: %1: %2</source>
+        <translation>Invoer: %1: %2</translation>
+    </message>
+    <message>
+        <source>Focus: no figure</source>
+        <translation>Focus: geen cijfer</translation>
+    </message>
+    <message>
+        <source>Focus: %1</source>
+        <translation>Focus: %1</translation>
+    </message>
+    <message>
+        <source>Focus: %1, typed: %2</source>
+        <translation>Focus: %1, getypt: %2</translation>
+    </message>
+    <message>
+        <source>Phase: %1. The match is over.</source>
+        <translation>Fase: %1. De wedstrijd is voorbij.</translation>
+    </message>
+    <message>
+        <source>Phase: %1. Next: %2 (key %3)</source>
+        <translation>Fase: %1. Volgende: %2 (toets %3)</translation>
+    </message>
+    <message>
+        <source>Added time: only during a half</source>
+        <translation>Blessuretijd: alleen tijdens een helft</translation>
+    </message>
+    <message>
+        <source>Added time: none announced (key %1)</source>
+        <translation>Blessuretijd: niets aangekondigd (toets %1)</translation>
+    </message>
+    <message>
+        <source>Added time: +%1 minutes, %2:%3 played</source>
+        <translation>Blessuretijd: +%1 minuten, %2:%3 gespeeld</translation>
+    </message>
+    <message>
+        <source>Added time: +%1 minutes</source>
+        <translation>Blessuretijd: +%1 minuten</translation>
     </message>
 </context>
 <context>
@@ -1510,6 +1743,22 @@
     <message>
         <source>Redo</source>
         <translation>Opnieuw uitvoeren</translation>
+    </message>
+    <message>
+        <source>The match is over: there is no next phase</source>
+        <translation>De wedstrijd is voorbij: er is geen volgende fase</translation>
+    </message>
+    <message>
+        <source>Added time is announced during a half</source>
+        <translation>Blessuretijd wordt tijdens een helft aangekondigd</translation>
+    </message>
+    <message>
+        <source>There is nothing to undo</source>
+        <translation>Er is niets om ongedaan te maken</translation>
+    </message>
+    <message>
+        <source>There is nothing to redo</source>
+        <translation>Er is niets om opnieuw te doen</translation>
     </message>
 </context>
 <context>

@@ -133,6 +133,20 @@
     </message>
 </context>
 <context>
+    <name>ConsolePreview</name>
+    <message>
+        <source>The board as the audience sees it</source>
+        <translation>O placar como o público o vê</translation>
+    </message>
+</context>
+<context>
+    <name>ConsoleSwitch</name>
+    <message>
+        <source>Operator console</source>
+        <translation>Console do operador</translation>
+    </message>
+</context>
+<context>
     <name>DefaultSettings</name>
     <message>
         <source>Home</source>
@@ -1039,6 +1053,62 @@
     </message>
 </context>
 <context>
+    <name>ScoreboardGame</name>
+    <message>
+        <source>&quot;%1&quot; is no time: type minutes, a point and seconds</source>
+        <translation>&quot;%1&quot; não é um tempo: digite minutos, um ponto e segundos</translation>
+    </message>
+    <message>
+        <source>%1 is more than the clock can show</source>
+        <translation>%1 é mais do que o relógio pode mostrar</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no number</source>
+        <translation>&quot;%1&quot; não é um número</translation>
+    </message>
+    <message>
+        <source>scores go from %1 to %2</source>
+        <translation>os gols vão de %1 a %2</translation>
+    </message>
+    <message>
+        <source>the period goes from %1 to %2</source>
+        <translation>o período vai de %1 a %2</translation>
+    </message>
+    <message>
+        <source>shots go from %1 to %2</source>
+        <translation>os chutes vão de %1 a %2</translation>
+    </message>
+    <message>
+        <source>corner kicks go from %1 to %2</source>
+        <translation>os escanteios vão de %1 a %2</translation>
+    </message>
+    <message>
+        <source>saves go from %1 to %2</source>
+        <translation>as defesas vão de %1 a %2</translation>
+    </message>
+    <message>
+        <source>%1 is refused: %2</source>
+        <extracomment>%1 is the value typed; %2 says which values the figure takes.</extracomment>
+        <translation>%1 recusado: %2</translation>
+    </message>
+    <message>
+        <source>Added time goes up to %1 minutes</source>
+        <translation>Os acréscimos vão até %1 minutos</translation>
+    </message>
+    <message>
+        <source>A shirt number has at most %1 digits</source>
+        <translation>Um número de camisa tem no máximo %1 dígitos</translation>
+    </message>
+    <message>
+        <source>Added time is announced during a half</source>
+        <translation>Os acréscimos são anunciados durante um tempo</translation>
+    </message>
+    <message>
+        <source>There is no goal to name a scorer for</source>
+        <translation>Não há gol para indicar o autor</translation>
+    </message>
+</context>
+<context>
     <name>TeamSheetsDialog</name>
     <message>
         <source>9 Alex Morgan</source>
@@ -1181,6 +1251,169 @@
         <source>Press the key you would like to %1.</source>
         <extracomment>%1 is what the key will do, as the options&apos; Change button says it (&quot;sound the buzzer&quot;).</extracomment>
         <translation>Pressione a nova tecla para %1.</translation>
+    </message>
+</context>
+<context>
+    <name>frmConsole</name>
+    <message>
+        <source>Before the kick-off</source>
+        <translation>Antes do pontapé inicial</translation>
+    </message>
+    <message>
+        <source>First half</source>
+        <translation>Primeiro tempo</translation>
+    </message>
+    <message>
+        <source>Half-time</source>
+        <translation>Intervalo</translation>
+    </message>
+    <message>
+        <source>Second half</source>
+        <translation>Segundo tempo</translation>
+    </message>
+    <message>
+        <source>Extra time, first half</source>
+        <translation>Prorrogação, primeiro tempo</translation>
+    </message>
+    <message>
+        <source>Extra time, half-time</source>
+        <translation>Prorrogação, intervalo</translation>
+    </message>
+    <message>
+        <source>Extra time, second half</source>
+        <translation>Prorrogação, segundo tempo</translation>
+    </message>
+    <message>
+        <source>Penalties</source>
+        <translation>Pênaltis</translation>
+    </message>
+    <message>
+        <source>Full time</source>
+        <translation>Fim de jogo</translation>
+    </message>
+    <message>
+        <source>Added time</source>
+        <translation>Acréscimos</translation>
+    </message>
+    <message>
+        <source>Scorer of the last goal</source>
+        <translation>Autor do último gol</translation>
+    </message>
+    <message>
+        <source>Yellow card, home</source>
+        <translation>Cartão amarelo, mandante</translation>
+    </message>
+    <message>
+        <source>Yellow card, visitor</source>
+        <translation>Cartão amarelo, visitante</translation>
+    </message>
+    <message>
+        <source>Red card, home</source>
+        <translation>Cartão vermelho, mandante</translation>
+    </message>
+    <message>
+        <source>Red card, visitor</source>
+        <translation>Cartão vermelho, visitante</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Espaço</translation>
+    </message>
+    <message>
+        <source>&amp;Start/stop clock</source>
+        <translation>&amp;Iniciar/parar relógio</translation>
+    </message>
+    <message>
+        <source>&amp;Reset clock</source>
+        <translation>&amp;Zerar relógio</translation>
+    </message>
+    <message>
+        <source>&amp;Buzzer</source>
+        <translation>&amp;Buzina</translation>
+    </message>
+    <message>
+        <source>&amp;Next phase</source>
+        <translation>Próxima &amp;fase</translation>
+    </message>
+    <message>
+        <source>&amp;Goals and cards</source>
+        <translation>&amp;Gols e cartões</translation>
+    </message>
+    <message>
+        <source>Match re&amp;port</source>
+        <translation>Súmula da &amp;partida</translation>
+    </message>
+    <message>
+        <source>Varnelo operator console</source>
+        <translation>Console do operador do Varnelo</translation>
+    </message>
+    <message>
+        <source>Goals and cards:</source>
+        <translation>Gols e cartões:</translation>
+    </message>
+    <message>
+        <source>Goals and cards</source>
+        <translation>Gols e cartões</translation>
+    </message>
+    <message>
+        <source>Focus and typing</source>
+        <translation>Foco e digitação</translation>
+    </message>
+    <message>
+        <source>Last refusal</source>
+        <translation>Última recusa</translation>
+    </message>
+    <message>
+        <source>Phase</source>
+        <translation>Fase</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Mandante</translation>
+    </message>
+    <message>
+        <source>Visitor</source>
+        <translation>Visitante</translation>
+    </message>
+    <message>
+        <source>Typing: %1: %2</source>
+        <translation>Digitando: %1: %2</translation>
+    </message>
+    <message>
+        <source>Focus: no figure</source>
+        <translation>Foco: nenhum número</translation>
+    </message>
+    <message>
+        <source>Focus: %1</source>
+        <translation>Foco: %1</translation>
+    </message>
+    <message>
+        <source>Focus: %1, typed: %2</source>
+        <translation>Foco: %1, digitado: %2</translation>
+    </message>
+    <message>
+        <source>Phase: %1. The match is over.</source>
+        <translation>Fase: %1. A partida acabou.</translation>
+    </message>
+    <message>
+        <source>Phase: %1. Next: %2 (key %3)</source>
+        <translation>Fase: %1. Próxima: %2 (tecla %3)</translation>
+    </message>
+    <message>
+        <source>Added time: only during a half</source>
+        <translation>Acréscimos: só durante um tempo</translation>
+    </message>
+    <message>
+        <source>Added time: none announced (key %1)</source>
+        <translation>Acréscimos: nenhum anunciado (tecla %1)</translation>
+    </message>
+    <message>
+        <source>Added time: +%1 minutes, %2:%3 played</source>
+        <translation>Acréscimos: +%1 minutos, %2:%3 jogados</translation>
+    </message>
+    <message>
+        <source>Added time: +%1 minutes</source>
+        <translation>Acréscimos: +%1 minutos</translation>
     </message>
 </context>
 <context>
@@ -1510,6 +1743,22 @@
     <message>
         <source>Redo</source>
         <translation>Refazer</translation>
+    </message>
+    <message>
+        <source>The match is over: there is no next phase</source>
+        <translation>A partida acabou: não há próxima fase</translation>
+    </message>
+    <message>
+        <source>Added time is announced during a half</source>
+        <translation>Os acréscimos são anunciados durante um tempo</translation>
+    </message>
+    <message>
+        <source>There is nothing to undo</source>
+        <translation>Não há nada para desfazer</translation>
+    </message>
+    <message>
+        <source>There is nothing to redo</source>
+        <translation>Não há nada para refazer</translation>
     </message>
 </context>
 <context>
