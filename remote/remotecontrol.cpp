@@ -2,11 +2,11 @@
 
 #include "game/matchsettings.h"
 #include "game/scoreboardgame.h"
-#include "languages/languages.h"
 #include "remote/beastremoteserver.h"
 #include "remote/overlaypages.h"
 #include "remote/pairingcode.h"
 #include "remote/remoteevents.h"
+#include "remote/remotepage.h"
 #include "settings/livesettings.h"
 #include "settings/settingsstore.h"
 
@@ -126,9 +126,7 @@ QJsonObject RemoteControl::state() const
     state.insert(QStringLiteral("goalPopup"),
         QJsonObject{{QStringLiteral("seq"), m_overlay.goalPopupSeq()},
             {QStringLiteral("id"), m_overlay.goalPopupId()}});
-    // The language the board speaks, chosen as it started.
-    state.insert(
-        QStringLiteral("language"), ChooseLanguage(m_settings.Language, QLocale::system()));
+    state.insert(QStringLiteral("language"), RemotePageLanguage());
     return state;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 
 // The remote page's words in the board's language. The page is written in English; the board
 // serves, beside it, a script that maps each of its English texts to the installed translation.
@@ -8,3 +9,5 @@
 // The script /texts.js: `window.varneloTexts = {"lang": ..., "texts": {english: translated}}`,
 // holding only the texts the installed catalogues translate (none in English).
 QByteArray RemotePageTextsScript();
+// The code of the language the board speaks ("en", "de", ...): its installed catalogue's own.
+QString RemotePageLanguage();
