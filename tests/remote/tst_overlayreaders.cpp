@@ -312,6 +312,13 @@ void TestOverlayReaders::whatIsSwitchedOffIsRefused()
     const QList<QJsonObject> &kept = phones ? deviceMessages : readerMessages;
     QTRY_COMPARE(lastOfType(kept, "state")[u"state"][u"figures"][u"visitorSaves"].toInt(), 1);
     QCOMPARE(phones ? deviceGone.size() : readerGone.size(), 0);
+    // Nor does the push channel take what is off.
+    QList<QJsonObject> late;
+    auto latecomer = connectSocket(late, phones ? "token" : "code", phones ? Token : Code);
+    QTRY_COMPARE(late.size(), 1);
+    QCOMPARE(late.at(0)[u"error"].toString(),
+        phones ? QStringLiteral("wrong code")
+               : QStringLiteral("the remote control is switched off"));
 }
 
 void TestOverlayReaders::aReaderHearsEveryChangeAndCommandsNothing()
