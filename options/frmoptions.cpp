@@ -126,6 +126,8 @@ frmOptions::frmOptions(LiveSettings &settings, WebState &web, QSettings &store, 
     connect(m_webTab, &WebTab::startStopClicked, this, &frmOptions::onStartStopWebSB);
     connect(m_remoteTab, &RemoteTab::newCodeClicked, this, &frmOptions::newRemoteCode);
     connect(m_remoteTab, &RemoteTab::switchedOn, this, &frmOptions::ensureRemoteCode);
+    connect(m_remoteTab, &RemoteTab::newOverlayTokenClicked, this, &frmOptions::newOverlayToken);
+    connect(m_remoteTab, &RemoteTab::overlaySwitchedOn, this, &frmOptions::ensureOverlayToken);
     // The report is of the match as it stands, with the settings in force.
     connect(m_matchTab, &MatchTab::saveReportClicked, this, [this] {
         if (m_game) {
@@ -215,6 +217,29 @@ void frmOptions::ensureRemoteCode()
         m_settings.RemoteCode = MakePairingCode();
         SavePairingCode(m_settings, m_store);
         m_remoteTab->showCode(m_settings.RemoteCode);
+    }
+}
+
+void frmOptions::newOverlayToken()
+{
+    // At once, as a new pairing code: every page reading with the old token is let go now.
+    if (m_remote) {
+        m_remote->renewOverlayToken();
+    } else {
+        m_settings.OverlayToken = MakePairingCode();
+        SaveOverlayToken(m_settings, m_store);
+    }
+    m_remoteTab->showOverlayToken(m_settings.OverlayToken);
+}
+
+void frmOptions::ensureOverlayToken()
+{
+    // A token at once, so that the addresses can be copied before Ok; it reads nothing while
+    // the overlay is off.
+    if (m_settings.OverlayToken.isEmpty()) {
+        m_settings.OverlayToken = MakePairingCode();
+        SaveOverlayToken(m_settings, m_store);
+        m_remoteTab->showOverlayToken(m_settings.OverlayToken);
     }
 }
 

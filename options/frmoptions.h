@@ -63,6 +63,8 @@ private:
     void onOk();
     void newRemoteCode();
     void ensureRemoteCode();
+    void newOverlayToken();
+    void ensureOverlayToken();
     // Whether the match format in `confirmed` is to be played from now on; a refused change
     // puts the format in force back into `confirmed`.
     bool confirmMatchFormat(LiveSettings &confirmed);

@@ -1,6 +1,7 @@
 #include "remotetab.h"
 
 #include "designhelpers.h"
+#include "overlaydialog.h"
 #include "remote/pairingcode.h"
 #include "remote/qrcode.h"
 #include "remote/remotecontrol.h"
@@ -67,6 +68,12 @@ RemoteTab::RemoteTab(QWidget *parent)
     m_lblDevices = PlaceCaption(this, QString(), 240, 2730, 3360, 255);
     m_lblDevices->setObjectName(QStringLiteral("lblRemoteDevices"));
 
+    // The overlay has a dialog of its own: the page has no room for its addresses.
+    m_cmdOverlay = PlaceTwips<QPushButton>(this, 3720, 2670, 1440, 375, tr("Overlay…"));
+    m_cmdOverlay->setObjectName(QStringLiteral("cmdOverlay"));
+    m_cmdOverlay->setAccessibleName(tr("Overlay for streams"));
+    connect(m_cmdOverlay, &QPushButton::clicked, this, &RemoteTab::editOverlay);
+
     m_imgCode = PlaceTwips<QLabel>(this, 3720, 480, 1440, 1440);
     m_imgCode->setObjectName(QStringLiteral("imgRemoteCode"));
     m_imgCode->setAlignment(Qt::AlignCenter);
@@ -81,12 +88,38 @@ void RemoteTab::load(const LiveSettings &settings)
     m_chkRemote->setChecked(settings.RemoteEnabled == 1);
     m_txtPort->setValue(RemotePortOf(settings));
     showCode(settings.RemoteCode);
+    m_overlayOn = settings.OverlayEnabled == 1;
+    m_overlayToken = settings.OverlayToken;
 }
 
 void RemoteTab::store(LiveSettings &settings) const
 {
     settings.RemoteEnabled = m_chkRemote->isChecked() ? 1 : 0;
     settings.RemotePort = m_txtPort->value();
+    settings.OverlayEnabled = m_overlayOn ? 1 : 0;
+}
+
+void RemoteTab::showOverlayToken(const QString &token)
+{
+    m_overlayToken = token;
+    if (m_overlayDialog) {
+        m_overlayDialog->showToken(token);
+    }
+}
+
+void RemoteTab::editOverlay()
+{
+    OverlayDialog dialog(static_cast<quint16>(m_txtPort->value()), this);
+    dialog.setObjectName(QStringLiteral("dlgOverlay"));
+    dialog.setOverlayOn(m_overlayOn);
+    dialog.showToken(m_overlayToken);
+    connect(&dialog, &OverlayDialog::switchedOn, this, &RemoteTab::overlaySwitchedOn);
+    connect(&dialog, &OverlayDialog::newTokenClicked, this, &RemoteTab::newOverlayTokenClicked);
+    m_overlayDialog = &dialog;
+    if (dialog.exec() == QDialog::Accepted) {
+        m_overlayOn = dialog.overlayOn();
+    }
+    m_overlayDialog = nullptr;
 }
 
 void RemoteTab::showCode(const QString &code)

@@ -37,12 +37,12 @@ std::string compact(const QJsonObject &object)
 
 RemoteAnswer json(int status, const QJsonObject &body)
 {
-    return {status, "application/json", compact(body), {{"Cache-Control", "no-store"}}};
+    return {status, "application/json", compact(body), {{"Cache-Control", "no-store"}}, {}};
 }
 
 RemoteAnswer page(const QByteArray &body, const char *type)
 {
-    RemoteAnswer answer{200, type, body.toStdString(), {}};
+    RemoteAnswer answer{200, type, body.toStdString(), {}, {}};
     for (const auto &[name, value] : PageGuards) {
         answer.headers.emplace_back(name, value);
     }
@@ -56,6 +56,15 @@ RemoteAnswer resource(const char *file, const char *type)
         return RemoteError(404, "not found");
     }
     return page(resource.readAll(), type);
+}
+
+// What a reader gets for anything but reading.
+const QString OnlyReads = QStringLiteral("the overlay token only reads");
+
+// One event of a stream: the state on one line.
+std::string feedEvent(const QJsonObject &state)
+{
+    return "event: state\ndata: " + compact(state) + "\n\n";
 }
 
 } // namespace
@@ -90,13 +99,13 @@ bool BeastRemoteServer::listen(const QStringList &listed, quint16 port)
     }
     RemoteHandlers handlers;
     handlers.request = [this](const RemoteRequest &request) { return answer(request); };
-    handlers.message = [this](const std::string &message, const std::string &client, bool paired) {
-        return onMessage(message, client, paired);
-    };
+    handlers.message
+        = [this](const std::string &message, const std::string &client,
+              std::optional<RemoteAccess> paired) { return onMessage(message, client, paired); };
     handlers.welcome = [this](const std::string &client) {
         return !m_guard.retryAfter(QString::fromStdString(client));
     };
-    handlers.devicesChanged = [this](int devices) { onDevices(devices); };
+    handlers.devicesChanged = [this](int devices, int listeners) { onDevices(devices, listeners); };
     auto core = std::make_unique<RemoteCore>(m_limits, std::move(handlers));
     const quint16 push = port == 0 ? 0 : static_cast<quint16>(port + 1);
     if (!core->listen(addresses, port, push)) {
@@ -111,6 +120,7 @@ void BeastRemoteServer::close()
 {
     m_core.reset();
     m_lastState.clear();
+    m_listeners = 0;
     if (m_devices != 0) {
         m_devices = 0;
         m_host.pairedDevicesChanged(0);
@@ -121,12 +131,25 @@ void BeastRemoteServer::codeChanged()
 {
     // Whoever paired with the old code pairs again.
     if (m_core) {
-        m_core->releasePaired();
+        m_core->releaseAccess(RemoteAccess::Device);
     }
 }
 
-void BeastRemoteServer::onDevices(int devices)
+void BeastRemoteServer::tokenChanged()
 {
+    if (m_core) {
+        m_core->releaseAccess(RemoteAccess::Reader);
+    }
+}
+
+void BeastRemoteServer::onDevices(int devices, int listeners)
+{
+    // A newcomer had its first state when it paired or opened; a change since then, which
+    // found nobody listening yet, is told now.
+    if (listeners > m_listeners && std::exchange(m_missed, false)) {
+        stateChanged();
+    }
+    m_listeners = listeners;
     if (devices != m_devices) {
         m_devices = devices;
         m_host.pairedDevicesChanged(devices);
@@ -136,62 +159,56 @@ void BeastRemoteServer::onDevices(int devices)
 RemoteAnswer BeastRemoteServer::answer(const RemoteRequest &request)
 {
     const bool get = request.method == "GET";
-    if (get && request.path == "/") {
-        return resource(":/remote/remote.html", "text/html; charset=utf-8");
-    }
-    if (get && request.path == "/remote.js") {
-        return resource(":/remote/remote.js", "text/javascript; charset=utf-8");
-    }
-    if (get && request.path == "/texts.js") {
-        return page(RemotePageTextsScript(), "text/javascript; charset=utf-8");
+    if (request.path.starts_with("/overlay/")) {
+        return get ? overlay(request) : RemoteError(404, "not found");
     }
     if (get && request.path == "/api/push") {
         return json(200, {{QStringLiteral("port"), pushPort()}});
     }
+    // The phones' page only while the remote control is on.
+    const bool phones = m_host.pairingOpen();
+    if (get && request.path == "/" && phones) {
+        return resource(":/remote/remote.html", "text/html; charset=utf-8");
+    }
+    if (get && request.path == "/remote.js" && phones) {
+        return resource(":/remote/remote.js", "text/javascript; charset=utf-8");
+    }
+    if (get && request.path == "/texts.js" && phones) {
+        return page(RemotePageTextsScript(), "text/javascript; charset=utf-8");
+    }
     const bool command = request.method == "POST" && request.path == "/api/command";
+    // An event source cannot send a header: the state and its stream take the query too.
+    const bool byQuery = request.path == "/api/state" || request.path == "/api/feed";
     if (!command
-        && !(get
-            && (request.path == "/api/state" || request.path == "/api/events"
-                || request.path == "/api/report"))) {
+        && !(get && (byQuery || request.path == "/api/events" || request.path == "/api/report"))) {
         return RemoteError(404, "not found");
     }
-    if (auto refused = authorise(request)) {
+    RemoteAccess access = RemoteAccess::Device;
+    if (auto refused = authorise(request, byQuery, access)) {
         return std::move(*refused);
     }
     if (command) {
-        return run(request);
+        return access == RemoteAccess::Reader ? json(403, reply({false, OnlyReads})) : run(request);
     }
     if (request.path == "/api/events") {
         return {200, "application/json",
             QJsonDocument(m_host.events()).toJson(QJsonDocument::Compact).toStdString(),
-            {{"Cache-Control", "no-store"}}};
+            {{"Cache-Control", "no-store"}}, {}};
     }
     if (request.path == "/api/report") {
         return report(request);
     }
+    if (request.path == "/api/feed") {
+        return feed(access);
+    }
     return json(200, m_host.state());
 }
 
-std::optional<RemoteAnswer> BeastRemoteServer::authorise(const RemoteRequest &request)
+RemoteAnswer BeastRemoteServer::feed(RemoteAccess access) const
 {
-    const QString client = QString::fromStdString(request.client);
-    if (const auto wait = m_guard.retryAfter(client)) {
-        RemoteAnswer answer = RemoteError(429, "too many wrong codes");
-        answer.headers.emplace_back("Retry-After", std::to_string(*wait));
-        return answer;
-    }
-    const std::string scheme = "Bearer ";
-    const bool paired = request.authorization.starts_with(scheme)
-        && IsPairingCode(QString::fromStdString(request.authorization.substr(scheme.size())),
-            m_host.pairingCode());
-    if (!paired) {
-        m_guard.failed(client);
-        RemoteAnswer answer = RemoteError(401, "wrong code");
-        answer.headers.emplace_back("WWW-Authenticate", "Bearer");
-        return answer;
-    }
-    m_guard.succeeded(client);
-    return std::nullopt;
+    // Browsers try again this long after a lost stream.
+    return {200, "text/event-stream; charset=utf-8", "retry: 3000\n\n" + feedEvent(m_host.state()),
+        {{"Cache-Control", "no-store"}, {"X-Accel-Buffering", "no"}}, access};
 }
 
 // Made here, on the thread the commands run on, from the game as it is between two of them.
@@ -207,7 +224,8 @@ RemoteAnswer BeastRemoteServer::report(const RemoteRequest &request)
     return {200, ReportMediaType(*format).toStdString(), m_host.report(*format).toStdString(),
         {{"Cache-Control", "no-store"},
             {"Content-Disposition", "attachment; filename=\"match-report." + suffix + "\""},
-            {"X-Content-Type-Options", "nosniff"}}};
+            {"X-Content-Type-Options", "nosniff"}},
+        {}};
 }
 
 RemoteAnswer BeastRemoteServer::run(const RemoteRequest &request)
@@ -223,7 +241,7 @@ RemoteAnswer BeastRemoteServer::run(const RemoteRequest &request)
 }
 
 PushAnswer BeastRemoteServer::onMessage(
-    const std::string &message, const std::string &address, bool paired)
+    const std::string &message, const std::string &address, std::optional<RemoteAccess> paired)
 {
     QJsonParseError error;
     const QJsonDocument document
@@ -243,20 +261,37 @@ PushAnswer BeastRemoteServer::onMessage(
     if (error.error != QJsonParseError::NoError || !document.isObject()) {
         return answer({false, QStringLiteral("not a JSON object")});
     }
+    const bool hello = object.value(QLatin1String("command")).toString() == QLatin1String("hello");
+    if (paired == RemoteAccess::Reader) {
+        // A reader is told once, at its hello, what it may do; it never commands.
+        return answer(hello ? CommandResult{true, {}} : CommandResult{false, OnlyReads});
+    }
     const QString client = QString::fromStdString(address);
     if (m_guard.retryAfter(client)) {
         out.close = true;
         return answer({false, QStringLiteral("too many wrong codes")});
     }
-    if (!IsPairingCode(object.value(QLatin1String("code")).toString(), m_host.pairingCode())) {
-        m_guard.failed(client);
+    // A device sends its code with every message; an overlay page its token, once.
+    const QJsonValue code = object.value(QLatin1String("code"));
+    const QJsonValue offered = code.isUndefined() ? object.value(QLatin1String("token")) : code;
+    switch (check(offered.toString(), client)) {
+    case Offer::Wrong:
         return answer({false, QStringLiteral("wrong code")});
+    case Offer::PairingClosed:
+        return answer({false, QStringLiteral("the remote control is switched off")});
+    case Offer::Reader:
+        if (!paired) {
+            out.state = stateMessage(m_host.state()).toStdString();
+            out.access = RemoteAccess::Reader;
+        }
+        return answer(hello ? CommandResult{true, {}} : CommandResult{false, OnlyReads});
+    case Offer::Device:
+        break;
     }
-    m_guard.succeeded(client);
     if (!paired) {
-        out.state = stateMessage().toStdString();
+        out.state = stateMessage(m_host.state()).toStdString();
     }
-    if (object.value(QLatin1String("command")).toString() == QLatin1String("hello")) {
+    if (hello) {
         return answer({true, {}});
     }
     return answer(m_host.run(object));
@@ -270,26 +305,29 @@ void BeastRemoteServer::stateChanged()
 }
 
 // The events travel beside the state, which other programs read as it is.
-QByteArray BeastRemoteServer::stateMessage() const
+QByteArray BeastRemoteServer::stateMessage(const QJsonObject &state) const
 {
     return QJsonDocument(
         QJsonObject{{QStringLiteral("type"), QStringLiteral("state")},
-            {QStringLiteral("state"), m_host.state()}, {QStringLiteral("events"), m_host.events()}})
+            {QStringLiteral("state"), state}, {QStringLiteral("events"), m_host.events()}})
         .toJson(QJsonDocument::Compact);
 }
 
 void BeastRemoteServer::push()
 {
-    if (m_devices == 0 || !m_core) {
+    if (m_listeners == 0 || !m_core) {
         m_lastState.clear();
+        m_missed = m_core != nullptr;
         return;
     }
-    const QByteArray state = stateMessage();
-    if (state == m_lastState) {
+    const QJsonObject state = m_host.state();
+    const QByteArray message = stateMessage(state);
+    if (message == m_lastState) {
         return;
     }
-    m_lastState = state;
-    m_core->push(std::make_shared<const std::string>(state.toStdString()));
+    m_lastState = message;
+    m_core->push(std::make_shared<const std::string>(message.toStdString()),
+        std::make_shared<const std::string>(feedEvent(state)));
 }
 
 QList<QHostAddress> RemoteAddresses()

@@ -1,9 +1,11 @@
 #include "remotecommands.h"
 
 #include "game/figures.h"
+#include "game/overlaystate.h"
 #include "game/scoreboardgame.h"
 #include "remote/remoteevents.h"
 #include "settings/livesettings.h"
+#include "settings/teamidentity.h"
 
 #include <QJsonArray>
 #include <QJsonValue>
@@ -179,6 +181,24 @@ QString nameOf(Phase phase)
     return QString::fromLatin1(name.data(), qsizetype(name.size()));
 }
 
+// The clock's value as last measured (at the latest tick), in milliseconds. Counting up, the
+// face holds at the half's end while the added time is played: that goes on top.
+qint64 clockMilliseconds(const ScoreboardGame &game)
+{
+    const ClockFace &face = game.clockFace();
+    qint64 ms = face.value * 1000 / ClockUnitsPerSecond;
+    if (game.countsUp() && IsPlayingHalf(game.match().phase)) {
+        ms += game.addedPlayed() * 1000;
+    }
+    return ms;
+}
+
+QJsonObject teamOf(const QString &name, const QString &shortName, qint32 main, qint32 second)
+{
+    return {{QStringLiteral("name"), name}, {QStringLiteral("short"), ShortNameOf(shortName, name)},
+        {QStringLiteral("main"), HexColor(main)}, {QStringLiteral("second"), HexColor(second)}};
+}
+
 } // namespace
 
 QString FigureLimitRefusal(const ScoreboardGame &game, Figure figure, qint64 value)
@@ -258,6 +278,31 @@ CommandResult RunRemoteCommand(ScoreboardGame &game, const QJsonObject &command)
     return {true, {}};
 }
 
+std::optional<CommandResult> RunOverlayCommand(OverlayState &overlay, const QJsonObject &command)
+{
+    const QString name = command.value(QLatin1String("command")).toString();
+    if (name == QLatin1String("goalPopup")) {
+        return overlay.fireGoalPopup() ? CommandResult{true, {}}
+                                       : refused(QStringLiteral("there is no goal to show"));
+    }
+    if (name != QLatin1String("overlay")) {
+        return std::nullopt;
+    }
+    const QJsonValue named = command.value(QLatin1String("panel"));
+    const QByteArray key = named.toString().toLatin1();
+    const std::optional<OverlayPanel> panel
+        = OverlayPanelNamed(std::string_view(key.constData(), size_t(key.size())));
+    if (!named.isString() || !panel) {
+        return refused(QStringLiteral("unknown panel"));
+    }
+    const QJsonValue visible = command.value(QLatin1String("visible"));
+    if (!visible.isBool()) {
+        return refused(QStringLiteral("visible is true or false"));
+    }
+    overlay.setVisible(*panel, visible.toBool());
+    return CommandResult{true, {}};
+}
+
 QJsonObject RemoteState(const ScoreboardGame &game, const LiveSettings &settings)
 {
     QJsonObject figures;
@@ -291,6 +336,16 @@ QJsonObject RemoteState(const ScoreboardGame &game, const LiveSettings &settings
         {QStringLiteral("addedPlayed"), game.addedPlayed()},
         {QStringLiteral("matchMinute"), game.matchMinute()},
         {QStringLiteral("sendingOffs"), RemoteSendingOffs(game)},
+        {QStringLiteral("clockMs"), clockMilliseconds(game)},
+        // The direction the clock runs now: a break of a match counting up counts down.
+        {QStringLiteral("countsUp"), game.countsUp() && !IsBreak(match.phase)},
+        {QStringLiteral("teams"),
+            QJsonObject{{QStringLiteral("home"),
+                            teamOf(settings.HomeText, settings.HomeShort, settings.HomeMainColor,
+                                settings.HomeSecondColor)},
+                {QStringLiteral("visitor"),
+                    teamOf(settings.GuestText, settings.GuestShort, settings.GuestMainColor,
+                        settings.GuestSecondColor)}}},
     };
     const bool kicked = !match.shootout.kicks(Team::Home).isEmpty()
         || !match.shootout.kicks(Team::Visitor).isEmpty();

@@ -8,6 +8,7 @@
 
 #include <optional>
 
+class OverlayState;
 class ScoreboardGame;
 struct LiveSettings;
 
@@ -30,10 +31,17 @@ struct CommandResult
 // "removeEvent". Anything unknown, out of range or malformed is refused and changes nothing.
 CommandResult RunRemoteCommand(ScoreboardGame &game, const QJsonObject &command);
 
+// Runs one of the overlay's commands: "overlay" (panel "scoreBug", "statistics", "shootout" or
+// "board", visible true or false) and "goalPopup" (the latest goal shown again); nullopt for a
+// command that is not the overlay's.
+std::optional<CommandResult> RunOverlayCommand(OverlayState &overlay, const QJsonObject &command);
+
 // Everything the board shows: title, team names, the clock as shown, whether it runs, every
 // figure by its key ("homeScore"), and the match: its format, phase, added time announced and
 // played, the minute now ("45+2'"), the shoot-out's kicks once it has begun, and each team's
-// sending-offs.
+// sending-offs. For readers that run the clock themselves, its value in milliseconds (counting
+// up, the time played in the half with its added time) and whether it counts up now; and each
+// team's name, short name and colours ("#rrggbb").
 QJsonObject RemoteState(const ScoreboardGame &game, const LiveSettings &settings);
 
 // Why a counter does not take `value`: the limit it passed in this match's format ("corner kicks

@@ -1,5 +1,6 @@
 #include "remote/remotecore.h"
 
+#include "remote/remotefeedsession.h"
 #include "remote/remotehttpsession.h"
 #include "remote/remotepushsession.h"
 
@@ -208,33 +209,49 @@ void RemoteCore::runUiWork()
     }
 }
 
-void RemoteCore::push(std::shared_ptr<const std::string> state)
+void RemoteCore::push(
+    std::shared_ptr<const std::string> message, std::shared_ptr<const std::string> event)
 {
-    asio::post(m_context, [this, state = std::move(state)] {
+    asio::post(m_context, [this, message = std::move(message), event = std::move(event)] {
         for (const auto &entry : m_paired) {
-            if (auto session = entry.second.lock()) {
-                session->pushState(state);
+            if (auto session = entry.second.session.lock()) {
+                session->pushState(message);
+            }
+        }
+        for (const auto &entry : m_feeds) {
+            if (auto feed = entry.second.session.lock()) {
+                feed->pushEvent(event);
             }
         }
     });
 }
 
-void RemoteCore::releasePaired()
+void RemoteCore::releaseAccess(RemoteAccess access)
 {
-    asio::post(m_context, [this] {
-        // Closing a socket unpairs it: walk a copy.
+    asio::post(m_context, [this, access] {
+        // Closing a socket or a stream unlists it: walk copies.
         const auto paired = m_paired;
         for (const auto &entry : paired) {
-            if (auto session = entry.second.lock()) {
-                session->close(RemotePushSession::NewCode);
+            auto session = entry.second.session.lock();
+            if (session && entry.second.access == access) {
+                session->close(access == RemoteAccess::Device ? RemotePushSession::NewCode
+                                                              : RemotePushSession::NewToken);
+            }
+        }
+        const auto feeds = m_feeds;
+        for (const auto &entry : feeds) {
+            auto feed = entry.second.session.lock();
+            if (feed && entry.second.access == access) {
+                feed->end();
             }
         }
     });
 }
 
-void RemoteCore::setPaired(RemotePushSession *session, std::weak_ptr<RemotePushSession> paired)
+void RemoteCore::setPaired(
+    RemotePushSession *session, std::weak_ptr<RemotePushSession> paired, RemoteAccess access)
 {
-    m_paired.emplace(session, std::move(paired));
+    m_paired.emplace(session, Held<RemotePushSession>{std::move(paired), access});
     devicesChanged();
 }
 
@@ -245,8 +262,28 @@ void RemoteCore::unpair(RemotePushSession *session)
     }
 }
 
+bool RemoteCore::addFeed(
+    RemoteFeedSession *feed, std::weak_ptr<RemoteFeedSession> held, RemoteAccess access)
+{
+    if (static_cast<int>(m_feeds.size()) >= m_limits.feeds) {
+        return false;
+    }
+    m_feeds.emplace(feed, Held<RemoteFeedSession>{std::move(held), access});
+    devicesChanged();
+    return true;
+}
+
+void RemoteCore::removeFeed(RemoteFeedSession *feed)
+{
+    if (m_feeds.erase(feed) > 0) {
+        devicesChanged();
+    }
+}
+
 void RemoteCore::devicesChanged()
 {
-    const int devices = static_cast<int>(m_paired.size());
-    onUi([this, devices] { m_handlers.devicesChanged(devices); });
+    const int devices = static_cast<int>(std::count_if(m_paired.cbegin(), m_paired.cend(),
+        [](const auto &entry) { return entry.second.access == RemoteAccess::Device; }));
+    const int listeners = static_cast<int>(m_paired.size() + m_feeds.size());
+    onUi([this, devices, listeners] { m_handlers.devicesChanged(devices, listeners); });
 }

@@ -12,6 +12,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
 #include <unordered_map>
@@ -23,6 +24,10 @@
 // capped requests and messages to the user-interface thread, one per connection at a time.
 // Everything of a connection runs on the network thread; the handlers run on the thread that
 // made the core.
+
+// What a client may do: a paired device reads and commands the board, a reader (an overlay
+// page, with the overlay token) only reads it.
+enum class RemoteAccess { Device, Reader };
 
 struct RemoteRequest
 {
@@ -41,6 +46,9 @@ struct RemoteAnswer
     std::string contentType;
     std::string body;
     std::vector<std::pair<std::string, std::string>> headers;
+    // Set for an event stream, which stays open after the body (its first events) and receives
+    // every state pushed; the access it was opened with.
+    std::optional<RemoteAccess> feed;
 };
 
 // What a push-channel message gets back.
@@ -48,20 +56,24 @@ struct PushAnswer
 {
     std::string reply;
     std::string state; // set when the message paired the socket: sent before the reply
+    RemoteAccess access = RemoteAccess::Device; // what the socket paired as
     bool close = false; // the address is locked out: the socket is closed after the reply
 };
 
 struct RemoteHandlers
 {
     std::function<RemoteAnswer(const RemoteRequest &)> request;
-    // A message of a socket; `paired` whether an earlier one paired it.
-    std::function<PushAnswer(const std::string &message, const std::string &client, bool paired)>
+    // A message of a socket; `paired` what an earlier one paired it as, if any.
+    std::function<PushAnswer(
+        const std::string &message, const std::string &client, std::optional<RemoteAccess> paired)>
         message;
     // Whether an address may open a push socket now (not locked out for wrong codes).
     std::function<bool(const std::string &client)> welcome;
-    std::function<void(int devices)> devicesChanged;
+    // Paired devices, and everything the state is pushed to (devices, readers, event streams).
+    std::function<void(int devices, int listeners)> devicesChanged;
 };
 
+class RemoteFeedSession;
 class RemotePushSession;
 
 class RemoteCore
@@ -83,10 +95,11 @@ public:
     quint16 pushPort() const { return m_pushPort; }
     int connections() const { return m_connections; }
 
-    // From the handlers' thread: the state for every paired socket, the latest one replacing
-    // any not yet sent; and every paired socket closed (a new code).
-    void push(std::shared_ptr<const std::string> state);
-    void releasePaired();
+    // From the handlers' thread: the state for every paired socket (`message`) and every event
+    // stream (`event`), the latest one replacing any not yet sent; and every paired socket and
+    // event stream of an access closed (a new code or token).
+    void push(std::shared_ptr<const std::string> message, std::shared_ptr<const std::string> event);
+    void releaseAccess(RemoteAccess access);
 
     // For the sessions, on the network thread.
     const RemoteLimits &limits() const { return m_limits; }
@@ -96,8 +109,13 @@ public:
     // Runs `work` on the handlers' thread, unless the core is gone by then.
     void onUi(std::function<void()> work);
     void release(const std::string &client);
-    void setPaired(RemotePushSession *session, std::weak_ptr<RemotePushSession> paired);
+    void setPaired(
+        RemotePushSession *session, std::weak_ptr<RemotePushSession> paired, RemoteAccess access);
     void unpair(RemotePushSession *session);
+    // False when as many event streams are open as the limits allow.
+    bool addFeed(
+        RemoteFeedSession *feed, std::weak_ptr<RemoteFeedSession> held, RemoteAccess access);
+    void removeFeed(RemoteFeedSession *feed);
 
 private:
     struct Listener
@@ -125,7 +143,14 @@ private:
     std::atomic<int> m_connections = 0;
     std::atomic<bool> m_stopping = false;
     std::unordered_map<std::string, int> m_perAddress;
-    std::unordered_map<RemotePushSession *, std::weak_ptr<RemotePushSession>> m_paired;
+    template<typename Session>
+    struct Held
+    {
+        std::weak_ptr<Session> session;
+        RemoteAccess access;
+    };
+    std::unordered_map<RemotePushSession *, Held<RemotePushSession>> m_paired;
+    std::unordered_map<RemoteFeedSession *, Held<RemoteFeedSession>> m_feeds;
     // Declared after what the connections touch as they end: it ends them first.
     boost::asio::io_context m_context{1};
     std::vector<std::unique_ptr<Listener>> m_listeners;

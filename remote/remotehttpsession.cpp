@@ -1,5 +1,7 @@
 #include "remote/remotehttpsession.h"
 
+#include "remote/remotefeedsession.h"
+
 #include <boost/asio/post.hpp>
 #include <boost/beast/http/error.hpp>
 #include <boost/beast/http/read.hpp>
@@ -21,7 +23,7 @@ constexpr auto DrainTime = std::chrono::seconds(1);
 RemoteAnswer RemoteError(int status, const std::string &text)
 {
     return {status, "application/json", "{\"ok\":false,\"error\":\"" + text + "\"}",
-        {{"Cache-Control", "no-store"}}};
+        {{"Cache-Control", "no-store"}}, {}};
 }
 
 RemoteHttpSession::RemoteHttpSession(
@@ -36,7 +38,9 @@ RemoteHttpSession::RemoteHttpSession(
 
 RemoteHttpSession::~RemoteHttpSession()
 {
-    m_core.release(m_client);
+    if (!m_handedOver) {
+        m_core.release(m_client);
+    }
 }
 
 void RemoteHttpSession::start()
@@ -132,6 +136,10 @@ void RemoteHttpSession::refuse(beast::error_code error)
 
 void RemoteHttpSession::write(RemoteAnswer answer, bool keepAlive)
 {
+    if (answer.feed) {
+        handOver(std::move(answer));
+        return;
+    }
     m_response.emplace(static_cast<http::status>(answer.status), 11);
     m_response->set(http::field::content_type, answer.contentType);
     for (const auto &[name, value] : answer.headers) {
@@ -153,6 +161,13 @@ void RemoteHttpSession::write(RemoteAnswer answer, bool keepAlive)
                 self->lingerAndClose();
             }
         });
+}
+
+void RemoteHttpSession::handOver(RemoteAnswer answer)
+{
+    m_handedOver = true;
+    std::make_shared<RemoteFeedSession>(m_core, m_stream.release_socket(), m_client)
+        ->start(std::move(answer));
 }
 
 void RemoteHttpSession::lingerAndClose()

@@ -16,7 +16,8 @@
 // One connection to the page and the API: reads a request under the header deadline and the
 // caps (the body no more than a command's), has the handlers answer it, writes the answer under
 // the write deadline and only then reads the next, which must begin within the idle time.
-// A client that does not read its answers therefore stops being read, then is let go.
+// A client that does not read its answers therefore stops being read, then is let go. An answer
+// that opens an event stream hands the connection over to a RemoteFeedSession.
 class RemoteHttpSession : public std::enable_shared_from_this<RemoteHttpSession>
 {
 public:
@@ -31,6 +32,7 @@ private:
     void onRequest(boost::beast::error_code error);
     void refuse(boost::beast::error_code error);
     void write(RemoteAnswer answer, bool keepAlive);
+    void handOver(RemoteAnswer answer);
     void lingerAndClose();
 
     RemoteCore &m_core;
@@ -40,6 +42,8 @@ private:
     std::optional<boost::beast::http::response<boost::beast::http::string_body>> m_response;
     const std::string m_client;
     tcpclose::Drain<1024> m_drain;
+    // The connection went on as an event stream, which counts it from then on.
+    bool m_handedOver = false;
 };
 
 // A refusal or an answer of the API: {"ok":false,"error":text} with its status.

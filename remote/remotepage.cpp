@@ -119,6 +119,11 @@ const char *const Texts[] = {
     QT_TRANSLATE_NOOP("RemotePage", "the card cannot be given now"),
     QT_TRANSLATE_NOOP("RemotePage", "the event cannot take that change"),
     QT_TRANSLATE_NOOP("RemotePage", "the event cannot be removed now"),
+    QT_TRANSLATE_NOOP("RemotePage", "unknown panel"),
+    QT_TRANSLATE_NOOP("RemotePage", "visible is true or false"),
+    QT_TRANSLATE_NOOP("RemotePage", "there is no goal to show"),
+    QT_TRANSLATE_NOOP("RemotePage", "the overlay token only reads"),
+    QT_TRANSLATE_NOOP("RemotePage", "the remote control is switched off"),
 };
 
 } // namespace
@@ -142,10 +147,14 @@ QByteArray RemotePageTextsScript()
             translated.insert(english, shown);
         }
     }
-    //: The code of this catalogue's language (de, fr, ...), for the remote page's lang attribute.
-    const QString language = QCoreApplication::translate("RemotePage", "en");
     const QJsonObject all{
-        {QStringLiteral("lang"), language}, {QStringLiteral("texts"), translated}};
+        {QStringLiteral("lang"), RemotePageLanguage()}, {QStringLiteral("texts"), translated}};
     return "'use strict';\nwindow.varneloTexts = "
         + QJsonDocument(all).toJson(QJsonDocument::Compact) + ";\n";
+}
+
+QString RemotePageLanguage()
+{
+    //: The code of this catalogue's language (de, fr, ...), for the remote page's lang attribute.
+    return QCoreApplication::translate("RemotePage", "en");
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 #include <QStringList>
 
 // The remote page's words in the board's language. The page is written in English; the board
@@ -12,3 +13,6 @@ QByteArray RemotePageTextsScript();
 
 // Every English text the page shows, the board's refusals included, as the catalogue holds them.
 QStringList RemotePageTexts();
+
+// The code of the language the board speaks ("en", "de", ...): its installed catalogue's own.
+QString RemotePageLanguage();

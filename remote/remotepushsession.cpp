@@ -25,6 +25,8 @@ websocket::close_reason reasonOf(RemotePushSession::Reason reason)
         return {websocket::close_code::policy_error, "too many wrong codes"};
     case RemotePushSession::NewCode:
         return {websocket::close_code::policy_error, "new code"};
+    case RemotePushSession::NewToken:
+        return {websocket::close_code::policy_error, "new token"};
     case RemotePushSession::Flooding:
         return {websocket::close_code::policy_error, "not paired"};
     case RemotePushSession::NotText:
@@ -167,8 +169,8 @@ void RemotePushSession::onMessage(beast::error_code error)
     std::string message = beast::buffers_to_string(m_buffer.data());
     m_buffer.clear();
     RemoteCore *core = &m_core;
-    m_core.onUi([core, self = shared_from_this(), message = std::move(message),
-                    paired = m_paired]() mutable {
+    const std::optional<RemoteAccess> paired = m_paired ? std::optional(m_access) : std::nullopt;
+    m_core.onUi([core, self = shared_from_this(), message = std::move(message), paired]() mutable {
         PushAnswer answer = core->handlers().message(message, self->m_client, paired);
         asio::post(core->context(), [self = std::move(self), answer = std::move(answer)]() mutable {
             self->onAnswer(std::move(answer));
@@ -183,8 +185,9 @@ void RemotePushSession::onAnswer(PushAnswer answer)
     }
     if (!answer.state.empty() && !m_paired && !m_closing) {
         m_paired = true;
+        m_access = answer.access;
         m_pairing.cancel();
-        m_core.setPaired(this, weak_from_this());
+        m_core.setPaired(this, weak_from_this(), m_access);
         m_out.push_back(std::move(answer.state));
     }
     m_out.push_back(std::move(answer.reply));
@@ -258,7 +261,7 @@ void RemotePushSession::close(Reason reason)
     m_closing = reason;
     m_pairing.cancel();
     m_state.reset();
-    if (reason == NewCode) {
+    if (reason == NewCode || reason == NewToken) {
         m_paired = false;
         m_core.unpair(this);
     }

@@ -16,11 +16,12 @@
 // a time, the next only once the handlers have answered the last. Until it pairs, a socket may
 // send only a few messages and lives only the pairing time. What waits to be sent is the
 // answers of one message and the latest state, never a backlog; a write the client does not
-// take in time ends the socket.
+// take in time ends the socket. A socket pairs as a device with the pairing code, or as a
+// reader with the overlay token.
 class RemotePushSession : public std::enable_shared_from_this<RemotePushSession>
 {
 public:
-    enum Reason { NotPaired, LockedOut, NewCode, Flooding, NotText };
+    enum Reason { NotPaired, LockedOut, NewCode, NewToken, Flooding, NotText };
 
     RemotePushSession(RemoteCore &core, boost::asio::ip::tcp::socket socket, std::string client);
     ~RemotePushSession();
@@ -51,6 +52,7 @@ private:
     boost::asio::steady_timer m_pairing;
     bool m_open = false;
     bool m_paired = false;
+    RemoteAccess m_access = RemoteAccess::Device;
     bool m_writing = false;
     bool m_ended = false;
     std::optional<Reason> m_closing;

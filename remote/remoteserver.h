@@ -28,8 +28,11 @@ public:
     virtual QByteArray report(ReportFormat format) const = 0;
     // Runs one command of a paired device, as a key would.
     virtual CommandResult run(const QJsonObject &command) = 0;
-    // The code a device pairs with.
+    // The code a device pairs with, and whether it is taken now (the remote control is on).
     virtual QString pairingCode() const = 0;
+    virtual bool pairingOpen() const = 0;
+    // The token that reads the board and never commands it; empty while the overlay is off.
+    virtual QString overlayToken() const = 0;
     // The number of paired devices changed.
     virtual void pairedDevicesChanged(int devices) = 0;
 };
@@ -50,12 +53,16 @@ public:
     virtual quint16 port() const = 0;
     virtual quint16 pushPort() const = 0;
     virtual int devices() const = 0;
+    // Overlay pages and event streams that read the board.
+    virtual int readers() const = 0;
     // Open connections of both ports, paired or not.
     virtual int connections() const = 0;
     // The host's state changed: paired devices hear of it soon.
     virtual void stateChanged() = 0;
-    // The pairing code changed: every paired device must pair again.
+    // The pairing code changed, or is no longer taken: every paired device must pair again.
     virtual void codeChanged() = 0;
+    // The overlay token changed, or the overlay is off: every reader that used it is let go.
+    virtual void tokenChanged() = 0;
 
     // The limits a client meets.
     static constexpr qsizetype MaximumMessageBytes = 4096;
@@ -79,4 +86,7 @@ struct RemoteLimits
     // messages than this before pairing.
     std::chrono::milliseconds pairingTimeout{RemoteServer::PairingTimeoutMs};
     int unpairedMessages = 8;
+    // Event streams open at once, and how often one that has nothing new hears from the board.
+    int feeds = 16;
+    std::chrono::milliseconds keepAlive{15000};
 };

@@ -3,6 +3,7 @@
 #include "board/boardplacement.h"
 #include "board/consoleswitch.h"
 #include "board/frmscoreboard.h"
+#include "board/overlaykeys.h"
 #include "board/qtsoundplayer.h"
 #include "game/matchsettings.h"
 #include "options/frmoptions.h"
@@ -174,6 +175,9 @@ void Application::showBoard()
         m_board);
     QObject::connect(m_remote, &RemoteControl::matchFormatChosen, m_board,
         [this] { SaveMatchFormat(m_settings, *m_store); });
+    m_remote->setSaveToken([this] { SaveOverlayToken(m_settings, *m_store); });
+    // The stream overlay's panels answer keys of the board too.
+    AddOverlayKeys(*m_board, m_remote->overlay());
     m_remote->apply();
     m_board->setAttribute(Qt::WA_DeleteOnClose);
     m_board->setHelpCommand([this] { showHelp(); });
