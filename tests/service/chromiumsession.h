@@ -28,6 +28,10 @@ public:
     // Gives the tab a phone's screen: `width` x `height` CSS pixels, touch, mobile layout.
     void emulatePhone(const QString &session, int width, int height);
 
+    // Runs `script` in every document the tab loads from now on, before the page's own scripts
+    // (to stand in for the browser's language, say); then loads `url`.
+    void loadWithScript(const QString &session, const QString &script, const QString &url);
+
     // Evaluates `expression` in the tab and returns its value (which must be JSON-able).
     QJsonValue evaluate(const QString &session, const QString &expression);
 
