@@ -78,9 +78,17 @@ const QString ReadShown = QStringLiteral(R"((() => {
     phase: shown(phase) ? phase.textContent : '',
     waiting: shown(waiting) ? waiting.textContent : '',
     lang: document.documentElement.lang,
+    width: innerWidth,
     overflow: document.documentElement.scrollWidth > innerWidth
         || [...document.querySelectorAll('.board *')].filter(shown)
-               .some(e => e.getBoundingClientRect().right > innerWidth + 0.5),
+               .some(e => e.getBoundingClientRect().right > innerWidth + 0.5
+                          || e.getBoundingClientRect().left < -0.5),
+    overlap: (() => {
+      const boxes = [...document.querySelectorAll('.title, .plate, .figure, .label, .phase, .added, .final, .shootout')]
+          .filter(shown).map(e => e.getBoundingClientRect());
+      const meet = (a, b) => a.left < b.right - 0.5 && b.left < a.right - 0.5 && a.top < b.bottom - 0.5 && b.top < a.bottom - 0.5;
+      return boxes.some((a, i) => boxes.slice(i + 1).some(b => meet(a, b)));
+    })(),
     smallestText: Math.min(...texts.map(e => parseFloat(getComputedStyle(e).fontSize))),
   });
 })())");
@@ -218,12 +226,15 @@ void TestLivePageTeams::aPhoneShowsTheTeamsInTheBoardsLanguage()
         QCOMPARE(side(shown, "visitor", "cards"), QStringLiteral("2"));
         QCOMPARE(side(shown, "visitor", "cardColour"), QStringLiteral("rgb(255, 48, 48)"));
         QVERIFY2(!shown.value(QStringLiteral("overflow")).toBool(), "wider than the screen");
+        QVERIFY2(!shown.value(QStringLiteral("overlap")).toBool(), "one thing covers another");
     }
     // Upright, the short names stand in for the names; on a wide screen the names show.
     const QJsonObject upright = readUntil(phone, [](const QJsonObject &) { return true; });
     QCOMPARE(side(upright, "home", "short"), QStringLiteral("FCB"));
     QCOMPARE(side(upright, "visitor", "short"), QStringLiteral("AJAX"));
     QCOMPARE(side(upright, "home", "name"), QString());
+    // The phone's own width: a page wider than that would have been zoomed out to fit.
+    QCOMPARE(upright.value(QStringLiteral("width")).toInt(), 390);
     QVERIFY2(upright.value(QStringLiteral("smallestText")).toDouble() >= 12,
         qPrintable(QString::number(upright.value(QStringLiteral("smallestText")).toDouble())));
     const QJsonObject wide = readUntil(desk, [](const QJsonObject &) { return true; });
