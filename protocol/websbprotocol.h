@@ -108,8 +108,10 @@ inline constexpr std::string_view UnderstandsTeams = "teams";
 //   hc2  its second colour, the same way
 //   vc1  the visitors' main colour
 //   vc2  their second colour
-//   run  how the clock moves: "0" it stands; "down" it counts down (and stops at 0.0); "up:M"
-//        it counts up and holds at M:00 (the end of the half, 1 to LongestClockMinutes)
+//   run  how the clock moves: "0" it stands; "down" it counts down as the board does, whole
+//        seconds and then tenths below a minute, stopping at 0.0; "down:seconds" it counts
+//        down in whole seconds to 0:00 (a break of a match counted up); "up:M" it counts up
+//        and holds at M:00 (the end of the half, 1 to LongestClockMinutes)
 // A service that understands them refuses an update whose teams' fields are incomplete or out of
 // shape, naming the field; the echo stays the thirteen values.
 inline constexpr std::string_view HomeSendingOffsKey = "hso";
@@ -130,6 +132,7 @@ inline constexpr std::size_t MaxShortNameLength = 4;
 inline constexpr std::size_t ColourLength = 6;
 inline constexpr std::string_view ClockStands = "0";
 inline constexpr std::string_view ClockCountsDown = "down";
+inline constexpr std::string_view ClockCountsDownInSeconds = "down:seconds";
 inline constexpr std::string_view ClockCountsUpTo = "up:"; // followed by the minute it holds at
 
 // Raw query bytes; the longest query of a real board is a few hundred.

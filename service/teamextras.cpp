@@ -77,7 +77,8 @@ std::optional<int> holdMinute(const std::string &run)
 
 bool isClockRun(const std::string &run)
 {
-    return run == wire::ClockStands || run == wire::ClockCountsDown || holdMinute(run).has_value();
+    return run == wire::ClockStands || run == wire::ClockCountsDown
+        || run == wire::ClockCountsDownInSeconds || holdMinute(run).has_value();
 }
 
 std::string sendingOffsRule(std::size_t slot)
@@ -144,7 +145,8 @@ std::string teamsProblem(const TeamExtras &teams)
         problem = key(Language) + " must be a language code of two lower-case letters";
     }
     if (problem.empty() && !isClockRun(teams.clockRun)) {
-        problem = key(ClockRun) + " must be 0, down, or up: and the minute the clock holds at";
+        problem = key(ClockRun)
+            + " must be 0, down, down:seconds, or up: and the minute the clock holds at";
     }
     return problem;
 }
@@ -197,8 +199,9 @@ void insertTeams(QJsonObject &page, const TeamExtras &teams)
     if (const auto hold = holdMinute(teams.clockRun)) {
         clock.insert(QStringLiteral("counts"), QStringLiteral("up"));
         clock.insert(QStringLiteral("holdsAt"), *hold);
-    } else if (teams.clockRun == wire::ClockCountsDown) {
+    } else if (teams.clockRun != wire::ClockStands) {
         clock.insert(QStringLiteral("counts"), QStringLiteral("down"));
+        clock.insert(QStringLiteral("tenths"), teams.clockRun == wire::ClockCountsDown);
     }
     page.insert(QStringLiteral("clock"), clock);
     page.insert(QStringLiteral("teams"),
@@ -220,14 +223,16 @@ bool teamsFromJson(const QJsonObject &page, std::optional<TeamExtras> &teams, QS
     const QJsonValue runs = clock.value(QStringLiteral("runs"));
     const QString counts = clock.value(QStringLiteral("counts")).toString();
     const QJsonValue holdsAt = clock.value(QStringLiteral("holdsAt"));
+    const QJsonValue tenths = clock.value(QStringLiteral("tenths"));
     if (!home || !visitor || !language.isString() || !runs.isBool()
-        || (counts == QLatin1String("up") && !holdsAt.isDouble())) {
+        || (counts == QLatin1String("up") && !holdsAt.isDouble())
+        || (counts == QLatin1String("down") && !tenths.isBool())) {
         error = QStringLiteral("teams, language or clock is of the wrong type");
         return false;
     }
     std::string run(wire::ClockStands);
     if (runs.toBool() && counts == QLatin1String("down")) {
-        run = wire::ClockCountsDown;
+        run = tenths.toBool() ? wire::ClockCountsDown : wire::ClockCountsDownInSeconds;
     } else if (runs.toBool() && counts == QLatin1String("up")) {
         run = std::string(wire::ClockCountsUpTo) + std::to_string(holdsAt.toInt());
     } else if (runs.toBool()) {

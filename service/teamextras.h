@@ -27,8 +27,8 @@ struct TeamExtras
     TeamSide home;
     TeamSide visitor;
     std::string language; // two lower-case letters
-    // How the clock moves: websbprotocol::ClockStands, ClockCountsDown, or ClockCountsUpTo
-    // followed by the minute the face holds at.
+    // How the clock moves: websbprotocol::ClockStands, ClockCountsDown, ClockCountsDownInSeconds,
+    // or ClockCountsUpTo followed by the minute the face holds at.
     std::string clockRun;
 
     bool operator==(const TeamExtras &) const = default;
@@ -52,8 +52,9 @@ TeamReading readTeamFields(const TeamFieldsSeen &seen);
 // Why `teams` cannot be shown; empty when it can.
 std::string teamsProblem(const TeamExtras &teams);
 
-// Adds "language", "clock": {"runs": false} or {"runs": true, "counts": "down"} or
-// {"runs": true, "counts": "up", "holdsAt": M}, and "teams": {"home": {"short":…, "main":
+// Adds "language", "clock": {"runs": false} or {"runs": true, "counts": "down", "tenths": bool}
+// (tenths below a minute, or whole seconds to 0:00) or {"runs": true, "counts": "up",
+// "holdsAt": M}, and "teams": {"home": {"short":…, "main":
 // "#rrggbb", "second": "#rrggbb", "sendingOffs": n}, "visitor": {…}} to a page's JSON.
 void insertTeams(QJsonObject &page, const TeamExtras &teams);
 // Reads what insertTeams wrote: none when the page has no "teams", false with `error` set when it

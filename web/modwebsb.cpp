@@ -108,13 +108,15 @@ QList<WebSBField> WebSBTeamFields(
     // How the face moves between two updates, so that a page can run it on by itself.
     QString run = latin1(wire::ClockStands);
     const MatchState &match = game.match();
-    if (game.counting()) {
+    if (game.counting() && !game.countsUp()) {
         run = latin1(wire::ClockCountsDown);
+    } else if (game.counting() && IsBreak(match.phase)) {
+        // A match counted up counts its breaks down, in whole seconds.
+        run = latin1(wire::ClockCountsDownInSeconds);
+    } else if (game.counting()) {
         const auto span = HalfSpanOf(match.phase, match.format);
-        if (game.countsUp() && !IsBreak(match.phase)) {
-            const int holdMinute = span ? span->end / 60 : LongestMatchClockMinutes;
-            run = latin1(wire::ClockCountsUpTo) + QString::number(holdMinute);
-        }
+        const int holdMinute = span ? span->end / 60 : LongestMatchClockMinutes;
+        run = latin1(wire::ClockCountsUpTo) + QString::number(holdMinute);
     }
     const int most = wire::MaxSendingOffs;
     const QString code

@@ -278,7 +278,7 @@
   // The clock between updates: the board's last time, run on by this page's own clock while the
   // board says it runs, and set again by every update.
   const clock = { figure: document.querySelector(".clock"), text: "", tenths: null, from: 0,
-                  counts: null, holdsAt: 0 };
+                  counts: null, holdsAt: 0, showsTenths: true };
 
   // "M:SS", "MM:SS", "1MM:SS" or "SS.T" in tenths of a second; null for anything else.
   function tenthsOf(text) {
@@ -291,9 +291,10 @@
   }
 
   // As the board writes it: counting down, whole seconds (rounded up, so that a second shows
-  // for all of it) down to a minute, then seconds and tenths; counting up, whole seconds.
-  function clockText(tenths, down) {
-    if (down && tenths < 600) {
+  // for all of it) down to a minute, then seconds and tenths unless `showsTenths` is false;
+  // counting up, whole seconds.
+  function clockText(tenths, down, showsTenths) {
+    if (down && showsTenths && tenths < 600) {
       return `${Math.floor(tenths / 10)}.${tenths % 10}`;
     }
     const seconds = down ? Math.ceil(tenths / 10) : Math.floor(tenths / 10);
@@ -308,7 +309,7 @@
     const tenths = clock.counts === "down"
       ? Math.max(0, clock.tenths - elapsed)
       : Math.max(clock.tenths, Math.min(clock.holdsAt * 600, clock.tenths + elapsed));
-    const text = clockText(tenths, clock.counts === "down");
+    const text = clockText(tenths, clock.counts === "down", clock.showsTenths);
     if (text !== clock.text) {
       clock.text = text;
       drawClock(clock.figure, text);
@@ -323,6 +324,7 @@
     clock.counts = motion.runs && !state.final && (motion.counts === "down" || motion.counts === "up")
       ? motion.counts : null;
     clock.holdsAt = Number(motion.holdsAt) || 0;
+    clock.showsTenths = motion.tenths !== false;
     clock.text = text;
     drawClock(clock.figure, text);
   }

@@ -295,6 +295,19 @@ void TestLivePageTeams::theClockRunsBetweenUpdates()
     advanceTo(999'999);
     QCOMPARE(clockShows(QStringLiteral("0.0")), QStringLiteral("0.0"));
 
+    // A break of a match counted up: whole seconds to 0:00, no tenths.
+    publish("clock", QStringLiteral("1:01"), teams("en", "down%3Aseconds"));
+    QCOMPARE(clockShows(QStringLiteral("1:01")), QStringLiteral("1:01"));
+    advanceTo(1'001'000);
+    QCOMPARE(clockShows(QStringLiteral("1:00")), QStringLiteral("1:00"));
+    advanceTo(1'001'100);
+    QThread::msleep(250);
+    QCOMPARE(clockShows(QStringLiteral("1:00")), QStringLiteral("1:00"));
+    advanceTo(1'002'000);
+    QCOMPARE(clockShows(QStringLiteral("0:59")), QStringLiteral("0:59"));
+    advanceTo(1'100'000);
+    QCOMPARE(clockShows(QStringLiteral("0:00")), QStringLiteral("0:00"));
+
     // Every update sets it again, however far the page's own clock ran; a stopped one stands.
     publish("clock", QStringLiteral("5:00"), teams("en", "0"));
     QCOMPARE(clockShows(QStringLiteral("5:00")), QStringLiteral("5:00"));

@@ -75,6 +75,8 @@ void TestTeamFields::fieldsAreCheckedTogether_data()
     row("counting up, holding at 90:00", soundWith("run", "up%3A90"), "");
     row("counting up past 100 minutes", soundWith("run", "up:120"), "");
     row("clock standing", soundWith("run", "0"), "");
+    row("a break of a match counted up", soundWith("run", "down%3Aseconds"), "");
+    row("counting down in minutes", soundWith("run", "down:minutes"), "run must be");
     row("one field missing", soundWith("vc2", nullptr), "missing vc2");
     row("only the language", "&lang=de", "missing hso, vso, hsn");
     row("twelve sent off", soundWith("hso", "12"), "hso must be a number from 0 to 11");
@@ -198,6 +200,11 @@ void TestTeamFields::pageJsonReadsBackOnlyWhatItWrote_data()
     QTest::newRow("counting up, as written") << up << true;
     QTest::newRow("counting up without where it holds")
         << QByteArray(up).replace(",\"holdsAt\":45", "") << false;
+    state.teams->clockRun = "down:seconds";
+    const QByteArray seconds = QByteArray::fromStdString(pageJson("main", state));
+    QTest::newRow("counting down in seconds, as written") << seconds << true;
+    QTest::newRow("counting down without saying how")
+        << QByteArray(good).replace(",\"tenths\":true", "") << false;
     QTest::newRow("running neither up nor down")
         << QByteArray(good).replace("\"down\"", "\"left\"") << false;
     QTest::newRow("sending-offs beyond 11")

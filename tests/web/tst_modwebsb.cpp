@@ -598,9 +598,10 @@ void TestModWebSB::theTeamsFollowTheSettingsAndTheGame()
     QVERIFY(game.nextPhase(Phase::ExtraTimeFirstHalf));
     game.startStopClock();
     QCOMPARE(fields(QStringLiteral("en")).value(QStringLiteral("run")), QStringLiteral("up:90"));
-    // A break counts down at once, in any format.
+    // A break counts down at once, in whole seconds in a match counted up.
     QVERIFY(game.nextPhase(Phase::ExtraTimeHalfTime));
-    QCOMPARE(fields(QStringLiteral("en")).value(QStringLiteral("run")), QStringLiteral("down"));
+    QCOMPARE(
+        fields(QStringLiteral("en")).value(QStringLiteral("run")), QStringLiteral("down:seconds"));
 
     // Sending-offs per team, from the cards: a red, and a second yellow.
     QVERIFY(game.addCard(Team::Visitor, true, QStringLiteral("4")));
