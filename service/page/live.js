@@ -275,6 +275,18 @@
     }
   }
 
+  // Where a team's name does not fit its plate, its short name stands in for it.
+  function fitNames() {
+    for (const section of document.querySelectorAll(".team")) {
+      section.classList.remove("squeezed");
+      const name = section.querySelector(".name");
+      if (section.classList.contains("has-short") && name.scrollWidth > name.clientWidth + 1) {
+        section.classList.add("squeezed");
+      }
+    }
+  }
+  window.addEventListener("resize", fitNames);
+
   // The clock between updates: the board's last time, run on by this page's own clock while the
   // board says it runs, and set again by every update.
   const clock = { figure: document.querySelector(".clock"), text: "", tenths: null, from: 0,
@@ -347,6 +359,7 @@
     document.querySelector(".final").hidden = !state.final;
     showMatch(state);
     showTeams(state);
+    fitNames();
     seenUpdate = seenUpdate || state.updatedMs > 0;
     document.querySelector(".waiting").hidden = seenUpdate;
     if (state.values.ttl) {

@@ -30,8 +30,10 @@ private Q_SLOTS:
     void theClockRunsBetweenUpdates();
 
 private:
-    // Publishes the sample values with `clock` and `extra` appended to the query as it is.
-    void publish(const std::string &page, const QString &clock, const std::string &extra);
+    // Publishes the sample values with `clock` (and `homeName` when given), and `extra` appended
+    // to the query as it is.
+    void publish(const std::string &page, const QString &clock, const std::string &extra,
+        const QString &homeName = QString());
     // What the page shows (see ReadShown), once `done` holds of it or after five seconds.
     QJsonObject readUntil(
         const QString &session, const std::function<bool(const QJsonObject &)> &done);
@@ -134,11 +136,14 @@ void TestLivePageTeams::cleanupTestCase()
     m_service.reset();
 }
 
-void TestLivePageTeams::publish(
-    const std::string &page, const QString &clock, const std::string &extra)
+void TestLivePageTeams::publish(const std::string &page, const QString &clock,
+    const std::string &extra, const QString &homeName)
 {
     websbtest::Values values = websbtest::sampleValues();
     values[4] = clock;
+    if (!homeName.isEmpty()) {
+        values[1] = homeName;
+    }
     httplib::Client client("127.0.0.1", m_service->port());
     client.set_url_encode(false);
     const std::string target
@@ -240,6 +245,15 @@ void TestLivePageTeams::aPhoneShowsTheTeamsInTheBoardsLanguage()
     const QJsonObject wide = readUntil(desk, [](const QJsonObject &) { return true; });
     QCOMPARE(side(wide, "home", "name"), QStringLiteral("A&B Rovers"));
     QCOMPARE(side(wide, "home", "short"), QString());
+
+    // A name too long for its plate on the wide screen gives way to the short name there.
+    publish("main", QStringLiteral("67:15"), teams("de", "0"),
+        QStringLiteral("Borussia Mönchengladbach von 1900 e.V."));
+    const QJsonObject squeezed
+        = readUntil(desk, [](const QJsonObject &s) { return !side(s, "home", "short").isEmpty(); });
+    QCOMPARE(side(squeezed, "home", "short"), QStringLiteral("FCB"));
+    QCOMPARE(side(squeezed, "home", "name"), QString());
+    QCOMPARE(side(squeezed, "visitor", "name"), QStringLiteral("Zürich"));
 
     // Colours that ask the other way round: yellow takes black text, and a dark red white.
     publish("main", QStringLiteral("67:20"), teams("de", "0", "ffee00", "a01010"));
