@@ -96,17 +96,17 @@ TextsTab::TextsTab(UiServices &ui, QWidget *parent)
             int left;
             const char *suffix;
             const char *what;
-        } colors[] = {{frame.main, 975, "MainC", QT_TR_NOOP("main color")},
-            {frame.second, 1650, "SecondC", QT_TR_NOOP("second color")}};
+            const char *spoken; // before the colour's value, %1 naming the team's frame
+        } colors[]
+            = {{frame.main, 975, "MainC", QT_TR_NOOP("main color"), QT_TR_NOOP("%1: main color")},
+                {frame.second, 1650, "SecondC", QT_TR_NOOP("second color"),
+                    QT_TR_NOOP("%1: second color")}};
         for (const auto &color : colors) {
             ColorButton &button = this->*color.button;
             button.button = PlaceTwips<QPushButton>(group, color.left, 240, 615, 375);
             button.button->setObjectName(name.arg(QStringLiteral("cmd"), QLatin1String(frame.name))
                 + QLatin1String(color.suffix));
-            //: What a screen reader says before a team colour's value, %1 naming the team's
-            //: frame.
-            button.subject = color.left == 975 ? tr("%1: main color").arg(subject)
-                                               : tr("%1: second color").arg(subject);
+            button.subject = tr(color.spoken).arg(subject);
             button.button->setToolTip(tr("Change %1").arg(tr(color.what)));
             connect(
                 button.button, &QPushButton::clicked, this, [this, &button] { pickColor(button); });
