@@ -41,6 +41,7 @@ void fuzzQuery(std::string_view input)
     require(websb::echoOf(result.update.values).size() == length);
     // A match taken is one the page and the state file can hold.
     require(!result.update.match || websb::matchProblem(*result.update.match).empty());
+    require(!result.update.teams || websb::teamsProblem(*result.update.teams).empty());
 }
 
 void fuzzConfig(std::string_view input)

@@ -17,7 +17,18 @@ bool isKnown(const QString &code)
     return false;
 }
 
+QString &installedLanguage()
+{
+    static QString code = QStringLiteral("en");
+    return code;
+}
+
 } // namespace
+
+QString InstalledLanguage()
+{
+    return installedLanguage();
+}
 
 const QList<LanguageInfo> &Languages()
 {
@@ -65,6 +76,7 @@ bool Translations::install(const QString &code)
     }
     QCoreApplication::installTranslator(program.get());
     m_program = std::move(program);
+    installedLanguage() = code;
 
     // Qt's own texts (Yes, No, the file and colour choosers) come from Qt's catalogues where the
     // system has them; Qt ships Portuguese as Brazil's.
@@ -82,6 +94,7 @@ bool Translations::install(const QString &code)
 
 void Translations::removeAll()
 {
+    installedLanguage() = QStringLiteral("en");
     for (auto *translator : {&m_program, &m_qt}) {
         if (*translator) {
             QCoreApplication::removeTranslator(translator->get());

@@ -26,6 +26,9 @@ const QList<LanguageInfo> &Languages();
 // system's UI languages that is, else "en". An empty or unknown setting follows the system.
 QString ChooseLanguage(const QString &setting, const QLocale &system);
 
+// The language whose catalogues a Translations installed last ("en" when none was).
+QString InstalledLanguage();
+
 // Qt's translators for one language: the program's own catalogue from its resources and Qt's
 // catalogue for the standard buttons and dialogs, installed for the life of the object.
 class Translations

@@ -33,6 +33,7 @@
 
 namespace {
 
+constexpr int TextsPage = 2;
 constexpr int RemotePage = 4;
 constexpr int LanguagePage = 5;
 constexpr int MatchPage = 6;
@@ -104,7 +105,7 @@ frmOptions::frmOptions(LiveSettings &settings, WebState &web, QSettings &store, 
     sstOptions->setObjectName(QStringLiteral("sstOptions"));
     m_keysTab = new KeysTab(m_chooseKey, m_ui);
     m_colorsTab = new ColorsTab(m_ui);
-    m_textsTab = new TextsTab;
+    m_textsTab = new TextsTab(m_ui);
     m_webTab = new WebTab;
     m_remoteTab = new RemoteTab;
     m_languageTab = new LanguageTab;
@@ -160,6 +161,18 @@ frmOptions::frmOptions(LiveSettings &settings, WebState &web, QSettings &store, 
     cmdLanguage->setObjectName(QStringLiteral("cmdLanguage"));
     connect(cmdLanguage, &QPushButton::clicked, sstOptions,
         [sstOptions] { sstOptions->setCurrentIndex(LanguagePage); });
+
+    // The texts page is taller than the others: the window grows while it shows, and the buttons
+    // below the pages move down with it, so that every other page keeps its look.
+    m_bottomButtons = {cmdOk, cmdCancel, cmdRemote, cmdMatch, cmdLanguage};
+    connect(sstOptions, &QTabWidget::currentChanged, this, [this, sstOptions](int page) {
+        const int grow = page == TextsPage ? TextsTab::ExtraHeightTwips : 0;
+        setFixedSize(TwipsToPixels(5550), TwipsToPixels(3840 + grow));
+        sstOptions->resize(TwipsToPixels(5325), TwipsToPixels(3135 + grow));
+        for (QPushButton *button : m_bottomButtons) {
+            button->move(button->x(), TwipsToPixels(3360 + grow));
+        }
+    });
 
     // No button is the default: Enter in a text box must not confirm the dialog.
     for (QPushButton *button : findChildren<QPushButton *>()) {

@@ -18,6 +18,7 @@ class ScoreboardGame;
 class WindowPrompts;
 class HttpClient;
 class KeysTab;
+class QPushButton;
 class QSettings;
 class TextsTab;
 class UiServices;
@@ -88,4 +89,6 @@ private:
     ScoreboardGame *m_game = nullptr;
     WindowPrompts *m_prompts;
     std::unique_ptr<HttpClient> m_inet1;
+    // Ok, Cancel and the buttons beside them, which move down while the texts page is shown.
+    QList<QPushButton *> m_bottomButtons;
 };

@@ -9,13 +9,15 @@
 // update query's fields in their order and range, and the texts of the reply. Header-only and
 // free of Qt, so that the board (Qt) and the service (Asio) read the same definitions.
 //
-//   GET <service address><page>?ttl=…&ht=…&…&vsa=…[&ph=…&at=…&hpk=…&vpk=…]&passcode=…[&final=1]
+//   GET <service address><page>?ttl=…&ht=…&…&vsa=…[&ph=…&at=…&hpk=…&vpk=…][&hso=…&…&run=…]
+//       &passcode=…[&final=1]
 //   accepted:  "<interval>|<echo>"   the echo being the thirteen values as received, joined
 //   refused:   a 4xx with one of the texts below, none of which holds a "|"
 //
 // The thirteen values are all a service that knows nothing more ever gets. The match's fields
 // (ph, at, hpk, vpk) go only to a service that said it understands them: it answers an accepted
-// update with the header UnderstandsHeader listing UnderstandsMatch.
+// update with the header UnderstandsHeader listing UnderstandsMatch; the teams' fields (hso … run)
+// likewise only to one that lists UnderstandsTeams.
 namespace websbprotocol {
 
 enum class FieldKind {
@@ -90,6 +92,48 @@ inline constexpr int MaxAddedMinutes = 30;
 inline constexpr std::size_t MaxKicks = 99;
 inline constexpr char KickScored = '1';
 inline constexpr char KickMissed = '0';
+
+// What a service that shows the teams' identity, the board's language and its running clock adds
+// to the list: "X-Scoreboard-Understands: match, teams". A board sends the teams' fields only while
+// the service's last accepted reply listed "teams", whatever it says of the match.
+inline constexpr std::string_view UnderstandsTeams = "teams";
+
+// The teams' fields, sent together or not at all, after the match's:
+//   hso  the home team's players sent off, "0" to MaxSendingOffs
+//   vso  the visitors', the same way
+//   lang the board's language, two lower-case letters ("en", "de")
+//   hsn  the home team's short name, 1 to MaxShortNameLength letters or digits
+//   vsn  the visitors' short name, the same way
+//   hc1  the home team's main colour, "rrggbb" in hexadecimal digits
+//   hc2  its second colour, the same way
+//   vc1  the visitors' main colour
+//   vc2  their second colour
+//   run  how the clock moves: "0" it stands; "down" it counts down as the board does, whole
+//        seconds and then tenths below a minute, stopping at 0.0; "down:seconds" it counts
+//        down in whole seconds to 0:00 (a break of a match counted up); "up:M" it counts up
+//        and holds at M:00 (the end of the half, 1 to LongestClockMinutes)
+// A service that understands them refuses an update whose teams' fields are incomplete or out of
+// shape, naming the field; the echo stays the thirteen values.
+inline constexpr std::string_view HomeSendingOffsKey = "hso";
+inline constexpr std::string_view VisitorSendingOffsKey = "vso";
+inline constexpr std::string_view LanguageKey = "lang";
+inline constexpr std::string_view HomeShortKey = "hsn";
+inline constexpr std::string_view VisitorShortKey = "vsn";
+inline constexpr std::string_view HomeMainColourKey = "hc1";
+inline constexpr std::string_view HomeSecondColourKey = "hc2";
+inline constexpr std::string_view VisitorMainColourKey = "vc1";
+inline constexpr std::string_view VisitorSecondColourKey = "vc2";
+inline constexpr std::string_view ClockRunKey = "run";
+inline constexpr std::array<std::string_view, 10> TeamKeys = {HomeSendingOffsKey,
+    VisitorSendingOffsKey, LanguageKey, HomeShortKey, VisitorShortKey, HomeMainColourKey,
+    HomeSecondColourKey, VisitorMainColourKey, VisitorSecondColourKey, ClockRunKey};
+inline constexpr int MaxSendingOffs = 11;
+inline constexpr std::size_t MaxShortNameLength = 4;
+inline constexpr std::size_t ColourLength = 6;
+inline constexpr std::string_view ClockStands = "0";
+inline constexpr std::string_view ClockCountsDown = "down";
+inline constexpr std::string_view ClockCountsDownInSeconds = "down:seconds";
+inline constexpr std::string_view ClockCountsUpTo = "up:"; // followed by the minute it holds at
 
 // Raw query bytes; the longest query of a real board is a few hundred.
 inline constexpr std::size_t MaxQueryLength = 8000;

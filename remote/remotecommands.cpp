@@ -193,10 +193,13 @@ qint64 clockMilliseconds(const ScoreboardGame &game)
     return ms;
 }
 
-QJsonObject teamOf(const QString &name, const QString &shortName, qint32 main, qint32 second)
+QJsonObject teamOf(const QString &name, const QString &shortName, const QString &fallback,
+    qint32 main, qint32 second)
 {
-    return {{QStringLiteral("name"), name}, {QStringLiteral("short"), ShortNameOf(shortName, name)},
-        {QStringLiteral("main"), HexColor(main)}, {QStringLiteral("second"), HexColor(second)}};
+    return {{QStringLiteral("name"), name},
+        {QStringLiteral("short"), TeamShortName(shortName, name, fallback)},
+        {QStringLiteral("main"), u'#' + ColourHex(main)},
+        {QStringLiteral("second"), u'#' + ColourHex(second)}};
 }
 
 } // namespace
@@ -341,10 +344,11 @@ QJsonObject RemoteState(const ScoreboardGame &game, const LiveSettings &settings
         {QStringLiteral("countsUp"), game.countsUp() && !IsBreak(match.phase)},
         {QStringLiteral("teams"),
             QJsonObject{{QStringLiteral("home"),
-                            teamOf(settings.HomeText, settings.HomeShort, settings.HomeMainColor,
+                            teamOf(settings.HomeText, settings.HomeShort, QStringLiteral("HOME"), settings.HomeMainColor,
                                 settings.HomeSecondColor)},
                 {QStringLiteral("visitor"),
-                    teamOf(settings.GuestText, settings.GuestShort, settings.GuestMainColor,
+                    teamOf(settings.GuestText, settings.GuestShort, QStringLiteral("AWAY"),
+                        settings.GuestMainColor,
                         settings.GuestSecondColor)}}},
     };
     const bool kicked = !match.shootout.kicks(Team::Home).isEmpty()

@@ -190,6 +190,7 @@ QueryResult parseBoardQuery(std::string_view query)
         = {{{websbprotocol::PhaseKey, &match.phase}, {websbprotocol::AddedKey, &match.added},
             {websbprotocol::HomeKicksKey, &match.homeKicks},
             {websbprotocol::VisitorKicksKey, &match.visitorKicks}}};
+    TeamFieldsSeen teams;
 
     std::size_t start = 0;
     while (start <= query.size()) {
@@ -214,7 +215,15 @@ QueryResult parseBoardQuery(std::string_view query)
         std::string_view name = *key;
         const auto matchField = std::find_if(matchFields.begin(), matchFields.end(),
             [&](const auto &field) { return field.first == name; });
-        if (matchField != matchFields.end()) {
+        const auto teamKey
+            = std::find(websbprotocol::TeamKeys.begin(), websbprotocol::TeamKeys.end(), name);
+        if (teamKey != websbprotocol::TeamKeys.end()) {
+            auto &teamField = teams[std::size_t(teamKey - websbprotocol::TeamKeys.begin())];
+            if (teamField.has_value()) {
+                return refusal(400, std::string(name) + " appears twice");
+            }
+            target = &teamField.emplace();
+        } else if (matchField != matchFields.end()) {
             if (matchField->second->has_value()) {
                 return refusal(400, std::string(name) + " appears twice");
             }
@@ -284,6 +293,11 @@ QueryResult parseBoardQuery(std::string_view query)
         return refusal(400, std::move(reading.error));
     }
     result.update.match = std::move(reading.match);
+    TeamReading teamReading = readTeamFields(teams);
+    if (!teamReading.ok()) {
+        return refusal(400, std::move(teamReading.error));
+    }
+    result.update.teams = std::move(teamReading.teams);
     return result;
 }
 

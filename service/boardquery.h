@@ -2,6 +2,7 @@
 
 #include "matchextras.h"
 #include "protocol/websbprotocol.h"
+#include "teamextras.h"
 
 #include <array>
 #include <cstddef>
@@ -11,8 +12,8 @@
 
 // The board's update request as it arrives in the query: thirteen figures in a fixed order, the
 // passcode, the final flag and, from a board that knows this service understands them, the
-// match's fields, as protocol/websbprotocol.h names them. Decoding is strict so that the echo is
-// exactly what the board sent.
+// match's and the teams' fields, as protocol/websbprotocol.h names them. Decoding is strict so that
+// the echo is exactly what the board sent.
 namespace websb {
 
 using FieldKind = websbprotocol::FieldKind;
@@ -34,6 +35,8 @@ struct BoardUpdate
     bool final = false;
     // None from a board that sent no match (a board that does not know this service).
     std::optional<MatchExtras> match;
+    // None from a board that sent no teams (one that does not know this service shows them).
+    std::optional<TeamExtras> teams;
 };
 
 struct QueryResult
@@ -59,7 +62,7 @@ bool isValidValue(const BoardField &field, std::string_view value);
 
 // Parses the raw query (without "?"), form-encoded. Keys other than the board's are ignored; a
 // repeated key, a missing one, a malformed escape, text that is not UTF-8, a value out of shape
-// or match fields that are incomplete or out of shape are refused.
+// or match or teams' fields that are incomplete or out of shape are refused.
 QueryResult parseBoardQuery(std::string_view query);
 
 // The thirteen values concatenated, as the board checks them.

@@ -38,6 +38,9 @@ std::string pageJson(std::string_view page, const PageState &state)
     if (state.match) {
         insertMatch(object, *state.match);
     }
+    if (state.teams) {
+        insertTeams(object, *state.teams);
+    }
     return QJsonDocument(object).toJson(QJsonDocument::Compact).toStdString();
 }
 
@@ -79,7 +82,7 @@ bool pageStateFromJson(
             return false;
         }
     }
-    if (!matchFromJson(object, read.match, error)) {
+    if (!matchFromJson(object, read.match, error) || !teamsFromJson(object, read.teams, error)) {
         return false;
     }
     state = std::move(read);

@@ -20,12 +20,14 @@ struct PageState
     bool final = false;
     qint64 updatedMs = 0; // milliseconds since the epoch; 0 before the first update
     std::optional<MatchExtras> match; // as the last update carried it
+    std::optional<TeamExtras> teams; // the same
 
     bool operator==(const PageState &) const = default;
 };
 
 // {"page":…,"updated":"<ISO 8601 UTC>"|null,"updatedMs":…,"final":…,"values":{"ttl":…,…}}, and
-// when the update carried a match: "phase":…,"addedTime":…,"shootout":{"home":[…],"visitor":[…]}
+// when the update carried a match: "phase":…,"addedTime":…,"shootout":{"home":[…],"visitor":[…]},
+// and when it carried the teams: "language":…,"clock":{…},"teams":{…} (see insertTeams)
 std::string pageJson(std::string_view page, const PageState &state);
 
 // Reads what pageJson wrote for the same page; false with `error` set for anything else.

@@ -55,6 +55,7 @@ Reply UpdateHandler::accept(std::string_view page, const BoardUpdate &update)
     state.values = values;
     state.final = update.final;
     state.match = update.match;
+    state.teams = update.teams;
     state.updatedMs = m_clock();
     m_store.update(page, state);
     return {200, websbprotocol::acceptedReply(m_interval, echoOf(values))};

@@ -265,9 +265,10 @@ HttpResponse WebScoreboardService::updateReply(
     HttpResponse response = textResponse(reply.status, std::move(reply.body));
     response.headers.emplace_back("Cache-Control", "no-store");
     if (accepted) {
-        // Tells the board that it may send the match beside its figures.
+        // Tells the board that it may send the match and the teams beside its figures.
         response.headers.emplace_back(std::string(websbprotocol::UnderstandsHeader),
-            std::string(websbprotocol::UnderstandsMatch));
+            std::string(websbprotocol::UnderstandsMatch) + ", "
+                + std::string(websbprotocol::UnderstandsTeams));
     }
     return retryAfter > 0 ? withRetryAfter(std::move(response), retryAfter) : response;
 }

@@ -2,27 +2,43 @@
 
 #include "settings/settingsstore.h"
 
-QString DefaultShortName(const QString &name)
+#include <QList>
+
+namespace {
+
+// The letters and digits of `text`, at most `count` of them (a letter beyond the basic plane
+// counts as one).
+QString lettersAndDigits(const QString &text, qsizetype count)
 {
-    QString letters;
-    for (const QChar c : name) {
-        if (c.isLetterOrNumber()) {
-            letters += c;
+    QString kept;
+    qsizetype taken = 0;
+    for (const char32_t c : text.toUcs4()) {
+        if (taken == count) {
+            break;
+        }
+        if (QChar::isLetterOrNumber(c)) {
+            kept += QString::fromUcs4(&c, 1);
+            ++taken;
         }
     }
-    // Upper-cased first: a letter may become two ("ß" is "SS").
-    return letters.toUpper().left(StoredShortNameMax);
+    return kept;
 }
 
-QString ShortNameOf(const QString &typed, const QString &name)
+} // namespace
+
+QString TeamShortName(const QString &setting, const QString &teamName, const QString &fallback)
 {
-    const QString trimmed = typed.trimmed();
-    return trimmed.isEmpty() ? DefaultShortName(name) : trimmed.left(StoredShortNameMax);
+    const QString typed = lettersAndDigits(setting, StoredShortNameMax);
+    if (!typed.isEmpty()) {
+        return typed;
+    }
+    const QString initial = lettersAndDigits(teamName.toUpper(), 3);
+    return initial.isEmpty() ? fallback : initial;
 }
 
-QString HexColor(qint32 color)
+QString ColourHex(qint32 bbggrr)
 {
-    const auto bgr = static_cast<quint32>(color);
-    const quint32 rgb = ((bgr & 0xFF) << 16) | (bgr & 0xFF00) | ((bgr >> 16) & 0xFF);
-    return QStringLiteral("#%1").arg(rgb, 6, 16, QLatin1Char('0'));
+    const auto value = quint32(bbggrr);
+    const quint32 rgb = ((value & 0xFF) << 16) | (value & 0xFF00) | ((value >> 16) & 0xFF);
+    return QStringLiteral("%1").arg(rgb, 6, 16, QLatin1Char('0'));
 }

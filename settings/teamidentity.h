@@ -3,14 +3,13 @@
 #include <QString>
 #include <QtGlobal>
 
-// A team as streams and other programs show it: its short name and its colours as the web
-// writes them.
+// A team's identity where the board's own look has no room for it (streams, the live page): its
+// short name and its colours as other programs write them.
 
-// The short name a team gets when none is typed: the first letters and digits of its name,
-// upper-case, up to StoredShortNameMax ("Rovers" gives "ROVE", "FC 1860" gives "FC18").
-QString DefaultShortName(const QString &name);
-// The short name typed, or the default one when none is.
-QString ShortNameOf(const QString &typed, const QString &name);
+// `setting` with everything but letters and digits left out, at most 4 of them; when that leaves
+// nothing, the first three letters or digits of `teamName` in capitals; when that is nothing too,
+// `fallback`.
+QString TeamShortName(const QString &setting, const QString &teamName, const QString &fallback);
 
-// A settings colour (0x00BBGGRR) as "#rrggbb"; the unused high byte is ignored.
-QString HexColor(qint32 color);
+// A colour of the settings (0x00BBGGRR) as "rrggbb"; the unused top byte is ignored.
+QString ColourHex(qint32 bbggrr);

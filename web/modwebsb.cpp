@@ -1,8 +1,10 @@
 #include "modwebsb.h"
 
 #include "game/scoreboardgame.h"
+#include "languages/languages.h"
 #include "protocol/websbprotocol.h"
 #include "settings/livesettings.h"
+#include "settings/teamidentity.h"
 #include "web/httpclient.h"
 #include "web/webprompts.h"
 #include "web/webstate.h"
@@ -99,13 +101,48 @@ QList<WebSBField> WebSBMatchFields(const MatchState &match)
         {latin1(websbprotocol::VisitorKicksKey), kicks(Team::Visitor)}};
 }
 
-bool WebSBUnderstandsMatch(const QByteArray &understands)
+QList<WebSBField> WebSBTeamFields(
+    const LiveSettings &settings, const ScoreboardGame &game, const QString &language)
 {
-    const QByteArrayView match(
-        websbprotocol::UnderstandsMatch.data(), qsizetype(websbprotocol::UnderstandsMatch.size()));
+    namespace wire = websbprotocol;
+    // How the face moves between two updates, so that a page can run it on by itself.
+    QString run = latin1(wire::ClockStands);
+    const MatchState &match = game.match();
+    if (game.counting() && !game.countsUp()) {
+        run = latin1(wire::ClockCountsDown);
+    } else if (game.counting() && IsBreak(match.phase)) {
+        // A match counted up counts its breaks down, in whole seconds.
+        run = latin1(wire::ClockCountsDownInSeconds);
+    } else if (game.counting()) {
+        const auto span = HalfSpanOf(match.phase, match.format);
+        const int holdMinute = span ? span->end / 60 : LongestMatchClockMinutes;
+        run = latin1(wire::ClockCountsUpTo) + QString::number(holdMinute);
+    }
+    const int most = wire::MaxSendingOffs;
+    const QString code
+        = language.size() == 2 && language.isLower() ? language : QStringLiteral("en");
+    return {{latin1(wire::HomeSendingOffsKey),
+                QString::number(std::clamp(game.sendingOffs(Team::Home), 0, most))},
+        {latin1(wire::VisitorSendingOffsKey),
+            QString::number(std::clamp(game.sendingOffs(Team::Visitor), 0, most))},
+        {latin1(wire::LanguageKey), code},
+        {latin1(wire::HomeShortKey),
+            TeamShortName(settings.HomeShort, settings.HomeText, QStringLiteral("HOME"))},
+        {latin1(wire::VisitorShortKey),
+            TeamShortName(settings.GuestShort, settings.GuestText, QStringLiteral("AWAY"))},
+        {latin1(wire::HomeMainColourKey), ColourHex(settings.HomeMainColor)},
+        {latin1(wire::HomeSecondColourKey), ColourHex(settings.HomeSecondColor)},
+        {latin1(wire::VisitorMainColourKey), ColourHex(settings.GuestMainColor)},
+        {latin1(wire::VisitorSecondColourKey), ColourHex(settings.GuestSecondColor)},
+        {latin1(wire::ClockRunKey), run}};
+}
+
+bool WebSBUnderstands(const QByteArray &understands, std::string_view capability)
+{
+    const QByteArrayView wanted(capability.data(), qsizetype(capability.size()));
     const QList<QByteArray> items = understands.split(',');
-    return std::any_of(items.begin(), items.end(), [&match](const QByteArray &item) {
-        return match.compare(item.trimmed(), Qt::CaseInsensitive) == 0;
+    return std::any_of(items.begin(), items.end(), [&wanted](const QByteArray &item) {
+        return wanted.compare(item.trimmed(), Qt::CaseInsensitive) == 0;
     });
 }
 
@@ -221,11 +258,14 @@ void SendWebSBUpdate(WebSBContext context, const QString &page, const QString &p
     }
     const QStringList values = WebSBFieldValues(context.settings, context.web);
     const QString echo = values.join(QString());
-    const QList<WebSBField> match = context.web.WebSBServiceKnowsMatch && context.web.game
+    QList<WebSBField> extra = context.web.WebSBServiceKnowsMatch && context.web.game
         ? WebSBMatchFields(context.web.game->match())
         : QList<WebSBField>();
+    if (context.web.WebSBServiceKnowsTeams && context.web.game) {
+        extra += WebSBTeamFields(context.settings, *context.web.game, InstalledLanguage());
+    }
     const QUrl url
-        = BuildWebSBUrl(context.settings.ServiceAddress, page, values, passcode, final, match);
+        = BuildWebSBUrl(context.settings.ServiceAddress, page, values, passcode, final, extra);
     const quint32 session = context.web.WebSBSession;
     // In flight until its callback runs, or until the client drops it unanswered.
     const auto inFlight = std::make_shared<InFlightMark>(context.web);
@@ -264,9 +304,13 @@ void SendWebSBUpdate(WebSBContext context, const QString &page, const QString &p
                     context.web.WebSBInterval = *reply.interval;
                 }
                 context.web.WebSBFailCount = 0;
-                context.web.WebSBServiceKnowsMatch = WebSBUnderstandsMatch(
-                    result.header(QByteArrayView(websbprotocol::UnderstandsHeader.data(),
-                        qsizetype(websbprotocol::UnderstandsHeader.size()))));
+                const QByteArray understands
+                    = result.header(QByteArrayView(websbprotocol::UnderstandsHeader.data(),
+                        qsizetype(websbprotocol::UnderstandsHeader.size())));
+                context.web.WebSBServiceKnowsMatch
+                    = WebSBUnderstands(understands, websbprotocol::UnderstandsMatch);
+                context.web.WebSBServiceKnowsTeams
+                    = WebSBUnderstands(understands, websbprotocol::UnderstandsTeams);
             } else {
                 ++context.web.WebSBFailCount;
             }

@@ -8,10 +8,12 @@
 
 #include <functional>
 #include <optional>
+#include <string_view>
 #include <utility>
 
 class HttpClient;
 class QObject;
+class ScoreboardGame;
 class WebPrompts;
 struct LiveSettings;
 struct MatchState;
@@ -31,8 +33,15 @@ using WebSBField = std::pair<QString, QString>;
 // phase's name, the added minutes announced, and each team's shoot-out kicks as "1" and "0".
 QList<WebSBField> WebSBMatchFields(const MatchState &match);
 
-// Whether the value of a service's websbprotocol::UnderstandsHeader lists the match.
-bool WebSBUnderstandsMatch(const QByteArray &understands);
+// The teams' fields for a service that understands them (see websbprotocol::TeamKeys): each
+// team's sending-offs, `language`, the short names and colours of the settings, and how the
+// game's clock moves.
+QList<WebSBField> WebSBTeamFields(
+    const LiveSettings &settings, const ScoreboardGame &game, const QString &language);
+
+// Whether the value of a service's websbprotocol::UnderstandsHeader lists `capability`
+// (websbprotocol::UnderstandsMatch or UnderstandsTeams).
+bool WebSBUnderstands(const QByteArray &understands, std::string_view capability);
 
 // The request for an update: the thirteen values, then `extra`, the passcode and the final flag.
 // Every value travels percent-encoded, so that any text reaches the service exactly as typed and
@@ -74,7 +83,8 @@ struct WebSBContext
 // nothing and shows nothing; `done` gets 0.
 // The match's fields go along only while the service's last accepted reply said it understands
 // them (WebState::WebSBServiceKnowsMatch); a service that never says so gets the thirteen values
-// alone, exactly as before the match had fields.
+// alone, exactly as before the match had fields. The teams' fields likewise go along only while it
+// said it understands them (WebState::WebSBServiceKnowsTeams).
 void SendWebSBUpdate(WebSBContext context, const QString &page, const QString &passcode,
     HttpClient &client, bool final, std::function<void(int)> done);
 

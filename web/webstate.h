@@ -32,6 +32,8 @@ struct WebState
     // The service's last accepted reply said it understands the match's fields: updates carry
     // them. Forgotten when publishing is switched, since the service may be another by then.
     bool WebSBServiceKnowsMatch = false;
+    // The same for the teams' fields (websbprotocol::UnderstandsTeams).
+    bool WebSBServiceKnowsTeams = false;
     // What runs once no update is in flight any more (see WhenNoUpdateInFlight).
     std::vector<std::function<void()>> WebSBWhenIdle;
 
@@ -41,6 +43,7 @@ struct WebState
     {
         WebSBFailCount = failCount;
         WebSBServiceKnowsMatch = false;
+        WebSBServiceKnowsTeams = false;
         endSession();
     }
     // Ends the session without changing the state: whatever is still in flight is dropped.

@@ -288,7 +288,10 @@ void TestCatalogues::installingSwitchesEveryText()
 {
     const char *cancel = "&Cancel";
     Translations translations;
+    QCOMPARE(InstalledLanguage(), QStringLiteral("en"));
     QVERIFY(translations.install(QStringLiteral("de")));
+    // What the web scoreboard is told the board speaks.
+    QCOMPARE(InstalledLanguage(), QStringLiteral("de"));
     const QString german = QCoreApplication::translate("frmOptions", cancel);
     QVERIFY(german != QLatin1String(cancel));
     // Qt's own buttons come with it.
@@ -296,11 +299,15 @@ void TestCatalogues::installingSwitchesEveryText()
     QVERIFY(translations.install(QStringLiteral("fr")));
     const QString french = QCoreApplication::translate("frmOptions", cancel);
     QVERIFY(french != german && french != QLatin1String(cancel));
+    QCOMPARE(InstalledLanguage(), QStringLiteral("fr"));
     // English is the program as written: nothing is left installed.
     QVERIFY(translations.install(QStringLiteral("en")));
     QCOMPARE(QCoreApplication::translate("frmOptions", cancel), QLatin1String(cancel));
+    QCOMPARE(InstalledLanguage(), QStringLiteral("en"));
+    QVERIFY(translations.install(QStringLiteral("nl")));
     QVERIFY(!translations.install(QStringLiteral("tlh")));
     QCOMPARE(QCoreApplication::translate("frmOptions", cancel), QLatin1String(cancel));
+    QCOMPARE(InstalledLanguage(), QStringLiteral("en"));
 }
 
 QTEST_GUILESS_MAIN(TestCatalogues)

@@ -146,6 +146,15 @@ QJsonValue ChromiumSession::evaluate(const QString &session, const QString &expr
     return answer.value(QStringLiteral("result")).toObject().value(QStringLiteral("value"));
 }
 
+void ChromiumSession::loadWithScript(
+    const QString &session, const QString &script, const QString &url)
+{
+    call(QStringLiteral("Page.enable"), {}, session);
+    call(QStringLiteral("Page.addScriptToEvaluateOnNewDocument"),
+        {{QStringLiteral("source"), script}}, session);
+    call(QStringLiteral("Page.navigate"), {{QStringLiteral("url"), url}}, session);
+}
+
 void ChromiumSession::emulatePhone(const QString &session, int width, int height)
 {
     call(QStringLiteral("Emulation.setDeviceMetricsOverride"),

@@ -34,6 +34,10 @@ public:
     // The tab as it is drawn now, as PNG bytes; empty when the browser did not give it.
     QByteArray screenshot(const QString &session);
 
+    // Runs `script` in every document the tab loads from now on, before the page's own scripts
+    // (to stand in for the browser's language, say); then loads `url`.
+    void loadWithScript(const QString &session, const QString &script, const QString &url);
+
     // Evaluates `expression` in the tab and returns its value (which must be JSON-able).
     QJsonValue evaluate(const QString &session, const QString &expression);
 

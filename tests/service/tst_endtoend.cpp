@@ -18,6 +18,7 @@ private Q_SLOTS:
     void theServiceHoldsWhatTheBoardShows();
     void aWrongPasscodeIsRefusedAndCounted();
     void theMatchFollowsOnceTheServiceSaysItUnderstandsIt();
+    void theTeamsFollowOnceTheServiceSaysItUnderstandsThem();
 
 private:
     void publish();
@@ -128,6 +129,28 @@ void TestEndToEnd::theMatchFollowsOnceTheServiceSaysItUnderstandsIt()
         std::optional<websb::MatchExtras>(websb::MatchExtras{"penalties", 0, "", "1"}));
     QCOMPARE(QString::fromStdString(state.values[11]), QStringLiteral("10"));
     QCOMPARE(QString::fromStdString(state.values[4]), game.clockFace().text);
+}
+
+void TestEndToEnd::theTeamsFollowOnceTheServiceSaysItUnderstandsThem()
+{
+    settings.HomeShort = QStringLiteral("ABR");
+    settings.GuestMainColor = 0x00FF8000; // 0x00BBGGRR: an azure
+    publish();
+    QVERIFY(web.WebSBServiceKnowsTeams);
+    QCOMPARE(m_service->store().state("league-night").teams, std::nullopt);
+    ScoreboardGame &game = board->scoreboardGame();
+    QVERIFY(game.addCard(Team::Visitor, true, QStringLiteral("5")));
+    game.startStopClock();
+    webTick();
+    publish();
+    QCOMPARE(web.WebSBFailCount, qint16(0));
+    const auto teams = m_service->store().state("league-night").teams;
+    QVERIFY(teams.has_value());
+    QCOMPARE(teams->home, (websb::TeamSide{0, "ABR", "c02020", "ffffff"}));
+    // The name's first letters stand in for a short name left empty.
+    QCOMPARE(teams->visitor, (websb::TeamSide{1, "ZÜR", "0080ff", "ffffff"}));
+    QCOMPARE(teams->language, std::string("en"));
+    QCOMPARE(teams->clockRun, std::string("down"));
 }
 
 QTEST_MAIN(TestEndToEnd)

@@ -108,7 +108,7 @@ void TestWebsbService::onlyAcceptedUpdatesSayTheMatchIsUnderstood()
 {
     const websbtest::Values values = websbtest::sampleValues();
     QCOMPARE(publish(QStringLiteral("main"), values, QStringLiteral("s3cret")).understands,
-        QByteArray("match"));
+        QByteArray("match, teams"));
     // A refusal tells a guesser nothing of it.
     const Answer wrong = publish(QStringLiteral("main"), values, QStringLiteral("two"));
     QCOMPARE(wrong.status, 403);
@@ -125,6 +125,13 @@ void TestWebsbService::onlyAcceptedUpdatesSayTheMatchIsUnderstood()
     const Answer unknownPhase = get(target);
     QCOMPARE(unknownPhase.status, 400);
     QVERIFY(unknownPhase.understands.isEmpty());
+
+    // Nor an update whose teams' fields are incomplete.
+    target.setQuery(websbtest::boardQuery(values, QStringLiteral("s3cret")).query()
+        + QStringLiteral("&hso=0&vso=0&lang=de"));
+    const Answer partialTeams = get(target);
+    QCOMPARE(partialTeams.status, 400);
+    QVERIFY(partialTeams.understands.isEmpty());
 }
 
 void TestWebsbService::malformedRequestsGetA4xx_data()

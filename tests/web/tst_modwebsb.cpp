@@ -22,6 +22,11 @@ const QString DefaultTargetWithMatch
     = QStringLiteral("/web/page?ttl=Home&ht=Home&vt=Guest&hs=0&gt=10%3A00&vs=0&per=0&hsh=0"
                      "&hck=0&hsa=0&vsh=0&vck=0&vsa=0&ph=preMatch&at=0&hpk=&vpk=&passcode=secret");
 const QByteArray Understands = "X-Scoreboard-Understands: match\r\n";
+// The default game's teams: nobody sent off, English, the short names made from the team names,
+// the default colours, the clock standing.
+const QString DefaultTeams = QStringLiteral(
+    "&hso=0&vso=0&lang=en&hsn=HOM&vsn=GUE&hc1=c02020&hc2=ffffff&vc1=2050c0&vc2=ffffff&run=0");
+const QString DefaultMatch = QStringLiteral("&ph=preMatch&at=0&hpk=&vpk=");
 } // namespace
 
 class TestModWebSB : public QObject
@@ -51,6 +56,9 @@ private Q_SLOTS:
     void whatTheServiceUnderstandsIsLearntAnew();
     void aMatchInPlayReachesOnlyAServiceThatUnderstandsIt_data();
     void aMatchInPlayReachesOnlyAServiceThatUnderstandsIt();
+    void theTeamsGoOnlyToAServiceThatUnderstandsThem_data();
+    void theTeamsGoOnlyToAServiceThatUnderstandsThem();
+    void theTeamsFollowTheSettingsAndTheGame();
 
 private:
     int send(const QString &page = QStringLiteral("page"), bool final = false);
@@ -493,6 +501,116 @@ void TestModWebSB::aMatchInPlayReachesOnlyAServiceThatUnderstandsIt()
     QCOMPARE(m_server->targets.at(2), prefix + figures + passcode);
     QCOMPARE(send(), 1);
     QCOMPARE(m_server->targets.at(3), prefix + figures + match + passcode);
+}
+
+void TestModWebSB::theTeamsGoOnlyToAServiceThatUnderstandsThem_data()
+{
+    QTest::addColumn<int>("status"); // of the reply to the first update
+    QTest::addColumn<QByteArray>("headers"); // sent with it
+    QTest::addColumn<QString>("extra"); // what the next update carries beyond the thirteen
+    QTest::newRow("no header: any other service") << 200 << QByteArray() << QString();
+    QTest::newRow("the match alone") << 200 << Understands << DefaultMatch;
+    QTest::newRow("the match and the teams")
+        << 200 << QByteArray("X-Scoreboard-Understands: match, teams\r\n")
+        << DefaultMatch + DefaultTeams;
+    QTest::newRow("the teams alone, in another case")
+        << 200 << QByteArray("x-scoreboard-understands: Teams\r\n") << DefaultTeams;
+    QTest::newRow("a longer word")
+        << 200 << QByteArray("X-Scoreboard-Understands: match, teamsheets\r\n") << DefaultMatch;
+    QTest::newRow("on a refusal") << 403 << QByteArray("X-Scoreboard-Understands: match, teams\r\n")
+                                  << QString();
+}
+
+void TestModWebSB::theTeamsGoOnlyToAServiceThatUnderstandsThem()
+{
+    QFETCH(int, status);
+    QFETCH(QByteArray, headers);
+    QFETCH(QString, extra);
+    m_server->headers = headers;
+    m_server->setScript([status](const QString &) {
+        return ScriptedHttpServer::Response{ScriptedHttpServer::Response::Kind::Answer, status,
+            status == 200 ? "5|" + DefaultEcho.toUtf8() : QByteArray("wrong passcode"), 0};
+    });
+    QCOMPARE(send(), status == 200 ? 1 : 0);
+    m_server->answer("5|" + DefaultEcho.toUtf8());
+    QCOMPARE(send(), 1);
+    // The first update carries nothing more, and a service that never said it understands
+    // anything gets the thirteen values byte for byte as always.
+    QCOMPARE(m_server->targets.at(0), DefaultTarget);
+    QString expected = DefaultTarget;
+    expected.insert(expected.indexOf(QStringLiteral("&passcode=")), extra);
+    QCOMPARE(m_server->targets.at(1), expected);
+    // Switching publishing may mean another service: it has to say so again.
+    m_web.switchPublishing(0);
+    m_server->headers.clear();
+    QCOMPARE(send(), 1);
+    QCOMPARE(m_server->targets.at(2), DefaultTarget);
+}
+
+void TestModWebSB::theTeamsFollowTheSettingsAndTheGame()
+{
+    const auto fields = [this](const QString &language) {
+        QMap<QString, QString> map;
+        for (const auto &[key, value] : WebSBTeamFields(m_settings, *m_game.model, language)) {
+            map.insert(key, value);
+        }
+        return map;
+    };
+    m_settings.HomeShort = QStringLiteral("fc b"); // what is not a letter or digit is left out
+    m_settings.GuestText = QStringLiteral("1. FC Köln");
+    m_settings.HomeMainColor = 0x00112233; // 0x00BBGGRR
+    m_settings.GuestSecondColor = qint32(0xFF0000FF); // the unused top byte is ignored
+    QMap<QString, QString> sent = fields(QStringLiteral("de"));
+    // Every field once, under the wire's keys.
+    QStringList keys;
+    for (std::string_view key : websbprotocol::TeamKeys) {
+        keys << QString::fromLatin1(key.data(), qsizetype(key.size()));
+    }
+    keys.sort();
+    QCOMPARE(sent.keys(), keys);
+    QCOMPARE(sent.value(QStringLiteral("hsn")), QStringLiteral("fcb"));
+    QCOMPARE(sent.value(QStringLiteral("vsn")), QStringLiteral("1FC"));
+    QCOMPARE(sent.value(QStringLiteral("hc1")), QStringLiteral("332211"));
+    QCOMPARE(sent.value(QStringLiteral("vc2")), QStringLiteral("ff0000"));
+    QCOMPARE(sent.value(QStringLiteral("lang")), QStringLiteral("de"));
+    QCOMPARE(sent.value(QStringLiteral("run")), QStringLiteral("0"));
+    // A name of nothing but signs leaves the fallback; a language the wire cannot carry is sent
+    // as English.
+    m_settings.GuestText = QStringLiteral("--");
+    sent = fields(QStringLiteral("pt_BR"));
+    QCOMPARE(sent.value(QStringLiteral("vsn")), QStringLiteral("AWAY"));
+    QCOMPARE(sent.value(QStringLiteral("lang")), QStringLiteral("en"));
+
+    // The clock: counting down while it runs, standing when stopped.
+    ScoreboardGame &game = *m_game.model;
+    game.startStopClock();
+    QCOMPARE(fields(QStringLiteral("en")).value(QStringLiteral("run")), QStringLiteral("down"));
+    game.startStopClock();
+    QCOMPARE(fields(QStringLiteral("en")).value(QStringLiteral("run")), QStringLiteral("0"));
+    // Counted up, a half runs up to its end, where the face holds.
+    QVERIFY(game.setMatchFormat({ClockDirection::Up, 40, 15, 10, true}));
+    QVERIFY(game.nextPhase(Phase::FirstHalf));
+    game.startStopClock();
+    QCOMPARE(fields(QStringLiteral("en")).value(QStringLiteral("run")), QStringLiteral("up:40"));
+    QVERIFY(game.nextPhase(Phase::SecondHalf));
+    game.startStopClock();
+    QCOMPARE(fields(QStringLiteral("en")).value(QStringLiteral("run")), QStringLiteral("up:80"));
+    QVERIFY(game.nextPhase(Phase::ExtraTimeFirstHalf));
+    game.startStopClock();
+    QCOMPARE(fields(QStringLiteral("en")).value(QStringLiteral("run")), QStringLiteral("up:90"));
+    // A break counts down at once, in whole seconds in a match counted up.
+    QVERIFY(game.nextPhase(Phase::ExtraTimeHalfTime));
+    QCOMPARE(
+        fields(QStringLiteral("en")).value(QStringLiteral("run")), QStringLiteral("down:seconds"));
+
+    // Sending-offs per team, from the cards: a red, and a second yellow.
+    QVERIFY(game.addCard(Team::Visitor, true, QStringLiteral("4")));
+    QVERIFY(game.addCard(Team::Visitor, false, QStringLiteral("7")));
+    QVERIFY(game.addCard(Team::Visitor, false, QStringLiteral("7")));
+    QVERIFY(game.addCard(Team::Home, false, QStringLiteral("9")));
+    sent = fields(QStringLiteral("en"));
+    QCOMPARE(sent.value(QStringLiteral("hso")), QStringLiteral("0"));
+    QCOMPARE(sent.value(QStringLiteral("vso")), QStringLiteral("2"));
 }
 
 QTEST_GUILESS_MAIN(TestModWebSB)
