@@ -600,6 +600,64 @@
     </message>
 </context>
 <context>
+    <name>OverlayDialog</name>
+    <message>
+        <source>Overlay for Streams</source>
+        <translation>Overlay für Streams</translation>
+    </message>
+    <message>
+        <source>Overlay for streams</source>
+        <translation>Overlay für Streams</translation>
+    </message>
+    <message>
+        <source>Add each page to the streaming program as a browser source. The pages read the board; they cannot change it.</source>
+        <translation>Jede Seite im Streaming-Programm als Browserquelle hinzufügen. Die Seiten lesen die Anzeigetafel; sie können sie nicht ändern.</translation>
+    </message>
+    <message>
+        <source>Overlay token:</source>
+        <translation>Overlay-Token:</translation>
+    </message>
+    <message>
+        <source>New Overlay Token</source>
+        <translation>Neues Overlay-Token</translation>
+    </message>
+    <message>
+        <source>Pages:</source>
+        <translation>Seiten:</translation>
+    </message>
+    <message>
+        <source>Addresses of the overlay pages</source>
+        <translation>Adressen der Overlay-Seiten</translation>
+    </message>
+    <message>
+        <source>(made when switched on)</source>
+        <translation>(folgt beim Einschalten)</translation>
+    </message>
+</context>
+<context>
+    <name>OverlayKeys</name>
+    <message>
+        <source>Show or hide the score bug on the stream</source>
+        <translation>Score-Bug im Stream ein- oder ausblenden</translation>
+    </message>
+    <message>
+        <source>Show or hide the statistics on the stream</source>
+        <translation>Statistik im Stream ein- oder ausblenden</translation>
+    </message>
+    <message>
+        <source>Show or hide the shoot-out on the stream</source>
+        <translation>Elfmeterschießen im Stream ein- oder ausblenden</translation>
+    </message>
+    <message>
+        <source>Show or hide the whole board on the stream</source>
+        <translation>Ganze Anzeigetafel im Stream ein- oder ausblenden</translation>
+    </message>
+    <message>
+        <source>Show the latest goal on the stream again</source>
+        <translation>Letztes Tor im Stream erneut zeigen</translation>
+    </message>
+</context>
+<context>
     <name>RemotePage</name>
     <message>
         <source>en</source>
@@ -992,6 +1050,26 @@
         <source>saves do not go below 0</source>
         <translation>Paraden gehen nicht unter 0</translation>
     </message>
+    <message>
+        <source>unknown panel</source>
+        <translation>unbekanntes Panel</translation>
+    </message>
+    <message>
+        <source>visible is true or false</source>
+        <translation>visible ist true oder false</translation>
+    </message>
+    <message>
+        <source>there is no goal to show</source>
+        <translation>kein Tor zum Zeigen</translation>
+    </message>
+    <message>
+        <source>the overlay token only reads</source>
+        <translation>das Overlay-Token kann nur lesen</translation>
+    </message>
+    <message>
+        <source>the remote control is switched off</source>
+        <translation>die Fernbedienung ist ausgeschaltet</translation>
+    </message>
 </context>
 <context>
     <name>RemoteTab</name>
@@ -1050,6 +1128,14 @@
     <message>
         <source>Hide Code</source>
         <translation>Code verbergen</translation>
+    </message>
+    <message>
+        <source>Overlay…</source>
+        <translation>Overlay…</translation>
+    </message>
+    <message>
+        <source>Overlay for streams</source>
+        <translation>Overlay für Streams</translation>
     </message>
 </context>
 <context>
@@ -1137,6 +1223,43 @@
     <message>
         <source>Guest Team Name:</source>
         <translation>Name der Gastmannschaft:</translation>
+    </message>
+    <message>
+        <source>Home Team Identity:</source>
+        <translation>Heim-Identität:</translation>
+    </message>
+    <message>
+        <source>Guest Team Identity:</source>
+        <translation>Gast-Identität:</translation>
+    </message>
+    <message>
+        <source>%1: short name</source>
+        <extracomment>What a screen reader says for a team&apos;s short name box, %1 naming the team&apos;s frame.</extracomment>
+        <translation>%1: Kurzname</translation>
+    </message>
+    <message>
+        <source>Short name: up to 4 letters or digits</source>
+        <translation>Kurzname: bis zu 4 Buchstaben oder Ziffern</translation>
+    </message>
+    <message>
+        <source>main color</source>
+        <translation>Hauptfarbe</translation>
+    </message>
+    <message>
+        <source>%1: main color</source>
+        <translation>%1: Hauptfarbe</translation>
+    </message>
+    <message>
+        <source>second color</source>
+        <translation>Zweitfarbe</translation>
+    </message>
+    <message>
+        <source>%1: second color</source>
+        <translation>%1: Zweitfarbe</translation>
+    </message>
+    <message>
+        <source>Change %1</source>
+        <translation>%1 ändern</translation>
     </message>
 </context>
 <context>

@@ -600,6 +600,64 @@
     </message>
 </context>
 <context>
+    <name>OverlayDialog</name>
+    <message>
+        <source>Overlay for Streams</source>
+        <translation>Overlay para transmisiones</translation>
+    </message>
+    <message>
+        <source>Overlay for streams</source>
+        <translation>Overlay para transmisiones</translation>
+    </message>
+    <message>
+        <source>Add each page to the streaming program as a browser source. The pages read the board; they cannot change it.</source>
+        <translation>Añada cada página al programa de transmisión como fuente de navegador. Las páginas leen el marcador; no pueden cambiarlo.</translation>
+    </message>
+    <message>
+        <source>Overlay token:</source>
+        <translation>Token del overlay:</translation>
+    </message>
+    <message>
+        <source>New Overlay Token</source>
+        <translation>Nuevo token del overlay</translation>
+    </message>
+    <message>
+        <source>Pages:</source>
+        <translation>Páginas:</translation>
+    </message>
+    <message>
+        <source>Addresses of the overlay pages</source>
+        <translation>Direcciones de las páginas del overlay</translation>
+    </message>
+    <message>
+        <source>(made when switched on)</source>
+        <translation>(se crea al activarlo)</translation>
+    </message>
+</context>
+<context>
+    <name>OverlayKeys</name>
+    <message>
+        <source>Show or hide the score bug on the stream</source>
+        <translation>Mostrar u ocultar el marcador en la transmisión</translation>
+    </message>
+    <message>
+        <source>Show or hide the statistics on the stream</source>
+        <translation>Mostrar u ocultar las estadísticas en la transmisión</translation>
+    </message>
+    <message>
+        <source>Show or hide the shoot-out on the stream</source>
+        <translation>Mostrar u ocultar la tanda de penaltis en la transmisión</translation>
+    </message>
+    <message>
+        <source>Show or hide the whole board on the stream</source>
+        <translation>Mostrar u ocultar el tablero completo en la transmisión</translation>
+    </message>
+    <message>
+        <source>Show the latest goal on the stream again</source>
+        <translation>Volver a mostrar el último gol en la transmisión</translation>
+    </message>
+</context>
+<context>
     <name>RemotePage</name>
     <message>
         <source>Varnelo Remote</source>
@@ -992,6 +1050,26 @@
         <source>saves do not go below 0</source>
         <translation>las paradas no bajan de 0</translation>
     </message>
+    <message>
+        <source>unknown panel</source>
+        <translation>panel desconocido</translation>
+    </message>
+    <message>
+        <source>visible is true or false</source>
+        <translation>visible es true o false</translation>
+    </message>
+    <message>
+        <source>there is no goal to show</source>
+        <translation>no hay ningún gol que mostrar</translation>
+    </message>
+    <message>
+        <source>the overlay token only reads</source>
+        <translation>el token del overlay solo lee</translation>
+    </message>
+    <message>
+        <source>the remote control is switched off</source>
+        <translation>el control remoto está desactivado</translation>
+    </message>
 </context>
 <context>
     <name>RemoteTab</name>
@@ -1050,6 +1128,14 @@
     <message>
         <source>Hide Code</source>
         <translation>Ocultar código</translation>
+    </message>
+    <message>
+        <source>Overlay…</source>
+        <translation>Overlay…</translation>
+    </message>
+    <message>
+        <source>Overlay for streams</source>
+        <translation>Overlay para transmisiones</translation>
     </message>
 </context>
 <context>
@@ -1137,6 +1223,43 @@
     <message>
         <source>Guest Team Name:</source>
         <translation>Nombre del equipo visitante:</translation>
+    </message>
+    <message>
+        <source>Home Team Identity:</source>
+        <translation>Identidad local:</translation>
+    </message>
+    <message>
+        <source>Guest Team Identity:</source>
+        <translation>Identidad visitante:</translation>
+    </message>
+    <message>
+        <source>%1: short name</source>
+        <extracomment>What a screen reader says for a team&apos;s short name box, %1 naming the team&apos;s frame.</extracomment>
+        <translation>%1: nombre corto</translation>
+    </message>
+    <message>
+        <source>Short name: up to 4 letters or digits</source>
+        <translation>Nombre corto: hasta 4 letras o cifras</translation>
+    </message>
+    <message>
+        <source>main color</source>
+        <translation>color principal</translation>
+    </message>
+    <message>
+        <source>%1: main color</source>
+        <translation>%1: color principal</translation>
+    </message>
+    <message>
+        <source>second color</source>
+        <translation>color secundario</translation>
+    </message>
+    <message>
+        <source>%1: second color</source>
+        <translation>%1: color secundario</translation>
+    </message>
+    <message>
+        <source>Change %1</source>
+        <translation>Cambiar %1</translation>
     </message>
 </context>
 <context>

@@ -600,6 +600,64 @@
     </message>
 </context>
 <context>
+    <name>OverlayDialog</name>
+    <message>
+        <source>Overlay for Streams</source>
+        <translation>Overlay pour les flux</translation>
+    </message>
+    <message>
+        <source>Overlay for streams</source>
+        <translation>Overlay pour les flux</translation>
+    </message>
+    <message>
+        <source>Add each page to the streaming program as a browser source. The pages read the board; they cannot change it.</source>
+        <translation>Ajoutez chaque page au logiciel de diffusion comme source navigateur. Les pages lisent le tableau&#xa0;; elles ne peuvent pas le modifier.</translation>
+    </message>
+    <message>
+        <source>Overlay token:</source>
+        <translation>Jeton de l&apos;overlay&#xa0;:</translation>
+    </message>
+    <message>
+        <source>New Overlay Token</source>
+        <translation>Nouveau jeton</translation>
+    </message>
+    <message>
+        <source>Pages:</source>
+        <translation>Pages&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Addresses of the overlay pages</source>
+        <translation>Adresses des pages de l&apos;overlay</translation>
+    </message>
+    <message>
+        <source>(made when switched on)</source>
+        <translation>(créé à l&apos;activation)</translation>
+    </message>
+</context>
+<context>
+    <name>OverlayKeys</name>
+    <message>
+        <source>Show or hide the score bug on the stream</source>
+        <translation>Afficher ou masquer le score dans le flux</translation>
+    </message>
+    <message>
+        <source>Show or hide the statistics on the stream</source>
+        <translation>Afficher ou masquer les statistiques dans le flux</translation>
+    </message>
+    <message>
+        <source>Show or hide the shoot-out on the stream</source>
+        <translation>Afficher ou masquer la séance de tirs au but dans le flux</translation>
+    </message>
+    <message>
+        <source>Show or hide the whole board on the stream</source>
+        <translation>Afficher ou masquer tout le tableau dans le flux</translation>
+    </message>
+    <message>
+        <source>Show the latest goal on the stream again</source>
+        <translation>Montrer à nouveau le dernier but dans le flux</translation>
+    </message>
+</context>
+<context>
     <name>RemotePage</name>
     <message>
         <source>Varnelo Remote</source>
@@ -992,6 +1050,26 @@
         <source>saves do not go below 0</source>
         <translation>les arrêts ne descendent pas sous 0</translation>
     </message>
+    <message>
+        <source>unknown panel</source>
+        <translation>panneau inconnu</translation>
+    </message>
+    <message>
+        <source>visible is true or false</source>
+        <translation>visible vaut true ou false</translation>
+    </message>
+    <message>
+        <source>there is no goal to show</source>
+        <translation>aucun but à montrer</translation>
+    </message>
+    <message>
+        <source>the overlay token only reads</source>
+        <translation>le jeton de l&apos;overlay ne fait que lire</translation>
+    </message>
+    <message>
+        <source>the remote control is switched off</source>
+        <translation>la télécommande est désactivée</translation>
+    </message>
 </context>
 <context>
     <name>RemoteTab</name>
@@ -1050,6 +1128,14 @@
     <message>
         <source>Hide Code</source>
         <translation>Masquer le code</translation>
+    </message>
+    <message>
+        <source>Overlay…</source>
+        <translation>Overlay…</translation>
+    </message>
+    <message>
+        <source>Overlay for streams</source>
+        <translation>Overlay pour les flux</translation>
     </message>
 </context>
 <context>
@@ -1137,6 +1223,43 @@
     <message>
         <source>Guest Team Name:</source>
         <translation>Nom de l&apos;équipe visiteuse&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Home Team Identity:</source>
+        <translation>Identité domicile :</translation>
+    </message>
+    <message>
+        <source>Guest Team Identity:</source>
+        <translation>Identité visiteurs :</translation>
+    </message>
+    <message>
+        <source>%1: short name</source>
+        <extracomment>What a screen reader says for a team&apos;s short name box, %1 naming the team&apos;s frame.</extracomment>
+        <translation>%1 : nom court</translation>
+    </message>
+    <message>
+        <source>Short name: up to 4 letters or digits</source>
+        <translation>Nom court : 4 lettres ou chiffres au plus</translation>
+    </message>
+    <message>
+        <source>main color</source>
+        <translation>couleur principale</translation>
+    </message>
+    <message>
+        <source>%1: main color</source>
+        <translation>%1 : couleur principale</translation>
+    </message>
+    <message>
+        <source>second color</source>
+        <translation>couleur secondaire</translation>
+    </message>
+    <message>
+        <source>%1: second color</source>
+        <translation>%1 : couleur secondaire</translation>
+    </message>
+    <message>
+        <source>Change %1</source>
+        <translation>Modifier %1</translation>
     </message>
 </context>
 <context>

@@ -600,6 +600,64 @@
     </message>
 </context>
 <context>
+    <name>OverlayDialog</name>
+    <message>
+        <source>Overlay for Streams</source>
+        <translation>Overlay per lo streaming</translation>
+    </message>
+    <message>
+        <source>Overlay for streams</source>
+        <translation>Overlay per lo streaming</translation>
+    </message>
+    <message>
+        <source>Add each page to the streaming program as a browser source. The pages read the board; they cannot change it.</source>
+        <translation>Aggiungi ogni pagina al programma di streaming come sorgente browser. Le pagine leggono il tabellone; non possono modificarlo.</translation>
+    </message>
+    <message>
+        <source>Overlay token:</source>
+        <translation>Token dell&apos;overlay:</translation>
+    </message>
+    <message>
+        <source>New Overlay Token</source>
+        <translation>Nuovo token</translation>
+    </message>
+    <message>
+        <source>Pages:</source>
+        <translation>Pagine:</translation>
+    </message>
+    <message>
+        <source>Addresses of the overlay pages</source>
+        <translation>Indirizzi delle pagine dell&apos;overlay</translation>
+    </message>
+    <message>
+        <source>(made when switched on)</source>
+        <translation>(creato all&apos;attivazione)</translation>
+    </message>
+</context>
+<context>
+    <name>OverlayKeys</name>
+    <message>
+        <source>Show or hide the score bug on the stream</source>
+        <translation>Mostra o nascondi il punteggio nello streaming</translation>
+    </message>
+    <message>
+        <source>Show or hide the statistics on the stream</source>
+        <translation>Mostra o nascondi le statistiche nello streaming</translation>
+    </message>
+    <message>
+        <source>Show or hide the shoot-out on the stream</source>
+        <translation>Mostra o nascondi i rigori nello streaming</translation>
+    </message>
+    <message>
+        <source>Show or hide the whole board on the stream</source>
+        <translation>Mostra o nascondi l&apos;intero tabellone nello streaming</translation>
+    </message>
+    <message>
+        <source>Show the latest goal on the stream again</source>
+        <translation>Mostra di nuovo l&apos;ultimo gol nello streaming</translation>
+    </message>
+</context>
+<context>
     <name>RemotePage</name>
     <message>
         <source>Varnelo Remote</source>
@@ -992,6 +1050,26 @@
         <source>saves do not go below 0</source>
         <translation>le parate non scendono sotto 0</translation>
     </message>
+    <message>
+        <source>unknown panel</source>
+        <translation>pannello sconosciuto</translation>
+    </message>
+    <message>
+        <source>visible is true or false</source>
+        <translation>visible è true o false</translation>
+    </message>
+    <message>
+        <source>there is no goal to show</source>
+        <translation>nessun gol da mostrare</translation>
+    </message>
+    <message>
+        <source>the overlay token only reads</source>
+        <translation>il token dell&apos;overlay può solo leggere</translation>
+    </message>
+    <message>
+        <source>the remote control is switched off</source>
+        <translation>il telecomando è disattivato</translation>
+    </message>
 </context>
 <context>
     <name>RemoteTab</name>
@@ -1050,6 +1128,14 @@
     <message>
         <source>Hide Code</source>
         <translation>Nascondi codice</translation>
+    </message>
+    <message>
+        <source>Overlay…</source>
+        <translation>Overlay…</translation>
+    </message>
+    <message>
+        <source>Overlay for streams</source>
+        <translation>Overlay per lo streaming</translation>
     </message>
 </context>
 <context>
@@ -1137,6 +1223,43 @@
     <message>
         <source>Guest Team Name:</source>
         <translation>Nome della squadra ospite:</translation>
+    </message>
+    <message>
+        <source>Home Team Identity:</source>
+        <translation>Identità casa:</translation>
+    </message>
+    <message>
+        <source>Guest Team Identity:</source>
+        <translation>Identità ospiti:</translation>
+    </message>
+    <message>
+        <source>%1: short name</source>
+        <extracomment>What a screen reader says for a team&apos;s short name box, %1 naming the team&apos;s frame.</extracomment>
+        <translation>%1: nome breve</translation>
+    </message>
+    <message>
+        <source>Short name: up to 4 letters or digits</source>
+        <translation>Nome breve: fino a 4 lettere o cifre</translation>
+    </message>
+    <message>
+        <source>main color</source>
+        <translation>colore principale</translation>
+    </message>
+    <message>
+        <source>%1: main color</source>
+        <translation>%1: colore principale</translation>
+    </message>
+    <message>
+        <source>second color</source>
+        <translation>colore secondario</translation>
+    </message>
+    <message>
+        <source>%1: second color</source>
+        <translation>%1: colore secondario</translation>
+    </message>
+    <message>
+        <source>Change %1</source>
+        <translation>Cambia %1</translation>
     </message>
 </context>
 <context>

@@ -600,6 +600,64 @@
     </message>
 </context>
 <context>
+    <name>OverlayDialog</name>
+    <message>
+        <source>Overlay for Streams</source>
+        <translation>Overlay voor streams</translation>
+    </message>
+    <message>
+        <source>Overlay for streams</source>
+        <translation>Overlay voor streams</translation>
+    </message>
+    <message>
+        <source>Add each page to the streaming program as a browser source. The pages read the board; they cannot change it.</source>
+        <translation>Voeg elke pagina als browserbron toe aan het streamingprogramma. De pagina&apos;s lezen het scorebord; ze kunnen het niet wijzigen.</translation>
+    </message>
+    <message>
+        <source>Overlay token:</source>
+        <translation>Overlaytoken:</translation>
+    </message>
+    <message>
+        <source>New Overlay Token</source>
+        <translation>Nieuw overlaytoken</translation>
+    </message>
+    <message>
+        <source>Pages:</source>
+        <translation>Pagina&apos;s:</translation>
+    </message>
+    <message>
+        <source>Addresses of the overlay pages</source>
+        <translation>Adressen van de overlaypagina&apos;s</translation>
+    </message>
+    <message>
+        <source>(made when switched on)</source>
+        <translation>(volgt bij inschakelen)</translation>
+    </message>
+</context>
+<context>
+    <name>OverlayKeys</name>
+    <message>
+        <source>Show or hide the score bug on the stream</source>
+        <translation>Scorebalk in de stream tonen of verbergen</translation>
+    </message>
+    <message>
+        <source>Show or hide the statistics on the stream</source>
+        <translation>Statistieken in de stream tonen of verbergen</translation>
+    </message>
+    <message>
+        <source>Show or hide the shoot-out on the stream</source>
+        <translation>Strafschoppenserie in de stream tonen of verbergen</translation>
+    </message>
+    <message>
+        <source>Show or hide the whole board on the stream</source>
+        <translation>Het hele scorebord in de stream tonen of verbergen</translation>
+    </message>
+    <message>
+        <source>Show the latest goal on the stream again</source>
+        <translation>Het laatste doelpunt opnieuw in de stream tonen</translation>
+    </message>
+</context>
+<context>
     <name>RemotePage</name>
     <message>
         <source>en</source>
@@ -992,6 +1050,26 @@
         <source>saves do not go below 0</source>
         <translation>reddingen gaan niet onder 0</translation>
     </message>
+    <message>
+        <source>unknown panel</source>
+        <translation>onbekend paneel</translation>
+    </message>
+    <message>
+        <source>visible is true or false</source>
+        <translation>visible is true of false</translation>
+    </message>
+    <message>
+        <source>there is no goal to show</source>
+        <translation>geen doelpunt om te tonen</translation>
+    </message>
+    <message>
+        <source>the overlay token only reads</source>
+        <translation>het overlaytoken kan alleen lezen</translation>
+    </message>
+    <message>
+        <source>the remote control is switched off</source>
+        <translation>de afstandsbediening staat uit</translation>
+    </message>
 </context>
 <context>
     <name>RemoteTab</name>
@@ -1050,6 +1128,14 @@
     <message>
         <source>Hide Code</source>
         <translation>Code verbergen</translation>
+    </message>
+    <message>
+        <source>Overlay…</source>
+        <translation>Overlay…</translation>
+    </message>
+    <message>
+        <source>Overlay for streams</source>
+        <translation>Overlay voor streams</translation>
     </message>
 </context>
 <context>
@@ -1137,6 +1223,43 @@
     <message>
         <source>Guest Team Name:</source>
         <translation>Naam gastploeg:</translation>
+    </message>
+    <message>
+        <source>Home Team Identity:</source>
+        <translation>Identiteit thuis:</translation>
+    </message>
+    <message>
+        <source>Guest Team Identity:</source>
+        <translation>Identiteit gasten:</translation>
+    </message>
+    <message>
+        <source>%1: short name</source>
+        <extracomment>What a screen reader says for a team&apos;s short name box, %1 naming the team&apos;s frame.</extracomment>
+        <translation>%1: korte naam</translation>
+    </message>
+    <message>
+        <source>Short name: up to 4 letters or digits</source>
+        <translation>Korte naam: hoogstens 4 letters of cijfers</translation>
+    </message>
+    <message>
+        <source>main color</source>
+        <translation>hoofdkleur</translation>
+    </message>
+    <message>
+        <source>%1: main color</source>
+        <translation>%1: hoofdkleur</translation>
+    </message>
+    <message>
+        <source>second color</source>
+        <translation>tweede kleur</translation>
+    </message>
+    <message>
+        <source>%1: second color</source>
+        <translation>%1: tweede kleur</translation>
+    </message>
+    <message>
+        <source>Change %1</source>
+        <translation>%1 wijzigen</translation>
     </message>
 </context>
 <context>

@@ -600,6 +600,64 @@
     </message>
 </context>
 <context>
+    <name>OverlayDialog</name>
+    <message>
+        <source>Overlay for Streams</source>
+        <translation>Overlay para transmissões</translation>
+    </message>
+    <message>
+        <source>Overlay for streams</source>
+        <translation>Overlay para transmissões</translation>
+    </message>
+    <message>
+        <source>Add each page to the streaming program as a browser source. The pages read the board; they cannot change it.</source>
+        <translation>Adicione cada página ao programa de transmissão como fonte de navegador. As páginas leem o placar; não podem alterá-lo.</translation>
+    </message>
+    <message>
+        <source>Overlay token:</source>
+        <translation>Token do overlay:</translation>
+    </message>
+    <message>
+        <source>New Overlay Token</source>
+        <translation>Novo token do overlay</translation>
+    </message>
+    <message>
+        <source>Pages:</source>
+        <translation>Páginas:</translation>
+    </message>
+    <message>
+        <source>Addresses of the overlay pages</source>
+        <translation>Endereços das páginas do overlay</translation>
+    </message>
+    <message>
+        <source>(made when switched on)</source>
+        <translation>(gerado ao ativar)</translation>
+    </message>
+</context>
+<context>
+    <name>OverlayKeys</name>
+    <message>
+        <source>Show or hide the score bug on the stream</source>
+        <translation>Mostrar ou ocultar o placar na transmissão</translation>
+    </message>
+    <message>
+        <source>Show or hide the statistics on the stream</source>
+        <translation>Mostrar ou ocultar as estatísticas na transmissão</translation>
+    </message>
+    <message>
+        <source>Show or hide the shoot-out on the stream</source>
+        <translation>Mostrar ou ocultar a disputa de pênaltis na transmissão</translation>
+    </message>
+    <message>
+        <source>Show or hide the whole board on the stream</source>
+        <translation>Mostrar ou ocultar o placar completo na transmissão</translation>
+    </message>
+    <message>
+        <source>Show the latest goal on the stream again</source>
+        <translation>Mostrar de novo o último gol na transmissão</translation>
+    </message>
+</context>
+<context>
     <name>RemotePage</name>
     <message>
         <source>Varnelo Remote</source>
@@ -992,6 +1050,26 @@
         <source>saves do not go below 0</source>
         <translation>as defesas não ficam abaixo de 0</translation>
     </message>
+    <message>
+        <source>unknown panel</source>
+        <translation>painel desconhecido</translation>
+    </message>
+    <message>
+        <source>visible is true or false</source>
+        <translation>visible é true ou false</translation>
+    </message>
+    <message>
+        <source>there is no goal to show</source>
+        <translation>não há gol para mostrar</translation>
+    </message>
+    <message>
+        <source>the overlay token only reads</source>
+        <translation>o token do overlay só lê</translation>
+    </message>
+    <message>
+        <source>the remote control is switched off</source>
+        <translation>o controle remoto está desligado</translation>
+    </message>
 </context>
 <context>
     <name>RemoteTab</name>
@@ -1050,6 +1128,14 @@
     <message>
         <source>Hide Code</source>
         <translation>Ocultar código</translation>
+    </message>
+    <message>
+        <source>Overlay…</source>
+        <translation>Overlay…</translation>
+    </message>
+    <message>
+        <source>Overlay for streams</source>
+        <translation>Overlay para transmissões</translation>
     </message>
 </context>
 <context>
@@ -1137,6 +1223,43 @@
     <message>
         <source>Guest Team Name:</source>
         <translation>Nome do time visitante:</translation>
+    </message>
+    <message>
+        <source>Home Team Identity:</source>
+        <translation>Identidade mandante:</translation>
+    </message>
+    <message>
+        <source>Guest Team Identity:</source>
+        <translation>Identidade visitante:</translation>
+    </message>
+    <message>
+        <source>%1: short name</source>
+        <extracomment>What a screen reader says for a team&apos;s short name box, %1 naming the team&apos;s frame.</extracomment>
+        <translation>%1: nome curto</translation>
+    </message>
+    <message>
+        <source>Short name: up to 4 letters or digits</source>
+        <translation>Nome curto: até 4 letras ou dígitos</translation>
+    </message>
+    <message>
+        <source>main color</source>
+        <translation>cor principal</translation>
+    </message>
+    <message>
+        <source>%1: main color</source>
+        <translation>%1: cor principal</translation>
+    </message>
+    <message>
+        <source>second color</source>
+        <translation>cor secundária</translation>
+    </message>
+    <message>
+        <source>%1: second color</source>
+        <translation>%1: cor secundária</translation>
+    </message>
+    <message>
+        <source>Change %1</source>
+        <translation>Alterar %1</translation>
     </message>
 </context>
 <context>

@@ -198,8 +198,8 @@ QJsonObject teamOf(const QString &name, const QString &shortName, const QString 
 {
     return {{QStringLiteral("name"), name},
         {QStringLiteral("short"), TeamShortName(shortName, name, fallback)},
-        {QStringLiteral("main"), u'#' + ColourHex(main)},
-        {QStringLiteral("second"), u'#' + ColourHex(second)}};
+        {QStringLiteral("main"), QString(u'#' + ColourHex(main))},
+        {QStringLiteral("second"), QString(u'#' + ColourHex(second))}};
 }
 
 } // namespace
@@ -344,12 +344,11 @@ QJsonObject RemoteState(const ScoreboardGame &game, const LiveSettings &settings
         {QStringLiteral("countsUp"), game.countsUp() && !IsBreak(match.phase)},
         {QStringLiteral("teams"),
             QJsonObject{{QStringLiteral("home"),
-                            teamOf(settings.HomeText, settings.HomeShort, QStringLiteral("HOME"), settings.HomeMainColor,
-                                settings.HomeSecondColor)},
+                            teamOf(settings.HomeText, settings.HomeShort, QStringLiteral("HOME"),
+                                settings.HomeMainColor, settings.HomeSecondColor)},
                 {QStringLiteral("visitor"),
                     teamOf(settings.GuestText, settings.GuestShort, QStringLiteral("AWAY"),
-                        settings.GuestMainColor,
-                        settings.GuestSecondColor)}}},
+                        settings.GuestMainColor, settings.GuestSecondColor)}}},
     };
     const bool kicked = !match.shootout.kicks(Team::Home).isEmpty()
         || !match.shootout.kicks(Team::Visitor).isEmpty();

@@ -112,7 +112,7 @@ void TestReaderState::colours_data()
 void TestReaderState::colours()
 {
     QFETCH(qint32, color);
-    QTEST(u'#' + ColourHex(color), "hex");
+    QTEST(QString(u'#' + ColourHex(color)), "hex");
 }
 
 void TestReaderState::overlayCommands_data()
