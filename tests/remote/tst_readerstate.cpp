@@ -230,7 +230,7 @@ void TestReaderState::theTeamsHaveTheirIdentity()
     const QJsonObject teams = state().value(u"teams").toObject();
     QCOMPARE(teams.value(u"home").toObject(),
         QJsonObject({{QStringLiteral("name"), QStringLiteral("Rovers")},
-            {QStringLiteral("short"), QStringLiteral("ROVE")},
+            {QStringLiteral("short"), QStringLiteral("ROV")},
             {QStringLiteral("main"), QStringLiteral("#c02020")},
             {QStringLiteral("second"), QStringLiteral("#ffffff")}}));
     QCOMPARE(teams.value(u"visitor").toObject(),
