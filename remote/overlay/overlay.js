@@ -388,6 +388,8 @@
     if (address.panel === 'goal') { panel.classList.toggle('shown', now < goalUntil); }
   }
   logic.draw = draw;
+  // The clock's value this page shows now, in ms (null before the first state); read only.
+  logic.clockNow = () => (sync ? logic.clockAt(sync, logic.now()) : null);
 
   function show(message) {
     const next = logic.viewOf(message.state, address.lang);
