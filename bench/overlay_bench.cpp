@@ -99,8 +99,8 @@ int main(int argc, char **argv)
     ScoreboardGame &game = board.scoreboardGame();
     RemoteControl remote(game, settings, [] {});
     AddOverlayKeys(board, remote.overlay());
-    // Every page here comes from one address: the default of 16 connections per address lets
-    // only four pages in (each holds its socket, and the browser keeps page requests open too).
+    // Every page here comes from one address: the default of 16 connections per address lets 14
+    // pages in (each holds its socket, and the browser keeps two page connections open).
     RemoteLimits limits;
     limits.perAddress = limits.connections;
     remote.setLimits(limits);
