@@ -304,7 +304,9 @@ bool frmConsole::event(QEvent *event)
 
 bool frmConsole::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_board && event->type() == QEvent::ActionAdded) {
+    // The type first: while the board is being destroyed its pointer must not be read as a
+    // board any more.
+    if (event->type() == QEvent::ActionAdded && watched == m_board) {
         addAction(static_cast<QActionEvent *>(event)->action());
     }
     return QWidget::eventFilter(watched, event);
